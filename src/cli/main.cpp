@@ -1,0 +1,6 @@
+#include <cstdio>
+
+int main() {
+    std::puts(LUMIVANE_VERSION);
+    return 0;
+}

@@ -1,0 +1,1 @@
+# Sources of the chart subsystem.

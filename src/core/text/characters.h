@@ -1,0 +1,28 @@
+#pragma once
+// Character-level helpers on UTF-8 text. Family names and given names are
+// split by characters, never by bytes.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lumivane {
+
+[[nodiscard]] bool IsValidUtf8(std::string_view text);
+
+// Length in bytes of the UTF-8 sequence that starts the text (1 for a stray
+// byte, so that scanning always advances; 0 for an empty text).
+[[nodiscard]] std::size_t Utf8SequenceLength(std::string_view text);
+
+[[nodiscard]] std::size_t CharacterCount(std::string_view text);
+[[nodiscard]] std::vector<std::string> SplitCharacters(std::string_view text);
+
+// Character n (0-based) of the text, empty when the text is shorter.
+[[nodiscard]] std::string CharacterAt(std::string_view text, std::size_t n);
+
+// Removes leading and trailing blanks and control characters (every code
+// point up to U+0020, as the classic Trim does), nothing else.
+[[nodiscard]] std::string TrimBlanks(std::string_view text);
+
+}  // namespace lumivane

@@ -1,0 +1,94 @@
+#include "core/text/gbk.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+#include <vector>
+
+#include "core/text/characters.h"
+
+namespace lumivane {
+namespace {
+
+class IconvHandle {
+public:
+    IconvHandle(const char* to, const char* from) : m_cd(iconv_open(to, from)) {}
+    ~IconvHandle() {
+        if (valid()) {
+            iconv_close(m_cd);
+        }
+    }
+    IconvHandle(const IconvHandle&) = delete;
+    IconvHandle& operator=(const IconvHandle&) = delete;
+    [[nodiscard]] bool valid() const { return m_cd != reinterpret_cast<iconv_t>(-1); }
+    [[nodiscard]] iconv_t get() const { return m_cd; }
+
+private:
+    iconv_t m_cd;
+};
+
+ConversionResult Convert(std::string_view input, const char* to, const char* from,
+                         const char* sourceName) {
+    ConversionResult result;
+    IconvHandle cd(to, from);
+    if (!cd.valid()) {
+        result.error = std::string("iconv cannot convert ") + from + " to " + to;
+        return result;
+    }
+    std::string out;
+    out.resize(input.size() * 2 + 16);
+    char* in = const_cast<char*>(input.data());
+    std::size_t inLeft = input.size();
+    std::size_t produced = 0;
+    while (inLeft > 0) {
+        char* outPtr = out.data() + produced;
+        std::size_t outLeft = out.size() - produced;
+        std::size_t rc = iconv(cd.get(), &in, &inLeft, &outPtr, &outLeft);
+        produced = out.size() - outLeft;
+        if (rc != static_cast<std::size_t>(-1)) {
+            break;
+        }
+        if (errno == E2BIG) {
+            out.resize(out.size() * 2);
+            continue;
+        }
+        result.errorOffset = input.size() - inLeft;
+        if (errno == EILSEQ) {
+            result.error = std::string("invalid or unconvertible ") + sourceName +
+                           " sequence at byte " + std::to_string(result.errorOffset);
+        } else {
+            result.error = std::string("incomplete ") + sourceName + " sequence at byte " +
+                           std::to_string(result.errorOffset);
+        }
+        return result;
+    }
+    out.resize(produced);
+    result.text = std::move(out);
+    return result;
+}
+
+}  // namespace
+
+ConversionResult Utf8ToGbk(std::string_view utf8) {
+    if (!IsValidUtf8(utf8)) {
+        ConversionResult bad;
+        bad.error = "text is not valid UTF-8";
+        return bad;
+    }
+    ConversionResult result = Convert(utf8, "GBK", "UTF-8", "UTF-8");
+    if (!result.ok()) {
+        // Name the character GBK cannot hold so the user knows what to change.
+        std::string_view rest = utf8.substr(result.errorOffset);
+        std::size_t length = Utf8SequenceLength(rest);
+        result.error = "“" + std::string(rest.substr(0, length)) + "”不是 GBK 字符，无法使用。";
+    }
+    return result;
+}
+
+ConversionResult GbkToUtf8(std::string_view gbk) { return Convert(gbk, "UTF-8", "GBK", "GBK"); }
+
+bool IsGbkEncodable(std::string_view utf8) { return Utf8ToGbk(utf8).ok(); }
+
+std::string GbkRejectionMessage(std::string_view utf8) { return Utf8ToGbk(utf8).error; }
+
+}  // namespace lumivane

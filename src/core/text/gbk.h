@@ -1,0 +1,30 @@
+#pragma once
+// GBK <-> UTF-8 through glibc's iconv. Lumivane keeps UTF-8 inside and writes
+// GBK at its edges (settings file, favourites file, web addresses), as the
+// original program stored everything in the GBK code page.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace lumivane {
+
+struct ConversionResult {
+    std::string text;   // converted text; empty when the conversion failed
+    std::string error;  // empty on success, a message for the user otherwise
+    std::size_t errorOffset = 0;  // byte offset of the first bad input position
+    [[nodiscard]] bool ok() const { return error.empty(); }
+};
+
+// A character that GBK cannot hold is an error naming that character; no
+// replacement character is ever written.
+[[nodiscard]] ConversionResult Utf8ToGbk(std::string_view utf8);
+[[nodiscard]] ConversionResult GbkToUtf8(std::string_view gbk);
+
+[[nodiscard]] bool IsGbkEncodable(std::string_view utf8);
+
+// Message for text that GBK cannot hold, naming the first offending character,
+// e.g. "“𠀀”不是 GBK 字符，无法使用。". Empty when the whole text is encodable.
+[[nodiscard]] std::string GbkRejectionMessage(std::string_view utf8);
+
+}  // namespace lumivane
