@@ -1,6 +1,59 @@
-#include <cstdio>
+// lumivane-cli: Lumivane's logic from the command line, with JSON output.
 
-int main() {
-    std::puts(LUMIVANE_VERSION);
-    return 0;
+#include <cstring>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/commands.h"
+
+namespace lumivane::cli {
+namespace {
+
+const Command kCommands[] = {
+    {"dict", "CHARACTER", RunDict},
+};
+
+void PrintUsage(std::ostream& out) {
+    out << "usage: lumivane-cli COMMAND [ARGUMENTS]\n"
+           "       lumivane-cli --version\n\ncommands:\n";
+    for (const Command& command : kCommands) {
+        out << "  " << command.name << ' ' << command.usage << '\n';
+    }
+}
+
+}  // namespace
+
+int BadInput(CommandIo& io, const char* command, const std::string& message) {
+    io.err << "lumivane-cli " << command << ": " << message << '\n';
+    return kExitBadInput;
+}
+
+}  // namespace lumivane::cli
+
+int main(int argc, char** argv) {
+    using namespace lumivane::cli;
+    if (argc < 2) {
+        PrintUsage(std::cerr);
+        return kExitBadInput;
+    }
+    std::string name = argv[1];
+    if (name == "--version") {
+        std::cout << "lumivane-cli " << LUMIVANE_VERSION << '\n';
+        return kExitOk;
+    }
+    if (name == "--help" || name == "-h" || name == "help") {
+        PrintUsage(std::cout);
+        return kExitOk;
+    }
+    std::vector<std::string> args(argv + 2, argv + argc);
+    CommandIo io{std::cout, std::cerr};
+    for (const Command& command : kCommands) {
+        if (name == command.name) {
+            return command.run(args, io);
+        }
+    }
+    std::cerr << "lumivane-cli: unknown command " << name << "\n";
+    PrintUsage(std::cerr);
+    return kExitBadInput;
 }

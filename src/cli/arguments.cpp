@@ -1,0 +1,78 @@
+#include "cli/arguments.h"
+
+#include <charconv>
+
+namespace lumivane::cli {
+
+std::optional<std::string> Arguments::Value(const std::string& name) const {
+    auto it = options.find(name);
+    if (it == options.end()) {
+        return std::nullopt;
+    }
+    return it->second;
+}
+
+std::optional<Arguments> ParseArguments(const std::vector<std::string>& args,
+                                        const ArgumentSpec& spec, std::string& error) {
+    Arguments result;
+    bool onlyPositional = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (onlyPositional || arg.size() < 2 || arg.compare(0, 2, "--") != 0) {
+            result.positional.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            onlyPositional = true;
+            continue;
+        }
+        std::string name = arg;
+        std::optional<std::string> inlineValue;
+        if (auto eq = arg.find('='); eq != std::string::npos) {
+            name = arg.substr(0, eq);
+            inlineValue = arg.substr(eq + 1);
+        }
+        if (spec.flagOptions.count(name) > 0) {
+            if (inlineValue) {
+                error = "option " + name + " takes no value";
+                return std::nullopt;
+            }
+            result.flags.insert(name);
+        } else if (spec.valueOptions.count(name) > 0) {
+            if (inlineValue) {
+                result.options[name] = *inlineValue;
+            } else if (i + 1 < args.size()) {
+                result.options[name] = args[++i];
+            } else {
+                error = "option " + name + " needs a value";
+                return std::nullopt;
+            }
+        } else {
+            error = "unknown option " + name;
+            return std::nullopt;
+        }
+    }
+    if (result.positional.size() < spec.minPositional ||
+        result.positional.size() > spec.maxPositional) {
+        error = spec.minPositional == spec.maxPositional
+                    ? "expected " + std::to_string(spec.minPositional) + " argument(s)"
+                    : "expected " + std::to_string(spec.minPositional) + " to " +
+                          std::to_string(spec.maxPositional) + " arguments";
+        error += ", got " + std::to_string(result.positional.size());
+        return std::nullopt;
+    }
+    return result;
+}
+
+std::optional<long long> ParseInteger(const std::string& text, long long low, long long high) {
+    long long value = 0;
+    const char* begin = text.data();
+    const char* end = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(begin, end, value);
+    if (text.empty() || ec != std::errc() || ptr != end || value < low || value > high) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+}  // namespace lumivane::cli

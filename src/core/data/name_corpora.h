@@ -1,0 +1,54 @@
+#pragma once
+// Given-name corpora and position frequency tables per sex, and the code in
+// which every given name travels.
+
+#include <array>
+#include <cstdint>
+#include <span>
+
+#include "core/data/character_dictionary.h"
+
+namespace lumivane {
+
+// First character index in the upper 16 bits, second in the lower; 0xFFFF in
+// the lower half marks a one-character given name.
+using GivenNameCode = std::uint32_t;
+inline constexpr std::uint32_t kNoSecondCharacter = 0xFFFF;
+
+[[nodiscard]] constexpr GivenNameCode MakeGivenNameCode(std::uint32_t first, std::uint32_t second) {
+    return (first << 16) | (second & 0xFFFF);
+}
+[[nodiscard]] constexpr std::uint32_t FirstIndexOf(GivenNameCode code) { return code >> 16; }
+[[nodiscard]] constexpr std::uint32_t SecondIndexOf(GivenNameCode code) { return code & 0xFFFF; }
+
+enum class Sex { Male, Female };
+
+// The sex list of the main window: item 0 (男) is male, every other item female.
+[[nodiscard]] constexpr Sex SexOfItemIndex(int itemIndex) {
+    return itemIndex == 0 ? Sex::Male : Sex::Female;
+}
+
+struct PositionEntry {
+    std::uint32_t CharIndex;
+    std::uint32_t Count;
+};
+
+// Four tiers of ranks per sex, and how many names each tier yields.
+using RankBounds = std::array<std::uint32_t, 4>;
+inline constexpr std::array<std::uint32_t, 4> TierQuotas{400, 300, 150, 50};
+
+// The data of one sex selected for a request. Position tables have
+// DictionarySize + 1 entries (the last is {0, 0}); the corpus holds only real
+// names, so its size is per sex (see data/README.md).
+struct WorkingSet {
+    Sex sex = Sex::Male;
+    std::span<const PositionEntry> FirstPosition;
+    std::span<const PositionEntry> SecondPosition;
+    std::span<const GivenNameCode> Corpus;
+    RankBounds Bounds{};
+};
+
+[[nodiscard]] WorkingSet SelectWorkingSet(Sex sex);
+[[nodiscard]] std::uint32_t NameCorpusSize(Sex sex);
+
+}  // namespace lumivane
