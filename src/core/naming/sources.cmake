@@ -1,1 +1,5 @@
 # Sources of the naming subsystem.
+target_sources(lumivane_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/family_name.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/numerology.cpp
+)
