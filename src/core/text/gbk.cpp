@@ -3,7 +3,6 @@
 #include <iconv.h>
 
 #include <cerrno>
-#include <vector>
 
 #include "core/text/characters.h"
 
@@ -27,10 +26,24 @@ private:
     iconv_t m_cd;
 };
 
-ConversionResult Convert(std::string_view input, const char* to, const char* from,
-                         const char* sourceName) {
+// Opening a converter costs far more than converting a name, and rows are
+// converted by the thousand, so each thread keeps one converter per direction.
+IconvHandle& Converter(bool toGbk) {
+    thread_local IconvHandle utf8ToGbk("GBK", "UTF-8");
+    thread_local IconvHandle gbkToUtf8("UTF-8", "GBK");
+    IconvHandle& cd = toGbk ? utf8ToGbk : gbkToUtf8;
+    if (cd.valid()) {
+        iconv(cd.get(), nullptr, nullptr, nullptr, nullptr);  // back to the initial state
+    }
+    return cd;
+}
+
+ConversionResult Convert(std::string_view input, bool toGbk) {
+    const char* from = toGbk ? "UTF-8" : "GBK";
+    const char* to = toGbk ? "GBK" : "UTF-8";
+    const char* sourceName = from;
     ConversionResult result;
-    IconvHandle cd(to, from);
+    IconvHandle& cd = Converter(toGbk);
     if (!cd.valid()) {
         result.error = std::string("iconv cannot convert ") + from + " to " + to;
         return result;
@@ -75,7 +88,7 @@ ConversionResult Utf8ToGbk(std::string_view utf8) {
         bad.error = "text is not valid UTF-8";
         return bad;
     }
-    ConversionResult result = Convert(utf8, "GBK", "UTF-8", "UTF-8");
+    ConversionResult result = Convert(utf8, true);
     if (!result.ok()) {
         // Name the character GBK cannot hold so the user knows what to change.
         std::string_view rest = utf8.substr(result.errorOffset);
@@ -85,7 +98,7 @@ ConversionResult Utf8ToGbk(std::string_view utf8) {
     return result;
 }
 
-ConversionResult GbkToUtf8(std::string_view gbk) { return Convert(gbk, "UTF-8", "GBK", "GBK"); }
+ConversionResult GbkToUtf8(std::string_view gbk) { return Convert(gbk, false); }
 
 bool IsGbkEncodable(std::string_view utf8) { return Utf8ToGbk(utf8).ok(); }
 

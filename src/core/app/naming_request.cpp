@@ -1,0 +1,101 @@
+#include "core/app/naming_request.h"
+
+#include "core/naming/advanced_generator.h"
+#include "core/naming/remove_duplicate_codes.h"
+#include "core/naming/shuffle_codes.h"
+#include "core/naming/simple_generator.h"
+#include "core/naming/single_generator.h"
+#include "core/text/characters.h"
+#include "core/text/gbk.h"
+
+namespace lumivane {
+namespace {
+
+constexpr int kCorpusDraws = 50;
+constexpr int kPairDraws = 1900;
+constexpr int kCorpusBound = 100;
+constexpr long kSingleShuffleBound = 1999;
+
+}  // namespace
+
+std::string ValidateFamilyNameText(std::string_view trimmed) {
+    if (trimmed.empty()) {
+        return std::string(kEmptyFamilyNameMessage);
+    }
+    ConversionResult gbk = Utf8ToGbk(trimmed);
+    if (!gbk.ok()) {
+        return gbk.error;
+    }
+    if (gbk.text.size() > kFamilyNameMaxBytes) {
+        return "姓氏最多只能输入 3 个汉字。";
+    }
+    return {};
+}
+
+void GenerateCandidates(NamingState& state, int nameLengthIndex, int sexIndex,
+                        const FilterSet* filters) {
+    state.candidates.Clear();
+    state.workingSet = SelectWorkingSet(SexOfItemIndex(sexIndex));
+    std::optional<FilterTests> tests;
+    if (filters != nullptr) {
+        tests.emplace(*filters);
+    }
+    if (nameLengthIndex == 0) {
+        AddSingleCharacters(state, tests ? &*tests : nullptr);
+        ShuffleCodes(state.random, state.candidates.codes, kSingleShuffleBound,
+                     static_cast<long>(state.candidates.count()));
+    } else if (tests) {
+        AddFilteredCorpusNames(state, *tests, kCorpusBound);
+        AddTieredPairs(state, *tests);
+    } else {
+        AddCorpusNames(state, kCorpusDraws);
+        AddFrequentPairs(state, kPairDraws);
+        AddCorpusNames(state, kCorpusDraws);
+    }
+}
+
+NamingResult RunNamingRequest(NamingState& state, const NamingInputs& inputs,
+                              const NamingHooks& hooks) {
+    NamingResult result;
+    result.trimmedFamilyText = TrimBlanks(inputs.familyNameText);
+    if (std::string message = ValidateFamilyNameText(result.trimmedFamilyText); !message.empty()) {
+        result.outcome = result.trimmedFamilyText.empty() ? NamingOutcome::EmptyFamilyName
+                                                          : NamingOutcome::InvalidFamilyName;
+        result.message = std::move(message);
+        return result;
+    }
+
+    state.showingFavorites = false;
+    state.familyText = result.trimmedFamilyText;
+    state.familyName = MakeFamilyName(result.trimmedFamilyText);
+
+    if (hooks.showBirthChart && !hooks.showBirthChart()) {
+        result.outcome = NamingOutcome::ChartFailed;
+        return result;
+    }
+
+    std::optional<FilterSet> filters;
+    if (inputs.advanced) {
+        if (hooks.runFilterDialog) {
+            filters = hooks.runFilterDialog();
+        }
+        if (!filters) {
+            result.outcome = NamingOutcome::FilterDialogClosed;
+            return result;
+        }
+    }
+
+    if (hooks.saveSettings) {
+        hooks.saveSettings();
+    }
+
+    GenerateCandidates(state, inputs.nameLengthIndex, inputs.sexIndex,
+                       filters ? &*filters : nullptr);
+    result.generated = state.candidates.count();
+    RemoveDuplicateCodes(state.candidates);
+    result.rows = FillResultList(state, hooks.progress);
+    result.outcome = NamingOutcome::Filled;
+    return result;
+}
+
+}  // namespace lumivane

@@ -1,0 +1,68 @@
+#pragma once
+// The naming request: from the main window's inputs to the filled,
+// de-duplicated result list. The chart, the filter dialog and the settings
+// save are attached by the caller at their fixed places of the sequence.
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/naming/filter_set.h"
+#include "core/naming/naming_state.h"
+#include "core/results/result_list.h"
+
+namespace lumivane {
+
+inline constexpr std::string_view kEmptyFamilyNameMessage = "请输入姓氏!";
+// The family-name box holds at most this many GBK bytes (three characters).
+inline constexpr std::size_t kFamilyNameMaxBytes = 6;
+
+struct NamingInputs {
+    std::string familyNameText;  // as typed; the request trims it
+    int nameLengthIndex = 1;     // cmb_NameLength: 0 "单字", 1 "双字"
+    int sexIndex = 0;            // cmb_Sex: 0 "男", otherwise female
+    bool advanced = false;       // btn_SelectName rather than btn_CreateName
+};
+
+struct NamingHooks {
+    // Computes and shows the birth chart; false ends the request (the hook has
+    // reported why). Absent: no chart.
+    std::function<bool()> showBirthChart;
+    // Advanced requests only: the filter dialog; nullopt unless it closed with OK.
+    std::function<std::optional<FilterSet>()> runFilterDialog;
+    // Writes the inputs and the filter state to the settings file.
+    std::function<void()> saveSettings;
+    FillProgress progress;
+};
+
+enum class NamingOutcome {
+    EmptyFamilyName,      // "请输入姓氏!"; nothing else changed
+    InvalidFamilyName,    // not GBK, or longer than the box holds; nothing else changed
+    ChartFailed,          // the chart hook refused the date
+    FilterDialogClosed,   // advanced request not confirmed; the list is untouched
+    Filled,
+};
+
+struct NamingResult {
+    NamingOutcome outcome = NamingOutcome::EmptyFamilyName;
+    std::string trimmedFamilyText;  // written back into the family-name box
+    std::string message;            // for EmptyFamilyName and InvalidFamilyName
+    std::size_t generated = 0;      // codes before de-duplication
+    std::vector<ResultRow> rows;    // Filled only; one per kept candidate
+};
+
+// Empty when the trimmed family-name text is acceptable, else the message.
+[[nodiscard]] std::string ValidateFamilyNameText(std::string_view trimmed);
+
+// Generation and de-duplication for the request's mode and length; the
+// candidate list is emptied first. filters is needed for advanced requests.
+void GenerateCandidates(NamingState& state, int nameLengthIndex, int sexIndex,
+                        const FilterSet* filters);
+
+[[nodiscard]] NamingResult RunNamingRequest(NamingState& state, const NamingInputs& inputs,
+                                            const NamingHooks& hooks);
+
+}  // namespace lumivane

@@ -1,0 +1,69 @@
+#pragma once
+// Rows of the detailed result list: a caption and 15 sub-items, all texts, so
+// that sorting the zero-padded texts sorts the numbers.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "core/data/name_corpora.h"
+#include "core/naming/family_name.h"
+
+namespace lumivane {
+
+inline constexpr int kResultColumnCount = 16;
+inline constexpr int kVisibleResultColumns = 10;
+
+// Column indexes: 0 is the caption, k >= 1 sub-item k - 1.
+enum ResultColumn : int {
+    kColumnName = 0,
+    kColumnScore = 1,
+    kColumnElements = 2,
+    kColumnSimplifiedStrokes = 3,
+    kColumnKangxiStrokes = 4,
+    kColumnTianGe = 5,
+    kColumnRenGe = 6,
+    kColumnDiGe = 7,
+    kColumnWaiGe = 8,
+    kColumnZongGe = 9,
+    kColumnSimplifiedTotal = 10,
+    kColumnKangxiTotal = 11,
+    kColumnFirstRadicalElements = 12,
+    kColumnSecondRadicalElements = 13,
+    kColumnCode = 14,
+    kColumnFamilyName = 15,
+};
+
+struct ResultRow {
+    bool checked = false;
+    std::array<std::string, kResultColumnCount> columns;
+    // GBK bytes of the columns holding Chinese text (0, 2, 15), for sorting.
+    std::string nameKey, elementsKey, familyKey;
+
+    [[nodiscard]] GivenNameCode Code() const;
+    [[nodiscard]] const std::string& Caption() const { return columns[kColumnName]; }
+    // The bytes a sort compares for a column.
+    [[nodiscard]] std::string_view SortKey(int column) const;
+};
+
+// Header texts of the ten shown columns and their widths.
+struct ResultColumnHeader {
+    std::string_view caption;
+    int width;
+    bool centred;
+};
+extern const std::array<ResultColumnHeader, kVisibleResultColumns> ResultColumnHeaders;
+
+// "土" for 1, "火" 2, "水" 4, "木" 8, "金" 16; empty for 0 or several elements.
+[[nodiscard]] std::string_view ElementNameOfMask(ElementMask mask);
+
+// The given-name characters of a code; a half outside the dictionary is one blank.
+[[nodiscard]] std::string GivenNameText(GivenNameCode code);
+
+// One row. familyText is the caption's family part: the trimmed input in the
+// naming view, the family name's own texts in the favourites view.
+[[nodiscard]] ResultRow BuildResultRow(const FamilyName& family, std::string_view familyText,
+                                       GivenNameCode code);
+
+}  // namespace lumivane
