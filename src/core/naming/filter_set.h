@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/data/character_dictionary.h"
 #include "core/data/name_corpora.h"
@@ -67,22 +68,28 @@ public:
     [[nodiscard]] const FilterSet& Filters() const { return m_filters; }
 
 private:
-    struct Row {
-        bool elementsOn = false, radicalElementsOn = false, readingOn = false;
-        bool strokesOn = false, radicalOn = false;
-        ElementMask elements = 0, radicalElements = 0;
-        std::string reading;
-        int low = 0, high = 0;
-        std::uint32_t radical = 0;
+    // Per character index (the empty record last): whether row 1 / row 2
+    // passes, and which of the row-3 "either character" conditions hold.
+    enum : std::uint8_t {
+        kTextHolds = 1,
+        kMeaningHolds = 2,
+        kRadicalElementsHolds = 4,
+        kReadingHolds = 8,
+        kRadicalHolds = 16
     };
-    [[nodiscard]] bool CharacterPasses(const Row& row, std::uint32_t index) const;
+    [[nodiscard]] static std::uint32_t Slot(std::uint32_t index) {
+        return index < DictionarySize ? index : DictionarySize;
+    }
     [[nodiscard]] bool NamePasses(GivenNameCode code) const;
 
     FilterSet m_filters;
-    Row m_rows[3];
-    bool m_fixedFirst = false, m_fixedSecond = false;
-    bool m_textOn = false;
-    std::string m_text;
+    bool m_firstAlways = true, m_secondAlways = true, m_nameAlways = true;
+    std::vector<std::uint8_t> m_firstPasses, m_secondPasses;
+    std::vector<std::uint8_t> m_nameBits;
+    std::vector<std::uint8_t> m_strokes;
+    std::uint8_t m_nameRequired = 0;
+    bool m_strokesOn = false;
+    int m_strokeLow = 0, m_strokeHigh = 0;
 };
 
 }  // namespace lumivane

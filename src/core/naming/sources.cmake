@@ -2,4 +2,7 @@
 target_sources(lumivane_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/family_name.cpp
   ${CMAKE_CURRENT_LIST_DIR}/numerology.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/filter_set.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/filter_controls.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/filter_dialog_rules.cpp
 )

@@ -1,0 +1,232 @@
+#include "core/naming/filter_dialog_rules.h"
+
+#include <array>
+
+#include "core/data/character_dictionary.h"
+#include "core/data/radical_table.h"
+#include "core/naming/filter_controls.h"
+#include "core/text/characters.h"
+#include "core/text/gbk.h"
+
+namespace lumivane {
+namespace {
+
+const FilterControl& RowBoxControl(std::string_view name) {
+    const FilterControl* control = FindFilterControl(name);
+    return *control;  // only called with the names of RowBoxNames()
+}
+
+bool IsRowBox(std::string_view name) {
+    for (std::string_view row : RowBoxNames()) {
+        if (row == name) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The row boxes that a fixed character of row 1 or 2 switches off.
+constexpr std::array<std::string_view, 5> kCoupledRow1{"chk2_1", "chk3_1", "chk4_1", "chk5_1",
+                                                       "chk6_1"};
+constexpr std::array<std::string_view, 5> kCoupledRow2{"chk2_2", "chk3_2", "chk4_2", "chk5_2",
+                                                       "chk6_2"};
+
+bool Contains(const std::array<std::string_view, 5>& names, std::string_view name) {
+    for (std::string_view n : names) {
+        if (n == name) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool& Tick(FilterSet& filters, std::string_view name) {
+    return filters.*(FindFilterControl(name)->check);
+}
+
+int& RadicalPosition(FilterSet& filters, int row) {
+    return row == 1 ? filters.cmb6_1B : row == 2 ? filters.cmb6_2B : filters.cmb6_3B;
+}
+
+struct TextRule {
+    std::string FilterSet::*text;
+    std::string_view name;
+    std::string_view caption;  // page and row, for the messages
+};
+
+constexpr std::array<TextRule, 6> kTextBoxes{{
+    {&FilterSet::edt1_1, "edt1_1", "指定文字“第二个字限定”"},
+    {&FilterSet::edt1_2, "edt1_2", "指定文字“第三个字限定”"},
+    {&FilterSet::edt1_3, "edt1_3", "指定文字“名字中必须含”"},
+    {&FilterSet::edt4_1, "edt4_1", "指定拼音“第二个字限定”"},
+    {&FilterSet::edt4_2, "edt4_2", "指定拼音“第三个字限定”"},
+    {&FilterSet::edt4_3, "edt4_3", "指定拼音“名字中必须含”"},
+}};
+
+}  // namespace
+
+ControlAppearance AppearanceOf(const FilterSet& filters, std::string_view name) {
+    ControlAppearance appearance{name, true, true};
+    const FilterControl* control = FindFilterControl(name);
+    if (control == nullptr) {
+        return appearance;
+    }
+    if (IsRowBox(name)) {
+        if (Contains(kCoupledRow1, name)) {
+            appearance.enabled = !filters.chk1_1;
+        } else if (Contains(kCoupledRow2, name)) {
+            appearance.enabled = !filters.chk1_2;
+        }
+        return appearance;
+    }
+    // A companion follows the row box of its Tag.
+    for (std::string_view rowName : RowBoxNames()) {
+        const FilterControl& row = RowBoxControl(rowName);
+        if (row.tag != control->tag) {
+            continue;
+        }
+        bool ticked = filters.*(row.check);
+        if (control->kind == FilterControlKind::TextBox) {
+            appearance.visible = ticked;
+        } else {
+            appearance.enabled = ticked;
+        }
+        break;
+    }
+    return appearance;
+}
+
+std::vector<ControlAppearance> DialogAppearance(const FilterSet& filters) {
+    std::vector<ControlAppearance> result;
+    result.reserve(FilterControls().size());
+    for (const FilterControl& control : FilterControls()) {
+        result.push_back(AppearanceOf(filters, control.name));
+    }
+    return result;
+}
+
+DialogReaction RowBoxClicked(const FilterSet& afterClick, std::string_view sender) {
+    FilterSet filters = afterClick;
+    // Unticking a coupled box reacts only on its own companions, which the
+    // appearance below already derives from the tick.
+    if (sender == "chk1_1" && filters.chk1_1) {
+        for (std::string_view name : kCoupledRow1) {
+            Tick(filters, name) = false;
+        }
+    } else if (sender == "chk1_2" && filters.chk1_2) {
+        for (std::string_view name : kCoupledRow2) {
+            Tick(filters, name) = false;
+        }
+    }
+    return {filters, DialogAppearance(filters)};
+}
+
+DialogReaction DialogShown(const FilterSet& filters) {
+    FilterSet shown = filters;
+    for (std::string_view name : RowBoxNames()) {
+        shown = RowBoxClicked(shown, name).filters;
+    }
+    return {shown, DialogAppearance(shown)};
+}
+
+FilterSet ResetFilters(const FilterSet& filters) {
+    FilterSet reset = filters;
+    for (const FilterControl& control : FilterControls()) {
+        if (control.kind == FilterControlKind::CheckBox) {
+            reset.*(control.check) = false;
+        }
+    }
+    return reset;
+}
+
+std::vector<std::string> StrokeCountItems() {
+    std::vector<std::string> items;
+    for (std::string_view numeral : StrokeNumerals) {
+        items.push_back(std::string(numeral) + "画");
+    }
+    return items;
+}
+
+std::vector<std::string> RadicalItemsOfStrokePosition(int position) {
+    std::vector<std::string> items;
+    for (std::string_view name : RadicalsOfStrokeCount(position + 1)) {
+        items.emplace_back(name);
+    }
+    return items;
+}
+
+FilterSet StrokeCountPicked(const FilterSet& filters, int row, int position) {
+    FilterSet picked = filters;
+    if (row < 1 || row > 3) {
+        return picked;
+    }
+    (row == 1 ? picked.cmb6_1A : row == 2 ? picked.cmb6_2A : picked.cmb6_3A) = position;
+    RadicalPosition(picked, row) = RadicalsOfStrokeCount(position + 1).empty() ? -1 : 0;
+    return picked;
+}
+
+std::uint32_t RadicalOfRow(const FilterSet& filters, int row) {
+    int a = row == 1 ? filters.cmb6_1A : row == 2 ? filters.cmb6_2A : filters.cmb6_3A;
+    int b = row == 1 ? filters.cmb6_1B : row == 2 ? filters.cmb6_2B : filters.cmb6_3B;
+    std::vector<std::string_view> names = RadicalsOfStrokeCount(a + 1);
+    if (b < 0 || static_cast<std::size_t>(b) >= names.size()) {
+        return FindRadical("");
+    }
+    return FindRadical(names[static_cast<std::size_t>(b)]);
+}
+
+FilterAcceptance AcceptFilters(const FilterSet& filters) {
+    FilterAcceptance result{filters, {}, {}};
+    for (const TextRule& box : kTextBoxes) {
+        result.filters.*(box.text) = TrimBlanks(filters.*(box.text));
+    }
+    for (const TextRule& box : kTextBoxes) {
+        const std::string& text = result.filters.*(box.text);
+        if (!IsValidUtf8(text)) {
+            result.error = std::string(box.caption) + "的内容不是有效的文字。";
+            result.control = box.name;
+            return result;
+        }
+        if (std::string message = GbkRejectionMessage(text); !message.empty()) {
+            result.error = std::string(box.caption) + "：" + message;
+            result.control = box.name;
+            return result;
+        }
+    }
+    const struct {
+        bool ticked;
+        const TextRule& box;
+        bool emptyAllowed;  // an empty "must contain" text only lets nothing pass
+    } fixed[] = {{result.filters.chk1_1, kTextBoxes[0], false},
+                 {result.filters.chk1_2, kTextBoxes[1], false},
+                 {result.filters.chk1_3, kTextBoxes[2], true}};
+    for (const auto& entry : fixed) {
+        if (!entry.ticked) {
+            continue;
+        }
+        const std::string& text = result.filters.*(entry.box.text);
+        if (text.empty()) {
+            if (entry.emptyAllowed) {
+                continue;
+            }
+            result.error = "已勾选" + std::string(entry.box.caption) + "，请填写一个汉字。";
+            result.control = entry.box.name;
+            return result;
+        }
+        if (CharacterCount(text) != 1) {
+            result.error =
+                std::string(entry.box.caption) + "只能填写一个汉字，“" + text + "”不是一个字。";
+            result.control = entry.box.name;
+            return result;
+        }
+        if (FindCharacter(text) == DictionarySize) {
+            result.error =
+                std::string(entry.box.caption) + "：“" + text + "”不在字库中，请换一个汉字。";
+            result.control = entry.box.name;
+            return result;
+        }
+    }
+    return result;
+}
+
+}  // namespace lumivane

@@ -1,0 +1,79 @@
+#pragma once
+// The filter dialog's state rules as pure functions over a FilterSet, so the
+// dialog only copies values into its widgets: which controls are shown and
+// enabled, the coupling of the fixed-character rows, reset, the radical list
+// of a stroke count, and what OK accepts.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/naming/filter_set.h"
+
+namespace lumivane {
+
+struct ControlAppearance {
+    std::string_view name;  // a control name of the dialog, e.g. "edt1_1", "chk2_11"
+    bool visible = true;
+    bool enabled = true;
+};
+
+// The shown / enabled state of every control a row box governs, for a set in
+// which each tick has had its reaction: the companions of a row (text boxes
+// shown, element boxes, bound boxes and lists enabled) follow the row box, and
+// the rows 1 and 2 of the pages 2 to 6 are enabled only while the fixed
+// character of that row (chk1_1, chk1_2) is off. Text boxes are never
+// disabled, the other controls never hidden.
+[[nodiscard]] std::vector<ControlAppearance> DialogAppearance(const FilterSet& filters);
+
+// The appearance of one control by name; visible and enabled for names the
+// rules do not govern.
+[[nodiscard]] ControlAppearance AppearanceOf(const FilterSet& filters, std::string_view name);
+
+struct DialogReaction {
+    FilterSet filters;
+    std::vector<ControlAppearance> controls;
+};
+
+// A row box (chk1_1 … chk6_3) was clicked; `afterClick` holds its new tick.
+// Ticking chk1_1 unticks chk2_1 … chk6_1 (and chk1_2 the row-2 boxes), which
+// are disabled while it stays ticked. Other names change nothing.
+[[nodiscard]] DialogReaction RowBoxClicked(const FilterSet& afterClick, std::string_view sender);
+
+// Every time the dialog is shown: each row box reacts in page and row order.
+[[nodiscard]] DialogReaction DialogShown(const FilterSet& filters);
+
+// 重置: every row box and element box unticked; texts, bounds, list positions
+// and the stroke kind kept.
+[[nodiscard]] FilterSet ResetFilters(const FilterSet& filters);
+
+// The 15 entries of a stroke-count list: "一画" … "十五画".
+[[nodiscard]] std::vector<std::string> StrokeCountItems();
+
+// The radical list of a stroke-count position (0 = 一画), in table order;
+// empty for a position outside 0 … 14.
+[[nodiscard]] std::vector<std::string> RadicalItemsOfStrokePosition(int position);
+
+// The user picked a stroke count in row 1, 2 or 3: the row's A position
+// becomes it and its radical list selects the first entry (-1 when the list is
+// empty). Other rows change nothing.
+[[nodiscard]] FilterSet StrokeCountPicked(const FilterSet& filters, int row, int position);
+
+// The radical a row filters for: entry B of the list of stroke count A + 1, as
+// FindRadical answers it (0, 丨, for an empty list or nothing selected).
+[[nodiscard]] std::uint32_t RadicalOfRow(const FilterSet& filters, int row);
+
+struct FilterAcceptance {
+    FilterSet filters;    // the trimmed set, to store and to test
+    std::string error;    // empty when accepted; otherwise a message for the user
+    std::string control;  // the control the message is about, to focus it
+    [[nodiscard]] bool ok() const { return error.empty(); }
+};
+
+// 确定: trims the six text boxes, then rejects text GBK cannot hold (every text
+// box, as all of them are stored) and a ticked fixed character (edt1_1,
+// edt1_2, edt1_3) that the dictionary does not have; an empty fixed first or
+// second character is rejected too, as it would make a blank name.
+[[nodiscard]] FilterAcceptance AcceptFilters(const FilterSet& filters);
+
+}  // namespace lumivane
