@@ -1,1 +1,36 @@
-# Sources of the reference-data subsystem.
+# Sources of the reference-data subsystem. The committed text tables of data/
+# become constexpr arrays through a small host tool run at build time.
+add_executable(lumivane_tablegen ${CMAKE_CURRENT_LIST_DIR}/tablegen/tablegen.cpp)
+
+set(LUMIVANE_DATA_DIR ${PROJECT_SOURCE_DIR}/data)
+set(LUMIVANE_GENERATED_DIR ${CMAKE_CURRENT_BINARY_DIR}/generated/core/data)
+set(LUMIVANE_DATA_TABLES
+  ${LUMIVANE_DATA_DIR}/characters.tsv
+  ${LUMIVANE_DATA_DIR}/radicals.tsv
+  ${LUMIVANE_DATA_DIR}/corpus-male.txt
+  ${LUMIVANE_DATA_DIR}/corpus-female.txt
+  ${LUMIVANE_DATA_DIR}/position-male-first.tsv
+  ${LUMIVANE_DATA_DIR}/position-male-second.tsv
+  ${LUMIVANE_DATA_DIR}/position-female-first.tsv
+  ${LUMIVANE_DATA_DIR}/position-female-second.tsv
+)
+set(LUMIVANE_GENERATED_TABLES
+  ${LUMIVANE_GENERATED_DIR}/character_tables.inc
+  ${LUMIVANE_GENERATED_DIR}/radical_tables.inc
+  ${LUMIVANE_GENERATED_DIR}/name_tables.inc
+)
+add_custom_command(
+  OUTPUT ${LUMIVANE_GENERATED_TABLES}
+  COMMAND lumivane_tablegen ${LUMIVANE_DATA_DIR} ${LUMIVANE_GENERATED_DIR}
+  DEPENDS lumivane_tablegen ${LUMIVANE_DATA_TABLES}
+  COMMENT "Generating the built-in reference tables from data/"
+  VERBATIM
+)
+
+target_sources(lumivane_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/character_dictionary.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/radical_table.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/name_corpora.cpp
+  ${LUMIVANE_GENERATED_TABLES}
+)
+target_include_directories(lumivane_core PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/generated)

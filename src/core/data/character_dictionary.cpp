@@ -1,0 +1,103 @@
+// The character dictionary over the tables generated from data/characters.tsv.
+
+#include "core/data/character_dictionary.h"
+
+#include <cstddef>
+#include <iterator>
+
+#include "core/data/generated_types.h"
+
+namespace lumivane {
+namespace generated {
+#include "core/data/character_tables.inc"
+}  // namespace generated
+
+namespace {
+
+using generated::kGeneratedAttributeWords;
+using generated::kGeneratedCharacterTexts;
+
+static_assert(generated::kGeneratedCharacterCount == DictionarySize);
+static_assert(std::size(kGeneratedCharacterTexts) == DictionarySize + 1);
+static_assert(std::size(kGeneratedAttributeWords) == DictionarySize + 1);
+static_assert(kGeneratedAttributeWords[DictionarySize].a == 0 &&
+              kGeneratedAttributeWords[DictionarySize].b == 0);
+
+// Every index past the real records reads the empty record.
+constexpr std::uint32_t Clamp(std::uint32_t index) {
+    return index < DictionarySize ? index : DictionarySize;
+}
+
+}  // namespace
+
+std::uint32_t AttributeWordA(std::uint32_t index) {
+    return kGeneratedAttributeWords[Clamp(index)].a;
+}
+
+std::uint32_t AttributeWordB(std::uint32_t index) {
+    return kGeneratedAttributeWords[Clamp(index)].b;
+}
+
+std::string_view CharacterText(std::uint32_t index) {
+    return kGeneratedCharacterTexts[Clamp(index)].text;
+}
+
+std::string_view CharacterReading(std::uint32_t index) {
+    return kGeneratedCharacterTexts[Clamp(index)].reading;
+}
+
+ElementMask MeaningElementsOf(std::uint32_t index) {
+    return static_cast<ElementMask>((AttributeWordA(index) >> 9) & 0x1F);
+}
+
+std::uint32_t RadicalIndexOf(std::uint32_t index) { return (AttributeWordA(index) >> 16) & 0x1FF; }
+
+ElementMask RadicalElementsOf(std::uint32_t index) {
+    return static_cast<ElementMask>((AttributeWordA(index) >> 26) & 0x1F);
+}
+
+std::uint32_t SimplifiedStrokesOf(std::uint32_t index) { return AttributeWordB(index) & 0xFF; }
+
+std::uint32_t KangxiStrokesOf(std::uint32_t index) { return (AttributeWordB(index) >> 8) & 0xFF; }
+
+CharacterRecord Character(std::uint32_t index) {
+    CharacterRecord record;
+    record.Text = CharacterText(index);
+    record.Reading = CharacterReading(index);
+    record.MeaningElements = MeaningElementsOf(index);
+    record.RadicalIndex = static_cast<std::uint16_t>(RadicalIndexOf(index));
+    record.RadicalElements = RadicalElementsOf(index);
+    record.SimplifiedStrokes = static_cast<std::uint8_t>(SimplifiedStrokesOf(index));
+    record.KangxiStrokes = static_cast<std::uint8_t>(KangxiStrokesOf(index));
+    return record;
+}
+
+std::uint32_t FindCharacter(std::string_view text) {
+    // A plain scan: it runs a handful of times per request. The empty record
+    // is never compared, so an empty text finds nothing.
+    for (std::uint32_t index = 0; index < DictionarySize; ++index) {
+        if (kGeneratedCharacterTexts[index].text == text) {
+            return index;
+        }
+    }
+    return DictionarySize;
+}
+
+bool HasReading(std::uint32_t index, std::string_view syllable) {
+    std::string_view reading = CharacterReading(index);
+    if (reading == syllable) {
+        return true;
+    }
+    // Several readings are stored as ",a,b,"; look for ",syllable,".
+    for (std::size_t pos = reading.find(','); pos != std::string_view::npos;
+         pos = reading.find(',', pos + 1)) {
+        std::string_view rest = reading.substr(pos + 1);
+        if (rest.size() > syllable.size() && rest.substr(0, syllable.size()) == syllable &&
+            rest[syllable.size()] == ',') {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace lumivane
