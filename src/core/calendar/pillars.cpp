@@ -1,0 +1,122 @@
+// The four pillars of the Chinese almanac. The month pillar changes on the day of the
+// solar term that begins the solar month (the term days of the published mainland
+// calendar, China Standard Time); its stem counts the year from 立春. The year pillar
+// follows the Western year number.
+
+#include "core/calendar/pillars.h"
+
+#include <cmath>
+
+#include "core/calendar/solar_terms.h"
+#include "core/calendar/vocabulary.h"
+#include "core/calendar/western_calendar.h"
+
+namespace lumivane {
+namespace {
+
+int PositiveMod(int value, int modulus) {
+    const int r = value % modulus;
+    return r < 0 ? r + modulus : r;
+}
+
+int TermDay(int year, int termIndex) {
+    return static_cast<int>(std::floor(SolarTermDay(year, termIndex)));
+}
+
+bool IsGregorianLeapYear(int year) {
+    return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+}
+
+int GregorianMonthLength(int year, int month) {
+    static constexpr int kLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && IsGregorianLeapYear(year) ? 29 : kLengths[month - 1];
+}
+
+}  // namespace
+
+int YearGanZhi(int year) {
+    return PositiveMod(year > 0 ? year - 4 : year - 3, 60);
+}
+
+SolarMonth SolarMonthOf(int year, int month, int day) {
+    const int dayOfYear = DayOfYearOf(year, month, day);
+    if (dayOfYear < TermDay(year, 3)) {
+        return {year - 1, dayOfYear < TermDay(year, 1) ? 11 : 12};
+    }
+    int count = 0;
+    for (int term = 3; term <= 23; term += 2) {
+        if (TermDay(year, term) > dayOfYear) {
+            break;
+        }
+        ++count;
+    }
+    return {year, count};
+}
+
+int MonthGanZhi(int year, int month, int day) {
+    const SolarMonth solarMonth = SolarMonthOf(year, month, day);
+    const int yearStem = YearGanZhi(solarMonth.Year) % 10;
+    // 甲己 years start the months at 丙寅, 乙庚 at 戊寅, 丙辛 at 庚寅, 丁壬 at 壬寅, 戊癸 at 甲寅.
+    static constexpr int kFirstStem[5] = {2, 4, 6, 8, 0};
+    int stem = kFirstStem[yearStem % 5] + (solarMonth.Month - 1) % 10;
+    if (stem >= 10) {
+        stem -= 10;
+    }
+    return GanZhiOf(stem, (solarMonth.Month + 1) % 12);
+}
+
+int DayGanZhi(int year, int month, int day) {
+    long long count = 0;
+    if (year >= 1) {
+        int gap = 0;
+        if (CalendarKindOf(year, month, day) == kGregorianCalendar) {
+            gap = year <= 1700 ? 10 : 10 + (year - 1701) / 100 + 1 - (year - 1601) / 400;
+        }
+        count = 365LL * (year - 1) + DayOfYearOf(year, month, day) + (year - 1) / 4 - gap;
+    } else {
+        count = 365LL * year + DayOfYearOf(year, month, day) - (3 - year) / 4;
+    }
+    const long long r = (count + 12) % 60;
+    return static_cast<int>(r < 0 ? r + 60 : r);
+}
+
+int HourGanZhi(int year, int month, int day, int hour) {
+    // DayGanZhi is always within 0-59.
+    const std::optional<StemBranch> dayPillar = SplitGanZhi(DayGanZhi(year, month, day));
+    int stem = dayPillar->Stem;
+    const int h = hour % 24;
+    int branch = 0;
+    if (h == 23) {
+        stem = (stem + 1) % 10;  // the 子 hour that begins the next day
+    } else {
+        branch = (h + 1) / 2;
+    }
+    if (stem >= 5) {
+        stem -= 5;
+    }
+    return GanZhiOf((2 * stem + branch) % 10, branch);
+}
+
+std::optional<Pillars> FourPillars(std::uint16_t year, std::uint16_t month, std::uint16_t day,
+                                   std::uint16_t hour) {
+    int y = year;
+    int m = month;
+    int d = day;
+    int h = hour;
+    if (h == 23) {
+        if (y < 1 || y > 9999 || m < 1 || m > 12 || d < 1 || d > GregorianMonthLength(y, m)) {
+            return std::nullopt;
+        }
+        h = 0;
+        if (++d > GregorianMonthLength(y, m)) {
+            d = 1;
+            if (++m > 12) {
+                m = 1;
+                ++y;
+            }
+        }
+    }
+    return Pillars{YearGanZhi(y), MonthGanZhi(y, m, d), DayGanZhi(y, m, d), HourGanZhi(y, m, d, h)};
+}
+
+}  // namespace lumivane
