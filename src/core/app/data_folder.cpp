@@ -1,0 +1,170 @@
+#include "core/app/data_folder.h"
+
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <system_error>
+#include <vector>
+
+namespace lumivane {
+namespace {
+
+std::string StripTrailingSlashes(std::string path) {
+    while (path.size() > 1 && path.back() == '/') {
+        path.pop_back();
+    }
+    return path;
+}
+
+std::string HomeFolder() {
+    if (const char* home = std::getenv("HOME"); home != nullptr && home[0] == '/') {
+        return home;
+    }
+    // No usable HOME (a service, a stripped environment): ask the user database.
+    std::vector<char> buffer(16384);
+    passwd entry{};
+    passwd* found = nullptr;
+    if (getpwuid_r(getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 &&
+        found != nullptr && found->pw_dir != nullptr && found->pw_dir[0] == '/') {
+        return found->pw_dir;
+    }
+    return {};
+}
+
+std::string ErrnoText(const std::string& what, const std::filesystem::path& path) {
+    return what + " " + path.string() + ": " + std::strerror(errno);
+}
+
+}  // namespace
+
+std::string GetProgramFilesDir() {
+    // Relative values are to be ignored, as the XDG rules say.
+    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg != nullptr && xdg[0] == '/') {
+        return StripTrailingSlashes(xdg);
+    }
+    std::string home = HomeFolder();
+    if (home.empty()) {
+        return {};
+    }
+    return StripTrailingSlashes(home) + "/.local/share";
+}
+
+std::filesystem::path DataFolderPath() {
+    std::string base = GetProgramFilesDir();
+    if (base.empty()) {
+        return {};
+    }
+    return std::filesystem::path(base) / "Velisora" / "";
+}
+
+std::filesystem::path SettingsFilePath() {
+    std::filesystem::path folder = DataFolderPath();
+    return folder.empty() ? folder : folder / "config.ini";
+}
+
+bool EnsureFileExists(const std::filesystem::path& path) {
+    if (path.empty() || !path.has_filename()) {
+        return false;
+    }
+    std::error_code error;
+    if (std::filesystem::exists(path, error)) {
+        return std::filesystem::is_regular_file(path, error);
+    }
+    if (path.has_parent_path()) {
+        std::filesystem::create_directories(path.parent_path(), error);
+        if (error) {
+            return false;
+        }
+    }
+    // O_EXCL: never truncate a file that appeared meanwhile.
+    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        return errno == EEXIST;
+    }
+    ::close(fd);
+    return true;
+}
+
+FileReadResult ReadFileBytes(const std::filesystem::path& path, bool missingIsEmpty) {
+    FileReadResult result;
+    std::error_code error;
+    if (!std::filesystem::exists(path, error)) {
+        if (!missingIsEmpty) {
+            result.error = "文件不存在：" + path.string();
+        }
+        return result;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        result.error = "无法读取文件：" + path.string();
+        return result;
+    }
+    result.bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (in.bad()) {
+        result.bytes.clear();
+        result.error = "读取文件时出错：" + path.string();
+    }
+    return result;
+}
+
+std::string WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+    if (path.empty() || !path.has_filename()) {
+        return "无效的文件路径";
+    }
+    std::filesystem::path folder = path.parent_path();
+    std::string pattern = (folder.empty() ? std::string(".") : folder.string()) + "/." +
+                          path.filename().string() + ".XXXXXX";
+    std::vector<char> name(pattern.begin(), pattern.end());
+    name.push_back('\0');
+    int fd = ::mkstemp(name.data());
+    if (fd < 0) {
+        return ErrnoText("无法创建临时文件", pattern);
+    }
+    const std::filesystem::path temporary(name.data());
+    auto fail = [&](const std::string& what) {
+        std::string message = ErrnoText(what, temporary);
+        ::close(fd);
+        ::unlink(temporary.c_str());
+        return message;
+    };
+    // Keep the permissions of the file being replaced.
+    struct stat old {};
+    mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
+    if (::fchmod(fd, mode) != 0) {
+        return fail("无法设置文件权限");
+    }
+    const char* data = bytes.data();
+    std::size_t left = bytes.size();
+    while (left > 0) {
+        ssize_t written = ::write(fd, data, left);
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return fail("写入文件时出错");
+        }
+        data += written;
+        left -= static_cast<std::size_t>(written);
+    }
+    if (::fsync(fd) != 0) {
+        return fail("写入文件时出错");
+    }
+    if (::close(fd) != 0) {
+        ::unlink(temporary.c_str());
+        return ErrnoText("写入文件时出错", temporary);
+    }
+    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+        std::string message = ErrnoText("无法替换文件", path);
+        ::unlink(temporary.c_str());
+        return message;
+    }
+    return {};
+}
+
+}  // namespace lumivane

@@ -1,0 +1,47 @@
+#pragma once
+// Where Lumivane keeps its two files, and the file helpers they share.
+//
+// The folder is "Velisora" under the user's data home: $XDG_DATA_HOME when it
+// is set to an absolute path, else $HOME/.local/share (the XDG base directory
+// rules), in place of the Windows Program Files folder.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace lumivane {
+
+// The data home, without a trailing slash; empty when neither XDG_DATA_HOME
+// nor a home folder is known.
+[[nodiscard]] std::string GetProgramFilesDir();
+
+// GetProgramFilesDir() + "/Velisora/"; empty when the data home is unknown.
+[[nodiscard]] std::filesystem::path DataFolderPath();
+
+// The data folder + "config.ini"; empty when the data home is unknown.
+[[nodiscard]] std::filesystem::path SettingsFilePath();
+
+// Creates the missing folders on the way and, when nothing exists at the path,
+// an empty file. An existing file is left untouched. Failures are only reported
+// by the result, which callers may ignore.
+bool EnsureFileExists(const std::filesystem::path& path);
+
+struct FileReadResult {
+    std::string bytes;
+    std::string error;  // empty on success
+    [[nodiscard]] bool ok() const { return error.empty(); }
+};
+
+// Reads a whole file as bytes. A missing file is an error unless
+// missingIsEmpty, when it reads as empty.
+[[nodiscard]] FileReadResult ReadFileBytes(const std::filesystem::path& path, bool missingIsEmpty);
+
+// Replaces the file with the bytes: writes a temporary file in the same
+// folder, flushes it to disk and renames it over the old one, so a failure at
+// any point leaves the old file as it was. Returns an error text, empty on
+// success.
+[[nodiscard]] std::string WriteFileAtomically(const std::filesystem::path& path,
+                                              std::string_view bytes);
+
+}  // namespace lumivane

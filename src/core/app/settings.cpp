@@ -1,0 +1,191 @@
+#include "core/app/settings.h"
+
+#include <ctime>
+
+#include "core/app/data_folder.h"
+#include "core/app/ini_file.h"
+#include "core/data/radical_table.h"
+#include "core/naming/filter_controls.h"
+
+namespace lumivane {
+namespace {
+
+constexpr std::string_view kBirthday = "Birthday";
+constexpr std::string_view kSelect = "Select";
+constexpr int kFirstYear = 1949;
+
+struct IntegerKey {
+    std::string_view name;
+    int MainInputs::*field;
+};
+
+constexpr IntegerKey kIntegerKeys[] = {
+    {"NameLength", &MainInputs::NameLength},
+    {"Sex", &MainInputs::Sex},
+    {"CalendarType", &MainInputs::CalendarType},
+    {"Year", &MainInputs::Year},
+    {"Month", &MainInputs::Month},
+    {"Day", &MainInputs::Day},
+    {"Hour", &MainInputs::Hour},
+};
+
+bool IsStrokeCountList(std::string_view name) {
+    return name.find('A') != std::string_view::npos;
+}
+
+int CurrentLocalYear() {
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+    if (localtime_r(&now, &local) == nullptr) {
+        return 2024;
+    }
+    return local.tm_year + 1900;
+}
+
+// The radical list of a row after its stroke count is applied and clicked.
+std::size_t RadicalListSize(int strokePosition) {
+    return RadicalsOfStrokeCount(strokePosition + 1).size();
+}
+
+}  // namespace
+
+std::vector<std::string_view> BirthdayKeys() {
+    std::vector<std::string_view> keys{"firstName"};
+    for (const IntegerKey& key : kIntegerKeys) {
+        keys.push_back(key.name);
+    }
+    return keys;
+}
+
+std::string SaveSettingsTo(const std::filesystem::path& path, const MainInputs& inputs,
+                           const FilterSet& filters) {
+    EnsureFileExists(path);
+    IniFile::LoadResult loaded = IniFile::Load(path);
+    if (!loaded.ok()) {
+        return loaded.error;
+    }
+    IniFile& ini = loaded.file;
+    if (!ini.WriteString(kBirthday, "firstName", inputs.firstName)) {
+        return "姓氏“" + inputs.firstName + "”无法以 GBK 保存";
+    }
+    for (const IntegerKey& key : kIntegerKeys) {
+        ini.WriteInteger(kBirthday, key.name, inputs.*(key.field));
+    }
+    for (const FilterControl& control : FilterControls()) {
+        switch (control.kind) {
+            case FilterControlKind::TextBox:
+                if (!ini.WriteString(kSelect, control.name, filters.*(control.text))) {
+                    return std::string(control.name) + " 的文字无法以 GBK 保存";
+                }
+                break;
+            case FilterControlKind::CheckBox:
+                ini.WriteBool(kSelect, control.name, filters.*(control.check));
+                break;
+            case FilterControlKind::SpinBox:
+            case FilterControlKind::ComboBox:
+                ini.WriteInteger(kSelect, control.name, filters.*(control.number));
+                break;
+        }
+    }
+    return ini.Save(path);
+}
+
+std::string SaveSettings(const MainInputs& inputs, const FilterSet& filters) {
+    std::filesystem::path path = SettingsFilePath();
+    if (path.empty()) {
+        return "找不到数据文件夹";
+    }
+    return SaveSettingsTo(path, inputs, filters);
+}
+
+StoredSettings LoadSettingsFrom(const std::filesystem::path& path, int currentYear) {
+    EnsureFileExists(path);
+    IniFile ini = IniFile::Load(path).file;  // unreadable reads as empty: all defaults
+    StoredSettings settings;
+    MainInputs& in = settings.inputs;
+    in.firstName = ini.ReadString(kBirthday, "firstName", "");
+    for (const IntegerKey& key : kIntegerKeys) {
+        int fallback = key.field == &MainInputs::Year ? currentYear - kFirstYear : 0;
+        in.*(key.field) = ini.ReadInteger(kBirthday, key.name, fallback);
+    }
+    FilterSet& f = settings.filters;
+    for (const FilterControl& control : FilterControls()) {
+        switch (control.kind) {
+            case FilterControlKind::TextBox:
+                f.*(control.text) = ini.ReadString(kSelect, control.name, "");
+                break;
+            case FilterControlKind::CheckBox:
+                f.*(control.check) = ini.ReadBool(kSelect, control.name, false);
+                break;
+            case FilterControlKind::SpinBox:
+                f.*(control.number) = ini.ReadInteger(kSelect, control.name, 1);
+                break;
+            case FilterControlKind::ComboBox:
+                f.*(control.number) = ini.ReadInteger(kSelect, control.name, 0);
+                break;
+        }
+    }
+    // A position the list does not have selects nothing, as the lists do.
+    int* rows[3][2] = {
+        {&f.cmb6_1A, &f.cmb6_1B}, {&f.cmb6_2A, &f.cmb6_2B}, {&f.cmb6_3A, &f.cmb6_3B}};
+    for (auto& row : rows) {
+        int& a = *row[0];
+        int& b = *row[1];
+        if (a < 0 || a >= static_cast<int>(StrokeNumerals.size())) {
+            a = -1;
+        }
+        if (b < 0 || static_cast<std::size_t>(b) >= RadicalListSize(a)) {
+            b = -1;
+        }
+    }
+    f.strokeKind = StrokeKind::Simplified;
+    return settings;
+}
+
+StoredSettings LoadSettings() {
+    return LoadSettingsFrom(SettingsFilePath(), CurrentLocalYear());
+}
+
+std::vector<RestoreStep> RestoreSequence(const StoredSettings& settings) {
+    using Kind = RestoreStep::Kind;
+    const MainInputs& in = settings.inputs;
+    std::vector<RestoreStep> steps{
+        {"edt_FirstName", Kind::Text, in.firstName, 0, {}},
+        {"cmb_NameLength", Kind::ItemIndex, {}, in.NameLength, {}},
+        {"cmb_Sex", Kind::ItemIndex, {}, in.Sex, {}},
+        {"cmb_CalendarType", Kind::ItemIndex, {}, in.CalendarType, "cmb_CalendarTypeChange"},
+        {"cmb_Year", Kind::ItemIndex, {}, in.Year, "cmb_YearClick"},
+        {"cmb_Month", Kind::ItemIndex, {}, in.Month, {}},
+        {"cmb_Day", Kind::ItemIndex, {}, in.Day, {}},
+        {"cmb_Hour", Kind::ItemIndex, {}, in.Hour, {}},
+    };
+    const FilterSet& f = settings.filters;
+    for (const FilterControl& control : FilterControls()) {
+        switch (control.kind) {
+            case FilterControlKind::TextBox:
+                steps.push_back({control.name, Kind::Text, f.*(control.text), 0, {}});
+                break;
+            case FilterControlKind::CheckBox:
+                steps.push_back(
+                    {control.name, Kind::Tick, {}, f.*(control.check) ? 1 : 0, "chk1_1Click"});
+                break;
+            case FilterControlKind::SpinBox:
+                steps.push_back({control.name, Kind::Value, {}, f.*(control.number), {}});
+                break;
+            case FilterControlKind::ComboBox:
+                if (IsStrokeCountList(control.name)) {
+                    steps.push_back(
+                        {control.name, Kind::ItemIndex, {}, f.*(control.number), "cmb6_1AClick"});
+                }
+                break;
+        }
+    }
+    for (const FilterControl& control : FilterControls()) {
+        if (control.kind == FilterControlKind::ComboBox && !IsStrokeCountList(control.name)) {
+            steps.push_back({control.name, Kind::ItemIndex, {}, f.*(control.number), {}});
+        }
+    }
+    return steps;
+}
+
+}  // namespace lumivane
