@@ -1,0 +1,354 @@
+#include "core/app/web_addresses.h"
+
+#include <array>
+
+#include "core/calendar/vocabulary.h"
+#include "core/text/characters.h"
+#include "core/text/gbk.h"
+
+namespace lumivane {
+namespace {
+
+using enum WebBase;
+
+constexpr FixedWebPage kFixedPages[] = {
+    {"sbtn_onlineSMClick", Services, ""},
+    {"sbtn_dictClick", SiteRoot, "xhzd/"},
+    {"N22Click", Services, "sm/sm.asp?sm=5"},
+    {"N24Click", Services, "chouqian/zgjm.asp#body"},
+    {"N25Click", Services, "sm/sm.asp?sm=1"},
+    {"N26Click", Services, "sm/sm.asp?sm=2"},
+    {"N27Click", Services, "astro/index.asp"},
+    {"N30Click", Services, "sm/sm.asp?sm=3"},
+    {"N31Click", Services, "sm/sm.asp?sm=4"},
+    {"N33Click", Services, "sm/sm.asp?sm=6#body"},
+    {"N20091Click", Services, "astro/2009sx.asp"},
+    {"N20101Click", Services, "astro/2010sx.asp"},
+    {"N55Click", Services, "chouqian/guanyin.asp"},
+    {"N56Click", Services, "chouqian/lvzu.asp"},
+    {"N57Click", Services, "chouqian/lvzu.asp"},  // 诸葛神算 shares 吕祖灵签's page
+    {"N58Click", Services, "chouqian/guandi.asp"},
+    {"N59Click", Services, "chouqian/mazu.asp"},
+    {"N60Click", Services, "chouqian/huangdaxian.asp"},
+    {"N61Click", Services, "qinglv/pd_astro.asp"},
+    {"N62Click", Services, "qinglv/pd_xmwg.asp"},
+    {"N63Click", Services, "sm/sm.asp?sm=6"},
+    {"N64Click", Services, "qinglv/pd_sxxx.asp"},
+    {"QQ1Click", Services, "qinglv/pd_qq.asp"},
+    {"N65Click", Services, "qinglv/pd_name.asp"},
+    {"N66Click", Services, "yuce/snsn.asp"},
+    {"N67Click", Services, "yuce/sanshishu.asp"},
+    {"N68Click", Services, "yuce/zwsm.asp"},
+    {"N69Click", Services, "yuce/emyc.asp"},
+    {"N70Click", Services, "yuce/ytyc.asp"},
+    {"N71Click", Services, "yuce/xjyc.asp"},
+    {"N72Click", Services, "yuce/myyc.asp"},
+    {"N73Click", Services, "yuce/hdjr.asp"},
+    {"N74Click", Services, "yuce/wnl.asp"},
+    {"N76Click", Services, "yuce/hdjr.asp?act=xrz&word=嫁娶&upto=365"},
+    {"N77Click", Services, "sfz/index.asp"},
+    {"N78Click", Services, "hunpei/index.asp"},
+    {"QQ2Click", Services, "yuce/hmjx.asp"},
+    {"N79Click", Services, "paipan/pp_bazi.asp"},
+    {"N80Click", Services, "paipan/pp_ziwei.asp"},
+    {"N81Click", Services, "paipan/pp_6r.asp"},
+    {"N82Click", Services, "paipan/pp_6y.asp"},
+    {"N83Click", Services, "paipan/pp_qmdj.asp"},
+    {"N84Click", Services, "paipan/pp_xk.asp"},
+    {"N85Click", Services, "paipan/pp_jkj.asp"},
+    {"N86Click", Services, "paipan/jingdu.asp"},
+    {"N87Click", Services, "paipan/taiyang.asp"},
+    {"N3Click", SiteRoot, "tools/"},
+    {"N92Click", SiteRoot, "szj/"},
+    {"N93Click", Services, "sm/bjx.asp"},
+    {"N91Click", Services, "24jq.asp"},
+    {"N95Click", Support, "help/index.asp"},
+    {"N97Click", Support, kAuthorPagePath},
+    {"N98Click", Support, "feedback.asp"},
+};
+
+constexpr std::array<std::string_view, 6> kForecastTypes = {"today", "nextday", "week",
+                                                            "month", "year",    "yearlove"};
+constexpr std::array<std::string_view, 6> kForecastItemCaptions = {
+    "今日运势", "明日运势", "本周运势", "本月运势", "今年运势", "今年爱情运势"};
+constexpr std::array<std::string_view, 4> kForecastLinkCaptions = {"今", "明", "周", "年"};
+
+constexpr std::array<std::string_view, 10> kBuiltHandlers = {
+    "N23Click",      "Label36Click",  "N35Click", "Label32Click", "N42Click",
+    "Label108Click", "Label107Click", "N96Click", "Label37Click", "listview_ResultDblClick"};
+
+bool IsUnreserved(unsigned char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
+           c == '.' || c == '_' || c == '~';
+}
+
+void AppendPercentByte(std::string& out, unsigned char c) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    out += '%';
+    out += kHex[c >> 4];
+    out += kHex[c & 0x0F];
+}
+
+std::string GbkBytesOrUtf8(std::string_view utf8) {
+    ConversionResult gbk = Utf8ToGbk(utf8);
+    return gbk.ok() ? gbk.text : std::string(utf8);
+}
+
+// A fixed path is ours, so its ASCII delimiters mean what they say; only its
+// Chinese query values (嫁娶) need their GBK bytes encoded.
+std::string EncodeFixedPath(std::string_view path) {
+    std::string out;
+    for (char ch : GbkBytesOrUtf8(path)) {
+        auto c = static_cast<unsigned char>(ch);
+        if (c >= 0x80) {
+            AppendPercentByte(out, c);
+        } else {
+            out += ch;
+        }
+    }
+    return out;
+}
+
+std::string BaseAddress(WebBase base, const WebSite& site) {
+    switch (base) {
+        case Services:
+            return site.ServicesBase();
+        case SiteRoot:
+            return site.siteRoot;
+        case Support:
+            return site.supportBase;
+    }
+    return site.siteRoot;
+}
+
+char AsciiLower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (AsciiLower(a[i]) != AsciiLower(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::optional<int> ForecastTagOfItemCaption(std::string_view caption) {
+    for (std::size_t i = 0; i < kForecastItemCaptions.size(); ++i) {
+        if (caption == kForecastItemCaptions[i]) {
+            return static_cast<int>(i) + 1;
+        }
+    }
+    return std::nullopt;
+}
+
+WebAddressResult Fail(std::string error) {
+    return {{}, std::move(error)};
+}
+
+WebAddressResult Forecast(std::optional<int> tag, std::string_view starSignLabel,
+                          const WebSite& site, std::string_view what) {
+    if (!tag) {
+        return Fail(std::string(what) + " needs the item's Tag or caption");
+    }
+    std::optional<std::string> address = StarForecastAddress(*tag, starSignLabel, site);
+    if (!address) {
+        return Fail("no forecast has the Tag " + std::to_string(*tag));
+    }
+    return {*address, {}};
+}
+
+WebAddressResult Analysis(const WebPageInputs& inputs, std::string_view destination,
+                          const WebSite& site) {
+    if (inputs.analysis.rowCaption.empty()) {
+        return Fail("the analysis needs a result row (its caption)");
+    }
+    NameAnalysisInputs analysis = inputs.analysis;
+    analysis.destination = std::string(destination);
+    return {NameAnalysisAddress(analysis, site), {}};
+}
+
+}  // namespace
+
+std::span<const FixedWebPage> FixedWebPages() {
+    return kFixedPages;
+}
+
+const FixedWebPage* FindFixedWebPage(std::string_view handler) {
+    for (const FixedWebPage& page : FixedWebPages()) {
+        if (page.handler == handler) {
+            return &page;
+        }
+    }
+    return nullptr;
+}
+
+std::string FixedPageAddress(const FixedWebPage& page, const WebSite& site) {
+    return BaseAddress(page.base, site) + EncodeFixedPath(page.path);
+}
+
+std::string PercentEncodeQueryValue(std::string_view utf8) {
+    std::string out;
+    for (char ch : GbkBytesOrUtf8(utf8)) {
+        auto c = static_cast<unsigned char>(ch);
+        if (IsUnreserved(c)) {
+            out += ch;
+        } else {
+            AppendPercentByte(out, c);
+        }
+    }
+    return out;
+}
+
+std::string FamilyOriginAddress(std::string_view familyNameBox, const WebSite& site) {
+    if (TrimBlanks(familyNameBox).empty()) {
+        return site.ServicesBase() + "sm/sm.asp?sm=8#body";
+    }
+    // The box's text goes as typed; only a blank box counts as no name.
+    return site.ServicesBase() +
+           "sm/sm.asp?sm=8&act=ok&xing=" + PercentEncodeQueryValue(familyNameBox) + "#body";
+}
+
+std::optional<std::string_view> ForecastTypeOfTag(int tag) {
+    if (tag < 1 || tag > static_cast<int>(kForecastTypes.size())) {
+        return std::nullopt;
+    }
+    return kForecastTypes[static_cast<std::size_t>(tag - 1)];
+}
+
+std::optional<int> ForecastTagOfLink(std::string_view linkCaption) {
+    for (std::size_t i = 0; i < kForecastLinkCaptions.size(); ++i) {
+        if (linkCaption == kForecastLinkCaptions[i]) {
+            return static_cast<int>(i) + 1;
+        }
+    }
+    return std::nullopt;
+}
+
+int SignNumberOfLabel(std::string_view starSignLabel) {
+    return StarSignIndexOfName(starSignLabel) + 1;
+}
+
+std::optional<std::string> StarForecastAddress(int tag, std::string_view starSignLabel,
+                                               const WebSite& site) {
+    std::optional<std::string_view> type = ForecastTypeOfTag(tag);
+    if (!type) {
+        return std::nullopt;
+    }
+    return site.ServicesBase() + "astro/xzyc.asp?type=" + std::string(*type) +
+           "&xz=" + std::to_string(SignNumberOfLabel(starSignLabel));
+}
+
+std::string StarSignPageAddress(std::string_view signText, const WebSite& site) {
+    return site.ServicesBase() +
+           "astro/astro_show.asp?flag=4&astro=" + PercentEncodeQueryValue(signText);
+}
+
+std::string ZodiacPageAddress(std::string_view zodiacLabel, int currentYear, const WebSite& site) {
+    return site.ServicesBase() +
+           "astro/astro_show.asp?flag=12&sx=" + PercentEncodeQueryValue(zodiacLabel) +
+           "&astro_year=" + std::to_string(currentYear);
+}
+
+std::string UpgradeAddress(const WebSite& site) {
+    return site.supportBase + "?ver=" + PercentEncodeQueryValue(kVersionCode);
+}
+
+std::string_view SexText(int sexIndex) {
+    switch (sexIndex) {
+        case 0:
+            return "男";
+        case 1:
+            return "女";
+        default:
+            return "";
+    }
+}
+
+std::string GivenNameOfCaption(std::string_view rowCaption, std::string_view familyText) {
+    if (familyText.empty()) {
+        return std::string(rowCaption);
+    }
+    // Both texts are UTF-8, so a byte match always starts on a character boundary.
+    std::string out;
+    std::size_t at = 0;
+    while (at < rowCaption.size()) {
+        if (EqualsIgnoringAsciiCase(rowCaption.substr(at, familyText.size()), familyText)) {
+            at += familyText.size();
+        } else {
+            out += rowCaption[at];
+            ++at;
+        }
+    }
+    return out;
+}
+
+std::string NameAnalysisAddress(const NameAnalysisInputs& inputs, const WebSite& site) {
+    const BirthFields& birth = inputs.birth;
+    return site.ServicesBase() + "QimingTest.asp?" +
+           "xing=" + PercentEncodeQueryValue(inputs.familyText) + "&ming=" +
+           PercentEncodeQueryValue(GivenNameOfCaption(inputs.rowCaption,
+                                                      inputs.familyText)) +
+           "&xingbie=" + PercentEncodeQueryValue(SexText(inputs.sexIndex)) +  //
+           "&xuexing=A" +                                                     //
+           "&nian=" + std::to_string(birth.BirthYear) +                       //
+           "&yue=" + std::to_string(birth.BirthMonth) +                       //
+           "&ri=" + std::to_string(birth.BirthDay) +                          //
+           "&hh=" + std::to_string(birth.BirthHour) +                         //
+           "&mm=30" +                                                         //
+           "&ver=" + PercentEncodeQueryValue(kVersionCode) +                  //
+           "&dest=" + PercentEncodeQueryValue(inputs.destination);
+}
+
+WebAddressResult AddressOfHandler(std::string_view handler, const WebPageInputs& inputs,
+                                  const WebSite& site) {
+    if (const FixedWebPage* page = FindFixedWebPage(handler)) {
+        return {FixedPageAddress(*page, site), {}};
+    }
+    if (handler == "N23Click" || handler == "Label36Click") {
+        return {FamilyOriginAddress(inputs.familyNameBox, site), {}};
+    }
+    if (handler == "N35Click") {
+        std::optional<int> tag = inputs.tag ? inputs.tag : ForecastTagOfItemCaption(inputs.caption);
+        return Forecast(tag, inputs.starSignLabel, site, "N35Click");
+    }
+    if (handler == "Label32Click") {
+        std::optional<int> tag = inputs.tag ? inputs.tag : ForecastTagOfLink(inputs.caption);
+        if (tag && (*tag < 1 || *tag > static_cast<int>(kForecastLinkCaptions.size()))) {
+            return Fail("the forecast links have the Tags 1 to 4");
+        }
+        return Forecast(tag, inputs.starSignLabel, site, "Label32Click");
+    }
+    if (handler == "N42Click") {
+        if (inputs.caption.empty()) {
+            return Fail("N42Click needs the caption of the sign item");
+        }
+        return {StarSignPageAddress(inputs.caption, site), {}};
+    }
+    if (handler == "Label108Click") {
+        return {StarSignPageAddress(inputs.starSignLabel, site), {}};
+    }
+    if (handler == "Label107Click") {
+        return {ZodiacPageAddress(inputs.zodiacLabel, inputs.currentYear, site), {}};
+    }
+    if (handler == "N96Click") {
+        return {UpgradeAddress(site), {}};
+    }
+    if (handler == "listview_ResultDblClick") {
+        return Analysis(inputs, kAnalysisFromList, site);
+    }
+    if (handler == "Label37Click") {
+        return Analysis(inputs, kAnalysisFromLink, site);
+    }
+    return Fail("no handler " + std::string(handler) + " opens a web page");
+}
+
+std::span<const std::string_view> BuiltPageHandlers() {
+    return kBuiltHandlers;
+}
+
+}  // namespace lumivane

@@ -1,0 +1,127 @@
+#pragma once
+// Addresses of the maker's online services. The program sends nothing itself:
+// it builds an address and the browser window loads it. Every query value is
+// percent-encoded from its GBK bytes (the site decodes GBK), so a value
+// holding "&", "#", "%", "=" or a blank stays one value and cannot add
+// parameters or cut the address short.
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "core/chart/birth_chart.h"
+
+namespace lumivane {
+
+// The maker's addresses. The site root is a neutral placeholder under the
+// reserved ".example" domain until the real site is known; every address of
+// the program is derived from these four values.
+inline constexpr std::string_view kSiteRootAddress = "https://www.velisora.example/";
+inline constexpr std::string_view kSupportBaseAddress = "https://support.velisora.example/";
+// Eight characters naming the build: "LV" and the version 2.2.8 in two-digit parts.
+inline constexpr std::string_view kVersionCode = "LV020208";
+inline constexpr std::string_view kAuthorPagePath = "author.asp";
+
+// The bases an address is built on; tests point them at a local server.
+struct WebSite {
+    std::string siteRoot{kSiteRootAddress};        // ends in "/"
+    std::string supportBase{kSupportBaseAddress};  // ends in "/"
+
+    [[nodiscard]] std::string ServicesBase() const { return siteRoot + "sm/"; }
+};
+
+enum class WebBase { Services, SiteRoot, Support };
+
+// A page whose address never changes: the base followed by the path.
+struct FixedWebPage {
+    std::string_view handler;  // "N22Click"
+    WebBase base;
+    std::string_view path;  // UTF-8; its few Chinese query values are encoded when built
+};
+
+[[nodiscard]] std::span<const FixedWebPage> FixedWebPages();
+[[nodiscard]] const FixedWebPage* FindFixedWebPage(std::string_view handler);
+[[nodiscard]] std::string FixedPageAddress(const FixedWebPage& page, const WebSite& site = {});
+
+// Percent-encodes a query value from its GBK bytes; only A-Z a-z 0-9 - . _ ~
+// stand as they are. A value GBK cannot hold (the input boxes refuse such
+// characters, so only a caller's mistake) is encoded from its UTF-8 bytes
+// instead, which still keeps it one value.
+[[nodiscard]] std::string PercentEncodeQueryValue(std::string_view utf8);
+
+// `N23Click` (also `Label36Click`): the origin of the family name in the box.
+[[nodiscard]] std::string FamilyOriginAddress(std::string_view familyNameBox,
+                                              const WebSite& site = {});
+
+// Forecast type of a Tag of the 星座运程 items, 1 "today" to 6 "yearlove".
+[[nodiscard]] std::optional<std::string_view> ForecastTypeOfTag(int tag);
+// The chart panel's forecast links 今 明 周 年 stand for the Tags 1 to 4 (so "年"
+// opens the month forecast, as the link always has).
+[[nodiscard]] std::optional<int> ForecastTagOfLink(std::string_view linkCaption);
+// Sign number sent as xz: 1 to 12 from the star-sign label, 1 when it names no sign.
+[[nodiscard]] int SignNumberOfLabel(std::string_view starSignLabel);
+// `N35Click`; no address for a Tag outside 1 to 6.
+[[nodiscard]] std::optional<std::string> StarForecastAddress(int tag,
+                                                             std::string_view starSignLabel,
+                                                             const WebSite& site = {});
+
+// `N42Click` with the chosen item's caption, `Label108Click` with the label's text.
+[[nodiscard]] std::string StarSignPageAddress(std::string_view signText, const WebSite& site = {});
+// `Label107Click`: the zodiac label's text and the current local year.
+[[nodiscard]] std::string ZodiacPageAddress(std::string_view zodiacLabel, int currentYear,
+                                            const WebSite& site = {});
+// `N96Click`.
+[[nodiscard]] std::string UpgradeAddress(const WebSite& site = {});
+
+// cmb_Sex item text: 0 "男", 1 "女", empty for no selection.
+[[nodiscard]] std::string_view SexText(int sexIndex);
+
+// The row's caption without the family name: every occurrence of the family
+// text is removed in one left-to-right pass, ASCII letters compared without
+// regard to case.
+[[nodiscard]] std::string GivenNameOfCaption(std::string_view rowCaption,
+                                             std::string_view familyText);
+
+inline constexpr std::string_view kAnalysisFromList = "sm5";  // listview_ResultDblClick, N8
+inline constexpr std::string_view kAnalysisFromLink = "sm3";  // Label37
+
+struct NameAnalysisInputs {
+    std::string familyText;  // the row's family name (column 15)
+    std::string rowCaption;  // the row's caption, family name included
+    int sexIndex = 0;        // cmb_Sex
+    BirthFields birth;       // of the last chart
+    std::string destination{kAnalysisFromList};
+};
+
+// The analysis page of one result row, as `OpenNameAnalysis` opens it.
+[[nodiscard]] std::string NameAnalysisAddress(const NameAnalysisInputs& inputs,
+                                              const WebSite& site = {});
+
+// Everything a handler may read, for building any handler's address by name.
+struct WebPageInputs {
+    std::string familyNameBox;  // edt_FirstName
+    std::string starSignLabel;  // Label108
+    std::string zodiacLabel;    // Label107
+    std::string caption;        // of the chosen item or link
+    std::optional<int> tag;     // of the chosen item
+    int currentYear = 0;
+    NameAnalysisInputs analysis;
+};
+
+struct WebAddressResult {
+    std::string address;
+    std::string error;  // empty on success
+    [[nodiscard]] bool ok() const { return error.empty(); }
+};
+
+// The address a handler opens (`N22Click`, `N35Click`, `listview_ResultDblClick`,
+// `Label37Click` …); an error names an unknown handler or a missing input.
+[[nodiscard]] WebAddressResult AddressOfHandler(std::string_view handler,
+                                                const WebPageInputs& inputs,
+                                                const WebSite& site = {});
+
+// The handlers of the built pages (those of the fixed pages are in FixedWebPages).
+[[nodiscard]] std::span<const std::string_view> BuiltPageHandlers();
+
+}  // namespace lumivane
