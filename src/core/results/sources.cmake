@@ -1,1 +1,5 @@
 # Sources of the results subsystem.
+target_sources(lumivane_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/result_row.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/result_list.cpp
+)

@@ -1,0 +1,169 @@
+// The birth chart: the resolved birth date, the lunar date, the four pillars
+// with their elements and NaYin, zodiac, star sign and the advice line.
+
+#include "core/chart/birth_chart.h"
+
+#include <charconv>
+
+#include "core/calendar/lunar_conversion.h"
+#include "core/calendar/pillars.h"
+#include "core/calendar/vocabulary.h"
+#include "core/calendar/western_calendar.h"
+#include "core/text/characters.h"
+
+namespace lumivane {
+namespace {
+
+struct SeasonAdvice {
+    std::string_view key;
+    std::string_view advice;
+};
+
+// Favourable elements of a day master by season (日主天干 + 季节).
+constexpr SeasonAdvice kSeasonAdviceTable[20] = {
+    {"水秋", "必须有金相助，忌土、金、水多，喜木、火"},
+    {"金冬", "必须有火、土相助，忌无火、土反而有金、水，忌木多而无火"},
+    {"金春", "喜有土、火，最忌没有土、金"},
+    {"金夏", "必须有水相助，忌木多"},
+    {"金秋", "喜有木、火，忌土多"},
+    {"土秋", "喜有火，有木，忌金、水多"},
+    {"木秋", "必须有金相助，但忌金太多，须有土、火才好，但忌水多"},
+    {"火秋", "喜有木，忌水、土多"},
+    {"火春", "此时必为丙火或丁火，大都不错，但忌木多、土多"},
+    {"土春", "喜有火、木，喜有金而少，忌金多、木多"},
+    {"水春", "必须有土相助，若有火，金，但忌金多"},
+    {"木春", "必须有火助，有水更好，但忌水太多，也忌土太多"},
+    {"木冬", "必须有火相助，最好有土、水"},
+    {"火冬", "必须有木相助，忌有水与金多，喜有土、水、木"},
+    {"土冬", "喜有火，更喜有火又有金，喜有土、木"},
+    {"水冬", "必须有火相助，喜水多，但忌金多"},
+    {"水夏", "必须有金相助，忌木多"},
+    {"火夏", "必须有水相助，最喜有金"},
+    {"木夏", "必须有水相助，忌土太多，也忌木太多"},
+    {"土夏", "喜有水、金，忌有木"},
+};
+
+// Whole-text decimal number, or the fallback ("01" reads as 1).
+int NumberOr(std::string_view text, int fallback) {
+    int value = 0;
+    auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return ec == std::errc() && ptr == text.data() + text.size() && !text.empty() ? value
+                                                                                   : fallback;
+}
+
+void ResolveBirthFields(const DateInputs& inputs, BirthFields& fields, const LocalDateTime& today) {
+    fields.BirthHour = inputs.hourIndex - 1;
+    switch (inputs.calendarType) {
+        case 0:
+            fields.BirthYear = NumberOr(inputs.yearText, 2009);
+            fields.BirthMonth = NumberOr(inputs.monthText, 1);
+            fields.BirthDay = NumberOr(inputs.dayText, 1);
+            break;
+        case 1: {
+            bool leap = inputs.monthText.find(LeapMonthMark) != std::string::npos;
+            int lunarDay = inputs.dayIndex + 1;
+            int lunarMonth = LunarMonthNumberOfName(inputs.monthText);
+            int lunarYear = NumberOr(inputs.yearText, 2009);
+            // A lunar date that does not exist keeps the previous chart's date.
+            if (auto solar = LunarToSolar(lunarYear, lunarMonth, lunarDay, leap)) {
+                fields.BirthYear = solar->Year;
+                fields.BirthMonth = solar->Month;
+                fields.BirthDay = solar->Day;
+            }
+            break;
+        }
+        default:
+            break;  // 未知日期: the previous chart's date, or today's before the first
+    }
+    if (fields.BirthYear < 1949 || fields.BirthYear > 2049) {
+        fields.BirthYear = today.year;
+    }
+    if (fields.BirthMonth < 1 || fields.BirthMonth > 12) {
+        fields.BirthMonth = today.month;
+    }
+    if (fields.BirthDay < 1 || fields.BirthDay > 31) {
+        fields.BirthDay = today.day;
+    }
+    if (fields.BirthHour < 0 || fields.BirthHour > 24) {
+        fields.BirthHour = 12;
+    }
+}
+
+}  // namespace
+
+std::string_view SeasonOfMonth(int month) {
+    if (month == 12 || month == 1 || month == 2) return "冬";
+    if (month >= 3 && month <= 5) return "春";
+    if (month >= 6 && month <= 8) return "夏";
+    if (month >= 9 && month <= 11) return "秋";
+    return {};
+}
+
+std::string AdviceLine(std::string_view dayMaster, std::string_view season) {
+    std::string key = std::string(dayMaster) + std::string(season);
+    for (const SeasonAdvice& row : kSeasonAdviceTable) {
+        if (row.key == key) {
+            return "日主天干" + std::string(dayMaster) + "，生于" + std::string(season) + "，" +
+                   std::string(row.advice);
+        }
+    }
+    return {};
+}
+
+BirthChartResult ComputeBirthChart(const DateInputs& inputs, std::string_view familyNameText,
+                                   BirthFields& fields, const Clock& clock) {
+    BirthChartResult result;
+    ResolveBirthFields(inputs, fields, clock.Now());
+
+    // The date lists offer only real days; a date from elsewhere (a command
+    // line, an old settings file) that does not exist is refused rather than
+    // run on into the next month.
+    if (fields.BirthDay > MonthLength(fields.BirthYear, fields.BirthMonth)) {
+        result.error = std::to_string(fields.BirthYear) + "年" + std::to_string(fields.BirthMonth) +
+                       "月没有" + std::to_string(fields.BirthDay) + "日，请重新选择出生日期。";
+        return result;
+    }
+    auto lunar = SolarToLunar(fields.BirthYear, fields.BirthMonth, fields.BirthDay);
+    auto pillars = FourPillars(static_cast<std::uint16_t>(fields.BirthYear),
+                               static_cast<std::uint16_t>(fields.BirthMonth),
+                               static_cast<std::uint16_t>(fields.BirthDay),
+                               static_cast<std::uint16_t>(fields.BirthHour));
+    if (!lunar || !pillars) {
+        result.error = kDateEncodeError;
+        return result;
+    }
+
+    BirthChart& chart = result.chart;
+    auto set = [&chart](int label, std::string text) {
+        chart.values[static_cast<std::size_t>(label - kChartValueLabelFirst)] = std::move(text);
+    };
+    set(83, std::to_string(fields.BirthYear) + "年");
+    set(84, std::to_string(fields.BirthMonth) + "月");
+    set(85, std::to_string(fields.BirthDay) + "日");
+    set(86, std::to_string(fields.BirthHour) + "时");
+    set(87, GanZhiName(pillars->Year));
+    set(88, (lunar->IsLeap ? std::string(LeapMonthMark) : std::string()) +
+                std::string(LunarMonthNames[static_cast<std::size_t>(lunar->Month - 1)]));
+    set(89, LunarDayName(lunar->Day));
+    auto hour = SplitGanZhi(pillars->Hour);
+    set(90, std::string(BranchNames[static_cast<std::size_t>(hour ? hour->Branch : 0)]) + "时");
+    const int cycles[4] = {pillars->Year, pillars->Month, pillars->Day, pillars->Hour};
+    for (int k = 0; k < 4; ++k) {
+        set(91 + k, GanZhiName(cycles[k]));
+        set(95 + k, PillarElements(cycles[k]));
+        set(99 + k, PillarElementsWithHidden(cycles[k]));
+        set(103 + k, NaYinName(cycles[k]));
+    }
+    set(107, ZodiacName(ZodiacOfYear(fields.BirthYear)));
+    set(108, StarSignName(StarSignOf(fields.BirthMonth, fields.BirthDay)) + "座");
+
+    chart.season = std::string(SeasonOfMonth(fields.BirthMonth));
+    std::string dayMaster = CharacterAt(PillarElements(pillars->Day), 0);
+    chart.advice = AdviceLine(dayMaster, chart.season);
+    chart.familyOrigin = "[" + std::string(familyNameText) + "]姓的起源";
+    chart.analysis = "性格分析";
+    result.ok = true;
+    return result;
+}
+
+}  // namespace lumivane

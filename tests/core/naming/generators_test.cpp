@@ -1,0 +1,278 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <unordered_set>
+
+#include "core/naming/advanced_generator.h"
+#include "core/naming/random_source.h"
+#include "core/naming/remove_duplicate_codes.h"
+#include "core/naming/shuffle_codes.h"
+#include "core/naming/simple_generator.h"
+#include "core/naming/single_generator.h"
+
+namespace lumivane {
+namespace {
+
+NamingState SeededState(Sex sex, std::uint64_t seed = 20240501) {
+    NamingState state{RandomSource(seed)};
+    state.workingSet = SelectWorkingSet(sex);
+    return state;
+}
+
+// Rank of every character in a position table.
+std::map<std::uint32_t, std::uint32_t> RanksOf(std::span<const PositionEntry> table) {
+    std::map<std::uint32_t, std::uint32_t> ranks;
+    for (std::uint32_t r = 0; r < DictionarySize; ++r) {
+        ranks.emplace(table[r].CharIndex, r);
+    }
+    return ranks;
+}
+
+std::size_t FrequentCount(std::span<const PositionEntry> table) {
+    return static_cast<std::size_t>(std::count_if(
+        table.begin(), table.begin() + DictionarySize,
+        [](const PositionEntry& e) { return e.Count > kSingleCharacterMinimumCount; }));
+}
+
+TEST(RandomSource, DrawsStayInRangeAndRepeatForTheSameSeed) {
+    RandomSource a(7), b(7), c(8);
+    EXPECT_EQ(a.Draw(0), 0u);
+    bool differs = false;
+    for (int k = 0; k < 1000; ++k) {
+        std::uint32_t x = a.Draw(10);
+        EXPECT_LT(x, 10u);
+        EXPECT_EQ(x, b.Draw(10));
+        differs = differs || x != c.Draw(10);
+    }
+    EXPECT_TRUE(differs);
+}
+
+TEST(ShuffleCodes, MovesOnlyThePositionsBelowTheBound) {
+    RandomSource random(1);
+    std::vector<GivenNameCode> codes(2538);
+    for (std::size_t i = 0; i < codes.size(); ++i) codes[i] = static_cast<GivenNameCode>(i);
+    ShuffleCodes(random, codes, 1999, static_cast<long>(codes.size()));
+    for (std::size_t i = 1999; i < codes.size(); ++i) {
+        ASSERT_EQ(codes[i], i) << "position " << i << " must keep its code";
+    }
+    std::vector<GivenNameCode> head(codes.begin(), codes.begin() + 1999);
+    std::sort(head.begin(), head.end());
+    for (std::size_t i = 0; i < head.size(); ++i) ASSERT_EQ(head[i], i);
+    EXPECT_FALSE(std::is_sorted(codes.begin(), codes.begin() + 1999));
+}
+
+TEST(ShuffleCodes, DegenerateBoundsChangeNothing) {
+    RandomSource random(2);
+    std::vector<GivenNameCode> codes{5, 6, 7};
+    ShuffleCodes(random, codes, -1, 3);
+    EXPECT_EQ(codes, (std::vector<GivenNameCode>{5, 6, 7}));
+    ShuffleCodes(random, codes, 100, 0);
+    EXPECT_EQ(codes, (std::vector<GivenNameCode>{5, 6, 7}));
+    // bound = count - 1 keeps the last code in place.
+    for (int k = 0; k < 50; ++k) {
+        ShuffleCodes(random, codes, 2, 3);
+        EXPECT_EQ(codes[2], 7u);
+    }
+}
+
+TEST(ShuffleCodes, EveryOrderIsEquallyLikely) {
+    // Clock reseeding or a naive swap loop would skew these counts.
+    RandomSource random(3);
+    std::map<std::vector<GivenNameCode>, int> seen;
+    const int trials = 60000;
+    for (int t = 0; t < trials; ++t) {
+        std::vector<GivenNameCode> codes{1, 2, 3};
+        ShuffleCodes(random, codes, 3, 3);
+        ++seen[codes];
+    }
+    ASSERT_EQ(seen.size(), 6u);
+    for (const auto& [order, count] : seen) {
+        EXPECT_NEAR(count, trials / 6, trials / 6 * 0.05);
+    }
+}
+
+TEST(RemoveDuplicateCodes, KeepsFirstOccurrencesInOrder) {
+    CandidateList empty;
+    RemoveDuplicateCodes(empty);
+    EXPECT_EQ(empty.count(), 0u);
+
+    CandidateList same;
+    same.codes.assign(2000, 0x00030000);
+    RemoveDuplicateCodes(same);
+    EXPECT_EQ(same.codes, (std::vector<GivenNameCode>{0x00030000}));
+
+    RandomSource random(4);
+    CandidateList list;
+    for (int k = 0; k < 3000; ++k) list.codes.push_back(random.Draw(500));
+    std::vector<GivenNameCode> expected;
+    for (GivenNameCode c : list.codes) {
+        if (std::find(expected.begin(), expected.end(), c) == expected.end()) expected.push_back(c);
+    }
+    RemoveDuplicateCodes(list);
+    EXPECT_EQ(list.codes, expected);
+}
+
+TEST(SimpleGeneration, CorpusNamesAroundFrequentPairs) {
+    for (Sex sex : {Sex::Male, Sex::Female}) {
+        NamingState state = SeededState(sex);
+        AddCorpusNames(state, 50);
+        AddFrequentPairs(state, 1900);
+        AddCorpusNames(state, 50);
+        ASSERT_EQ(state.candidates.count(), 2000u);
+        EXPECT_EQ(state.pairPool.size(), 80601u);
+
+        std::unordered_set<GivenNameCode> corpus(state.workingSet.Corpus.begin(),
+                                                 state.workingSet.Corpus.end());
+        auto firstRanks = RanksOf(state.workingSet.FirstPosition);
+        auto secondRanks = RanksOf(state.workingSet.SecondPosition);
+        const auto& codes = state.candidates.codes;
+        for (std::size_t i = 0; i < 2000; ++i) {
+            if (i < 50 || i >= 1950) {
+                EXPECT_TRUE(corpus.count(codes[i])) << i;
+                EXPECT_NE(codes[i], state.workingSet.Corpus.back()) << "the last name is never drawn";
+                continue;
+            }
+            std::uint32_t r1 = firstRanks.at(FirstIndexOf(codes[i]));
+            std::uint32_t r2 = secondRanks.at(SecondIndexOf(codes[i]));
+            ASSERT_LE(r1, 300u);
+            ASSERT_LE(r2, 300u);
+            ASSERT_FALSE(r1 > 200 && r2 > 200) << "both characters from ranks 201-300";
+        }
+    }
+}
+
+TEST(SimpleGeneration, CorpusDrawsStopAtTheLimit) {
+    NamingState state = SeededState(Sex::Male);
+    state.candidates.codes.assign(1990, 1);
+    AddCorpusNames(state, 50);
+    EXPECT_EQ(state.candidates.count(), kCandidateLimit);
+}
+
+TEST(SingleCharacterGeneration, TakesFrequentCharactersOfBothPositions) {
+    for (Sex sex : {Sex::Male, Sex::Female}) {
+        NamingState state = SeededState(sex);
+        AddSingleCharacters(state, nullptr);
+        const WorkingSet& ws = state.workingSet;
+        std::size_t first = FrequentCount(ws.FirstPosition);
+        ASSERT_EQ(state.candidates.count(), first + FrequentCount(ws.SecondPosition));
+        for (std::size_t i = 0; i < state.candidates.count(); ++i) {
+            GivenNameCode code = state.candidates.codes[i];
+            ASSERT_EQ(SecondIndexOf(code), kNoSecondCharacter);
+        }
+        // Table order: first-position characters in rank order, then second-position.
+        EXPECT_EQ(FirstIndexOf(state.candidates.codes[0]), ws.FirstPosition[0].CharIndex);
+        EXPECT_EQ(FirstIndexOf(state.candidates.codes[first]), ws.SecondPosition[0].CharIndex);
+    }
+}
+
+TEST(SingleCharacterGeneration, AdvancedRequestsFilterOrFixTheCharacter) {
+    NamingState state = SeededState(Sex::Male);
+    FilterSet filters;
+    filters.chk2_1 = true;
+    filters.chk2_15 = true;  // 土 by meaning
+    FilterTests tests(filters);
+    AddSingleCharacters(state, &tests);
+    ASSERT_GT(state.candidates.count(), 0u);
+    for (GivenNameCode code : state.candidates.codes) {
+        ASSERT_EQ(MeaningElementsOf(FirstIndexOf(code)) & kEarth, kEarth);
+    }
+
+    NamingState fixed = SeededState(Sex::Male);
+    FilterSet only;
+    only.chk1_1 = true;
+    only.edt1_1 = "坤";
+    only.chk2_1 = true;  // ignored once the character is fixed
+    FilterTests fixedTests(only);
+    AddSingleCharacters(fixed, &fixedTests);
+    EXPECT_EQ(fixed.candidates.codes,
+              (std::vector<GivenNameCode>{MakeGivenNameCode(FindCharacter("坤"), 0xFFFF)}));
+}
+
+TEST(AdvancedGeneration, WithoutConditionsTakesCorpusNamesAndFourTiers) {
+    NamingState state = SeededState(Sex::Male);
+    FilterTests tests{FilterSet{}};
+    AddFilteredCorpusNames(state, tests, 100);
+    ASSERT_EQ(state.candidates.count(), 101u);
+    std::unordered_set<GivenNameCode> corpus(state.workingSet.Corpus.begin(),
+                                             state.workingSet.Corpus.end());
+    for (GivenNameCode code : state.candidates.codes) ASSERT_TRUE(corpus.count(code));
+    AddTieredPairs(state, tests);
+    EXPECT_EQ(state.candidates.count(), 101u + 400 + 300 + 150 + 50);
+    // The last tier pools the pairs of ranks up to 400 (70801 pairs with no filter).
+    EXPECT_EQ(state.pairPool.size(), 70801u);
+    auto firstRanks = RanksOf(state.workingSet.FirstPosition);
+    auto secondRanks = RanksOf(state.workingSet.SecondPosition);
+    for (std::size_t i = 101; i < state.candidates.count(); ++i) {
+        GivenNameCode code = state.candidates.codes[i];
+        ASSERT_LE(firstRanks.at(FirstIndexOf(code)), 400u);
+        ASSERT_LE(secondRanks.at(SecondIndexOf(code)), 400u);
+    }
+}
+
+TEST(AdvancedGeneration, TwoFixedCharactersLeaveOneName) {
+    NamingState state = SeededState(Sex::Male);
+    FilterSet filters;
+    filters.chk1_1 = true;
+    filters.edt1_1 = "建";
+    filters.chk1_2 = true;
+    filters.edt1_2 = "华";
+    FilterTests tests(filters);
+    AddFilteredCorpusNames(state, tests, 100);
+    AddTieredPairs(state, tests);
+    const GivenNameCode jianhua = MakeGivenNameCode(FindCharacter("建"), FindCharacter("华"));
+    ASSERT_FALSE(state.candidates.codes.empty());
+    for (GivenNameCode code : state.candidates.codes) ASSERT_EQ(code, jianhua);
+    RemoveDuplicateCodes(state.candidates);
+    EXPECT_EQ(state.candidates.count(), 1u);
+}
+
+TEST(AdvancedGeneration, ImpossibleConditionsYieldNothing) {
+    NamingState state = SeededState(Sex::Female);
+    FilterSet filters;
+    filters.chk5_1 = true;
+    filters.sedt5_11 = 7;
+    filters.sedt5_12 = 6;  // lower bound above the upper
+    FilterTests tests(filters);
+    AddFilteredCorpusNames(state, tests, 100);
+    AddTieredPairs(state, tests);
+    EXPECT_EQ(state.candidates.count(), 0u);
+}
+
+TEST(AdvancedGeneration, EveryPairPassesEveryCondition) {
+    NamingState state = SeededState(Sex::Female);
+    FilterSet filters;
+    filters.chk2_2 = true;
+    filters.chk2_23 = true;  // second character 水 by meaning
+    filters.chk5_3 = true;
+    filters.strokeKind = StrokeKind::Kangxi;
+    filters.sedt5_31 = 15;
+    filters.sedt5_32 = 25;
+    FilterTests tests(filters);
+    AddFilteredCorpusNames(state, tests, 100);
+    AddTieredPairs(state, tests);
+    ASSERT_GT(state.candidates.count(), 0u);
+    for (GivenNameCode code : state.candidates.codes) {
+        ASSERT_NE(MeaningElementsOf(SecondIndexOf(code)) & kWater, 0);
+        std::uint32_t strokes = KangxiStrokesOf(FirstIndexOf(code)) + KangxiStrokesOf(SecondIndexOf(code));
+        ASSERT_GE(strokes, 15u);
+        ASSERT_LE(strokes, 25u);
+    }
+}
+
+TEST(MatchesFixedCharacters, ComparesTheTextsOfTheFixedRows) {
+    FilterSet filters;
+    const std::uint32_t jian = FindCharacter("建"), hua = FindCharacter("华");
+    EXPECT_TRUE(MatchesFixedCharacters(filters, jian, hua));
+    filters.chk1_1 = true;
+    filters.edt1_1 = "建";
+    EXPECT_TRUE(MatchesFixedCharacters(filters, jian, hua));
+    EXPECT_FALSE(MatchesFixedCharacters(filters, hua, jian));
+    filters.chk1_2 = true;
+    filters.edt1_2 = "军";
+    EXPECT_FALSE(MatchesFixedCharacters(filters, jian, hua));
+}
+
+}  // namespace
+}  // namespace lumivane
