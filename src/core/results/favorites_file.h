@@ -1,0 +1,94 @@
+#pragma once
+// The favourites file "Favorites.Velisora" in the data folder: one favourite
+// a line, "family-name code + 73,given-name code + 37" in decimal, lines
+// ended by CR LF. Every rewrite sorts the lines in ascending text order
+// without repeats, goes through a temporary file and a rename, and writes
+// nothing when the file holds a line it cannot read.
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/data/name_corpora.h"
+
+namespace lumivane {
+
+struct CandidateList;
+
+inline constexpr std::uint32_t kFamilyCodeOffset = 73;
+inline constexpr std::uint32_t kGivenCodeOffset = 37;
+// The favourites view shows at most this many, the capacity of its list.
+inline constexpr std::size_t kFavoritesShown = 2000;
+
+struct Favorite {
+    std::uint32_t familyCode = 0;  // first index × 65536 + second index
+    GivenNameCode givenCode = 0;
+    friend bool operator==(const Favorite&, const Favorite&) = default;
+};
+
+// First × 65536 + second; a missing second character (and any character not in
+// the dictionary) counts as DictionarySize.
+[[nodiscard]] constexpr std::uint32_t MakeFamilyNameCode(std::uint32_t first,
+                                                         std::uint32_t second) {
+    return first * 65536u + second;
+}
+// The code of a typed family name: its first two characters looked up.
+[[nodiscard]] std::uint32_t FamilyNameCodeOf(std::string_view familyText);
+
+[[nodiscard]] std::string FavoriteLine(const Favorite& favorite);
+// Two decimal integers (digits only, at least the offsets) and one comma.
+[[nodiscard]] std::optional<Favorite> ParseFavoriteLine(std::string_view line);
+
+// The data folder + "Favorites.Velisora"; empty when the data home is unknown.
+[[nodiscard]] std::filesystem::path FavoritesFilePath();
+
+struct FavoritesLoad {
+    std::vector<Favorite> shown;   // the first kFavoritesShown lines, in file order
+    std::vector<Favorite> beyond;  // the lines after them, kept for rewrites
+    std::string error;             // empty on success
+    std::size_t errorLine = 0;     // 1-based line of a malformed line, else 0
+    [[nodiscard]] bool ok() const { return error.empty(); }
+};
+
+// Creates a missing file empty, then reads every line in file order. A line
+// that is not a favourite fails the whole load with a message naming its
+// number and text.
+[[nodiscard]] FavoritesLoad LoadFavorites(const std::filesystem::path& path);
+
+// Fills the candidate list with the shown favourites (given codes and their
+// family codes); on a failed load the list is left as it was.
+[[nodiscard]] FavoritesLoad LoadFavorites(const std::filesystem::path& path,
+                                          CandidateList& candidates);
+
+struct FavoritesWrite {
+    std::string error;  // empty on success; the file is unchanged otherwise
+    std::size_t errorLine = 0;
+    std::size_t lineCount = 0;  // lines in the file after the write
+    [[nodiscard]] bool ok() const { return error.empty(); }
+};
+
+// Writes exactly these favourites, sorted and without repeats.
+[[nodiscard]] FavoritesWrite WriteFavorites(const std::filesystem::path& path,
+                                            std::span<const Favorite> favorites);
+
+// The naming view's "收藏所选": the file's lines plus the checked rows.
+[[nodiscard]] FavoritesWrite AddFavorites(const std::filesystem::path& path,
+                                          std::span<const Favorite> added);
+
+// The favourites view's "移出收藏": the rows left unchecked, plus the lines
+// beyond those the view could show, which the user never saw and so cannot
+// have meant to remove.
+[[nodiscard]] FavoritesWrite RewriteShownFavorites(const std::filesystem::path& path,
+                                                   std::span<const Favorite> keptRows,
+                                                   std::span<const Favorite> beyondShown);
+
+// Removes every line of the favourite; `removed` tells whether there was one.
+[[nodiscard]] FavoritesWrite RemoveFavorite(const std::filesystem::path& path,
+                                            const Favorite& favorite, bool& removed);
+
+}  // namespace lumivane

@@ -1,0 +1,199 @@
+// The favourites file: line format, order, repeats, damaged files, the lines
+// beyond those shown, and safe rewrites.
+
+#include "core/results/favorites_file.h"
+
+#include <gtest/gtest.h>
+
+#include "../app/temp_folder.h"
+#include "core/data/character_dictionary.h"
+#include "core/naming/naming_state.h"
+
+namespace lumivane {
+namespace {
+
+using testing::ReadAll;
+using testing::TempDataHome;
+using testing::WriteAll;
+
+TEST(FavoriteLine, CodesAndOffsets) {
+    struct Case {
+        const char* label;
+        Favorite favorite;
+        const char* line;
+    } cases[] = {
+        {"华 + 生坤",
+         {MakeFamilyNameCode(0, DictionarySize), MakeGivenNameCode(1, 128)},
+         "7300,65701"},
+        {"one-character given name",
+         {MakeFamilyNameCode(5, DictionarySize), MakeGivenNameCode(2, kNoSecondCharacter)},
+         "334980,196644"},
+        {"two-character family name",
+         {MakeFamilyNameCode(3, 4), MakeGivenNameCode(0, 0)},
+         "196685,37"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(FavoriteLine(c.favorite), c.line) << c.label;
+        std::optional<Favorite> parsed = ParseFavoriteLine(c.line);
+        ASSERT_TRUE(parsed.has_value()) << c.label;
+        EXPECT_EQ(*parsed, c.favorite) << c.label;
+    }
+    EXPECT_EQ(FamilyNameCodeOf("华"), 7227u) << "0 × 65536 + 7227";
+    EXPECT_EQ(FamilyNameCodeOf("华生"), 1u);
+    EXPECT_EQ(FamilyNameCodeOf("A"), MakeFamilyNameCode(DictionarySize, DictionarySize))
+        << "a character the dictionary lacks counts as 7227";
+    EXPECT_EQ(FamilyNameCodeOf("生A"), MakeFamilyNameCode(1, DictionarySize));
+}
+
+TEST(FavoriteLine, RejectsWhatIsNotTwoNumbers) {
+    for (const char* line :
+         {"", "7300", "7300,", ",65701", "7300;65701", "7300,65701,1", " 7300,65701", "7300,65701 ",
+          "-5,40", "+7300,65701", "72,65701", "7300,36", "7300,99999999999999", "0x1C84,65701"}) {
+        EXPECT_FALSE(ParseFavoriteLine(line).has_value()) << "“" << line << "”";
+    }
+}
+
+class FavoritesFileTest : public ::testing::Test {
+protected:
+    FavoritesFileTest() { std::filesystem::create_directories(path.parent_path()); }
+    TempDataHome home;
+    std::filesystem::path path = FavoritesFilePath();
+};
+
+TEST_F(FavoritesFileTest, PathIsBesideTheSettings) {
+    EXPECT_EQ(path, home.root() / "data" / "Velisora" / "Favorites.Velisora");
+}
+
+TEST_F(FavoritesFileTest, MissingFileIsCreatedEmptyAndLoadsEmpty) {
+    FavoritesLoad load = LoadFavorites(path);
+    ASSERT_TRUE(load.ok()) << load.error;
+    EXPECT_TRUE(load.shown.empty());
+    EXPECT_TRUE(std::filesystem::exists(path));
+    EXPECT_EQ(std::filesystem::file_size(path), 0u);
+}
+
+TEST_F(FavoritesFileTest, AddSortsInTextOrderAndDropsRepeats) {
+    Favorite wang{FamilyNameCodeOf("华"), MakeGivenNameCode(1, 128)};    // 7300,65701
+    Favorite other{MakeFamilyNameCode(0, 1), MakeGivenNameCode(0, 2)};   // 74,39
+    Favorite big{MakeFamilyNameCode(1, 0), MakeGivenNameCode(0, 1000)};  // 65609,1037
+    Favorite adds[] = {wang, other, wang};
+    FavoritesWrite first = AddFavorites(path, adds);
+    ASSERT_TRUE(first.ok()) << first.error;
+    Favorite again[] = {wang, big};
+    ASSERT_TRUE(AddFavorites(path, again).ok());
+    // "1000" before "99": characters compared one by one, the comma before digits.
+    EXPECT_EQ(ReadAll(path), "65609,1037\r\n7300,65701\r\n74,39\r\n");
+
+    // A hand-edited file in any order, with repeats, loads in file order.
+    WriteAll(path, "74,39\r\n7300,65701\r\n74,39\r\n");
+    FavoritesLoad load = LoadFavorites(path);
+    ASSERT_TRUE(load.ok());
+    ASSERT_EQ(load.shown.size(), 3u);
+    EXPECT_EQ(load.shown[0], other);
+    EXPECT_EQ(load.shown[1], wang);
+    ASSERT_TRUE(AddFavorites(path, {}).ok());
+    EXPECT_EQ(ReadAll(path), "7300,65701\r\n74,39\r\n");
+}
+
+TEST_F(FavoritesFileTest, LoadFillsTheCandidateListWithTheirOwnFamilyNames) {
+    WriteAll(path, "7300,65701\r\n74,39");  // last line without CR LF
+    CandidateList candidates;
+    candidates.codes = {9, 9, 9};
+    FavoritesLoad load = LoadFavorites(path, candidates);
+    ASSERT_TRUE(load.ok()) << load.error;
+    ASSERT_EQ(candidates.count(), 2u);
+    EXPECT_EQ(candidates.codes[0], MakeGivenNameCode(1, 128));
+    EXPECT_EQ(candidates.familyCodes[0], MakeFamilyNameCode(0, DictionarySize));
+    EXPECT_EQ(candidates.codes[1], MakeGivenNameCode(0, 2));
+    EXPECT_EQ(candidates.familyCodes[1], 1u);
+}
+
+TEST_F(FavoritesFileTest, MalformedLineIsReportedAndNothingIsWritten) {
+    struct Case {
+        const char* label;
+        std::string bytes;
+        std::size_t line;
+        const char* shown;
+    } cases[] = {
+        {"empty line inside", "7300,65701\r\n\r\n74,39\r\n", 2, "“”"},
+        {"text", "7300,65701\r\n74,39\r\nabc,1\r\n", 3, "abc,1"},
+        {"not GBK, not digits", "\xC5\xB7,1\r\n", 1, "\\xC5\\xB7,1"},
+    };
+    for (const Case& c : cases) {
+        WriteAll(path, c.bytes);
+        CandidateList candidates;
+        candidates.codes = {42};
+        FavoritesLoad load = LoadFavorites(path, candidates);
+        EXPECT_FALSE(load.ok()) << c.label;
+        EXPECT_EQ(load.errorLine, c.line) << c.label;
+        EXPECT_NE(load.error.find("第 " + std::to_string(c.line) + " 行"), std::string::npos)
+            << c.label << ": " << load.error;
+        EXPECT_NE(load.error.find(c.shown), std::string::npos) << c.label << ": " << load.error;
+        EXPECT_EQ(candidates.codes, std::vector<GivenNameCode>{42}) << "list left as it was";
+
+        Favorite add{7227, 65664};
+        FavoritesWrite write = AddFavorites(path, std::span(&add, 1));
+        EXPECT_FALSE(write.ok()) << c.label;
+        EXPECT_EQ(write.errorLine, c.line) << c.label;
+        bool removed = true;
+        EXPECT_FALSE(RemoveFavorite(path, add, removed).ok()) << c.label;
+        EXPECT_EQ(ReadAll(path), c.bytes) << c.label << ": the file is untouched";
+    }
+}
+
+TEST_F(FavoritesFileTest, LinesBeyondTheShownOnesSurviveARewrite) {
+    std::vector<Favorite> all;
+    std::string bytes;
+    for (std::uint32_t i = 0; i < 2500; ++i) {
+        Favorite f{MakeFamilyNameCode(i, DictionarySize), MakeGivenNameCode(i % 7, i % 11)};
+        all.push_back(f);
+        bytes += FavoriteLine(f) + "\r\n";
+    }
+    WriteAll(path, bytes);
+    FavoritesLoad load = LoadFavorites(path);
+    ASSERT_TRUE(load.ok());
+    ASSERT_EQ(load.shown.size(), 2000u);
+    ASSERT_EQ(load.beyond.size(), 500u);
+    EXPECT_EQ(load.shown[1999], all[1999]);
+    EXPECT_EQ(load.beyond[0], all[2000]);
+
+    // Remove the first shown row; everything else, shown or not, stays.
+    std::vector<Favorite> kept(load.shown.begin() + 1, load.shown.end());
+    FavoritesWrite write = RewriteShownFavorites(path, kept, load.beyond);
+    ASSERT_TRUE(write.ok()) << write.error;
+    EXPECT_EQ(write.lineCount, 2499u);
+    FavoritesLoad after = LoadFavorites(path);
+    ASSERT_TRUE(after.ok());
+    std::vector<Favorite> reread = after.shown;
+    reread.insert(reread.end(), after.beyond.begin(), after.beyond.end());
+    ASSERT_EQ(reread.size(), 2499u);
+    for (std::size_t i = 1; i < all.size(); ++i) {
+        EXPECT_NE(std::find(reread.begin(), reread.end(), all[i]), reread.end()) << i;
+    }
+    EXPECT_EQ(std::find(reread.begin(), reread.end(), all[0]), reread.end());
+}
+
+TEST_F(FavoritesFileTest, RemoveTakesOutEveryCopyAndKeepsOthers) {
+    WriteAll(path, "74,39\r\n7300,65701\r\n74,39\r\n65609,1037\r\n");
+    bool removed = false;
+    FavoritesWrite write = RemoveFavorite(path, Favorite{1, 2}, removed);
+    ASSERT_TRUE(write.ok());
+    EXPECT_TRUE(removed);
+    EXPECT_EQ(ReadAll(path), "65609,1037\r\n7300,65701\r\n");
+    ASSERT_TRUE(RemoveFavorite(path, Favorite{1, 2}, removed).ok());
+    EXPECT_FALSE(removed);
+}
+
+TEST_F(FavoritesFileTest, FailedWriteLeavesTheOldFile) {
+    std::filesystem::path blocker = home.root() / "plain";
+    WriteAll(blocker, "7300,65701\r\n");
+    Favorite add{1, 2};
+    FavoritesWrite write = WriteFavorites(blocker / "Favorites.Velisora", std::span(&add, 1));
+    EXPECT_FALSE(write.ok());
+    EXPECT_EQ(ReadAll(blocker), "7300,65701\r\n");
+    EXPECT_FALSE(AddFavorites(blocker / "Favorites.Velisora", std::span(&add, 1)).ok());
+    EXPECT_EQ(ReadAll(blocker), "7300,65701\r\n");
+}
+
+}  // namespace
+}  // namespace lumivane
