@@ -27,6 +27,7 @@ struct Command {
 
 int RunDict(const std::vector<std::string>& args, CommandIo& io);
 int RunScore(const std::vector<std::string>& args, CommandIo& io);
+int RunUrl(const std::vector<std::string>& args, CommandIo& io);
 
 // Writes "lumivane-cli <command>: <message>" to stderr and returns kExitBadInput.
 int BadInput(CommandIo& io, const char* command, const std::string& message);

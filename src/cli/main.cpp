@@ -12,6 +12,11 @@ namespace {
 
 const Command kCommands[] = {
     {"dict", "CHARACTER", RunDict},
+    {"score", "FAMILY GIVEN", RunScore},
+    {"url",
+     "HANDLER [--family 王] [--row-caption 王明] [--sex 男|女] [--star-sign 宝瓶座] [--zodiac 龙] "
+     "[--caption 魔羯座] [--tag 3] [--year 2024]",
+     RunUrl},
 };
 
 void PrintUsage(std::ostream& out) {

@@ -1,0 +1,108 @@
+// lumivane-cli url HANDLER: the address a menu item, button or link opens,
+// built from the same inputs the main window would read, for scripts and bug
+// reports. Nothing is fetched.
+
+#include <ctime>
+#include <ostream>
+
+#include "cli/arguments.h"
+#include "cli/commands.h"
+#include "cli/json.h"
+#include "core/app/web_addresses.h"
+#include "core/text/characters.h"
+#include "core/text/gbk.h"
+
+namespace lumivane::cli {
+namespace {
+
+constexpr const char* kCommand = "url";
+
+int CurrentLocalYear() {
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return local.tm_year + 1900;
+}
+
+// The texts the program's input boxes would accept: valid UTF-8 that GBK can hold.
+bool CheckText(const Arguments& parsed, const char* option, std::string& error) {
+    std::optional<std::string> value = parsed.Value(option);
+    if (!value) {
+        return true;
+    }
+    if (!IsValidUtf8(*value)) {
+        error = std::string(option) + " is not valid UTF-8 text";
+        return false;
+    }
+    if (std::string message = GbkRejectionMessage(*value); !message.empty()) {
+        error = std::string(option) + ": " + message;
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int RunUrl(const std::vector<std::string>& args, CommandIo& io) {
+    static const ArgumentSpec kSpec{{"--family", "--row-caption", "--sex", "--star-sign",
+                                     "--zodiac", "--caption", "--tag", "--year"},
+                                    {},
+                                    1,
+                                    1};
+    std::string error;
+    auto parsed = ParseArguments(args, kSpec, error);
+    if (!parsed) {
+        return BadInput(io, kCommand, error);
+    }
+    for (const char* option :
+         {"--family", "--row-caption", "--star-sign", "--zodiac", "--caption"}) {
+        if (!CheckText(*parsed, option, error)) {
+            return BadInput(io, kCommand, error);
+        }
+    }
+    const std::string& handler = parsed->positional[0];
+
+    WebPageInputs inputs;
+    inputs.familyNameBox = parsed->Value("--family").value_or("");
+    inputs.starSignLabel = parsed->Value("--star-sign").value_or("");
+    inputs.zodiacLabel = parsed->Value("--zodiac").value_or("");
+    inputs.caption = parsed->Value("--caption").value_or("");
+    inputs.currentYear = CurrentLocalYear();
+    if (auto text = parsed->Value("--tag")) {
+        std::optional<long long> tag = ParseInteger(*text, -1000000, 1000000);
+        if (!tag) {
+            return BadInput(io, kCommand, "--tag needs a whole number, not “" + *text + "”");
+        }
+        inputs.tag = static_cast<int>(*tag);
+    }
+    if (auto text = parsed->Value("--year")) {
+        std::optional<long long> year = ParseInteger(*text, 1, 9999);
+        if (!year) {
+            return BadInput(io, kCommand, "--year needs a year 1 to 9999, not “" + *text + "”");
+        }
+        inputs.currentYear = static_cast<int>(*year);
+    }
+
+    inputs.analysis.familyText = inputs.familyNameBox;
+    inputs.analysis.rowCaption = parsed->Value("--row-caption").value_or("");
+    if (auto sex = parsed->Value("--sex")) {
+        if (*sex == SexText(0)) {
+            inputs.analysis.sexIndex = 0;
+        } else if (*sex == SexText(1)) {
+            inputs.analysis.sexIndex = 1;
+        } else {
+            return BadInput(io, kCommand, "--sex is 男 or 女, not “" + *sex + "”");
+        }
+    }
+
+    WebAddressResult result = AddressOfHandler(handler, inputs);
+    if (!result.ok()) {
+        return BadInput(io, kCommand, result.error);
+    }
+    Json json = Json::MakeObject();
+    json.Set("handler", handler).Set("address", result.address);
+    io.out << json.Dump(2) << '\n';
+    return kExitOk;
+}
+
+}  // namespace lumivane::cli
