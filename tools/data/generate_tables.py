@@ -31,7 +31,7 @@ import zipfile
 from collections import defaultdict
 
 DICTIONARY_SIZE = 7227
-TOP_COUNT = 116041  # order of the largest position count of the male tables
+TOP_COUNT = 116041  # the largest position count of each sex
 
 # Indexes that the design fixes (sample rows, the first corpus codes, and the
 # favourites example).
@@ -536,12 +536,15 @@ def build_names(src, records):
                     share = 1 - share
                 raw.append((n * share, rec["index"]))
             raw_tables[(s, pos)] = raw
-    largest_male = max(v for pos in ("first", "second") for v, _ in raw_tables[("male", pos)])
-    factor = {"male": TOP_COUNT / largest_male}
-    factor["female"] = factor["male"] * pop["male"] / pop["female"]
+    # One factor per sex brings that sex's largest count to TOP_COUNT.
+    factor = {}
+    for s in sex_keys():
+        largest = max(v for pos in ("first", "second") for v, _ in raw_tables[(s, pos)])
+        factor[s] = TOP_COUNT / largest
     for (s, pos), raw in raw_tables.items():
-        ranked = sorted(raw, key=lambda e: (-e[0], e[1]))
-        tables[(s, pos)] = [(idx, round(v * factor[s])) for v, idx in ranked]
+        counted = [(round(v * factor[s]), idx) for v, idx in raw]
+        counted.sort(key=lambda e: (-e[0], e[1]))
+        tables[(s, pos)] = [(idx, count) for count, idx in counted]
 
     # Corpora: a name belongs to a sex when that sex holds at least the
     # threshold share of it; national names first by their count, then the

@@ -50,15 +50,21 @@ ElementMask MeaningElementsOf(std::uint32_t index) {
     return static_cast<ElementMask>((AttributeWordA(index) >> 9) & 0x1F);
 }
 
-std::uint32_t RadicalIndexOf(std::uint32_t index) { return (AttributeWordA(index) >> 16) & 0x1FF; }
+std::uint32_t RadicalIndexOf(std::uint32_t index) {
+    return (AttributeWordA(index) >> 16) & 0x1FF;
+}
 
 ElementMask RadicalElementsOf(std::uint32_t index) {
     return static_cast<ElementMask>((AttributeWordA(index) >> 26) & 0x1F);
 }
 
-std::uint32_t SimplifiedStrokesOf(std::uint32_t index) { return AttributeWordB(index) & 0xFF; }
+std::uint32_t SimplifiedStrokesOf(std::uint32_t index) {
+    return AttributeWordB(index) & 0xFF;
+}
 
-std::uint32_t KangxiStrokesOf(std::uint32_t index) { return (AttributeWordB(index) >> 8) & 0xFF; }
+std::uint32_t KangxiStrokesOf(std::uint32_t index) {
+    return (AttributeWordB(index) >> 8) & 0xFF;
+}
 
 CharacterRecord Character(std::uint32_t index) {
     CharacterRecord record;

@@ -17,8 +17,9 @@ using generated::kGeneratedRadicals;
 static_assert(std::size(kGeneratedRadicals) == RadicalTableSize);
 }  // namespace
 
-const std::array<std::string_view, 15> StrokeNumerals{
-    "一", "二", "三", "四", "五", "六", "七", "八", "九", "十", "十一", "十二", "十三", "十四", "十五"};
+const std::array<std::string_view, 15> StrokeNumerals{"一",   "二",   "三",   "四",   "五",
+                                                      "六",   "七",   "八",   "九",   "十",
+                                                      "十一", "十二", "十三", "十四", "十五"};
 
 RadicalEntry Radical(std::uint32_t index) {
     return index < RadicalTableSize ? kGeneratedRadicals[index] : RadicalEntry{};

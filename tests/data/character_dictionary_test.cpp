@@ -1,0 +1,253 @@
+// The character dictionary: sizes, encoding, packing, the fixed rows and the
+// look-ups by text and by reading.
+
+#include "core/data/character_dictionary.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cstdint>
+#include <limits>
+#include <map>
+#include <regex>
+#include <set>
+#include <string>
+
+#include "core/data/radical_table.h"
+#include "core/text/gbk.h"
+
+namespace lumivane {
+namespace {
+
+TEST(CharacterDictionary, EveryRealRecordIsOneUniqueGbkDoubleByteCharacter) {
+    std::set<std::string_view> seen;
+    for (std::uint32_t index = 0; index < DictionarySize; ++index) {
+        std::string_view text = CharacterText(index);
+        ConversionResult gbk = Utf8ToGbk(text);
+        ASSERT_TRUE(gbk.ok()) << index << ": " << gbk.error;
+        ASSERT_EQ(gbk.text.size(), 2u) << index << ": " << text;
+        EXPECT_GE(static_cast<unsigned char>(gbk.text[0]), 0x81u) << index;
+        EXPECT_TRUE(seen.insert(text).second) << "repeated " << text;
+    }
+    EXPECT_EQ(seen.size(), DictionarySize);
+}
+
+TEST(CharacterDictionary, FindCharacterFindsEveryRecordAtItsOwnIndex) {
+    for (std::uint32_t index = 0; index < DictionarySize; ++index) {
+        ASSERT_EQ(FindCharacter(CharacterText(index)), index) << CharacterText(index);
+    }
+}
+
+TEST(CharacterDictionary, EmptyRecordFollowsTheRealRecords) {
+    for (std::uint32_t index : {DictionarySize, DictionarySize + 1, std::uint32_t{0xFFFF},
+                                std::numeric_limits<std::uint32_t>::max()}) {
+        SCOPED_TRACE(index);
+        CharacterRecord record = Character(index);
+        EXPECT_TRUE(record.Text.empty());
+        EXPECT_TRUE(record.Reading.empty());
+        EXPECT_EQ(AttributeWordA(index), 0u);
+        EXPECT_EQ(AttributeWordB(index), 0u);
+        EXPECT_EQ(record.MeaningElements, 0);
+        EXPECT_EQ(record.RadicalIndex, 0);
+        EXPECT_EQ(record.RadicalElements, 0);
+        EXPECT_EQ(record.SimplifiedStrokes, 0);
+        EXPECT_EQ(record.KangxiStrokes, 0);
+        EXPECT_FALSE(HasReading(index, "hua"));
+    }
+}
+
+struct SampleRow {
+    std::uint32_t index;
+    const char* text;
+    const char* reading;
+    ElementMask meaning;
+    std::uint32_t radical;
+    const char* radicalName;
+    ElementMask radicalElements;
+    std::uint32_t simplified;
+    std::uint32_t kangxi;
+    std::uint32_t wordA;
+    std::uint32_t wordB;
+};
+
+TEST(CharacterDictionary, DesignedRowsAreReproducedExactly) {
+    const SampleRow rows[] = {
+        {0, "华", "hua", kWater, 30, "十", 0, 6, 14, 0x001E0900, 0x00000E06},
+        {1, "生", "sheng", kMetal, 149, "生", 0, 5, 5, 0x00952100, 0x00000505},
+        {2, "明", "ming", kFire, 112, "日", kFire, 8, 8, 0x08700500, 0x00000808},
+        {3, "建", "jian", kWood, 35, "廴", 0, 8, 9, 0x00231100, 0x00000908},
+        {4, "文", "wen", kWater, 122, "文", 0, 4, 4, 0x007A0900, 0x00000404},
+        {7, "海", "hai", kWater, 67, "氵", kWater, 10, 11, 0x10430900, 0x00000B0A},
+        {14, "丽", "li", kFire, 4, "一", 0, 7, 19, 0x00040500, 0x00001307},
+        {103, "长", ",chang,zhang,", kFire, 84, "长", 0, 4, 8, 0x00540500, 0x00000804},
+        {107, "秋", "qiu", kMetal, 138, "禾", kFire | kWood, 9, 9, 0x288A2100, 0x00000909},
+        {128, "坤", "kun", kEarth, 70, "土", kEarth, 8, 8, 0x04460300, 0x00000808},
+    };
+    for (const SampleRow& row : rows) {
+        SCOPED_TRACE(row.text);
+        EXPECT_EQ(FindCharacter(row.text), row.index);
+        CharacterRecord record = Character(row.index);
+        EXPECT_EQ(record.Text, row.text);
+        EXPECT_EQ(record.Reading, row.reading);
+        EXPECT_EQ(record.MeaningElements, row.meaning);
+        EXPECT_EQ(record.RadicalIndex, row.radical);
+        EXPECT_EQ(Radical(record.RadicalIndex).RadicalName, row.radicalName);
+        EXPECT_EQ(record.RadicalElements, row.radicalElements);
+        EXPECT_EQ(record.SimplifiedStrokes, row.simplified);
+        EXPECT_EQ(record.KangxiStrokes, row.kangxi);
+        EXPECT_EQ(AttributeWordA(row.index), row.wordA);
+        EXPECT_EQ(AttributeWordB(row.index), row.wordB);
+    }
+}
+
+TEST(CharacterDictionary, AccessorsDecodeThePackedWords) {
+    // 秋 carries the word A 0x288A2100: 金, radical 138, radical elements 10.
+    const std::uint32_t qiu = FindCharacter("秋");
+    ASSERT_EQ(AttributeWordA(qiu), 0x288A2100u);
+    EXPECT_EQ(MeaningElementsOf(qiu), 16);
+    EXPECT_EQ(RadicalIndexOf(qiu), 138u);
+    EXPECT_EQ(RadicalElementsOf(qiu), 10);
+    ASSERT_EQ(AttributeWordB(0), 0x00000E06u);
+    EXPECT_EQ(SimplifiedStrokesOf(0), 6u);
+    EXPECT_EQ(KangxiStrokesOf(0), 14u);
+    for (std::uint32_t index = 0; index < DictionarySize; ++index) {
+        const std::uint32_t a = AttributeWordA(index);
+        const std::uint32_t b = AttributeWordB(index);
+        // Only the flag bit and the three fields may be set.
+        ASSERT_EQ(a & 0x8200C0FFu, 0u) << index;
+        ASSERT_EQ(b >> 16, 0u) << index;
+        CharacterRecord record = Character(index);
+        ASSERT_EQ(record.MeaningElements, (a >> 9) & 0x1F);
+        ASSERT_EQ(record.RadicalIndex, (a >> 16) & 0x1FF);
+        ASSERT_EQ(record.RadicalElements, (a >> 26) & 0x1F);
+        ASSERT_EQ(record.SimplifiedStrokes, b & 0xFF);
+        ASSERT_EQ(record.KangxiStrokes, (b >> 8) & 0xFF);
+    }
+}
+
+TEST(CharacterDictionary, FixedIndexesOfTheNameData) {
+    const std::map<std::string, std::uint32_t> fixed = {
+        {"华", 0},  {"生", 1},  {"明", 2},  {"建", 3},   {"文", 4},   {"军", 6},   {"海", 7},
+        {"国", 9},  {"志", 10}, {"红", 13}, {"丽", 14},  {"强", 18},  {"燕", 31},  {"刚", 40},
+        {"梅", 44}, {"萍", 45}, {"娟", 46}, {"长", 103}, {"秋", 107}, {"婷", 112}, {"坤", 128},
+    };
+    for (const auto& [text, index] : fixed) {
+        EXPECT_EQ(FindCharacter(text), index) << text;
+    }
+}
+
+TEST(CharacterDictionary, FindCharacterAnswersDictionarySizeForNonCharacters) {
+    EXPECT_EQ(FindCharacter(""), DictionarySize);
+    EXPECT_EQ(FindCharacter("建华"), DictionarySize);
+    EXPECT_EQ(FindCharacter("A"), DictionarySize);
+    EXPECT_EQ(FindCharacter("華"), DictionarySize);  // traditional form, GBK but not listed
+    EXPECT_EQ(FindCharacter("\xF0\xA0\x80\x80"), DictionarySize);  // U+20000, outside GBK
+    EXPECT_EQ(FindCharacter("华 "), DictionarySize);               // no trimming here
+}
+
+TEST(CharacterDictionary, HasReadingMatchesWholeSyllablesOnly) {
+    const std::uint32_t chang = FindCharacter("长");
+    EXPECT_TRUE(HasReading(chang, "chang"));
+    EXPECT_TRUE(HasReading(chang, "zhang"));
+    EXPECT_FALSE(HasReading(chang, "chan"));
+    EXPECT_FALSE(HasReading(chang, "Chang"));
+    EXPECT_FALSE(HasReading(chang, "hang"));
+    EXPECT_FALSE(HasReading(chang, ""));
+    EXPECT_TRUE(HasReading(chang, ",chang,zhang,"));  // equal to the whole text
+    EXPECT_TRUE(HasReading(0, "hua"));
+    EXPECT_FALSE(HasReading(0, "hu"));
+    EXPECT_FALSE(HasReading(0, "hua "));
+    EXPECT_FALSE(HasReading(0, "ua"));
+    EXPECT_TRUE(HasReading(FindCharacter("吕"), "lv"));
+}
+
+TEST(CharacterDictionary, ReadingsAreTonelessPinyinInTheListFormat) {
+    const std::regex single("[a-z]+");
+    const std::regex several(",([a-z]+,){2,4}");
+    int multi = 0;
+    for (std::uint32_t index = 0; index < DictionarySize; ++index) {
+        const std::string reading(CharacterReading(index));
+        const bool isSingle = std::regex_match(reading, single);
+        ASSERT_TRUE(isSingle || std::regex_match(reading, several)) << index << " " << reading;
+        multi += isSingle ? 0 : 1;
+    }
+    EXPECT_GT(multi, 100);
+}
+
+TEST(CharacterDictionary, ElementMasksFollowTheirRules) {
+    // Radicals that carry an element; every other radical carries none.
+    const std::map<std::string_view, ElementMask> radicalElements = {
+        {"冫", kWater}, {"氵", kWater}, {"水", kWater}, {"雨", kWater}, {"刀", kMetal},
+        {"刂", kMetal}, {"钅", kMetal}, {"金", kMetal}, {"釒", kMetal}, {"艹", kWood},
+        {"木", kWood},  {"米", kWood},  {"竹", kWood},  {"禾", kWood},  {"灬", kFire},
+        {"火", kFire},  {"日", kFire},  {"月", kFire},  {"土", kEarth}, {"山", kEarth},
+        {"瓦", kEarth}, {"石", kEarth}, {"田", kEarth}, {"玉", kEarth}, {"缶", kEarth},
+    };
+    const std::map<std::string_view, ElementMask> exceptions = {
+        {"王", kWood}, {"香", kWood}, {"秋", kFire | kWood}};
+    int withoutMeaning = 0;
+    for (std::uint32_t index = 0; index < DictionarySize; ++index) {
+        CharacterRecord record = Character(index);
+        ASSERT_LT(record.RadicalIndex, RadicalTableSize);
+        const int meaningBits = std::popcount(static_cast<unsigned>(record.MeaningElements));
+        ASSERT_LE(meaningBits, 1) << record.Text;
+        withoutMeaning += meaningBits == 0 ? 1 : 0;
+        ElementMask expected = 0;
+        if (auto it = exceptions.find(record.Text); it != exceptions.end()) {
+            expected = it->second;
+        } else if (auto r = radicalElements.find(Radical(record.RadicalIndex).RadicalName);
+                   r != radicalElements.end()) {
+            expected = r->second;
+        }
+        ASSERT_EQ(record.RadicalElements, expected) << record.Text;
+    }
+    EXPECT_LE(withoutMeaning, 16);
+    // 秋 belongs to both 火 and 木 and to no third element.
+    const ElementMask qiu = RadicalElementsOf(FindCharacter("秋"));
+    EXPECT_NE(qiu & kFire, 0);
+    EXPECT_NE(qiu & kWood, 0);
+    EXPECT_EQ(qiu & (kMetal | kWater | kEarth), 0);
+}
+
+TEST(CharacterDictionary, StrokeCountsOfWellKnownFamilyNames) {
+    const struct {
+        const char* text;
+        std::uint32_t kangxi;
+        std::uint32_t simplified;
+    } names[] = {
+        {"王", 4, 4},   {"李", 7, 7},   {"张", 11, 7},  {"刘", 15, 6},  {"陈", 16, 7},
+        {"黄", 12, 11}, {"杨", 13, 7},  {"赵", 14, 9},  {"吴", 7, 7},   {"周", 8, 8},
+        {"孙", 10, 6},  {"马", 10, 3},  {"郭", 15, 10}, {"林", 8, 8},   {"罗", 20, 8},
+        {"郑", 19, 8},  {"谢", 17, 12}, {"叶", 15, 5},  {"斌", 11, 12}, {"丽", 19, 7},
+    };
+    for (const auto& name : names) {
+        const std::uint32_t index = FindCharacter(name.text);
+        ASSERT_LT(index, DictionarySize) << name.text;
+        EXPECT_EQ(KangxiStrokesOf(index), name.kangxi) << name.text;
+        EXPECT_EQ(SimplifiedStrokesOf(index), name.simplified) << name.text;
+    }
+    for (std::uint32_t index = 0; index < DictionarySize; ++index) {
+        ASSERT_GT(SimplifiedStrokesOf(index), 0u) << CharacterText(index);
+        ASSERT_GT(KangxiStrokesOf(index), 0u) << CharacterText(index);
+    }
+}
+
+TEST(CharacterDictionary, NameCharactersComeFirstAndTheRareTailInPinyinOrder) {
+    // Bit 8 marks characters of the name statistics; they lead the order.
+    for (std::uint32_t index = 0; index < 2000; ++index) {
+        ASSERT_NE(AttributeWordA(index) & 0x100u, 0u) << CharacterText(index);
+    }
+    auto firstReading = [](std::uint32_t index) {
+        std::string_view reading = CharacterReading(index);
+        if (!reading.empty() && reading[0] == ',') {
+            reading = reading.substr(1, reading.find(',', 1) - 1);
+        }
+        return std::string(reading);
+    };
+    for (std::uint32_t index = DictionarySize - 2000; index + 1 < DictionarySize; ++index) {
+        ASSERT_LE(firstReading(index), firstReading(index + 1)) << CharacterText(index);
+    }
+}
+
+}  // namespace
+}  // namespace lumivane
