@@ -27,7 +27,14 @@ struct Command {
 
 int RunDict(const std::vector<std::string>& args, CommandIo& io);
 int RunScore(const std::vector<std::string>& args, CommandIo& io);
+int RunName(const std::vector<std::string>& args, CommandIo& io);
+int RunChart(const std::vector<std::string>& args, CommandIo& io);
 int RunUrl(const std::vector<std::string>& args, CommandIo& io);
+int RunLunar(const std::vector<std::string>& args, CommandIo& io);
+int RunSolar(const std::vector<std::string>& args, CommandIo& io);
+int RunPillars(const std::vector<std::string>& args, CommandIo& io);
+int RunTerms(const std::vector<std::string>& args, CommandIo& io);
+int RunFavorites(const std::vector<std::string>& args, CommandIo& io);
 
 // Writes "lumivane-cli <command>: <message>" to stderr and returns kExitBadInput.
 int BadInput(CommandIo& io, const char* command, const std::string& message);

@@ -13,10 +13,21 @@ namespace {
 const Command kCommands[] = {
     {"dict", "CHARACTER", RunDict},
     {"score", "FAMILY GIVEN", RunScore},
+    {"name",
+     "--family 王 [--sex 男|女] [--length 1|2] [--advanced --filters FILE.json] [date options] "
+     "[--sort KEY] [--json|--tsv] [--seed N]",
+     RunName},
+    {"chart", "[--family 王] [--calendar solar|lunar|unknown --date YYYY-MM-DD [--leap] --hour H]",
+     RunChart},
     {"url",
      "HANDLER [--family 王] [--row-caption 王明] [--sex 男|女] [--star-sign 宝瓶座] [--zodiac 龙] "
      "[--caption 魔羯座] [--tag 3] [--year 2024]",
      RunUrl},
+    {"lunar", "YYYY-MM-DD | --from YYYY-MM-DD --to YYYY-MM-DD", RunLunar},
+    {"solar", "YEAR MONTH DAY [--leap]", RunSolar},
+    {"pillars", "YYYY-MM-DD HOUR", RunPillars},
+    {"terms", "YEAR", RunTerms},
+    {"favorites", "list [--json] | add FAMILY GIVEN | remove FAMILY GIVEN", RunFavorites},
 };
 
 void PrintUsage(std::ostream& out) {
