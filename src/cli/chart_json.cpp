@@ -1,0 +1,49 @@
+#include "cli/chart_json.h"
+
+namespace lumivane::cli {
+namespace {
+
+Json FourLabels(const BirthChart& chart, int first) {
+    Json list = Json::MakeArray();
+    for (int k = 0; k < 4; ++k) {
+        list.Push(chart.Label(first + k));
+    }
+    return list;
+}
+
+}  // namespace
+
+Json ChartJson(const BirthChart& chart, const BirthFields& fields) {
+    Json birth = Json::MakeObject();
+    birth.Set("year", fields.BirthYear)
+        .Set("month", fields.BirthMonth)
+        .Set("day", fields.BirthDay)
+        .Set("hour", fields.BirthHour);
+    Json lunar = Json::MakeObject();
+    lunar.Set("year", chart.Label(87))
+        .Set("month", chart.Label(88))
+        .Set("day", chart.Label(89))
+        .Set("hour", chart.Label(90));
+    Json labels = Json::MakeObject();
+    for (int k = 0; k < kChartValueLabelCount; ++k) {
+        int number = kChartValueLabelFirst + k;
+        labels.Set("Label" + std::to_string(number), chart.Label(number));
+    }
+    labels.Set("Label13", chart.advice).Set("Label36", chart.familyOrigin).Set("Label37", chart.analysis);
+
+    Json json = Json::MakeObject();
+    json.Set("birth", std::move(birth))
+        .Set("lunar", std::move(lunar))
+        .Set("pillars", FourLabels(chart, 91))
+        .Set("elements", FourLabels(chart, 95))
+        .Set("elementsWithHidden", FourLabels(chart, 99))
+        .Set("naYin", FourLabels(chart, 103))
+        .Set("zodiac", chart.Label(107))
+        .Set("starSign", chart.Label(108))
+        .Set("season", chart.season)
+        .Set("advice", chart.advice)
+        .Set("labels", std::move(labels));
+    return json;
+}
+
+}  // namespace lumivane::cli

@@ -1,0 +1,244 @@
+// lumivane-cli name: one whole naming request, printed as JSON or TSV.
+
+#include <fstream>
+#include <ostream>
+#include <sstream>
+
+#include "cli/arguments.h"
+#include "cli/chart_json.h"
+#include "cli/commands.h"
+#include "cli/date_options.h"
+#include "cli/json.h"
+#include "cli/json_reader.h"
+#include "core/app/naming_request.h"
+#include "core/naming/filter_controls.h"
+#include "core/naming/filter_dialog_rules.h"
+#include "core/text/characters.h"
+
+namespace lumivane::cli {
+namespace {
+
+constexpr const char* kUsage =
+    "usage: lumivane-cli name --family 王 [--sex 男|女] [--length 1|2] [--advanced --filters "
+    "FILE.json] [--calendar solar|lunar|unknown --date YYYY-MM-DD [--leap] --hour 0-23|unknown] "
+    "[--sort 格局评分] [--json|--tsv] [--seed N]";
+
+const char* kRowKeys[kResultColumnCount] = {
+    "name",        "score",       "elements",   "simplifiedStrokes", "kangxiStrokes",
+    "tianGe",      "renGe",       "diGe",       "waiGe",             "zongGe",
+    "simplifiedTotal", "kangxiTotal", "firstRadicalElements", "secondRadicalElements", "code",
+    "family"};
+
+// A filter file holds the dialog's controls by name, with the values the
+// settings file stores: 0/1 (or true/false) for boxes, texts, integers.
+std::optional<FilterSet> ReadFilterFile(const std::string& path, std::string& error) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        error = "cannot read the filter file " + path;
+        return std::nullopt;
+    }
+    std::stringstream buffer;
+    buffer << file.rdbuf();
+    auto object = ParseFlatJsonObject(buffer.str(), error);
+    if (!object) {
+        error = path + ": " + error;
+        return std::nullopt;
+    }
+    FilterSet filters;
+    for (const auto& [key, value] : *object) {
+        if (key == "strokeKind") {
+            if (value.text == "simplified" || value.text == "rg_Jiti") {
+                filters.strokeKind = StrokeKind::Simplified;
+            } else if (value.text == "kangxi" || value.text == "rg_fanti") {
+                filters.strokeKind = StrokeKind::Kangxi;
+            } else {
+                error = path + ": strokeKind must be \"simplified\" or \"kangxi\"";
+                return std::nullopt;
+            }
+            continue;
+        }
+        const FilterControl* control = FindFilterControl(key);
+        if (control == nullptr) {
+            error = path + ": no filter control is named \"" + key + "\"";
+            return std::nullopt;
+        }
+        auto integer = [&]() -> std::optional<long long> {
+            if (value.kind == JsonScalar::Kind::Boolean) return value.boolean ? 1 : 0;
+            if (value.kind == JsonScalar::Kind::Number || value.kind == JsonScalar::Kind::String) {
+                return ParseInteger(value.text, -2147483647LL, 2147483647LL);
+            }
+            return std::nullopt;
+        };
+        switch (control->kind) {
+            case FilterControlKind::CheckBox: {
+                auto n = integer();
+                if (!n || (*n != 0 && *n != 1)) {
+                    error = path + ": " + key + " must be 0 or 1 (or true or false)";
+                    return std::nullopt;
+                }
+                filters.*(control->check) = *n == 1;
+                break;
+            }
+            case FilterControlKind::TextBox:
+                if (value.kind != JsonScalar::Kind::String) {
+                    error = path + ": " + key + " must be a text";
+                    return std::nullopt;
+                }
+                filters.*(control->text) = value.text;
+                break;
+            case FilterControlKind::SpinBox:
+            case FilterControlKind::ComboBox: {
+                auto n = integer();
+                if (!n) {
+                    error = path + ": " + key + " must be an integer";
+                    return std::nullopt;
+                }
+                filters.*(control->number) = static_cast<int>(*n);
+                break;
+            }
+        }
+    }
+    FilterAcceptance accepted = AcceptFilters(filters);
+    if (!accepted.ok()) {
+        error = path + ": " + accepted.error;
+        return std::nullopt;
+    }
+    return accepted.filters;
+}
+
+void PrintTsv(std::ostream& out, const std::vector<ResultRow>& rows) {
+    for (int k = 0; k < kResultColumnCount; ++k) {
+        out << (k ? "\t" : "") << kRowKeys[k];
+    }
+    out << '\n';
+    for (const ResultRow& row : rows) {
+        for (int k = 0; k < kResultColumnCount; ++k) {
+            out << (k ? "\t" : "") << row.columns[static_cast<std::size_t>(k)];
+        }
+        out << '\n';
+    }
+}
+
+}  // namespace
+
+int RunName(const std::vector<std::string>& args, CommandIo& io) {
+    ArgumentSpec spec{kDateValueOptions, kDateFlagOptions, 0, 0};
+    spec.valueOptions.insert({"--family", "--sex", "--length", "--filters", "--sort", "--seed"});
+    spec.flagOptions.insert({"--advanced", "--json", "--tsv"});
+    std::string error;
+    auto parsed = ParseArguments(args, spec, error);
+    if (!parsed) {
+        return BadInput(io, "name", error + "\n" + kUsage);
+    }
+    auto family = parsed->Value("--family");
+    if (!family) {
+        return BadInput(io, "name", std::string("--family is required\n") + kUsage);
+    }
+    NamingInputs inputs;
+    inputs.familyNameText = *family;
+    std::string sex = parsed->Value("--sex").value_or("男");
+    if (sex != "男" && sex != "女") {
+        return BadInput(io, "name", "--sex must be 男 or 女");
+    }
+    inputs.sexIndex = sex == "男" ? 0 : 1;
+    auto length = ParseInteger(parsed->Value("--length").value_or("2"), 1, 2);
+    if (!length) {
+        return BadInput(io, "name", "--length must be 1 or 2");
+    }
+    inputs.nameLengthIndex = static_cast<int>(*length) - 1;
+    inputs.advanced = parsed->Has("--advanced");
+    if (parsed->Has("--filters") && !inputs.advanced) {
+        return BadInput(io, "name", "--filters needs --advanced");
+    }
+    if (parsed->Has("--json") && parsed->Has("--tsv")) {
+        return BadInput(io, "name", "choose one of --json and --tsv");
+    }
+    int sortKey = -1;
+    if (auto sort = parsed->Value("--sort")) {
+        for (std::size_t k = 0; k < SortKeyCaptions.size(); ++k) {
+            if (SortKeyCaptions[k] == *sort) sortKey = static_cast<int>(k);
+        }
+        if (sortKey < 0) {
+            std::string keys;
+            for (auto caption : SortKeyCaptions) keys += " " + std::string(caption);
+            return BadInput(io, "name", "--sort must be one of:" + keys);
+        }
+    }
+    FilterSet filters;
+    if (auto path = parsed->Value("--filters")) {
+        auto read = ReadFilterFile(*path, error);
+        if (!read) {
+            return BadInput(io, "name", error);
+        }
+        filters = *read;
+    }
+    auto dateInputs = DateInputsFromOptions(*parsed, error);
+    if (!dateInputs) {
+        return BadInput(io, "name", error);
+    }
+    std::uint64_t seed = 0;
+    if (auto seedText = parsed->Value("--seed")) {
+        auto n = ParseInteger(*seedText, 0, 9223372036854775807LL);
+        if (!n) {
+            return BadInput(io, "name", "--seed must be a non-negative integer");
+        }
+        seed = static_cast<std::uint64_t>(*n);
+    } else {
+        // Print the seed drawn so that the run can be repeated.
+        RandomSource entropy = RandomSource::FromEntropy();
+        seed = (static_cast<std::uint64_t>(entropy.Draw(0x7FFFFFFF)) << 31) | entropy.Draw(0x7FFFFFFF);
+    }
+
+    NamingState state{RandomSource(seed)};
+    BirthFields fields;
+    BirthChartResult chart;
+    SystemClock clock;
+    NamingHooks hooks;
+    hooks.showBirthChart = [&] {
+        chart = ComputeBirthChart(*dateInputs, TrimBlanks(inputs.familyNameText), fields, clock);
+        return chart.ok;
+    };
+    hooks.runFilterDialog = [&]() -> std::optional<FilterSet> { return filters; };
+    NamingResult result = RunNamingRequest(state, inputs, hooks);
+    switch (result.outcome) {
+        case NamingOutcome::EmptyFamilyName:
+        case NamingOutcome::InvalidFamilyName:
+            return BadInput(io, "name", result.message);
+        case NamingOutcome::ChartFailed:
+            return BadInput(io, "name", chart.error);
+        case NamingOutcome::FilterDialogClosed:
+            return BadInput(io, "name", "the filter set was not accepted");
+        case NamingOutcome::Filled:
+            break;
+    }
+    if (sortKey >= 0) {
+        ResultSorter sorter;
+        sorter.SortByKey(result.rows, sortKey);
+    }
+    if (parsed->Has("--tsv")) {
+        PrintTsv(io.out, result.rows);
+        return kExitOk;
+    }
+    Json rows = Json::MakeArray();
+    for (const ResultRow& row : result.rows) {
+        Json object = Json::MakeObject();
+        for (int k = 0; k < kResultColumnCount; ++k) {
+            object.Set(kRowKeys[k], row.columns[static_cast<std::size_t>(k)]);
+        }
+        rows.Push(std::move(object));
+    }
+    Json json = Json::MakeObject();
+    json.Set("family", result.trimmedFamilyText)
+        .Set("sex", sex)
+        .Set("length", static_cast<int>(*length))
+        .Set("mode", inputs.advanced ? "advanced" : "simple")
+        .Set("seed", std::to_string(seed))
+        .Set("chart", ChartJson(chart.chart, fields))
+        .Set("generated", result.generated)
+        .Set("kept", result.rows.size())
+        .Set("rows", std::move(rows));
+    io.out << json.Dump(1) << '\n';
+    return kExitOk;
+}
+
+}  // namespace lumivane::cli

@@ -1,0 +1,141 @@
+#include "core/app/naming_request.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+namespace lumivane {
+namespace {
+
+NamingState Seeded() { return NamingState{RandomSource(77)}; }
+
+TEST(NamingRequest, TrimsAndSplitsTheFamilyName) {
+    NamingState state = Seeded();
+    NamingResult r = RunNamingRequest(state, {"  王 \t", 1, 0, false}, {});
+    ASSERT_EQ(r.outcome, NamingOutcome::Filled);
+    EXPECT_EQ(r.trimmedFamilyText, "王");
+    EXPECT_EQ(state.familyName.firstIndex, FindCharacter("王"));
+    EXPECT_EQ(state.familyName.secondIndex, DictionarySize);
+    EXPECT_EQ(state.familyName.secondText, "");
+
+    (void)RunNamingRequest(state, {"欧阳", 1, 0, false}, {});
+    EXPECT_EQ(state.familyName.firstText, "欧");
+    EXPECT_EQ(state.familyName.secondText, "阳");
+    EXPECT_EQ(state.familyName.secondIndex, FindCharacter("阳"));
+
+    // Three characters: only two make the family name, all three the caption.
+    NamingResult three = RunNamingRequest(state, {"司马光", 1, 0, false}, {});
+    ASSERT_EQ(three.outcome, NamingOutcome::Filled);
+    EXPECT_EQ(state.familyName.secondText, "马");
+    EXPECT_EQ(three.rows.front().Caption().rfind("司马光", 0), 0u);
+}
+
+TEST(NamingRequest, EmptyOrUnusableFamilyNamesChangeNothing) {
+    NamingState state = Seeded();
+    (void)RunNamingRequest(state, {"李", 1, 0, false}, {});
+    const auto before = state.candidates.codes;
+    bool chartShown = false;
+    NamingHooks hooks;
+    hooks.showBirthChart = [&] { return chartShown = true; };
+    for (const char* text : {"", "   ", "\t\r\n"}) {
+        NamingResult r = RunNamingRequest(state, {text, 1, 0, false}, hooks);
+        EXPECT_EQ(r.outcome, NamingOutcome::EmptyFamilyName);
+        EXPECT_EQ(r.message, "请输入姓氏!");
+    }
+    NamingResult outside = RunNamingRequest(state, {"王\xF0\xA0\x80\x80", 1, 0, false}, hooks);
+    EXPECT_EQ(outside.outcome, NamingOutcome::InvalidFamilyName);
+    EXPECT_NE(outside.message.find("GBK"), std::string::npos);
+    EXPECT_FALSE(chartShown);
+    EXPECT_EQ(state.candidates.codes, before);
+    EXPECT_EQ(state.familyText, "李");
+}
+
+TEST(NamingRequest, StepsRunInOrderAndStopWhereTheyShould) {
+    NamingState state = Seeded();
+    std::vector<std::string> steps;
+    NamingHooks hooks;
+    hooks.showBirthChart = [&] {
+        steps.push_back("chart");
+        return true;
+    };
+    hooks.runFilterDialog = [&]() -> std::optional<FilterSet> {
+        steps.push_back("dialog");
+        return FilterSet{};
+    };
+    hooks.saveSettings = [&] { steps.push_back("save"); };
+    NamingResult r = RunNamingRequest(state, {"王", 1, 0, true}, hooks);
+    ASSERT_EQ(r.outcome, NamingOutcome::Filled);
+    EXPECT_EQ(steps, (std::vector<std::string>{"chart", "dialog", "save"}));
+    EXPECT_LE(r.generated, 1001u);
+
+    // Simple requests do not show the dialog.
+    steps.clear();
+    (void)RunNamingRequest(state, {"王", 1, 0, false}, hooks);
+    EXPECT_EQ(steps, (std::vector<std::string>{"chart", "save"}));
+
+    // A refused chart ends the request before the dialog and the save.
+    steps.clear();
+    hooks.showBirthChart = [&] {
+        steps.push_back("chart");
+        return false;
+    };
+    EXPECT_EQ(RunNamingRequest(state, {"王", 1, 0, true}, hooks).outcome, NamingOutcome::ChartFailed);
+    EXPECT_EQ(steps, (std::vector<std::string>{"chart"}));
+}
+
+TEST(NamingRequest, CancelledDialogLeavesThePreviousList) {
+    NamingState state = Seeded();
+    (void)RunNamingRequest(state, {"李", 1, 0, false}, {});
+    const auto before = state.candidates.codes;
+    state.showingFavorites = true;
+    bool saved = false;
+    NamingHooks hooks;
+    hooks.runFilterDialog = [] { return std::optional<FilterSet>(); };
+    hooks.saveSettings = [&] { saved = true; };
+    NamingResult r = RunNamingRequest(state, {"王", 1, 1, true}, hooks);
+    EXPECT_EQ(r.outcome, NamingOutcome::FilterDialogClosed);
+    EXPECT_TRUE(r.rows.empty());
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(state.candidates.codes, before);
+    // The family name and the view flag are already those of the new request.
+    EXPECT_FALSE(state.showingFavorites);
+    EXPECT_EQ(state.familyName.firstText, "王");
+}
+
+TEST(NamingRequest, SimpleTwoCharacterRequestsDrawTwoThousandCodes) {
+    for (int sex : {0, 1}) {
+        NamingState state = Seeded();
+        NamingResult r = RunNamingRequest(state, {"张", 1, sex, false}, {});
+        ASSERT_EQ(r.outcome, NamingOutcome::Filled);
+        EXPECT_EQ(r.generated, 2000u);
+        EXPECT_EQ(r.rows.size(), state.candidates.count());
+        EXPECT_LE(r.rows.size(), 2000u);
+        EXPECT_EQ(state.workingSet.sex, sex == 0 ? Sex::Male : Sex::Female);
+    }
+}
+
+TEST(NamingRequest, OneCharacterRequestsKeepEachCharacterOnce) {
+    NamingState state = Seeded();
+    NamingResult r = RunNamingRequest(state, {"张", 0, 0, false}, {});
+    ASSERT_EQ(r.outcome, NamingOutcome::Filled);
+    EXPECT_GT(r.generated, r.rows.size());  // frequent in both places: listed twice, kept once
+    std::set<GivenNameCode> codes(state.candidates.codes.begin(), state.candidates.codes.end());
+    EXPECT_EQ(codes.size(), r.rows.size());
+    for (GivenNameCode code : codes) EXPECT_EQ(SecondIndexOf(code), kNoSecondCharacter);
+}
+
+TEST(NamingRequest, ProgressIsReportedEveryHundredRows) {
+    NamingState state = Seeded();
+    std::vector<std::size_t> rows;
+    NamingHooks hooks;
+    hooks.progress = [&](std::size_t i) { rows.push_back(i); };
+    NamingResult r = RunNamingRequest(state, {"张", 1, 0, false}, hooks);
+    ASSERT_FALSE(rows.empty());
+    EXPECT_EQ(rows.size(), (r.rows.size() + 99) / 100);
+    EXPECT_EQ(rows[1], 100u);
+}
+
+}  // namespace
+}  // namespace lumivane
