@@ -1,0 +1,14 @@
+// WriteReportPdf for builds without Qt (the sanitizer build of the core and
+// the command line): PDF output is reported as missing, never faked.
+#include "report/report_pdf.h"
+
+namespace lumivane {
+
+bool WriteReportPdf(const std::string& /*path*/, ReportLayout /*layout*/,
+                    const std::string& /*memoText*/, const std::vector<ResultRow>& /*rows*/,
+                    std::string& error) {
+    error = "PDF output is not built in";
+    return false;
+}
+
+}  // namespace lumivane

@@ -1,0 +1,27 @@
+#pragma once
+// Trp_MainA: the simple list, one detail band per line of its text.
+
+#include <QString>
+
+#include "core/results/report_rows.h"
+#include "report/name_list_report.h"
+
+namespace lumivane::report {
+
+class Trp_MainA : public NameListReport {
+public:
+    Trp_MainA();
+    // The simple list's text as the window shows it (the user may have edited it).
+    void SetMemoText(const QString& text) { m_memoText = text; }
+
+protected:
+    void QuickRepBeforePrint() override;
+    bool QuickRepNeedData() override;
+    void QRLabel6Print(QString& value) const;
+
+private:
+    QString m_memoText;
+    SimpleReportFeed m_feed;
+};
+
+}  // namespace lumivane::report
