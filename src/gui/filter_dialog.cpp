@@ -1,0 +1,364 @@
+#include "gui/filter_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <limits>
+
+#include "core/naming/filter_controls.h"
+#include "gui/chart_panel.h"
+#include "gui/gbk_length_validator.h"
+#include "gui/gui_fonts.h"
+#include "gui/gui_icons.h"
+#include "gui/message_sink.h"
+
+namespace lumivane::gui {
+
+namespace {
+
+const char* const kElementCaptions[5] = {"金", "木", "水", "火", "土"};
+
+QString Name(std::string_view name) {
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+QString RowCaption(int row) {
+    return row == 1   ? QStringLiteral("第二个字限定：")
+           : row == 2 ? QStringLiteral("第三个字限定：")
+                      : QStringLiteral("名字中必须含：");
+}
+
+int TagOf(const QString& name) {
+    const FilterControl* control = FindFilterControl(name.toStdString());
+    return control != nullptr ? control->tag : 0;
+}
+
+QCheckBox* RowBox(QWidget* parent, int page, int row, const QString& caption) {
+    auto* box = new QCheckBox(caption, parent);
+    box->setObjectName(QStringLiteral("chk%1_%2").arg(page).arg(row));
+    box->setProperty(kTagProperty, TagOf(box->objectName()));
+    if (row == 3) {
+        box->setToolTip(page == 2 || page == 3 ? QStringLiteral("名字里必须含五行（不包括姓）")
+                                               : QStringLiteral("名字里必须含某个字（不包括姓）"));
+    }
+    return box;
+}
+
+template <typename Widget>
+Widget* Named(Widget* widget, const QString& name) {
+    widget->setObjectName(name);
+    widget->setProperty(kTagProperty, TagOf(name));
+    return widget;
+}
+
+void SetComboItems(QComboBox* combo, const std::vector<std::string>& items) {
+    const QSignalBlocker blocker(combo);
+    combo->clear();
+    for (const std::string& item : items) {
+        combo->addItem(QString::fromStdString(item));
+    }
+}
+
+}  // namespace
+
+TfrmSelect::TfrmSelect(MessageSink& messages, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      m_messages(messages) {
+    setObjectName(QStringLiteral("frmSelect"));
+    setWindowTitle(QStringLiteral("设置筛选条件"));
+    setFont(SongFont(12));
+    setModal(true);
+    setFixedSize(408, 237);
+
+    m_pages = new QTabWidget(this);
+    m_pages->setObjectName(QStringLiteral("PageControl1"));
+    m_pages->addTab(BuildTextPage(1), QStringLiteral("指定文字"));
+    m_pages->addTab(BuildElementPage(2), QStringLiteral("五行(字意)"));
+    m_pages->addTab(BuildElementPage(3), QStringLiteral("五行(部首)"));
+    m_pages->addTab(BuildTextPage(4), QStringLiteral("指定拼音"));
+    m_pages->addTab(BuildStrokePage(), QStringLiteral("指定笔画数"));
+    m_pages->addTab(BuildRadicalPage(), QStringLiteral("指定部首"));
+    m_pages->setCurrentIndex(1);
+
+    auto* reset = new QPushButton(QStringLiteral("重置"), this);
+    reset->setObjectName(QStringLiteral("btn_Reset"));
+    reset->setIcon(
+        ThemeIcon(QStringLiteral("edit-clear"), QStringLiteral("重"), QColor(0x80, 0x80, 0x80)));
+    auto* ok = new QPushButton(QStringLiteral("确定"), this);
+    ok->setObjectName(QStringLiteral("btn_OK"));
+    ok->setIcon(
+        ThemeIcon(QStringLiteral("dialog-ok"), QStringLiteral("确"), QColor(0x2e, 0x8b, 0x57)));
+    ok->setDefault(true);
+    m_cancel = new QPushButton(QStringLiteral("取消"), this);
+    m_cancel->setObjectName(QStringLiteral("btn_Cancel"));
+    m_cancel->setIcon(
+        ThemeIcon(QStringLiteral("dialog-cancel"), QStringLiteral("消"), QColor(0xc0, 0x39, 0x2b)));
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(reset);
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(m_cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->setSpacing(4);
+    layout->addWidget(m_pages, 1);
+    layout->addLayout(buttons);
+
+    connect(reset, &QPushButton::clicked, this, &TfrmSelect::btn_ResetClick);
+    connect(ok, &QPushButton::clicked, this, &TfrmSelect::btn_OKClick);
+    connect(m_cancel, &QPushButton::clicked, this, &TfrmSelect::btn_CancelClick);
+    for (std::string_view rowBox : RowBoxNames()) {
+        auto* box = findChild<QCheckBox*>(Name(rowBox));
+        connect(box, &QCheckBox::clicked, this, [this, box] { chk1_1Click(box->objectName()); });
+    }
+    for (int row = 1; row <= 3; ++row) {
+        auto* strokes = findChild<QComboBox*>(QStringLiteral("cmb6_%1A").arg(row));
+        connect(strokes, &QComboBox::activated, this,
+                [this, strokes] { cmb6_1AClick(strokes->objectName()); });
+    }
+}
+
+QWidget* TfrmSelect::BuildTextPage(int page) {
+    auto* widget = new QWidget(this);
+    widget->setObjectName(QStringLiteral("PageSelect%1").arg(page));
+    auto* grid = new QGridLayout(widget);
+    grid->setContentsMargins(16, 10, 16, 10);
+    for (int row = 1; row <= 3; ++row) {
+        grid->addWidget(RowBox(widget, page, row, RowCaption(row)), row - 1, 0);
+        auto* edit = Named(new QLineEdit(widget), QStringLiteral("edt%1_%2").arg(page).arg(row));
+        if (page == 1) {
+            edit->setValidator(new GbkLengthValidator(2, edit));
+            edit->setFixedWidth(40);
+        } else {
+            edit->setFixedWidth(120);
+        }
+        grid->addWidget(edit, row - 1, 1, Qt::AlignLeft);
+    }
+    grid->setColumnStretch(1, 1);
+    return widget;
+}
+
+QWidget* TfrmSelect::BuildElementPage(int page) {
+    auto* widget = new QWidget(this);
+    widget->setObjectName(QStringLiteral("PageSelect%1").arg(page));
+    auto* grid = new QGridLayout(widget);
+    grid->setContentsMargins(16, 10, 16, 10);
+    for (int row = 1; row <= 3; ++row) {
+        grid->addWidget(RowBox(widget, page, row, RowCaption(row)), row - 1, 0);
+        for (int e = 0; e < 5; ++e) {
+            auto* box = Named(new QCheckBox(QString::fromUtf8(kElementCaptions[e]), widget),
+                              QStringLiteral("chk%1_%2%3").arg(page).arg(row).arg(e + 1));
+            grid->addWidget(box, row - 1, 1 + e);
+        }
+    }
+    grid->setColumnStretch(6, 1);
+    return widget;
+}
+
+QWidget* TfrmSelect::BuildStrokePage() {
+    auto* widget = new QWidget(this);
+    widget->setObjectName(QStringLiteral("PageSelect5"));
+    auto* grid = new QGridLayout(widget);
+    grid->setContentsMargins(12, 6, 12, 6);
+    const QString captions[3] = {QStringLiteral("第二个字笔画数范围："),
+                                 QStringLiteral("第三个字笔画数范围："),
+                                 QStringLiteral("名字笔画数 (不含姓) ：")};
+    for (int row = 1; row <= 3; ++row) {
+        grid->addWidget(RowBox(widget, 5, row, captions[row - 1]), row - 1, 0);
+        for (int bound = 1; bound <= 2; ++bound) {
+            auto* spin =
+                Named(new QSpinBox(widget), QStringLiteral("sedt5_%1%2").arg(row).arg(bound));
+            // Bounds are not limited: a lower bound above the upper one simply lets nothing pass.
+            spin->setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+            spin->setValue(0);
+            spin->setFixedWidth(56);
+            grid->addWidget(spin, row - 1, bound == 1 ? 1 : 3);
+        }
+        grid->addWidget(new QLabel(QStringLiteral("至"), widget), row - 1, 2);
+        grid->addWidget(new QLabel(QStringLiteral("之间"), widget), row - 1, 4);
+    }
+    auto* simplified = new QRadioButton(QStringLiteral("简体笔画"), widget);
+    simplified->setObjectName(QStringLiteral("rg_Jiti"));
+    simplified->setChecked(true);
+    auto* kangxi = new QRadioButton(QStringLiteral("康熙笔画（繁体笔画）"), widget);
+    kangxi->setObjectName(QStringLiteral("rg_fanti"));
+    auto* kinds = new QHBoxLayout;
+    kinds->addWidget(simplified);
+    kinds->addWidget(kangxi);
+    kinds->addStretch(1);
+    grid->addLayout(kinds, 3, 0, 1, 5);
+    grid->setColumnStretch(5, 1);
+    return widget;
+}
+
+QWidget* TfrmSelect::BuildRadicalPage() {
+    auto* widget = new QWidget(this);
+    widget->setObjectName(QStringLiteral("PageSelect6"));
+    auto* grid = new QGridLayout(widget);
+    grid->setContentsMargins(16, 6, 16, 6);
+    grid->addWidget(new QLabel(QStringLiteral("部首笔画"), widget), 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("部首"), widget), 0, 2);
+    for (int row = 1; row <= 3; ++row) {
+        grid->addWidget(RowBox(widget, 6, row, RowCaption(row)), row, 0);
+        auto* strokes = Named(new QComboBox(widget), QStringLiteral("cmb6_%1A").arg(row));
+        auto* radicals = Named(new QComboBox(widget), QStringLiteral("cmb6_%1B").arg(row));
+        // FormCreate: the stroke-count lists, first entry selected; radical lists stay empty.
+        SetComboItems(strokes, StrokeCountItems());
+        strokes->setCurrentIndex(0);
+        strokes->setMinimumContentsLength(4);
+        radicals->setMinimumContentsLength(3);
+        grid->addWidget(strokes, row, 1);
+        grid->addWidget(radicals, row, 2);
+    }
+    grid->setColumnStretch(3, 1);
+    return widget;
+}
+
+FilterSet TfrmSelect::Snapshot() const {
+    FilterSet filters;
+    for (const FilterControl& control : FilterControls()) {
+        const QString name = Name(control.name);
+        switch (control.kind) {
+            case FilterControlKind::CheckBox:
+                filters.*(control.check) = findChild<QCheckBox*>(name)->isChecked();
+                break;
+            case FilterControlKind::TextBox:
+                filters.*(control.text) = findChild<QLineEdit*>(name)->text().toStdString();
+                break;
+            case FilterControlKind::SpinBox:
+                filters.*(control.number) = findChild<QSpinBox*>(name)->value();
+                break;
+            case FilterControlKind::ComboBox:
+                filters.*(control.number) = findChild<QComboBox*>(name)->currentIndex();
+                break;
+        }
+    }
+    filters.strokeKind = findChild<QRadioButton*>(QStringLiteral("rg_fanti"))->isChecked()
+                             ? StrokeKind::Kangxi
+                             : StrokeKind::Simplified;
+    return filters;
+}
+
+void TfrmSelect::Apply(const FilterSet& filters) {
+    for (const FilterControl& control : FilterControls()) {
+        const QString name = Name(control.name);
+        switch (control.kind) {
+            case FilterControlKind::CheckBox: {
+                auto* box = findChild<QCheckBox*>(name);
+                const QSignalBlocker blocker(box);
+                box->setChecked(filters.*(control.check));
+                break;
+            }
+            case FilterControlKind::TextBox: {
+                auto* edit = findChild<QLineEdit*>(name);
+                const QString text = QString::fromStdString(filters.*(control.text));
+                if (edit->text() != text) {
+                    edit->setText(text);
+                }
+                break;
+            }
+            case FilterControlKind::SpinBox:
+                findChild<QSpinBox*>(name)->setValue(filters.*(control.number));
+                break;
+            case FilterControlKind::ComboBox: {
+                auto* combo = findChild<QComboBox*>(name);
+                const QSignalBlocker blocker(combo);
+                const int index = filters.*(control.number);
+                combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
+                break;
+            }
+        }
+    }
+    const bool kangxi = filters.strokeKind == StrokeKind::Kangxi;
+    findChild<QRadioButton*>(QStringLiteral("rg_fanti"))->setChecked(kangxi);
+    findChild<QRadioButton*>(QStringLiteral("rg_Jiti"))->setChecked(!kangxi);
+}
+
+void TfrmSelect::ApplyAppearance(const std::vector<ControlAppearance>& controls) {
+    for (const ControlAppearance& appearance : controls) {
+        if (auto* widget = findChild<QWidget*>(Name(appearance.name))) {
+            widget->setVisible(appearance.visible);
+            widget->setEnabled(appearance.enabled);
+        }
+    }
+}
+
+void TfrmSelect::ApplyReaction(const DialogReaction& reaction) {
+    Apply(reaction.filters);
+    ApplyAppearance(reaction.controls);
+}
+
+void TfrmSelect::chk1_1Click(const QString& sender) {
+    ApplyReaction(RowBoxClicked(Snapshot(), sender.toStdString()));
+}
+
+void TfrmSelect::cmb6_1AClick(const QString& sender) {
+    const int row = sender.size() > 5 ? sender.at(5).digitValue() : 0;  // "cmb6_1A" -> 1
+    auto* strokes = findChild<QComboBox*>(QStringLiteral("cmb6_%1A").arg(row));
+    auto* radicals = findChild<QComboBox*>(QStringLiteral("cmb6_%1B").arg(row));
+    if (strokes == nullptr || radicals == nullptr) {
+        return;
+    }
+    const int position = strokes->currentIndex();
+    SetComboItems(radicals, RadicalItemsOfStrokePosition(position));
+    Apply(StrokeCountPicked(Snapshot(), row, position));
+}
+
+void TfrmSelect::btn_ResetClick() {
+    const FilterSet reset = ResetFilters(Snapshot());
+    Apply(reset);
+    ApplyAppearance(DialogAppearance(reset));
+}
+
+void TfrmSelect::btn_OKClick() {
+    FilterAcceptance acceptance = AcceptFilters(Snapshot());
+    Apply(acceptance.filters);
+    if (!acceptance.ok()) {
+        m_messages.Information(this, QString::fromStdString(acceptance.error));
+        if (auto* widget = findChild<QWidget*>(QString::fromStdString(acceptance.control))) {
+            for (int page = 0; page < m_pages->count(); ++page) {
+                if (m_pages->widget(page)->isAncestorOf(widget)) {
+                    m_pages->setCurrentIndex(page);
+                }
+            }
+            widget->setFocus();
+        }
+        return;
+    }
+    m_accepted = true;
+    accept();
+}
+
+void TfrmSelect::btn_CancelClick() {
+    reject();
+}
+
+std::optional<FilterSet> TfrmSelect::Run() {
+    m_accepted = false;
+    exec();
+    if (!m_accepted) {
+        return std::nullopt;
+    }
+    return Snapshot();
+}
+
+QIcon TfrmSelect::CancelIcon() const {
+    return m_cancel->icon();
+}
+
+void TfrmSelect::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    ApplyReaction(DialogShown(Snapshot()));
+}
+
+}  // namespace lumivane::gui

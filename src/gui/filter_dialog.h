@@ -1,0 +1,61 @@
+#pragma once
+// The filter dialog TfrmSelect of advanced naming: six pages of three rows.
+// Its widgets hold the filter state; every rule (row coupling, shown and
+// enabled controls, reset, radical lists, what OK accepts) is the core's, over
+// a FilterSet read from and written back to the widgets.
+
+#include <QDialog>
+#include <optional>
+#include <vector>
+
+#include "core/naming/filter_dialog_rules.h"
+#include "core/naming/filter_set.h"
+
+class QPushButton;
+class QTabWidget;
+
+namespace lumivane::gui {
+
+class MessageSink;
+
+class TfrmSelect final : public QDialog {
+    Q_OBJECT
+public:
+    TfrmSelect(MessageSink& messages, QWidget* parent = nullptr);
+
+    // Shows the dialog modally; the filters when it closed with 确定.
+    [[nodiscard]] std::optional<FilterSet> Run();
+
+    [[nodiscard]] FilterSet Snapshot() const;
+    // Writes the values into the widgets; radical lists are not refilled.
+    void Apply(const FilterSet& filters);
+    [[nodiscard]] QIcon CancelIcon() const;
+    [[nodiscard]] QTabWidget* Pages() const { return m_pages; }
+
+public slots:
+    // A row box reacted to its tick (sender: the box's name).
+    void chk1_1Click(const QString& sender);
+    // A stroke-count list was picked: its row's radical list is refilled.
+    void cmb6_1AClick(const QString& sender);
+    void btn_ResetClick();
+    void btn_OKClick();
+    void btn_CancelClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QWidget* BuildTextPage(int page);
+    QWidget* BuildElementPage(int page);
+    QWidget* BuildStrokePage();
+    QWidget* BuildRadicalPage();
+    void ApplyAppearance(const std::vector<ControlAppearance>& controls);
+    void ApplyReaction(const DialogReaction& reaction);
+
+    MessageSink& m_messages;
+    QTabWidget* m_pages = nullptr;
+    QPushButton* m_cancel = nullptr;
+    bool m_accepted = false;
+};
+
+}  // namespace lumivane::gui

@@ -1,0 +1,17 @@
+#pragma once
+// Button icons: the freedesktop icon theme where it has the icon, else a small
+// icon painted here, so every button carries an icon on any desktop.
+
+#include <QColor>
+#include <QIcon>
+#include <QString>
+
+namespace lumivane::gui {
+
+// Picks an installed theme when the platform names none.
+void SelectIconTheme();
+
+// The theme's icon of that name, or a rounded badge with the glyph.
+[[nodiscard]] QIcon ThemeIcon(const QString& themeName, const QString& glyph, QColor colour);
+
+}  // namespace lumivane::gui

@@ -1,0 +1,835 @@
+#include "gui/main_window.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QSpinBox>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTableView>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "core/app/naming_request.h"
+#include "core/app/settings.h"
+#include "gui/chart_panel.h"
+#include "gui/filter_dialog.h"
+#include "gui/gbk_length_validator.h"
+#include "gui/gui_fonts.h"
+#include "gui/gui_icons.h"
+#include "gui/message_sink.h"
+#include "gui/print_service.h"
+#include "gui/result_table_model.h"
+#include "gui/show_page.h"
+
+namespace lumivane::gui {
+
+namespace {
+
+constexpr int kSimplePage = 0;
+constexpr int kDetailedPage = 1;
+constexpr int kWelcomePage = 2;
+
+QString Utf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString MemoText(const std::string& memo) {
+    QString text = QString::fromStdString(memo);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return text;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption) {
+    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+    button->setObjectName(QLatin1String(name));
+    return button;
+}
+
+QComboBox* MakePickList(QWidget* parent, const char* name, const QStringList& items = {}) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(QLatin1String(name));
+    combo->setEditable(false);
+    combo->addItems(items);
+    return combo;
+}
+
+QLabel* MakeCaption(QWidget* parent, const char* caption) {
+    return new QLabel(QString::fromUtf8(caption), parent);
+}
+
+QStringList SortItems() {
+    QStringList items;
+    for (std::string_view caption : SortKeyCaptions) {
+        items << Utf8(caption);
+    }
+    return items;
+}
+
+QStringList ToStringList(const std::vector<std::string>& items) {
+    QStringList list;
+    list.reserve(static_cast<qsizetype>(items.size()));
+    for (const std::string& item : items) {
+        list << QString::fromStdString(item);
+    }
+    return list;
+}
+
+std::vector<std::string> ItemsOf(const QComboBox* combo) {
+    std::vector<std::string> items;
+    items.reserve(static_cast<std::size_t>(combo->count()));
+    for (int i = 0; i < combo->count(); ++i) {
+        items.push_back(combo->itemText(i).toStdString());
+    }
+    return items;
+}
+
+void SetItems(QComboBox* combo, const std::vector<std::string>& items, int index) {
+    const QSignalBlocker blocker(combo);
+    if (ItemsOf(combo) != items) {
+        combo->clear();
+        combo->addItems(ToStringList(items));
+    }
+    combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
+}
+
+// One menu item with its design name, handler name and optional Tag.
+QAction* AddItem(QMenu* menu, const char* name, const char* caption, const char* handler,
+                 int tag = 0) {
+    QAction* action = menu->addAction(QString::fromUtf8(caption));
+    action->setObjectName(QLatin1String(name));
+    action->setProperty(kHandlerProperty, QLatin1String(handler));
+    if (tag != 0) {
+        action->setProperty(kTagProperty, tag);
+    }
+    return action;
+}
+
+QMenu* AddSubMenu(QMenu* parent, const char* name, const char* caption) {
+    QMenu* menu = parent->addMenu(QString::fromUtf8(caption));
+    menu->setObjectName(QLatin1String(name));
+    menu->menuAction()->setObjectName(QLatin1String(name));
+    return menu;
+}
+
+}  // namespace
+
+TfrmMain::TfrmMain(NamingState& state, const Clock& clock, MessageSink& messages, QWidget* parent)
+    : QMainWindow(parent), m_state(state), m_clock(clock), m_messages(messages) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("澜庭起名软件 V 2.2.8"));
+    setFont(SongFont(12));
+    resize(780, 577);
+
+    BuildToolBar();
+    BuildMenus();
+
+    m_pcMain = new QStackedWidget(this);
+    m_pcMain->setObjectName(QStringLiteral("pc_Main"));
+    auto* mainPage = new QWidget(m_pcMain);
+    mainPage->setObjectName(QStringLiteral("TabSheet1"));
+    auto* mainLayout = new QVBoxLayout(mainPage);
+    mainLayout->setContentsMargins(4, 4, 4, 4);
+    mainLayout->setSpacing(4);
+    mainLayout->addWidget(BuildInputStrip());
+    m_chart = new ChartPanel(mainPage);
+    mainLayout->addWidget(m_chart);
+    m_pcResult = new QStackedWidget(mainPage);
+    m_pcResult->setObjectName(QStringLiteral("pc_Result"));
+    m_pcResult->addWidget(BuildSimplePage());
+    m_pcResult->addWidget(BuildDetailedPage());
+    m_pcResult->addWidget(BuildWelcomePage());
+    mainLayout->addWidget(m_pcResult, 1);
+    m_pcMain->addWidget(mainPage);
+    setCentralWidget(m_pcMain);
+    BuildStatusBar();
+    BuildContextMenu();
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame(QPoint(), size());
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+
+    // FormCreate, in its order.
+    ShowPage(m_pcMain, 0);
+    ShowPage(m_pcResult, kWelcomePage);
+    cmb_CalendarTypeChange();
+    m_print2->setIcon(m_print1->icon());
+    {
+        const QSignalBlocker blocker(m_hour);
+        m_hour->addItems(ToStringList(HourItems()));
+        m_hour->setCurrentIndex(-1);
+    }
+    ClearBirthChart();
+    connect(m_createName, &QPushButton::clicked, this, &TfrmMain::btn_CreateNameClick);
+    connect(m_selectName, &QPushButton::clicked, this, &TfrmMain::btn_CreateNameClick);
+}
+
+TfrmMain::~TfrmMain() = default;
+
+void TfrmMain::BuildToolBar() {
+    QToolBar* bar = addToolBar(QStringLiteral("ToolBar1"));
+    bar->setObjectName(QStringLiteral("ToolBar1"));
+    bar->setMovable(false);
+    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    bar->setIconSize(QSize(24, 24));
+    struct Button {
+        const char* name;
+        const char* caption;
+        const char* theme;
+        const char* glyph;
+        QColor colour;
+    };
+    const Button buttons[] = {
+        {"sbtn_Qiming", "澜庭起名", "document-new", "名", QColor(0xc0, 0x39, 0x2b)},
+        {"sbtn_Favorites", "名字收藏夹", "starred", "藏", QColor(0xd4, 0x8a, 0x00)},
+        {"sbtn_onlineSM", "姓名测试", "applications-internet", "测", QColor(0x27, 0x6f, 0xbf)},
+        {"sbtn_dict", "新华字典", "accessories-dictionary", "字", QColor(0x2e, 0x8b, 0x57)},
+    };
+    for (const Button& spec : buttons) {
+        auto* button = new QToolButton(bar);
+        button->setObjectName(QLatin1String(spec.name));
+        button->setText(QString::fromUtf8(spec.caption));
+        button->setIcon(
+            ThemeIcon(QLatin1String(spec.theme), QString::fromUtf8(spec.glyph), spec.colour));
+        button->setAutoRaise(true);
+        button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        button->setProperty(kHandlerProperty,
+                            QStringLiteral("%1Click").arg(QLatin1String(spec.name)));
+        bar->addWidget(button);
+        if (QLatin1String(spec.name) == QLatin1String("sbtn_Favorites")) {
+            m_favoritesButton = button;
+        }
+    }
+    connect(bar->findChild<QToolButton*>(QStringLiteral("sbtn_Qiming")), &QToolButton::clicked,
+            this, &TfrmMain::sbtn_QimingClick);
+    connect(m_favoritesButton, &QToolButton::clicked, this, &TfrmMain::sbtn_FavoritesClick);
+}
+
+void TfrmMain::BuildMenus() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+
+    QMenu* naming = bar->addMenu(QStringLiteral("起名功能"));
+    naming->setObjectName(QStringLiteral("N1"));
+    connect(AddItem(naming, "N6", "澜庭起名", "N6Click"), &QAction::triggered, this,
+            &TfrmMain::N6Click);
+
+    QMenu* free = bar->addMenu(QStringLiteral("免费测算"));
+    free->setObjectName(QStringLiteral("N2"));
+    QMenu* hot = AddSubMenu(free, "N12", "热门测算");
+    AddItem(hot, "N22", "姓名测算", "N22Click");
+    AddItem(hot, "N23", "姓氏起源", "N23Click");
+    AddItem(hot, "N24", "周公解梦", "N24Click");
+    AddItem(hot, "N25", "生辰八字", "N25Click");
+    AddItem(hot, "N26", "八字测算", "N26Click");
+    AddItem(hot, "N27", "星座运程", "N27Click");
+    QMenu* fortune = AddSubMenu(free, "N13", "免费算命");
+    AddItem(fortune, "N25", "生辰八字", "N25Click");
+    AddItem(fortune, "N26", "八字测算", "N26Click");
+    AddItem(fortune, "N30", "日干论命", "N30Click");
+    AddItem(fortune, "N31", "称骨论命", "N31Click");
+    AddItem(fortune, "N22", "姓名测算", "N22Click");
+    AddItem(fortune, "N34", "姓氏起源", "N23Click");
+    AddItem(fortune, "N33", "姓名配对", "N33Click");
+    QMenu* stars = AddSubMenu(free, "N14", "星座运程");
+    const char* forecasts[] = {"今日运势", "明日运势", "本周运势",
+                               "本月运势", "今年运势", "今年爱情运势"};
+    for (int k = 0; k < 6; ++k) {
+        const QByteArray name = "N" + QByteArray::number(35 + k);
+        AddItem(stars, name.constData(), forecasts[k], "N35Click", k + 1);
+    }
+    stars->addSeparator();
+    const char* signs[] = {"白羊座", "金牛座", "双子座", "巨蟹座", "狮子座", "处女座",
+                           "天秤座", "天蝎座", "射手座", "魔羯座", "水瓶座", "双鱼座"};
+    for (int k = 0; k < 12; ++k) {
+        const QByteArray name = "N" + QByteArray::number(42 + k);
+        AddItem(stars, name.constData(), signs[k], "N42Click", k + 1);
+    }
+    QMenu* zodiac = AddSubMenu(free, "N15", "生肖运程");
+    AddItem(zodiac, "N20091", "2009生肖运程", "N20091Click");
+    AddItem(zodiac, "N20101", "2010生肖运程", "N20101Click");
+    QMenu* lots = AddSubMenu(free, "N16", "抽签解签");
+    AddItem(lots, "N24", "周公解梦", "N24Click");
+    AddItem(lots, "N55", "观音灵签", "N55Click");
+    AddItem(lots, "N56", "吕祖灵签", "N56Click");
+    AddItem(lots, "N57", "诸葛神算", "N57Click");
+    AddItem(lots, "N58", "关帝神签", "N58Click");
+    AddItem(lots, "N59", "天后灵签", "N59Click");
+    AddItem(lots, "N60", "黄大仙灵签", "N60Click");
+    QMenu* couples = AddSubMenu(free, "N17", "情侣速配");
+    AddItem(couples, "N61", "星座对对配", "N61Click");
+    AddItem(couples, "N62", "姓名五格配对", "N62Click");
+    AddItem(couples, "N63", "生辰八字配对", "N63Click");
+    AddItem(couples, "N64", "生肖血型配对", "N64Click");
+    AddItem(couples, "QQ1", "QQ号码缘份测试", "QQ1Click");
+    AddItem(couples, "N65", "姓名配对关系提示", "N65Click");
+    QMenu* folk = AddSubMenu(free, "N18", "民俗预测");
+    AddItem(folk, "N66", "生男生女", "N66Click");
+    AddItem(folk, "N67", "三世财运", "N67Click");
+    AddItem(folk, "N68", "指纹预测", "N68Click");
+    AddItem(folk, "N69", "耳鸣预测", "N69Click");
+    AddItem(folk, "N70", "眼跳预测", "N70Click");
+    AddItem(folk, "N71", "心惊预测", "N71Click");
+    AddItem(folk, "N72", "面热预测", "N72Click");
+    QMenu* almanac = AddSubMenu(free, "N19", "择吉黄历");
+    AddItem(almanac, "N73", "黄道吉日", "N73Click");
+    AddItem(almanac, "N74", "万年历", "N74Click");
+    almanac->addSeparator();
+    AddItem(almanac, "N76", "结婚吉日", "N76Click");
+    QMenu* fun = AddSubMenu(free, "N20", "趣味测算");
+    AddItem(fun, "N77", "身份证算命", "N77Click");
+    AddItem(fun, "N78", "婚姻指数测试", "N78Click");
+    AddItem(fun, "QQ2", "QQ号码/手机号码吉凶", "QQ2Click");
+    QMenu* casting = AddSubMenu(free, "N21", "在线排盘");
+    AddItem(casting, "N79", "四柱八字排盘", "N79Click");
+    AddItem(casting, "N80", "紫微斗数排盘", "N80Click");
+    AddItem(casting, "N81", "大六壬起课", "N81Click");
+    AddItem(casting, "N82", "六爻起卦", "N82Click");
+    AddItem(casting, "N83", "奇门遁甲起局", "N83Click");
+    AddItem(casting, "N84", "玄空飞星排盘", "N84Click");
+    AddItem(casting, "N85", "金口诀立课", "N85Click");
+    casting->addSeparator();
+    AddItem(casting, "N86", "地区经度查询", "N86Click");
+    AddItem(casting, "N87", "真太阳时间修正", "N87Click");
+
+    QMenu* other = bar->addMenu(QStringLiteral("其他功能"));
+    other->setObjectName(QStringLiteral("N4"));
+    AddItem(other, "N3", "便民查询", "N3Click");
+    AddItem(other, "N92", "三字经", "N92Click");
+    AddItem(other, "N93", "百家姓", "N93Click");
+    AddItem(other, "N91", "二十四节气", "N91Click");
+
+    QMenu* about = bar->addMenu(QStringLiteral("关于"));
+    about->setObjectName(QStringLiteral("N5"));
+    AddItem(about, "N95", "使用帮助", "N95Click")->setVisible(false);
+    AddItem(about, "N96", "软件升级", "N96Click");
+    AddItem(about, "N97", "关于作者", "N97Click");
+    AddItem(about, "N98", "建议反馈", "N98Click")->setVisible(false);
+}
+
+QWidget* TfrmMain::BuildInputStrip() {
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("Panel2"));
+    panel->setFrameShape(QFrame::StyledPanel);
+    m_inputStrip = panel;
+    auto* grid = new QGridLayout(panel);
+    grid->setContentsMargins(8, 4, 8, 4);
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(4);
+
+    m_firstName = new QLineEdit(panel);
+    m_firstName->setObjectName(QStringLiteral("edt_FirstName"));
+    m_firstName->setValidator(
+        new GbkLengthValidator(static_cast<int>(kFamilyNameMaxBytes), m_firstName));
+    m_firstName->setFixedWidth(60);
+    m_nameLength =
+        MakePickList(panel, "cmb_NameLength", {QStringLiteral("单字"), QStringLiteral("双字")});
+    m_nameLength->setCurrentIndex(1);
+    m_sex = MakePickList(panel, "cmb_Sex", {QStringLiteral("男"), QStringLiteral("女")});
+    m_sex->setCurrentIndex(0);
+    m_calendarType =
+        MakePickList(panel, "cmb_CalendarType",
+                     {QStringLiteral("阳历"), QStringLiteral("农历"), QStringLiteral("未知日期")});
+    m_calendarType->setCurrentIndex(0);
+    m_year = MakePickList(panel, "cmb_Year");
+    m_month = MakePickList(panel, "cmb_Month");
+    m_day = MakePickList(panel, "cmb_Day");
+    m_hour = MakePickList(panel, "cmb_Hour");
+    m_year->setMinimumContentsLength(4);
+    m_month->setMinimumContentsLength(4);
+    m_day->setMinimumContentsLength(3);
+    m_hour->setMinimumContentsLength(13);
+    m_createName = MakeButton(panel, "btn_CreateName", "简单起名");
+    m_selectName = MakeButton(panel, "btn_SelectName", "高级起名");
+    m_createName->setDefault(true);
+    m_createName->setMinimumHeight(26);
+    m_selectName->setMinimumHeight(26);
+
+    auto* first = new QHBoxLayout;
+    first->setSpacing(4);
+    QLabel* prompt = MakeCaption(panel, "请输入姓名：");
+    prompt->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    first->addWidget(prompt);
+    first->addWidget(MakeCaption(panel, "姓"));
+    first->addWidget(m_firstName);
+    first->addSpacing(10);
+    first->addWidget(MakeCaption(panel, "名字字数"));
+    first->addWidget(m_nameLength);
+    first->addSpacing(10);
+    first->addWidget(MakeCaption(panel, "性别"));
+    first->addWidget(m_sex);
+    first->addStretch(1);
+
+    auto* second = new QHBoxLayout;
+    second->setSpacing(4);
+    QLabel* birth = MakeCaption(panel, "出生时间：");
+    birth->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    second->addWidget(birth);
+    second->addWidget(m_calendarType);
+    second->addWidget(m_year);
+    second->addWidget(MakeCaption(panel, "年"));
+    second->addWidget(m_month);
+    second->addWidget(MakeCaption(panel, "月"));
+    second->addWidget(m_day);
+    second->addWidget(MakeCaption(panel, "日"));
+    second->addWidget(m_hour);
+    second->addWidget(MakeCaption(panel, "时"));
+    second->addStretch(1);
+
+    grid->addLayout(first, 0, 0);
+    grid->addLayout(second, 1, 0);
+    grid->addWidget(m_createName, 0, 1, 2, 1);
+    grid->addWidget(m_selectName, 0, 2, 2, 1);
+    grid->setColumnStretch(0, 1);
+
+    connect(m_calendarType, &QComboBox::activated, this, &TfrmMain::cmb_CalendarTypeChange);
+    connect(m_year, &QComboBox::activated, this, &TfrmMain::cmb_YearClick);
+    connect(m_month, &QComboBox::activated, this, &TfrmMain::cmb_MonthClick);
+    return panel;
+}
+
+QWidget* TfrmMain::BuildSimplePage() {
+    auto* page = new QWidget(this);
+    page->setObjectName(QStringLiteral("TabSheet5"));
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_nameList = new QPlainTextEdit(page);
+    m_nameList->setObjectName(QStringLiteral("mmo_NameList"));
+    m_nameList->setFont(SongFont(14));
+    m_nameList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_nameList->setLineWrapMode(QPlainTextEdit::NoWrap);
+    layout->addWidget(m_nameList, 1);
+    auto* bar = new QHBoxLayout;
+    bar->addWidget(MakeCaption(page, "排序："));
+    m_sort1 = MakePickList(page, "cmb_Sort1", SortItems());
+    m_sort1->setCurrentIndex(-1);
+    bar->addWidget(m_sort1);
+    bar->addStretch(1);
+    m_showNameProperty = MakeButton(page, "btn_ShowNameProperty", "详细列表");
+    m_showNameProperty->setIcon(ThemeIcon(QStringLiteral("view-list-details"), QStringLiteral("详"),
+                                          QColor(0x27, 0x6f, 0xbf)));
+    m_print1 = MakeButton(page, "btn_Print1", "打印");
+    m_print1->setIcon(ThemeIcon(QStringLiteral("document-print"), QStringLiteral("印"),
+                                QColor(0x55, 0x55, 0x55)));
+    bar->addWidget(m_showNameProperty);
+    bar->addWidget(m_print1);
+    layout->addLayout(bar);
+    connect(m_sort1, &QComboBox::activated, this, &TfrmMain::cmb_Sort1Click);
+    connect(m_showNameProperty, &QPushButton::clicked, this, &TfrmMain::btn_ShowNamePropertyClick);
+    connect(m_print1, &QPushButton::clicked, this, &TfrmMain::btn_Print1Click);
+    return page;
+}
+
+QWidget* TfrmMain::BuildDetailedPage() {
+    auto* page = new QWidget(this);
+    page->setObjectName(QStringLiteral("TabSheet6"));
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_model = new ResultTableModel(this);
+    m_listview = new QTableView(page);
+    m_listview->setObjectName(QStringLiteral("listview_Result"));
+    m_listview->setModel(m_model);
+    m_listview->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_listview->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_listview->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_listview->setSortingEnabled(false);
+    m_listview->setShowGrid(false);
+    m_listview->setAlternatingRowColors(true);
+    m_listview->setWordWrap(false);
+    m_listview->verticalHeader()->hide();
+    m_listview->verticalHeader()->setDefaultSectionSize(20);
+    m_listview->horizontalHeader()->setSectionsClickable(true);
+    m_listview->horizontalHeader()->setHighlightSections(false);
+    m_listview->setToolTip(QStringLiteral("双击记录可分析姓名的性格，命理，运程"));
+    m_listview->setContextMenuPolicy(Qt::CustomContextMenu);
+    for (int column = 0; column < kResultColumnCount; ++column) {
+        if (column < kVisibleResultColumns) {
+            m_listview->setColumnWidth(column,
+                                       ResultColumnHeaders[static_cast<std::size_t>(column)].width);
+        } else {
+            m_listview->setColumnHidden(column, true);
+        }
+    }
+    layout->addWidget(m_listview, 1);
+    auto* bar = new QHBoxLayout;
+    bar->addWidget(MakeCaption(page, "排序："));
+    m_sort2 = MakePickList(page, "cmb_sort2", SortItems());
+    m_sort2->setCurrentIndex(-1);
+    bar->addWidget(m_sort2);
+    m_countLabel = new QLabel(page);
+    m_countLabel->setObjectName(QStringLiteral("Label27"));
+    m_countLabel->setStyleSheet(QStringLiteral("color: #0000ff;"));
+    bar->addWidget(m_countLabel);
+    bar->addStretch(1);
+    m_returnSimple = MakeButton(page, "btn_ReturnSimple", "简单列表");
+    m_returnSimple->setIcon(
+        ThemeIcon(QStringLiteral("go-previous"), QStringLiteral("简"), QColor(0x27, 0x6f, 0xbf)));
+    m_print2 = MakeButton(page, "btn_Print2", "打印");
+    m_addFavorites = MakeButton(page, "btn_AddFavorites", "加入收藏");
+    bar->addWidget(m_returnSimple);
+    bar->addWidget(m_print2);
+    bar->addWidget(m_addFavorites);
+    layout->addLayout(bar);
+
+    connect(m_listview->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            &TfrmMain::listview_ResultColumnClick);
+    connect(m_listview, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
+        emit nameAnalysisRequested(index.isValid() ? index.row() : -1);
+    });
+    connect(m_sort2, &QComboBox::activated, this, &TfrmMain::cmb_Sort1Click);
+    connect(m_returnSimple, &QPushButton::clicked, this, &TfrmMain::btn_ReturnSimpleClick);
+    connect(m_print2, &QPushButton::clicked, this, &TfrmMain::btn_Print2Click);
+    connect(m_addFavorites, &QPushButton::clicked, this, &TfrmMain::btn_AddFavoritesClick);
+    return page;
+}
+
+QWidget* TfrmMain::BuildWelcomePage() {
+    auto* page = new QWidget(this);
+    page->setObjectName(QStringLiteral("TabSheet7"));
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(30, 20, 30, 20);
+    auto* text = new QLabel(page);
+    text->setObjectName(QStringLiteral("lbl_Welcome"));
+    text->setWordWrap(true);
+    text->setFont(KaiFont(16));
+    text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    const QStringList lines = {
+        QStringLiteral("常言道：“赐子千金，不如教一艺在身；教子一艺，不如赐子好名字”"),
+        QStringLiteral("足见父母为子女取好名的重要意义。因名以定形，名以定事，事以验名。"),
+        QStringLiteral("姓名关系到人一生的事业、健康、婚姻、父母和人际关系等等，一个好的名字是您送"
+                       "给孩子无价的财富。"),
+        QStringLiteral("孔子曰：“名不正，则言不顺；言不顺，则事不成。”"),
+        QStringLiteral("老子曰：“无名天地之始，有名万物之母。”"),
+        QStringLiteral("管子曰：“名正则治，名倚则乱，无名则死。”"),
+        QStringLiteral("诸先贤都道出了姓名对人的重要性"),
+    };
+    text->setText(lines.join(QLatin1Char('\n')));
+    layout->addWidget(text, 1);
+    return page;
+}
+
+void TfrmMain::BuildStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setSizeGripEnabled(true);
+    const int widths[3] = {50, 350, 50};
+    for (int k = 0; k < 3; ++k) {
+        auto* panel = new QLabel(bar);
+        panel->setObjectName(QStringLiteral("StatusBar1_Panel%1").arg(k));
+        panel->setFixedWidth(widths[k]);
+        panel->setFrameShape(QFrame::StyledPanel);
+        bar->addWidget(panel);
+        m_statusPanels[k] = panel;
+    }
+}
+
+void TfrmMain::BuildContextMenu() {
+    m_popup = new QMenu(this);
+    m_popup->setObjectName(QStringLiteral("PopupMenu1"));
+    QAction* analysis = AddItem(m_popup, "N8", "查看名字属性", "listview_ResultDblClick");
+    QAction* favourite = AddItem(m_popup, "N9", "加入收藏夹", "N9Click");
+    QAction* print = AddItem(m_popup, "N10", "打印", "btn_Print2Click");
+    QMenu* sort = m_popup->addMenu(QStringLiteral("排序"));
+    sort->setObjectName(QStringLiteral("N11"));
+    sort->menuAction()->setObjectName(QStringLiteral("N11"));
+    // Twelve entries with Tags 0 … 11; the names skip those the main menu uses.
+    const int numbers[12] = {89, 90, 99, 100, 101, 102, 103, 104, 105, 106, 107, 108};
+    for (int k = 0; k < 12; ++k) {
+        const QByteArray name = "N" + QByteArray::number(numbers[k]);
+        QAction* entry = AddItem(sort, name.constData(),
+                                 SortKeyCaptions[static_cast<std::size_t>(k)].data(), "N89Click");
+        entry->setProperty(kTagProperty, k);
+        connect(entry, &QAction::triggered, this, &TfrmMain::N89Click);
+    }
+    connect(analysis, &QAction::triggered, this,
+            [this] { emit nameAnalysisRequested(SelectedRow()); });
+    connect(favourite, &QAction::triggered, this, &TfrmMain::N9Click);
+    connect(print, &QAction::triggered, this, &TfrmMain::btn_Print2Click);
+    connect(m_listview, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        const QModelIndex index = m_listview->indexAt(pos);
+        if (index.isValid()) {
+            m_listview->selectRow(index.row());
+        }
+        m_popup->popup(m_listview->viewport()->mapToGlobal(pos));
+    });
+}
+
+void TfrmMain::SetFilterDialog(TfrmSelect* dialog) {
+    m_select = dialog;
+}
+
+QString TfrmMain::StatusText() const {
+    return m_statusPanels[1]->text();
+}
+
+void TfrmMain::SetStatusText(const QString& text) {
+    m_statusPanels[1]->setText(text);
+}
+
+int TfrmMain::SelectedRow() const {
+    const QModelIndexList rows = m_listview->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+// ---- naming request -------------------------------------------------------
+
+void TfrmMain::btn_CreateNameClick() {
+    RunRequest(sender() == m_selectName);
+}
+
+void TfrmMain::SetNamingEnabled(bool enabled) {
+    m_createName->setEnabled(enabled);
+    m_selectName->setEnabled(enabled);
+    m_favoritesButton->setEnabled(enabled);
+}
+
+void TfrmMain::FillProgressHook(std::size_t row) {
+    SetStatusText(QString::fromStdString(FillProgressText(row)));
+    m_statusPanels[1]->repaint();
+    QCoreApplication::processEvents();
+}
+
+void TfrmMain::RunRequest(bool advanced) {
+    // The fill lets events run, so a second click could start another request
+    // on the same state; the buttons stay disabled until this one ends.
+    if (m_busy) {
+        return;
+    }
+    m_busy = true;
+    SetNamingEnabled(false);
+
+    NamingInputs inputs;
+    inputs.familyNameText = m_firstName->text().toStdString();
+    inputs.nameLengthIndex = m_nameLength->currentIndex();
+    inputs.sexIndex = m_sex->currentIndex();
+    inputs.advanced = advanced;
+    NamingHooks hooks;
+    hooks.showBirthChart = [this] {
+        // Past the family-name check: the trimmed name is in the box before the
+        // chart reads it, and the favourites button now adds the checked rows.
+        m_firstName->setText(QString::fromStdString(m_state.familyText));
+        m_addFavorites->setText(QStringLiteral("收藏所选"));
+        return ShowBirthChart();
+    };
+    hooks.runFilterDialog = [this]() -> std::optional<FilterSet> {
+        if (m_select == nullptr) {
+            return std::nullopt;
+        }
+        return m_select->Run();
+    };
+    hooks.saveSettings = [this] { SaveSettings(); };
+    hooks.progress = [this](std::size_t row) { FillProgressHook(row); };
+
+    NamingResult result = RunNamingRequest(m_state, inputs, hooks);
+    m_firstName->setText(QString::fromStdString(result.trimmedFamilyText));
+    switch (result.outcome) {
+        case NamingOutcome::EmptyFamilyName:
+        case NamingOutcome::InvalidFamilyName:
+            m_messages.Information(this, QString::fromStdString(result.message));
+            break;
+        case NamingOutcome::ChartFailed:
+        case NamingOutcome::FilterDialogClosed:
+            break;
+        case NamingOutcome::Filled:
+            ShowRows(std::move(result.rows));
+            break;
+    }
+    SetNamingEnabled(true);
+    m_busy = false;
+}
+
+void TfrmMain::ShowRows(std::vector<ResultRow> rows) {
+    if (m_pcResult->currentIndex() == kWelcomePage) {
+        ShowPage(m_pcResult, kDetailedPage);
+    }
+    const std::size_t count = rows.size();
+    m_model->SetRows(std::move(rows));
+    m_countLabel->setText(QString::fromStdString(ResultCountText(count)));
+    m_nameList->setPlainText(
+        MemoText(RebuildNameMemo(m_model->Rows(), m_state.candidates.count())));
+    SetStatusText(Utf8(kResultHintText));
+    emit resultListFilled();
+}
+
+void TfrmMain::AfterSort() {
+    m_nameList->setPlainText(
+        MemoText(RebuildNameMemo(m_model->Rows(), m_state.candidates.count())));
+}
+
+// ---- sorting and pages ------------------------------------------------------
+
+void TfrmMain::listview_ResultColumnClick(int column) {
+    m_model->Reorder(
+        [this, column](std::vector<ResultRow>& rows) { m_sorter.HeaderClick(rows, column); });
+    AfterSort();
+}
+
+void TfrmMain::SortByKeyOf(QComboBox* combo) {
+    const int key = combo->currentIndex();
+    if (key < 0 || key >= static_cast<int>(SortColumnMap.size())) {
+        return;
+    }
+    m_model->Reorder([this, key](std::vector<ResultRow>& rows) { m_sorter.SortByKey(rows, key); });
+    AfterSort();
+}
+
+void TfrmMain::cmb_Sort1Click(int /*key*/) {
+    auto* combo = qobject_cast<QComboBox*>(sender());
+    SortByKeyOf(combo != nullptr ? combo : m_sort2);
+}
+
+void TfrmMain::N89Click() {
+    auto* entry = qobject_cast<QAction*>(sender());
+    if (entry == nullptr) {
+        return;
+    }
+    m_sort2->setCurrentIndex(entry->property(kTagProperty).toInt());
+    SortByKeyOf(m_sort2);
+}
+
+void TfrmMain::btn_ShowNamePropertyClick() {
+    ShowPage(m_pcResult, kDetailedPage);
+}
+
+void TfrmMain::btn_ReturnSimpleClick() {
+    ShowPage(m_pcResult, kSimplePage);
+}
+
+void TfrmMain::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_inputStrip->isVisible() &&
+        m_createName->isEnabled()) {
+        m_createName->animateClick();
+        event->accept();
+        return;
+    }
+    if (key == Qt::Key_Escape && m_pcResult->currentIndex() == kDetailedPage) {
+        btn_ReturnSimpleClick();
+        event->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+// ---- views --------------------------------------------------------------------
+
+void TfrmMain::sbtn_QimingClick() {
+    m_inputStrip->setVisible(true);
+    m_chart->setVisible(true);
+    m_state.showingFavorites = false;
+    ShowPage(m_pcMain, 0);
+    m_addFavorites->setIcon(m_favoritesButton->icon());
+    m_addFavorites->setText(QStringLiteral("加入收藏"));
+}
+
+void TfrmMain::N6Click() {
+    sbtn_QimingClick();
+}
+
+void TfrmMain::RestoreInstance() {
+    if (isMinimized()) {
+        showNormal();
+    }
+    raise();
+    activateWindow();
+}
+
+// ---- printing -------------------------------------------------------------------
+
+void TfrmMain::btn_Print1Click() {
+    if (m_print == nullptr) {
+        m_messages.Information(this, QStringLiteral("打印功能尚未提供"));
+        return;
+    }
+    m_print->PrintSimpleList(this, m_model->Rows());
+}
+
+void TfrmMain::btn_Print2Click() {
+    if (m_print == nullptr) {
+        m_messages.Information(this, QStringLiteral("打印功能尚未提供"));
+        return;
+    }
+    m_print->PrintDetailedList(this, m_model->Rows());
+}
+
+// ---- birth chart and date lists ---------------------------------------------------
+
+DateLists TfrmMain::CurrentDateLists() const {
+    DateLists lists;
+    lists.years = ItemsOf(m_year);
+    lists.months = ItemsOf(m_month);
+    lists.days = ItemsOf(m_day);
+    lists.yearIndex = m_year->currentIndex();
+    lists.monthIndex = m_month->currentIndex();
+    lists.dayIndex = m_day->currentIndex();
+    return lists;
+}
+
+void TfrmMain::ApplyDateLists(const DateLists& lists) {
+    SetItems(m_year, lists.years, lists.yearIndex);
+    SetItems(m_month, lists.months, lists.monthIndex);
+    SetItems(m_day, lists.days, lists.dayIndex);
+}
+
+DateInputs TfrmMain::CurrentDateInputs() const {
+    DateInputs inputs;
+    inputs.calendarType = m_calendarType->currentIndex();
+    inputs.yearText = m_year->currentText().toStdString();
+    inputs.monthText = m_month->currentText().toStdString();
+    inputs.dayText = m_day->currentText().toStdString();
+    inputs.dayIndex = m_day->currentIndex();
+    inputs.hourIndex = m_hour->currentIndex();
+    return inputs;
+}
+
+void TfrmMain::cmb_CalendarTypeChange() {
+    const auto type = static_cast<CalendarType>(std::clamp(m_calendarType->currentIndex(), 0, 2));
+    const bool unknown = type == CalendarType::Unknown;
+    for (QComboBox* box : {m_year, m_month, m_day, m_hour}) {
+        box->setEnabled(!unknown);
+    }
+    m_chart->setVisible(!unknown);
+    ApplyDateLists(CalendarTypeChange(type, CurrentDateLists(), m_clock));
+}
+
+void TfrmMain::cmb_YearClick() {
+    const auto type = static_cast<CalendarType>(std::clamp(m_calendarType->currentIndex(), 0, 2));
+    ApplyDateLists(YearClick(type, CurrentDateLists(), m_year->currentIndex()));
+}
+
+void TfrmMain::cmb_MonthClick() {
+    const auto type = static_cast<CalendarType>(std::clamp(m_calendarType->currentIndex(), 0, 2));
+    ApplyDateLists(MonthClick(type, CurrentDateLists(), m_month->currentIndex()));
+}
+
+void TfrmMain::ClearBirthChart() {
+    m_chart->ClearBirthChart();
+}
+
+bool TfrmMain::ShowBirthChart() {
+    BirthChartResult result =
+        ComputeBirthChart(CurrentDateInputs(), m_firstName->text().toStdString(), m_birth, m_clock);
+    ClearBirthChart();
+    if (!result.ok) {
+        m_messages.Error(this, QString::fromStdString(result.error));
+        return false;
+    }
+    m_chart->ShowChart(result.chart);
+    return true;
+}
+
+}  // namespace lumivane::gui

@@ -1,0 +1,171 @@
+#pragma once
+// The main window TfrmMain: the tool bar, the input strip Panel2, the
+// birth-chart panel Panel4, the result pages of pc_Result and the status bar.
+// It owns widgets and binds them to the core; every decision is the core's.
+//
+// Every menu item, tool button and link carries its design name as objectName
+// (N22, N35, sbtn_onlineSM, Label32 …) and the name of its handler in the
+// property "handler" (items that share a handler, such as the two 姓名测算
+// entries, share it), and the Tag of an item in the property "tag", so the
+// online services can connect to them by name.
+
+#include <QMainWindow>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "core/chart/birth_chart.h"
+#include "core/naming/filter_set.h"
+#include "core/naming/naming_state.h"
+#include "core/results/favorites_file.h"
+#include "core/results/result_list.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QStackedWidget;
+class QTableView;
+class QToolButton;
+
+namespace lumivane {
+struct RestoreStep;
+}
+
+namespace lumivane::gui {
+
+class ChartPanel;
+class MessageSink;
+class PrintService;
+class ResultTableModel;
+class TfrmSelect;
+
+inline constexpr const char* kHandlerProperty = "handler";
+
+class TfrmMain final : public QMainWindow {
+    Q_OBJECT
+public:
+    TfrmMain(NamingState& state, const Clock& clock, MessageSink& messages,
+             QWidget* parent = nullptr);
+    ~TfrmMain() override;
+
+    // The filter dialog is created after the main window, as at start-up.
+    void SetFilterDialog(TfrmSelect* dialog);
+    [[nodiscard]] TfrmSelect* FilterDialog() const { return m_select; }
+    // Null until the report engine is installed.
+    void SetPrintService(PrintService* service) { m_print = service; }
+
+    [[nodiscard]] NamingState& State() { return m_state; }
+    [[nodiscard]] const BirthFields& Birth() const { return m_birth; }
+    [[nodiscard]] ResultTableModel* ResultModel() const { return m_model; }
+    [[nodiscard]] bool ShowingFavorites() const { return m_state.showingFavorites; }
+    [[nodiscard]] QString StatusText() const;
+    // The selected row of the detailed list, -1 when none.
+    [[nodiscard]] int SelectedRow() const;
+
+    // Chart panel.
+    bool ShowBirthChart();
+    void ClearBirthChart();
+
+    // Settings of the last request: written at every accepted request, read at
+    // the first showing of the window.
+    void SaveSettings();
+    void RestoreSettings();
+
+public slots:
+    void btn_CreateNameClick();
+    void sbtn_QimingClick();
+    void N6Click();
+    void sbtn_FavoritesClick();
+    void btn_AddFavoritesClick();
+    void N9Click();
+    void btn_ShowNamePropertyClick();
+    void btn_ReturnSimpleClick();
+    void listview_ResultColumnClick(int column);
+    void cmb_Sort1Click(int key);
+    void N89Click();
+    void cmb_CalendarTypeChange();
+    void cmb_YearClick();
+    void cmb_MonthClick();
+    void btn_Print1Click();
+    void btn_Print2Click();
+    // WM_RESTORE_INSTANCE: restore when minimised, else bring to the front.
+    void RestoreInstance();
+
+signals:
+    // A double-click on a row of the detailed list, or its item 查看名字属性 (N8).
+    void nameAnalysisRequested(int row);
+    // A naming request filled the lists, or the favourites were shown.
+    void resultListFilled();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void BuildToolBar();
+    void BuildMenus();
+    QWidget* BuildInputStrip();
+    QWidget* BuildSimplePage();
+    QWidget* BuildDetailedPage();
+    QWidget* BuildWelcomePage();
+    void BuildStatusBar();
+    void BuildContextMenu();
+
+    void RunRequest(bool advanced);
+    void SetNamingEnabled(bool enabled);
+    void ShowRows(std::vector<ResultRow> rows);
+    void AfterSort();
+    void SortByKeyOf(QComboBox* combo);
+    void SetStatusText(const QString& text);
+    void FillProgressHook(std::size_t row);
+    [[nodiscard]] DateLists CurrentDateLists() const;
+    void ApplyDateLists(const DateLists& lists);
+    [[nodiscard]] DateInputs CurrentDateInputs() const;
+    [[nodiscard]] std::vector<Favorite> RowFavorites(bool checked) const;
+    void ApplyRestoreStep(const RestoreStep& step);
+
+    NamingState& m_state;
+    const Clock& m_clock;
+    MessageSink& m_messages;
+    TfrmSelect* m_select = nullptr;
+    PrintService* m_print = nullptr;
+    BirthFields m_birth;
+    ResultSorter m_sorter;
+    std::vector<Favorite> m_favoritesBeyond;
+    bool m_busy = false;
+    bool m_shownOnce = false;
+
+    ResultTableModel* m_model = nullptr;
+    ChartPanel* m_chart = nullptr;
+    QWidget* m_inputStrip = nullptr;
+    QStackedWidget* m_pcMain = nullptr;
+    QStackedWidget* m_pcResult = nullptr;
+    QLineEdit* m_firstName = nullptr;
+    QComboBox* m_nameLength = nullptr;
+    QComboBox* m_sex = nullptr;
+    QComboBox* m_calendarType = nullptr;
+    QComboBox* m_year = nullptr;
+    QComboBox* m_month = nullptr;
+    QComboBox* m_day = nullptr;
+    QComboBox* m_hour = nullptr;
+    QPushButton* m_createName = nullptr;
+    QPushButton* m_selectName = nullptr;
+    QPlainTextEdit* m_nameList = nullptr;
+    QComboBox* m_sort1 = nullptr;
+    QComboBox* m_sort2 = nullptr;
+    QPushButton* m_showNameProperty = nullptr;
+    QPushButton* m_print1 = nullptr;
+    QTableView* m_listview = nullptr;
+    QLabel* m_countLabel = nullptr;
+    QPushButton* m_returnSimple = nullptr;
+    QPushButton* m_print2 = nullptr;
+    QPushButton* m_addFavorites = nullptr;
+    QToolButton* m_favoritesButton = nullptr;
+    QMenu* m_popup = nullptr;
+    QLabel* m_statusPanels[3] = {nullptr, nullptr, nullptr};
+};
+
+}  // namespace lumivane::gui

@@ -1,0 +1,166 @@
+// The main window's two files: the favourites and the settings of the last request.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStackedWidget>
+
+#include "core/app/settings.h"
+#include "core/results/favorites_file.h"
+#include "gui/chart_panel.h"
+#include "gui/filter_dialog.h"
+#include "gui/main_window.h"
+#include "gui/message_sink.h"
+#include "gui/result_table_model.h"
+#include "gui/show_page.h"
+
+namespace lumivane::gui {
+
+std::vector<Favorite> TfrmMain::RowFavorites(bool checked) const {
+    std::vector<Favorite> favorites;
+    for (const ResultRow& row : m_model->Rows()) {
+        if (row.checked == checked) {
+            favorites.push_back({FamilyNameCodeOf(row.columns[kColumnFamilyName]), row.Code()});
+        }
+    }
+    return favorites;
+}
+
+void TfrmMain::sbtn_FavoritesClick() {
+    if (m_busy) {
+        return;
+    }
+    // Read the file before switching views: a damaged file must leave the
+    // naming rows and the naming view as they were, or "移出收藏" would write
+    // those rows over the user's favourites.
+    FavoritesLoad load = LoadFavorites(FavoritesFilePath(), m_state.candidates);
+    if (!load.ok()) {
+        m_messages.Error(this, QString::fromStdString(load.error));
+        return;
+    }
+    m_busy = true;
+    SetNamingEnabled(false);
+    m_inputStrip->setVisible(false);
+    m_chart->setVisible(false);
+    m_state.showingFavorites = true;
+    ShowPage(m_pcMain, 0);
+    ShowPage(m_pcResult, 1);
+    m_favoritesBeyond = std::move(load.beyond);
+    ShowRows(FillResultList(m_state, [this](std::size_t row) { FillProgressHook(row); }));
+    if (m_select != nullptr) {
+        m_addFavorites->setIcon(m_select->CancelIcon());
+    }
+    m_addFavorites->setText(QStringLiteral("移出收藏"));
+    SetNamingEnabled(true);
+    m_busy = false;
+}
+
+void TfrmMain::btn_AddFavoritesClick() {
+    const std::filesystem::path path = FavoritesFilePath();
+    FavoritesWrite written;
+    if (m_state.showingFavorites) {
+        const std::vector<Favorite> kept = RowFavorites(false);
+        m_model->RemoveCheckedRows();
+        written = RewriteShownFavorites(path, kept, m_favoritesBeyond);
+    } else {
+        written = AddFavorites(path, RowFavorites(true));
+    }
+    if (!written.ok()) {
+        m_messages.Error(this, QString::fromStdString(written.error));
+    }
+}
+
+void TfrmMain::N9Click() {
+    const int row = SelectedRow();
+    if (row < 0) {
+        return;
+    }
+    m_model->SetChecked(row, true);
+    btn_AddFavoritesClick();
+}
+
+void TfrmMain::SaveSettings() {
+    MainInputs inputs;
+    inputs.firstName = m_firstName->text().toStdString();
+    inputs.NameLength = m_nameLength->currentIndex();
+    inputs.Sex = m_sex->currentIndex();
+    inputs.CalendarType = m_calendarType->currentIndex();
+    inputs.Year = m_year->currentIndex();
+    inputs.Month = m_month->currentIndex();
+    inputs.Day = m_day->currentIndex();
+    inputs.Hour = m_hour->currentIndex();
+    // Without the dialog there is no filter state to store; keep the file's.
+    if (m_select == nullptr) {
+        return;
+    }
+    // Failures are not the user's concern: the request goes on.
+    (void)lumivane::SaveSettings(inputs, m_select->Snapshot());
+}
+
+void TfrmMain::RestoreSettings() {
+    for (const RestoreStep& step : RestoreSequence(LoadSettings())) {
+        ApplyRestoreStep(step);
+    }
+}
+
+void TfrmMain::ApplyRestoreStep(const RestoreStep& step) {
+    const QString name =
+        QString::fromUtf8(step.control.data(), static_cast<qsizetype>(step.control.size()));
+    QWidget* widget = findChild<QWidget*>(name);
+    if (widget == nullptr && m_select != nullptr) {
+        widget = m_select->findChild<QWidget*>(name);
+    }
+    if (widget == nullptr) {
+        return;
+    }
+    switch (step.kind) {
+        case RestoreStep::Kind::Text:
+            if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+                edit->setText(QString::fromStdString(step.text));
+            }
+            break;
+        case RestoreStep::Kind::Tick:
+            if (auto* box = qobject_cast<QCheckBox*>(widget)) {
+                const QSignalBlocker blocker(box);
+                box->setChecked(step.value != 0);
+            }
+            break;
+        case RestoreStep::Kind::Value:
+            if (auto* spin = qobject_cast<QSpinBox*>(widget)) {
+                spin->setValue(step.value);
+            }
+            break;
+        case RestoreStep::Kind::ItemIndex:
+            if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+                const QSignalBlocker blocker(combo);
+                combo->setCurrentIndex(step.value >= 0 && step.value < combo->count() ? step.value
+                                                                                      : -1);
+            }
+            break;
+    }
+    if (step.handler == "cmb_CalendarTypeChange") {
+        cmb_CalendarTypeChange();
+    } else if (step.handler == "cmb_YearClick") {
+        cmb_YearClick();
+    } else if (step.handler == "chk1_1Click" && m_select != nullptr) {
+        m_select->chk1_1Click(name);
+    } else if (step.handler == "cmb6_1AClick" && m_select != nullptr) {
+        m_select->cmb6_1AClick(name);
+    }
+    // The day list follows the month, so the stored day lands in the right list.
+    if (name == QLatin1String("cmb_Month") && widget->isEnabled()) {
+        cmb_MonthClick();
+    }
+}
+
+void TfrmMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!m_shownOnce) {
+        m_shownOnce = true;
+        RestoreSettings();
+    }
+}
+
+}  // namespace lumivane::gui

@@ -1,0 +1,243 @@
+#include "gui/online_services.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QTimer>
+#include <QVariant>
+#include <QWidget>
+
+#include "gui/web_browser_window.h"
+
+namespace lumivane::gui {
+namespace {
+
+constexpr const char* kHandlerProperty = "handler";
+constexpr const char* kTagProperty = "tag";
+
+// Controls whose handler is not their own name plus "Click".
+struct NamedHandler {
+    const char* control;
+    const char* handler;
+};
+constexpr NamedHandler kSharedHandlers[] = {
+    {"N34", "N23Click"},          // the second 姓氏起源
+    {"Label33", "Label32Click"},  // the forecast links 明 周 年 run the handler of 今
+    {"Label34", "Label32Click"},
+    {"Label35", "Label32Click"},
+};
+
+// The forecast links stand for the Tags 1 to 4, in the order Label32 … Label35.
+constexpr const char* kForecastLinks[] = {"Label32", "Label33", "Label34", "Label35"};
+
+bool OpensAPage(const QString& handler) {
+    const std::string name = handler.toStdString();
+    if (FindFixedWebPage(name) != nullptr) {
+        return true;
+    }
+    for (std::string_view built : BuiltPageHandlers()) {
+        // The analysis of the selected row is started by the main window,
+        // which knows the selection; the services only open the page.
+        if (built == name && built != "listview_ResultDblClick") {
+            return true;
+        }
+    }
+    return false;
+}
+
+// A caption without its mnemonic marks ("&&" stands for "&").
+std::string CaptionText(QString text) {
+    QString plain;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&') && i + 1 < text.size()) {
+            ++i;
+        }
+        plain += text[i];
+    }
+    return plain.toStdString();
+}
+
+std::string CaptionOf(const QObject* control) {
+    if (const auto* action = qobject_cast<const QAction*>(control)) {
+        return CaptionText(action->text());
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
+        return CaptionText(button->text());
+    }
+    if (const auto* label = qobject_cast<const QLabel*>(control)) {
+        return label->text().toStdString();
+    }
+    return {};
+}
+
+std::optional<int> TagOf(const QObject* control) {
+    QVariant tag = control->property(kTagProperty);
+    if (!tag.isValid()) {
+        if (const auto* action = qobject_cast<const QAction*>(control)) {
+            tag = action->data();
+        }
+    }
+    bool ok = false;
+    const int value = tag.toInt(&ok);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+std::optional<int> ForecastTagOfLinkControl(const QObject* control) {
+    for (int k = 0; k < 4; ++k) {
+        if (control->objectName() == QLatin1String(kForecastLinks[k])) {
+            return k + 1;
+        }
+    }
+    return ForecastTagOfLink(CaptionOf(control));
+}
+
+// Runs a handler once a label's mouse event is over, so that the modal
+// browser window does not open from inside the label's event handling.
+class LabelClickFilter final : public QObject {
+public:
+    LabelClickFilter(std::function<void(QObject*)> onClick, QObject* parent)
+        : QObject(parent), m_onClick(std::move(onClick)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonRelease) {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            auto* label = qobject_cast<QLabel*>(watched);
+            if (label != nullptr && mouse->button() == Qt::LeftButton &&
+                label->rect().contains(mouse->position().toPoint())) {
+                QPointer<QObject> target(watched);
+                QTimer::singleShot(0, this, [this, target] {
+                    if (target) {
+                        m_onClick(target.data());
+                    }
+                });
+            }
+        }
+        return false;
+    }
+
+private:
+    std::function<void(QObject*)> m_onClick;
+};
+
+}  // namespace
+
+OnlineServices::OnlineServices(const OnlineServicesState& state, WebPageOpener openWebPage,
+                               WebSite site, QObject* parent)
+    : QObject(parent),
+      m_state(state),
+      m_openWebPage(std::move(openWebPage)),
+      m_site(std::move(site)) {}
+
+QString OnlineServices::HandlerOfControl(const QObject* control) {
+    QString handler = control->property(kHandlerProperty).toString();
+    if (handler.isEmpty()) {
+        const QString name = control->objectName();
+        if (name.isEmpty()) {
+            return {};
+        }
+        handler = name + QStringLiteral("Click");
+        for (const NamedHandler& shared : kSharedHandlers) {
+            if (name == QLatin1String(shared.control)) {
+                handler = QLatin1String(shared.handler);
+            }
+        }
+    }
+    return OpensAPage(handler) ? handler : QString();
+}
+
+int OnlineServices::ConnectControls(QWidget* window) {
+    auto* labelFilter = new LabelClickFilter(
+        [this](QObject* control) { RunHandler(HandlerOfControl(control), control); }, this);
+    int connected = 0;
+    for (QObject* control : window->findChildren<QObject*>()) {
+        const QString handler = HandlerOfControl(control);
+        if (handler.isEmpty()) {
+            continue;
+        }
+        if (auto* action = qobject_cast<QAction*>(control)) {
+            connect(action, &QAction::triggered, this,
+                    [this, handler, action] { RunHandler(handler, action); });
+        } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+            connect(button, &QAbstractButton::clicked, this,
+                    [this, handler, button] { RunHandler(handler, button); });
+        } else if (auto* label = qobject_cast<QLabel*>(control)) {
+            label->installEventFilter(labelFilter);
+            label->setCursor(Qt::PointingHandCursor);
+        } else {
+            continue;
+        }
+        ++connected;
+    }
+    return connected;
+}
+
+void OnlineServices::Open(const std::string& address) const {
+    m_openWebPage(address);
+}
+
+void OnlineServices::RunHandler(const QString& handler, const QObject* control) {
+    const std::string name = handler.toStdString();
+    if (const FixedWebPage* page = FindFixedWebPage(name)) {
+        Open(FixedPageAddress(*page, m_site));
+    } else if (name == "N23Click" || name == "Label36Click") {
+        Open(FamilyOriginAddress(m_state.FamilyNameBoxText().toStdString(), m_site));
+    } else if (name == "N35Click" || name == "Label32Click") {
+        const std::optional<int> tag =
+            name == "N35Click" ? TagOf(control) : ForecastTagOfLinkControl(control);
+        if (tag) {
+            if (auto address =
+                    StarForecastAddress(*tag, m_state.StarSignLabelText().toStdString(), m_site)) {
+                Open(*address);
+            }
+        }
+    } else if (name == "N42Click") {
+        Open(StarSignPageAddress(CaptionOf(control), m_site));
+    } else if (name == "Label108Click") {
+        Open(StarSignPageAddress(m_state.StarSignLabelText().toStdString(), m_site));
+    } else if (name == "Label107Click") {
+        Open(ZodiacPageAddress(m_state.ZodiacLabelText().toStdString(), m_state.CurrentYear(),
+                               m_site));
+    } else if (name == "N96Click") {
+        Open(UpgradeAddress(m_site));
+    } else if (name == "Label37Click") {
+        Label37Click();
+    }
+}
+
+void OnlineServices::OpenNameAnalysis(int row, std::string_view destination) {
+    if (row < 0 || row >= m_state.ResultRowCount()) {
+        return;
+    }
+    NameAnalysisInputs inputs;
+    inputs.familyText = m_state.ResultRowFamilyText(row).toStdString();
+    inputs.rowCaption = m_state.ResultRowCaption(row).toStdString();
+    inputs.sexIndex = m_state.SexIndex();
+    inputs.birth = m_state.Birth();
+    inputs.destination = std::string(destination);
+    Open(NameAnalysisAddress(inputs, m_site));
+}
+
+void OnlineServices::listview_ResultDblClick(int selectedRow) {
+    OpenNameAnalysis(selectedRow, kAnalysisFromList);
+}
+
+void OnlineServices::Label37Click() {
+    if (m_state.ResultRowCount() > 0) {
+        OpenNameAnalysis(0, kAnalysisFromLink);
+    }
+}
+
+OnlineServices* ConnectOnlineServices(QWidget* mainWindow, const OnlineServicesState& state,
+                                      TfrmWebbrowser& browser) {
+    auto* services = new OnlineServices(
+        state, [&browser](const std::string& address) { browser.OpenWebPage(address); }, WebSite{},
+        mainWindow);
+    services->ConnectControls(mainWindow);
+    return services;
+}
+
+}  // namespace lumivane::gui

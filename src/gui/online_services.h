@@ -1,0 +1,78 @@
+#pragma once
+// The online services of the main window: each menu item, tool button and
+// link that opens a page of the maker's site, found by its objectName (or by
+// its "handler" property where several controls share one handler), builds
+// its address in the core from what the window shows at that moment and
+// opens it in the browser window.
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "core/app/web_addresses.h"
+#include "core/chart/birth_chart.h"
+
+class QWidget;
+
+namespace lumivane::gui {
+
+class TfrmWebbrowser;
+
+// What the handlers read from the main window, at the moment of the click.
+class OnlineServicesState {
+public:
+    virtual ~OnlineServicesState() = default;
+    [[nodiscard]] virtual QString FamilyNameBoxText() const = 0;  // edt_FirstName
+    [[nodiscard]] virtual QString StarSignLabelText() const = 0;  // Label108
+    [[nodiscard]] virtual QString ZodiacLabelText() const = 0;    // Label107
+    [[nodiscard]] virtual int SexIndex() const = 0;               // cmb_Sex, -1 for none
+    [[nodiscard]] virtual BirthFields Birth() const = 0;          // of the last chart
+    [[nodiscard]] virtual int CurrentYear() const = 0;            // local year, for Label107
+    [[nodiscard]] virtual int ResultRowCount() const = 0;         // rows of listview_Result
+    [[nodiscard]] virtual QString ResultRowCaption(int row) const = 0;
+    [[nodiscard]] virtual QString ResultRowFamilyText(int row) const = 0;  // column 15
+};
+
+using WebPageOpener = std::function<void(const std::string& address)>;
+
+class OnlineServices final : public QObject {
+    Q_OBJECT
+public:
+    OnlineServices(const OnlineServicesState& state, WebPageOpener openWebPage, WebSite site = {},
+                   QObject* parent = nullptr);
+
+    // Connects every control of the window that opens a page: QActions by
+    // triggered, buttons and clickable labels by clicked, plain labels by a
+    // mouse click. Returns the number of controls connected.
+    int ConnectControls(QWidget* window);
+
+    // The handler a control runs: its "handler" property, else the handler
+    // of its objectName; empty when it opens no page.
+    [[nodiscard]] static QString HandlerOfControl(const QObject* control);
+
+    // Opens the analysis page of a row; a negative row (none selected) or a
+    // row past the end opens nothing.
+    void OpenNameAnalysis(int row, std::string_view destination);
+
+public slots:
+    // A double-click on the detailed list, or 查看名字属性 (N8): the selected row, -1 for none.
+    void listview_ResultDblClick(int selectedRow);
+    void Label37Click();
+
+private:
+    void RunHandler(const QString& handler, const QObject* control);
+    void Open(const std::string& address) const;
+
+    const OnlineServicesState& m_state;
+    WebPageOpener m_openWebPage;
+    WebSite m_site;
+};
+
+// Connects the window's online services to the browser window; call once,
+// after the window's widgets exist. The services live as a child of the window.
+OnlineServices* ConnectOnlineServices(QWidget* mainWindow, const OnlineServicesState& state,
+                                      TfrmWebbrowser& browser);
+
+}  // namespace lumivane::gui

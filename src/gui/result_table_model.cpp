@@ -1,0 +1,105 @@
+#include "gui/result_table_model.h"
+
+#include <algorithm>
+
+namespace lumivane::gui {
+
+ResultTableModel::ResultTableModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+int ResultTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+}
+
+int ResultTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kResultColumnCount;
+}
+
+QVariant ResultTableModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount() || index.column() >= kResultColumnCount) {
+        return {};
+    }
+    const ResultRow& row = m_rows[static_cast<std::size_t>(index.row())];
+    const int column = index.column();
+    switch (role) {
+        case Qt::DisplayRole:
+            return QString::fromStdString(row.columns[static_cast<std::size_t>(column)]);
+        case Qt::CheckStateRole:
+            if (column == kColumnName) {
+                return row.checked ? Qt::Checked : Qt::Unchecked;
+            }
+            return {};
+        case Qt::TextAlignmentRole:
+            if (column > kColumnName && column < kVisibleResultColumns) {
+                return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+            }
+            return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
+        default:
+            return {};
+    }
+}
+
+bool ResultTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!index.isValid() || index.column() != kColumnName || role != Qt::CheckStateRole) {
+        return false;
+    }
+    SetChecked(index.row(), value.toInt() == Qt::Checked);
+    return true;
+}
+
+QVariant ResultTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || section < 0 || section >= kResultColumnCount) {
+        return QAbstractTableModel::headerData(section, orientation, role);
+    }
+    if (role == Qt::DisplayRole) {
+        if (section < kVisibleResultColumns) {
+            return QString::fromUtf8(
+                ResultColumnHeaders[static_cast<std::size_t>(section)].caption.data(),
+                static_cast<qsizetype>(
+                    ResultColumnHeaders[static_cast<std::size_t>(section)].caption.size()));
+        }
+        return QString();
+    }
+    if (role == Qt::TextAlignmentRole) {
+        return QVariant::fromValue(Qt::Alignment(
+            section == kColumnName ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter));
+    }
+    return {};
+}
+
+Qt::ItemFlags ResultTableModel::flags(const QModelIndex& index) const {
+    if (!index.isValid()) {
+        return Qt::NoItemFlags;
+    }
+    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (index.column() == kColumnName) {
+        flags |= Qt::ItemIsUserCheckable;
+    }
+    return flags;
+}
+
+void ResultTableModel::SetRows(std::vector<ResultRow> rows) {
+    beginResetModel();
+    m_rows = std::move(rows);
+    endResetModel();
+}
+
+void ResultTableModel::SetChecked(int row, bool checked) {
+    if (row < 0 || row >= rowCount()) {
+        return;
+    }
+    m_rows[static_cast<std::size_t>(row)].checked = checked;
+    const QModelIndex cell = index(row, kColumnName);
+    emit dataChanged(cell, cell, {Qt::CheckStateRole});
+}
+
+void ResultTableModel::RemoveCheckedRows() {
+    for (int row = rowCount() - 1; row >= 0; --row) {
+        if (m_rows[static_cast<std::size_t>(row)].checked) {
+            beginRemoveRows({}, row, row);
+            m_rows.erase(m_rows.begin() + row);
+            endRemoveRows();
+        }
+    }
+}
+
+}  // namespace lumivane::gui

@@ -1,0 +1,180 @@
+#include "gui/web_browser_window.h"
+
+#include <unistd.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStyle>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <QWebEngineHistory>
+#include <QWebEngineView>
+#include <cstring>
+
+namespace lumivane::gui {
+namespace {
+
+constexpr int kButtonWidth = 105;
+constexpr int kButtonHeight = 33;
+
+void AddChromiumFlag(QByteArray& flags, const QByteArray& flag) {
+    if (!flags.split(' ').contains(flag)) {
+        flags = flags.isEmpty() ? flag : flags + ' ' + flag;
+    }
+}
+
+bool OffscreenPlatform(int argc, char** argv) {
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0) {
+            return QByteArray(argv[i + 1]).startsWith("offscreen");
+        }
+    }
+    return qgetenv("QT_QPA_PLATFORM").startsWith("offscreen");
+}
+
+QToolButton* MakeButton(QWidget* parent, const char* name, const char* caption) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setText(QString::fromUtf8(caption));
+    button->setAutoRaise(true);  // flat
+    button->setFixedSize(kButtonWidth, kButtonHeight);
+    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    return button;
+}
+
+// The icon of a button of another window (the main window, the filter
+// dialog); a standard icon while that window does not exist.
+QIcon IconOfButton(const char* name, QStyle::StandardPixmap fallback, const QStyle* style) {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* button = window->findChild<QAbstractButton*>(QLatin1String(name))) {
+            if (!button->icon().isNull()) {
+                return button->icon();
+            }
+        }
+    }
+    return style->standardIcon(fallback);
+}
+
+}  // namespace
+
+void PrepareWebEngine(int argc, char** argv) {
+    QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS").trimmed();
+    const QByteArray before = flags;
+    if (geteuid() == 0) {
+        AddChromiumFlag(flags, "--no-sandbox");
+    }
+    if (OffscreenPlatform(argc, argv)) {
+        AddChromiumFlag(flags, "--disable-gpu");
+    }
+    if (flags != before) {
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
+    }
+    // The web view shares OpenGL contexts with the widgets; this must be said
+    // before the application object exists.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+}
+
+TfrmWebbrowser::TfrmWebbrowser(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmWebbrowser"));
+    setWindowTitle(QStringLiteral("网页浏览器"));
+    setWindowFlag(Qt::WindowMaximizeButtonHint);
+    setWindowFlag(Qt::WindowMinimizeButtonHint);
+    setModal(true);
+
+    m_layout = new QVBoxLayout(this);
+    m_layout->setContentsMargins(0, 0, 0, 0);
+    m_layout->setSpacing(0);
+    auto* bar = new QWidget(this);
+    bar->setObjectName(QStringLiteral("ToolBar1"));
+    auto* buttons = new QHBoxLayout(bar);
+    buttons->setContentsMargins(2, 2, 2, 2);
+    buttons->setSpacing(0);
+    m_back = MakeButton(bar, "sbtn_back", "后退");
+    m_next = MakeButton(bar, "sbtn_Next", "前进");
+    m_print = MakeButton(bar, "sbtn_Print", "打印");
+    m_close = MakeButton(bar, "sbtn_close", "关闭");
+    for (QToolButton* button : {m_back, m_next, m_print, m_close}) {
+        buttons->addWidget(button);
+    }
+    buttons->addStretch(1);
+    m_layout->addWidget(bar);
+
+    connect(m_back, &QToolButton::clicked, this, &TfrmWebbrowser::sbtn_backClick);
+    connect(m_next, &QToolButton::clicked, this, &TfrmWebbrowser::sbtn_NextClick);
+    connect(m_print, &QToolButton::clicked, this, &TfrmWebbrowser::sbtn_PrintClick);
+    connect(m_close, &QToolButton::clicked, this, &TfrmWebbrowser::sbtn_closeClick);
+}
+
+TfrmWebbrowser::~TfrmWebbrowser() = default;
+
+QWebEngineView* TfrmWebbrowser::EnsureView() {
+    // Starting the web engine takes a while, so it waits for the first page.
+    if (m_view == nullptr) {
+        m_view = new QWebEngineView(this);
+        m_view->setObjectName(QStringLiteral("WebBrowser1"));
+        m_layout->addWidget(m_view, 1);
+        connect(m_view, &QWebEngineView::printFinished, this, [this](bool) { m_printing = false; });
+    }
+    return m_view;
+}
+
+void TfrmWebbrowser::OpenWebPage(const std::string& address) {
+    // The address is ASCII with every value percent-encoded; reading it as
+    // encoded keeps the GBK escapes exactly as built.
+    EnsureView()->setUrl(QUrl::fromEncoded(QByteArray::fromStdString(address)));
+    setWindowState(windowState() | Qt::WindowMaximized);
+    exec();
+}
+
+void TfrmWebbrowser::showEvent(QShowEvent* event) {
+    FormShow();
+    QDialog::showEvent(event);
+}
+
+void TfrmWebbrowser::FormShow() {
+    const QStyle* look = style();
+    m_back->setIcon(IconOfButton("btn_ReturnSimple", QStyle::SP_ArrowBack, look));
+    m_next->setIcon(IconOfButton("btn_ShowNameProperty", QStyle::SP_ArrowForward, look));
+    m_print->setIcon(IconOfButton("btn_Print1", QStyle::SP_FileIcon, look));
+    m_close->setIcon(IconOfButton("btn_Cancel", QStyle::SP_DialogCloseButton, look));
+}
+
+// Back and forward without history, and a print that fails, do nothing and
+// say nothing: the web view treats them as no-ops and the print's result is
+// not reported.
+void TfrmWebbrowser::sbtn_backClick() {
+    if (m_view != nullptr) {
+        m_view->back();
+    }
+}
+
+void TfrmWebbrowser::sbtn_NextClick() {
+    if (m_view != nullptr) {
+        m_view->forward();
+    }
+}
+
+void TfrmWebbrowser::sbtn_PrintClick() {
+    if (m_view == nullptr || m_printing) {
+        return;
+    }
+    if (!m_printer) {
+        // Kept for the window's life: the web view prints asynchronously into it.
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    }
+    QPrintDialog dialog(m_printer.get(), this);
+    if (dialog.exec() == QDialog::Accepted) {
+        m_printing = true;
+        m_view->print(m_printer.get());
+    }
+}
+
+void TfrmWebbrowser::sbtn_closeClick() {
+    close();
+}
+
+}  // namespace lumivane::gui

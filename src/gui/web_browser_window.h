@@ -1,0 +1,60 @@
+#pragma once
+// TfrmWebbrowser: the one modal browser window that shows the maker's online
+// pages. It is created at start-up and kept until the end, so the history of
+// its web view carries over from one opening to the next.
+
+#include <QDialog>
+#include <memory>
+#include <string>
+
+class QPrinter;
+class QToolButton;
+class QVBoxLayout;
+class QWebEngineView;
+
+namespace lumivane::gui {
+
+// Sets in this process's own environment what QtWebEngine needs, before the
+// QApplication is constructed: Chromium's sandbox cannot start for root, and
+// the offscreen platform has no GPU to offer. Leaves the user's own
+// QTWEBENGINE_CHROMIUM_FLAGS in place and adds to them.
+void PrepareWebEngine(int argc, char** argv);
+
+class TfrmWebbrowser final : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfrmWebbrowser(QWidget* parent = nullptr);
+    ~TfrmWebbrowser() override;
+
+    // Navigates to the address (percent-encoded, as the core builds it), then
+    // shows the window maximised and modal; returns when the user closes it.
+    // The page goes on loading while the window is shown.
+    void OpenWebPage(const std::string& address);
+
+    // The web view WebBrowser1, null until the first page.
+    [[nodiscard]] QWebEngineView* WebBrowser1() const { return m_view; }
+
+public slots:
+    void sbtn_backClick();
+    void sbtn_NextClick();
+    void sbtn_PrintClick();
+    void sbtn_closeClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QWebEngineView* EnsureView();
+    void FormShow();
+
+    QVBoxLayout* m_layout = nullptr;
+    QToolButton* m_back = nullptr;
+    QToolButton* m_next = nullptr;
+    QToolButton* m_print = nullptr;
+    QToolButton* m_close = nullptr;
+    QWebEngineView* m_view = nullptr;
+    std::unique_ptr<QPrinter> m_printer;
+    bool m_printing = false;  // the printer is busy until the web view has finished
+};
+
+}  // namespace lumivane::gui
