@@ -1,0 +1,68 @@
+// Naming requests from generation to built rows, and sorting the result list.
+
+#include <benchmark/benchmark.h>
+
+#include "core/app/naming_request.h"
+#include "core/naming/remove_duplicate_codes.h"
+#include "core/results/result_list.h"
+
+namespace lumivane {
+namespace {
+
+void RunRequest(benchmark::State& state, int length, const FilterSet* filters) {
+    NamingState naming{RandomSource(1)};
+    naming.familyText = "王";
+    naming.familyName = MakeFamilyName("王");
+    std::size_t rows = 0;
+    for (auto _ : state) {
+        GenerateCandidates(naming, length, 0, filters);
+        RemoveDuplicateCodes(naming.candidates);
+        auto built = FillResultList(naming);
+        rows = built.size();
+        benchmark::DoNotOptimize(built.data());
+    }
+    state.counters["rows"] = static_cast<double>(rows);
+}
+
+void BM_SimpleTwoCharacterRequest(benchmark::State& state) { RunRequest(state, 1, nullptr); }
+BENCHMARK(BM_SimpleTwoCharacterRequest)->Unit(benchmark::kMillisecond);
+
+void BM_AdvancedRequestWithoutConditions(benchmark::State& state) {
+    FilterSet none;
+    RunRequest(state, 1, &none);
+}
+BENCHMARK(BM_AdvancedRequestWithoutConditions)->Unit(benchmark::kMillisecond);
+
+void BM_AdvancedRequestWithPinyinInTheName(benchmark::State& state) {
+    FilterSet pinyin;
+    pinyin.chk4_3 = true;
+    pinyin.edt4_3 = "ming";
+    RunRequest(state, 1, &pinyin);
+}
+BENCHMARK(BM_AdvancedRequestWithPinyinInTheName)->Unit(benchmark::kMillisecond);
+
+void BM_OneCharacterRequest(benchmark::State& state) { RunRequest(state, 0, nullptr); }
+BENCHMARK(BM_OneCharacterRequest)->Unit(benchmark::kMillisecond);
+
+void BM_SortTwoThousandRows(benchmark::State& state) {
+    NamingState naming{RandomSource(2)};
+    naming.familyText = "王";
+    naming.familyName = MakeFamilyName("王");
+    // 2000 rows, repeats included, as a simple request draws them.
+    GenerateCandidates(naming, 1, 0, nullptr);
+    const std::vector<ResultRow> rows = FillResultList(naming);
+    const int key = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::vector<ResultRow> copy = rows;
+        state.ResumeTiming();
+        ResultSorter sorter;
+        sorter.SortByKey(copy, key);
+        benchmark::DoNotOptimize(copy.data());
+    }
+    state.SetLabel(std::string(SortKeyCaptions[static_cast<std::size_t>(key)]));
+}
+BENCHMARK(BM_SortTwoThousandRows)->DenseRange(0, 11)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace lumivane
