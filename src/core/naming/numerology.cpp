@@ -1,6 +1,6 @@
 #include "core/naming/numerology.h"
 
-#include <cstdio>
+#include <cmath>
 
 namespace lumivane {
 namespace {
@@ -130,9 +130,17 @@ double GejuScore(const FiveGrids& g, int sanCaiValue) {
 }
 
 std::string FormatGejuScore(double score) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%05.2f", score + 50);
-    return buffer;
+    // Scores are multiples of 0.05, so hundredths are exact once rounded.
+    long hundredths = std::lround((score + 50) * 100);
+    std::string text = std::to_string(hundredths / 100);
+    if (text.size() < 2) {
+        text.insert(0, 2 - text.size(), '0');
+    }
+    long fraction = hundredths % 100;
+    text += '.';
+    text += static_cast<char>('0' + fraction / 10);
+    text += static_cast<char>('0' + fraction % 10);
+    return text;
 }
 
 }  // namespace lumivane

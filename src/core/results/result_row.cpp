@@ -1,6 +1,5 @@
 #include "core/results/result_row.h"
 
-#include <cstdio>
 
 #include "core/naming/numerology.h"
 #include "core/text/gbk_order.h"
@@ -10,10 +9,28 @@ namespace {
 
 std::uint32_t InDictionary(std::uint32_t index) { return index < DictionarySize ? index : DictionarySize; }
 
+// Zero-padded decimal ("%0*ld"), written by hand: rows are built by the
+// thousand and printf dominated the fill.
 std::string Padded(long value, int width) {
     char buffer[24];
-    std::snprintf(buffer, sizeof buffer, "%0*ld", width, value);
-    return buffer;
+    char* end = buffer + sizeof buffer;
+    char* p = end;
+    bool negative = value < 0;
+    unsigned long magnitude = negative ? 0UL - static_cast<unsigned long>(value)
+                                       : static_cast<unsigned long>(value);
+    do {
+        *--p = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    int digits = static_cast<int>(end - p) + (negative ? 1 : 0);
+    while (digits < width && p > buffer + 1) {
+        *--p = '0';
+        ++digits;
+    }
+    if (negative) {
+        *--p = '-';
+    }
+    return std::string(p, end);
 }
 
 template <typename Strokes>
