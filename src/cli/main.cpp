@@ -20,8 +20,9 @@ const Command kCommands[] = {
     {"chart", "[--family 王] [--calendar solar|lunar|unknown --date YYYY-MM-DD [--leap] --hour H]",
      RunChart},
     {"url",
-     "HANDLER [--family 王] [--row-caption 王明] [--sex 男|女] [--star-sign 宝瓶座] [--zodiac 龙] "
-     "[--caption 魔羯座] [--tag 3] [--year 2024]",
+     "HANDLER [--family 王] [--row-caption 王明] [--sex 男|女] [--calendar solar|lunar|unknown "
+     "--date YYYY-MM-DD [--leap] --hour H] [--star-sign 宝瓶座] [--zodiac 龙] [--caption 魔羯座] "
+     "[--tag 3] [--year 2024]",
      RunUrl},
     {"lunar", "YYYY-MM-DD | --from YYYY-MM-DD --to YYYY-MM-DD", RunLunar},
     {"solar", "YEAR MONTH DAY [--leap]", RunSolar},

@@ -2,13 +2,15 @@
 // built from the same inputs the main window would read, for scripts and bug
 // reports. Nothing is fetched.
 
-#include <ctime>
 #include <ostream>
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/date_options.h"
 #include "cli/json.h"
 #include "core/app/web_addresses.h"
+#include "core/chart/birth_chart.h"
+#include "core/chart/clock.h"
 #include "core/text/characters.h"
 #include "core/text/gbk.h"
 
@@ -17,11 +19,18 @@ namespace {
 
 constexpr const char* kCommand = "url";
 
-int CurrentLocalYear() {
-    std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return local.tm_year + 1900;
+bool HasDateOptions(const Arguments& parsed) {
+    for (const std::string& option : kDateValueOptions) {
+        if (parsed.Has(option)) {
+            return true;
+        }
+    }
+    for (const std::string& option : kDateFlagOptions) {
+        if (parsed.Has(option)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 // The texts the program's input boxes would accept: valid UTF-8 that GBK can hold.
@@ -44,13 +53,11 @@ bool CheckText(const Arguments& parsed, const char* option, std::string& error) 
 }  // namespace
 
 int RunUrl(const std::vector<std::string>& args, CommandIo& io) {
-    static const ArgumentSpec kSpec{{"--family", "--row-caption", "--sex", "--star-sign",
-                                     "--zodiac", "--caption", "--tag", "--year"},
-                                    {},
-                                    1,
-                                    1};
+    ArgumentSpec spec{kDateValueOptions, kDateFlagOptions, 1, 1};
+    spec.valueOptions.insert({"--family", "--row-caption", "--sex", "--star-sign", "--zodiac",
+                              "--caption", "--tag", "--year"});
     std::string error;
-    auto parsed = ParseArguments(args, kSpec, error);
+    auto parsed = ParseArguments(args, spec, error);
     if (!parsed) {
         return BadInput(io, kCommand, error);
     }
@@ -67,7 +74,8 @@ int RunUrl(const std::vector<std::string>& args, CommandIo& io) {
     inputs.starSignLabel = parsed->Value("--star-sign").value_or("");
     inputs.zodiacLabel = parsed->Value("--zodiac").value_or("");
     inputs.caption = parsed->Value("--caption").value_or("");
-    inputs.currentYear = CurrentLocalYear();
+    SystemClock clock;
+    inputs.currentYear = clock.Now().year;
     if (auto text = parsed->Value("--tag")) {
         std::optional<long long> tag = ParseInteger(*text, -1000000, 1000000);
         if (!tag) {
@@ -92,6 +100,28 @@ int RunUrl(const std::vector<std::string>& args, CommandIo& io) {
             inputs.analysis.sexIndex = 1;
         } else {
             return BadInput(io, kCommand, "--sex is 男 or 女, not “" + *sex + "”");
+        }
+    }
+
+    // With a birth date the chart is computed as a naming request would: its
+    // resolved date goes to the analysis, and its zodiac and star-sign texts
+    // stand in for --zodiac and --star-sign. Without one, nothing is charted
+    // yet and the birth fields are still zero.
+    if (HasDateOptions(*parsed)) {
+        auto dateInputs = DateInputsFromOptions(*parsed, error);
+        if (!dateInputs) {
+            return BadInput(io, kCommand, error);
+        }
+        BirthChartResult chart = ComputeBirthChart(*dateInputs, TrimBlanks(inputs.familyNameBox),
+                                                   inputs.analysis.birth, clock);
+        if (!chart.ok) {
+            return BadInput(io, kCommand, chart.error);
+        }
+        if (!parsed->Has("--zodiac")) {
+            inputs.zodiacLabel = chart.chart.Label(107);
+        }
+        if (!parsed->Has("--star-sign")) {
+            inputs.starSignLabel = chart.chart.Label(108);
         }
     }
 
