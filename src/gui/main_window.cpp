@@ -711,7 +711,7 @@ void TfrmMain::btn_ReturnSimpleClick() {
 
 void TfrmMain::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_inputStrip->isVisible() &&
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_inputStrip->isVisibleTo(this) &&
         m_createName->isEnabled()) {
         m_createName->animateClick();
         event->accept();

@@ -7,6 +7,7 @@
 #include <QSpinBox>
 #include <QStackedWidget>
 
+#include "core/app/data_folder.h"
 #include "core/app/settings.h"
 #include "core/results/favorites_file.h"
 #include "gui/chart_panel.h"
@@ -100,7 +101,9 @@ void TfrmMain::SaveSettings() {
 }
 
 void TfrmMain::RestoreSettings() {
-    for (const RestoreStep& step : RestoreSequence(LoadSettings())) {
+    const std::filesystem::path path = SettingsFilePath();
+    (void)EnsureFileExists(path);
+    for (const RestoreStep& step : RestoreSequence(LoadSettingsFrom(path, m_clock.Now().year))) {
         ApplyRestoreStep(step);
     }
 }

@@ -3,6 +3,8 @@
 // carries over from one opening to the next, and back on the first page does
 // nothing.
 
+#include <unistd.h>
+
 #include <QAction>
 #include <QApplication>
 #include <QTcpServer>
@@ -105,6 +107,7 @@ private slots:
     void initTestCase();
     void buttonsAndCaption();
     void opensPagesAndKeepsHistory();
+    void webEngineFlagsAreAddedOnce();
     void cleanupTestCase();
 
 private:
@@ -243,6 +246,23 @@ void WebBrowserWindowTest::opensPagesAndKeepsHistory() {
              QByteArray(m_site.Root().toLatin1() +
                         "sm/sm/sm.asp?sm=8&act=ok&xing=%CD%F5%26%20%23%3D%25#body"));
     QVERIFY(!m_browser->isVisible());
+}
+
+void WebBrowserWindowTest::webEngineFlagsAreAddedOnce() {
+    // The engine has started by now, so changing the flags here affects nothing.
+    const QByteArray saved = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    char program[] = "lumivane";
+    char platformOption[] = "-platform";
+    char platform[] = "offscreen";
+    char* offscreen[] = {program, platformOption, platform, nullptr};
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--lang=zh-CN");
+    PrepareWebEngine(3, offscreen);
+    PrepareWebEngine(3, offscreen);
+    const QByteArray expected =
+        geteuid() == 0 ? "--lang=zh-CN --no-sandbox --disable-gpu" : "--lang=zh-CN --disable-gpu";
+    const QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", saved);
+    QCOMPARE(flags, expected);
 }
 
 void WebBrowserWindowTest::cleanupTestCase() {

@@ -1,0 +1,97 @@
+#pragma once
+// Shared set-up of the GUI tests: the windows as the program creates them, a
+// fixed seed and clock, a private data folder, and a message sink that records.
+
+#include <QApplication>
+#include <QComboBox>
+#include <QPushButton>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+
+#include "core/chart/clock.h"
+#include "core/naming/naming_state.h"
+#include "gui/application.h"
+#include "gui/filter_dialog.h"
+#include "gui/main_window.h"
+#include "gui/message_sink.h"
+#include "gui/result_table_model.h"
+
+namespace lumivane::gui::test {
+
+class RecordingSink final : public MessageSink {
+public:
+    void Information(QWidget*, const QString& text) override { infos << text; }
+    void Error(QWidget*, const QString& text) override { errors << text; }
+    QStringList infos, errors;
+};
+
+inline LocalDateTime TestNow() { return {2024, 5, 20, 10, 30, 0}; }
+
+// The windows of one run of the program.
+struct Windows {
+    explicit Windows(std::uint64_t seed = 20240520)
+        : state(RandomSource(seed)), clock(TestNow()), main(state, clock, sink), select(sink, &main) {
+        main.SetFilterDialog(&select);
+    }
+    template <typename T>
+    T* Find(const char* name) {
+        T* found = main.findChild<T*>(QLatin1String(name));
+        return found;
+    }
+    NamingState state;
+    FixedClock clock;
+    RecordingSink sink;
+    TfrmMain main;
+    TfrmSelect select;
+};
+
+// A data home of its own, so the settings and favourites of one test never
+// reach another or the user's.
+class DataHome {
+public:
+    DataHome() { qputenv("XDG_DATA_HOME", m_dir.path().toUtf8()); }
+    [[nodiscard]] QString Path(const QString& file) const { return m_dir.path() + "/Velisora/" + file; }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// Types text as key presses; QTest::keyClicks takes Latin-1 only.
+inline void TypeText(QWidget* widget, const QString& text) {
+    for (const QChar ch : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(widget, &release);
+    }
+}
+
+// A user's pick in a pick-list: the index changes and the pick handler runs.
+inline void Pick(QComboBox* combo, int index) {
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+}
+
+inline void PickText(QComboBox* combo, const QString& text) { Pick(combo, combo->findText(text)); }
+
+// Clicks a button of the modal dialog as soon as it is shown.
+inline void ClickWhenModal(TfrmSelect& dialog, const char* button) {
+    QTimer::singleShot(0, &dialog, [&dialog, button] {
+        if (auto* b = dialog.findChild<QPushButton*>(QLatin1String(button))) {
+            b->click();
+        }
+    });
+}
+
+inline QStringList Captions(const ResultTableModel& model) {
+    QStringList captions;
+    for (const ResultRow& row : model.Rows()) {
+        captions << QString::fromStdString(row.Caption());
+    }
+    return captions;
+}
+
+}  // namespace lumivane::gui::test

@@ -1,0 +1,417 @@
+// The main window as the user sees it: layout and captions, the naming request
+// from the buttons and keys, the result views and their sorting, the chart panel.
+
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QStackedWidget>
+#include <QTableView>
+#include <QToolButton>
+
+#include "gui/print_service.h"
+#include "gui_test_support.h"
+
+using namespace lumivane;
+using namespace lumivane::gui;
+using namespace lumivane::gui::test;
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<DataHome> m_home;
+    std::unique_ptr<Windows> m_w;
+
+    void SimpleRequest(const QString& family) {
+        m_w->Find<QLineEdit>("edt_FirstName")->setText(family);
+        m_w->Find<QPushButton>("btn_CreateName")->click();
+    }
+    void ClickHeader(int column) {
+        QHeaderView* header = m_w->Find<QTableView>("listview_Result")->horizontalHeader();
+        const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                        header->height() / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
+    }
+    QStringList Column(int column) const {
+        QStringList texts;
+        for (const ResultRow& row : m_w->main.ResultModel()->Rows()) {
+            texts << QString::fromStdString(row.columns[static_cast<std::size_t>(column)]);
+        }
+        return texts;
+    }
+    static bool Ordered(const QStringList& texts, bool ascending) {
+        for (qsizetype i = 1; i < texts.size(); ++i) {
+            const int c = QString::compare(texts[i - 1], texts[i]);
+            if (ascending ? c > 0 : c < 0) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+private slots:
+    void initTestCase() { PrepareApplication(); }
+    void init() {
+        m_home = std::make_unique<DataHome>();
+        m_w = std::make_unique<Windows>();
+    }
+    void cleanup() {
+        m_w.reset();
+        m_home.reset();
+    }
+
+    void startShowsTheWelcomePageAndTheLayout() {
+        QCOMPARE(m_w->main.windowTitle(), QStringLiteral("澜庭起名软件 V 2.2.8"));
+        QCOMPARE(m_w->main.size(), QSize(780, 577));
+        QCOMPARE(m_w->Find<QStackedWidget>("pc_Result")->currentIndex(), 2);
+        const QString welcome = m_w->Find<QLabel>("lbl_Welcome")->text();
+        const QStringList lines = welcome.split('\n');
+        QCOMPARE(lines.size(), 7);
+        QCOMPARE(lines[0], QStringLiteral("常言道：“赐子千金，不如教一艺在身；教子一艺，不如赐子好名字”"));
+        QCOMPARE(lines[6], QStringLiteral("诸先贤都道出了姓名对人的重要性"));
+        QCOMPARE(m_w->Find<QComboBox>("cmb_NameLength")->currentText(), QStringLiteral("双字"));
+        QCOMPARE(m_w->Find<QComboBox>("cmb_Sex")->currentText(), QStringLiteral("男"));
+        QCOMPARE(m_w->Find<QComboBox>("cmb_CalendarType")->currentText(), QStringLiteral("阳历"));
+        // Today's date of the fixed clock.
+        QCOMPARE(m_w->Find<QComboBox>("cmb_Year")->currentText(), QStringLiteral("2024"));
+        QCOMPARE(m_w->Find<QComboBox>("cmb_Month")->currentText(), QStringLiteral("05"));
+        QCOMPARE(m_w->Find<QComboBox>("cmb_Day")->currentText(), QStringLiteral("20"));
+        QVERIFY(m_w->Find<QLabel>("Label83")->text().isEmpty());
+        QVERIFY(m_w->Find<QLabel>("Label32")->isHidden());
+        QCOMPARE(m_w->main.ResultModel()->rowCount(), 0);
+    }
+
+    void controlsCarryTheirNamesAndCaptions_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("simple") << "btn_CreateName" << "简单起名";
+        QTest::newRow("advanced") << "btn_SelectName" << "高级起名";
+        QTest::newRow("detailed") << "btn_ShowNameProperty" << "详细列表";
+        QTest::newRow("print1") << "btn_Print1" << "打印";
+        QTest::newRow("back") << "btn_ReturnSimple" << "简单列表";
+        QTest::newRow("print2") << "btn_Print2" << "打印";
+        QTest::newRow("favourites") << "btn_AddFavorites" << "加入收藏";
+    }
+    void controlsCarryTheirNamesAndCaptions() {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        auto* button = m_w->main.findChild<QPushButton*>(name);
+        QVERIFY2(button != nullptr, qPrintable(name));
+        QCOMPARE(button->text(), caption);
+    }
+
+    void toolBarMenusAndContextMenu() {
+        const QStringList tools = {"sbtn_Qiming", "sbtn_Favorites", "sbtn_onlineSM", "sbtn_dict"};
+        const QStringList captions = {"澜庭起名", "名字收藏夹", "姓名测试", "新华字典"};
+        for (qsizetype k = 0; k < tools.size(); ++k) {
+            auto* tool = m_w->main.findChild<QToolButton*>(tools[k]);
+            QVERIFY2(tool != nullptr, qPrintable(tools[k]));
+            QCOMPARE(tool->text(), captions[k]);
+            QVERIFY(!tool->icon().isNull());
+        }
+        QStringList menus;
+        for (QAction* action : m_w->main.menuBar()->actions()) {
+            menus << action->text();
+        }
+        QCOMPARE(menus, QStringList({"起名功能", "免费测算", "其他功能", "关于"}));
+        auto* free = m_w->main.findChild<QMenu*>("N2");
+        QVERIFY(free != nullptr);
+        QCOMPARE(free->actions().size(), 10);
+        auto* about = m_w->main.findChild<QMenu*>("N5");
+        QStringList visible;
+        for (QAction* action : about->actions()) {
+            if (action->isVisible()) {
+                visible << action->text();
+            }
+        }
+        QCOMPARE(visible, QStringList({"软件升级", "关于作者"}));
+        // The forecast items share one handler and differ by Tag.
+        auto* week = m_w->main.findChild<QAction*>("N37");
+        QVERIFY(week != nullptr);
+        QCOMPARE(week->text(), QStringLiteral("本周运势"));
+        QCOMPARE(week->property("handler").toString(), QStringLiteral("N35Click"));
+        QCOMPARE(week->property("tag").toInt(), 3);
+        auto* popup = m_w->main.findChild<QMenu*>("PopupMenu1");
+        QStringList items;
+        for (QAction* action : popup->actions()) {
+            items << action->text();
+        }
+        QCOMPARE(items, QStringList({"查看名字属性", "加入收藏夹", "打印", "排序"}));
+        QCOMPARE(m_w->main.findChild<QMenu*>("N11")->actions().size(), 12);
+    }
+
+    void hourListHas25EntriesWithUnknownFirst() {
+        auto* hour = m_w->Find<QComboBox>("cmb_Hour");
+        QCOMPARE(hour->count(), 25);
+        QCOMPARE(hour->itemText(0), QStringLiteral("未知"));
+        QCOMPARE(hour->itemText(1), QStringLiteral("00:00 - 00:59"));
+        QCOMPARE(hour->itemText(24), QStringLiteral("23:00 - 23:59"));
+        QCOMPARE(hour->currentIndex(), -1);
+    }
+
+    void blankFamilyNameShowsTheMessageAndChangesNothing() {
+        SimpleRequest(QStringLiteral("   "));
+        QCOMPARE(m_w->sink.infos, QStringList({"请输入姓氏!"}));
+        QCOMPARE(m_w->Find<QLineEdit>("edt_FirstName")->text(), QString());
+        QCOMPARE(m_w->Find<QStackedWidget>("pc_Result")->currentIndex(), 2);
+        QCOMPARE(m_w->main.ResultModel()->rowCount(), 0);
+        QCOMPARE(m_w->Find<QPushButton>("btn_AddFavorites")->text(), QStringLiteral("加入收藏"));
+        QVERIFY(!QFile::exists(QString::fromUtf8(qgetenv("XDG_DATA_HOME")) + "/Velisora/config.ini"));
+    }
+
+    void familyNameBoxHoldsSixGbkBytes() {
+        auto* edit = m_w->Find<QLineEdit>("edt_FirstName");
+        edit->setFocus();
+        TypeText(edit, QStringLiteral("欧阳王李"));
+        QCOMPARE(edit->text(), QStringLiteral("欧阳王"));
+        edit->clear();
+        TypeText(edit, QStringLiteral("ab王cdef"));
+        QCOMPARE(edit->text(), QStringLiteral("ab王cd"));
+    }
+
+    void enterStartsSimpleNamingAndFillsBothLists() {
+        auto* edit = m_w->Find<QLineEdit>("edt_FirstName");
+        edit->setText(QStringLiteral("  王 "));
+        QTest::keyClick(edit, Qt::Key_Return);
+        QTRY_VERIFY(m_w->main.ResultModel()->rowCount() > 0);
+        const int rows = m_w->main.ResultModel()->rowCount();
+        QCOMPARE(edit->text(), QStringLiteral("王"));
+        QCOMPARE(m_w->Find<QStackedWidget>("pc_Result")->currentIndex(), 1);
+        QCOMPARE(m_w->Find<QLabel>("Label27")->text(), QStringLiteral("查询一共获得 %1 个名字").arg(rows));
+        QCOMPARE(m_w->main.StatusText(), QStringLiteral("双击网格标题栏进行排序，双击记录行可分析姓名"));
+        QCOMPARE(m_w->Find<QPushButton>("btn_AddFavorites")->text(), QStringLiteral("收藏所选"));
+        const QStringList memo = m_w->Find<QPlainTextEdit>("mmo_NameList")->toPlainText().split('\n');
+        QCOMPARE(memo.last(), QStringLiteral("查询共取得 %1 个名字").arg(rows));
+        QCOMPARE(memo[memo.size() - 2], QStringLiteral(" "));
+        QVERIFY(memo[0].startsWith(Captions(*m_w->main.ResultModel()).first() + "  "));
+        // A simple two-character request gives 2000 codes before de-duplication.
+        QVERIFY(rows > 1000 && rows <= 2000);
+        QVERIFY(Captions(*m_w->main.ResultModel()).first().startsWith(QStringLiteral("王")));
+        QCOMPARE(m_w->main.State().familyName.secondIndex, DictionarySize);
+    }
+
+    void detailedListShowsTenColumnsAndKeepsTheHiddenOnes() {
+        SimpleRequest(QStringLiteral("欧阳"));
+        auto* view = m_w->Find<QTableView>("listview_Result");
+        const int widths[10] = {100, 70, 75, 85, 85, 50, 50, 50, 50, 50};
+        for (int c = 0; c < 16; ++c) {
+            QCOMPARE(view->isColumnHidden(c), c >= 10);
+            if (c < 10) {
+                QCOMPARE(view->columnWidth(c), widths[c]);
+            }
+        }
+        ResultTableModel* model = m_w->main.ResultModel();
+        QCOMPARE(model->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("姓名"));
+        QCOMPARE(model->headerData(9, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("总格"));
+        QCOMPARE(model->data(model->index(0, 15), Qt::DisplayRole).toString(), QStringLiteral("欧阳"));
+        QCOMPARE(model->data(model->index(0, 0), Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
+        QVERIFY(model->data(model->index(0, 5), Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignHCenter);
+        QVERIFY(!(model->flags(model->index(0, 1)) & Qt::ItemIsEditable));
+        QCOMPARE(view->selectionBehavior(), QAbstractItemView::SelectRows);
+        // The compound family name adds a second stroke group: 00-00-00-00.
+        QCOMPARE(model->data(model->index(0, 3), Qt::DisplayRole).toString().count('-'), 3);
+    }
+
+    void escapeOnTheDetailedPageReturnsToTheSimpleList() {
+        SimpleRequest(QStringLiteral("王"));
+        auto* pages = m_w->Find<QStackedWidget>("pc_Result");
+        QCOMPARE(pages->currentIndex(), 1);
+        QTest::keyClick(m_w->Find<QTableView>("listview_Result"), Qt::Key_Escape);
+        QCOMPARE(pages->currentIndex(), 0);
+        m_w->Find<QPushButton>("btn_ShowNameProperty")->click();
+        QCOMPARE(pages->currentIndex(), 1);
+        m_w->Find<QPushButton>("btn_ReturnSimple")->click();
+        QCOMPARE(pages->currentIndex(), 0);
+        // A later fill keeps the page the user chose.
+        SimpleRequest(QStringLiteral("李"));
+        QCOMPARE(pages->currentIndex(), 0);
+    }
+
+    void namingButtonsAreDisabledWhileAListIsFilled() {
+        m_w->Find<QLineEdit>("edt_FirstName")->setText(QStringLiteral("王"));
+        auto* create = m_w->Find<QPushButton>("btn_CreateName");
+        int fills = 0;
+        connect(&m_w->main, &TfrmMain::resultListFilled, this, [&fills] { ++fills; });
+        bool enabledDuringFill = true;
+        QStringList progress;
+        QTimer::singleShot(0, this, [&] {
+            enabledDuringFill = create->isEnabled() || m_w->Find<QPushButton>("btn_SelectName")->isEnabled();
+            progress << m_w->main.StatusText();
+            create->click();  // refused: a request is running
+        });
+        create->click();
+        QVERIFY(!enabledDuringFill);
+        QCOMPARE(progress.size(), 1);
+        QVERIFY(QStringLiteral("正在计算数据， 请稍等....").startsWith(progress[0]));
+        QCOMPARE(fills, 1);
+        QVERIFY(create->isEnabled());
+    }
+
+    void cancelledAdvancedRequestLeavesTheList() {
+        SimpleRequest(QStringLiteral("王"));
+        const QStringList before = Captions(*m_w->main.ResultModel());
+        const QString settings = QString::fromUtf8(qgetenv("XDG_DATA_HOME")) + "/Velisora/config.ini";
+        QFile file(settings);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray saved = file.readAll();
+        file.close();
+        PickText(m_w->Find<QComboBox>("cmb_Year"), QStringLiteral("2000"));
+        ClickWhenModal(m_w->select, "btn_Cancel");
+        m_w->Find<QPushButton>("btn_SelectName")->click();
+        QCOMPARE(Captions(*m_w->main.ResultModel()), before);
+        QCOMPARE(m_w->Find<QLabel>("Label83")->text(), QStringLiteral("2000年"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), saved);
+    }
+
+    void acceptedAdvancedRequestUsesTheFilters() {
+        m_w->Find<QLineEdit>("edt_FirstName")->setText(QStringLiteral("王"));
+        auto* fixed = m_w->select.findChild<QCheckBox*>("chk1_3");
+        fixed->setChecked(true);
+        m_w->select.chk1_1Click("chk1_3");
+        m_w->select.findChild<QLineEdit*>("edt1_3")->setText(QStringLiteral(" 华 "));
+        ClickWhenModal(m_w->select, "btn_OK");
+        m_w->Find<QPushButton>("btn_SelectName")->click();
+        const QStringList captions = Captions(*m_w->main.ResultModel());
+        QVERIFY(!captions.isEmpty());
+        for (const QString& caption : captions) {
+            QVERIFY2(caption.mid(1).contains(QStringLiteral("华")), qPrintable(caption));
+        }
+    }
+
+    void headerClicksAlternateStartingDescending() {
+        SimpleRequest(QStringLiteral("王"));
+        ClickHeader(9);
+        QVERIFY(Ordered(Column(9), false));
+        ClickHeader(9);
+        QVERIFY(Ordered(Column(9), true));
+        ClickHeader(5);
+        QVERIFY(Ordered(Column(5), false));
+        // The simple list follows the new order.
+        const QString memo = m_w->Find<QPlainTextEdit>("mmo_NameList")->toPlainText();
+        QVERIFY(memo.startsWith(Captions(*m_w->main.ResultModel()).first() + "  "));
+    }
+
+    void sortCombosAndPopupEntriesSortAscending() {
+        SimpleRequest(QStringLiteral("王"));
+        Pick(m_w->Find<QComboBox>("cmb_sort2"), 6);  // 格局评分
+        QVERIFY(Ordered(Column(1), true));
+        // A header click after a combo sorts ascending once more.
+        ClickHeader(9);
+        QVERIFY(Ordered(Column(9), true));
+        ClickHeader(9);
+        QVERIFY(Ordered(Column(9), false));
+        Pick(m_w->Find<QComboBox>("cmb_Sort1"), 5);  // 总格
+        QVERIFY(Ordered(Column(9), true));
+        QAction* byStrokes = nullptr;
+        for (QAction* entry : m_w->main.findChild<QMenu*>("N11")->actions()) {
+            if (entry->property("tag").toInt() == 8) {
+                byStrokes = entry;
+            }
+        }
+        QVERIFY(byStrokes != nullptr);
+        QCOMPARE(byStrokes->text(), QStringLiteral("笔画总数[简]"));
+        ClickHeader(0);  // descending by name first, so the entry has work to do
+        byStrokes->trigger();
+        QCOMPARE(m_w->Find<QComboBox>("cmb_sort2")->currentIndex(), 8);
+        QVERIFY(Ordered(Column(10), true));
+        const QString memo = m_w->Find<QPlainTextEdit>("mmo_NameList")->toPlainText();
+        QVERIFY(memo.startsWith(Captions(*m_w->main.ResultModel()).first() + "  "));
+    }
+
+    void chartPanelShowsTheBirthChart() {
+        PickText(m_w->Find<QComboBox>("cmb_Year"), QStringLiteral("2000"));
+        PickText(m_w->Find<QComboBox>("cmb_Month"), QStringLiteral("01"));
+        PickText(m_w->Find<QComboBox>("cmb_Day"), QStringLiteral("15"));
+        Pick(m_w->Find<QComboBox>("cmb_Hour"), 13);  // 12:00 - 12:59
+        SimpleRequest(QStringLiteral("王"));
+        auto text = [this](int n) { return m_w->main.findChild<QLabel*>(QStringLiteral("Label%1").arg(n))->text(); };
+        QCOMPARE(text(83), QStringLiteral("2000年"));
+        QCOMPARE(text(84), QStringLiteral("1月"));
+        QCOMPARE(text(85), QStringLiteral("15日"));
+        QCOMPARE(text(86), QStringLiteral("12时"));
+        QCOMPARE(text(87), QStringLiteral("庚辰"));
+        QCOMPARE(text(88), QStringLiteral("十二月"));
+        QCOMPARE(text(89), QStringLiteral("初九"));
+        QCOMPARE(text(90), QStringLiteral("午时"));
+        QCOMPARE(QStringList({text(91), text(92), text(93), text(94)}),
+                 QStringList({"庚辰", "丁丑", "壬申", "丙午"}));
+        QCOMPARE(text(107), QStringLiteral("龙"));
+        QCOMPARE(text(108), QStringLiteral("摩羯座"));
+        QCOMPARE(text(36), QStringLiteral("[王]姓的起源"));
+        QVERIFY(text(13).startsWith(QStringLiteral("日主天干水，生于冬，")));
+        for (int link = 32; link <= 35; ++link) {
+            QVERIFY(!m_w->main.findChild<QLabel*>(QStringLiteral("Label%1").arg(link))->isHidden());
+        }
+        QCOMPARE(m_w->main.Birth().BirthYear, 2000);
+    }
+
+    void lunarMonthListsFollowTheYear() {
+        Pick(m_w->Find<QComboBox>("cmb_CalendarType"), 1);
+        auto* year = m_w->Find<QComboBox>("cmb_Year");
+        auto* month = m_w->Find<QComboBox>("cmb_Month");
+        auto* day = m_w->Find<QComboBox>("cmb_Day");
+        QCOMPARE(year->currentText(), QStringLiteral("2024"));
+        QCOMPARE(month->currentIndex(), 0);
+        QCOMPARE(day->currentText(), QStringLiteral("初一"));
+        PickText(year, QStringLiteral("2033"));
+        QCOMPARE(month->count(), 13);
+        QCOMPARE(month->itemText(10), QStringLiteral("十一月"));
+        QCOMPARE(month->itemText(11), QStringLiteral("闰十一月"));
+        QCOMPARE(month->itemText(12), QStringLiteral("十二月"));
+        QCOMPARE(month->currentIndex(), 0);
+        PickText(year, QStringLiteral("2024"));
+        QCOMPARE(month->count(), 12);
+        // Back to 阳历: today's date again.
+        Pick(m_w->Find<QComboBox>("cmb_CalendarType"), 0);
+        QCOMPARE(month->currentText(), QStringLiteral("05"));
+        QCOMPARE(day->currentText(), QStringLiteral("20"));
+    }
+
+    void gregorianDayListFollowsTheMonth() {
+        auto* month = m_w->Find<QComboBox>("cmb_Month");
+        auto* day = m_w->Find<QComboBox>("cmb_Day");
+        PickText(month, QStringLiteral("02"));
+        QCOMPARE(day->count(), 29);  // 2024 is a leap year
+        PickText(m_w->Find<QComboBox>("cmb_Year"), QStringLiteral("2023"));
+        PickText(month, QStringLiteral("02"));
+        QCOMPARE(day->count(), 28);
+    }
+
+    void unknownDateHidesThePanelAndDisablesTheDateBoxes() {
+        m_w->main.show();
+        Pick(m_w->Find<QComboBox>("cmb_CalendarType"), 2);
+        QVERIFY(m_w->main.findChild<QWidget*>("Panel4")->isHidden());
+        for (const char* name : {"cmb_Year", "cmb_Month", "cmb_Day", "cmb_Hour"}) {
+            QVERIFY2(!m_w->Find<QComboBox>(name)->isEnabled(), name);
+        }
+        QCOMPARE(m_w->Find<QComboBox>("cmb_Year")->currentText(), QStringLiteral("2024"));
+        // The naming view command shows the panel whatever the calendar type.
+        m_w->main.findChild<QToolButton*>("sbtn_Qiming")->click();
+        QVERIFY(!m_w->main.findChild<QWidget*>("Panel4")->isHidden());
+    }
+
+    void printControlsHandTheRowsToThePrintService() {
+        struct RecordingPrint final : PrintService {
+            void PrintSimpleList(QWidget*, const std::vector<ResultRow>& rows) override { simple << rows.size(); }
+            void PrintDetailedList(QWidget*, const std::vector<ResultRow>& rows) override { detailed << rows.size(); }
+            QList<std::size_t> simple, detailed;
+        } print;
+        m_w->main.SetPrintService(&print);
+        SimpleRequest(QStringLiteral("王"));
+        const std::size_t rows = m_w->main.ResultModel()->Rows().size();
+        m_w->Find<QPushButton>("btn_Print1")->click();
+        m_w->Find<QPushButton>("btn_Print2")->click();
+        m_w->main.findChild<QAction*>("N10")->trigger();
+        QCOMPARE(print.simple, QList<std::size_t>({rows}));
+        QCOMPARE(print.detailed, QList<std::size_t>({rows, rows}));
+        m_w->main.SetPrintService(nullptr);
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "test_main_window.moc"
