@@ -14,11 +14,26 @@ namespace {
 
 // The application object lives as long as the call; argc and argv must
 // outlive it.
-int g_argc = 3;
+int g_argc = 1;
 char g_program[] = "lumivane-cli";
-char g_platformOption[] = "-platform";
-char g_platform[] = "offscreen";
-char* g_argv[] = {g_program, g_platformOption, g_platform, nullptr};
+char* g_argv[] = {g_program, nullptr};
+
+// A GUI application on the offscreen platform, whatever the environment asks
+// for: the command line never opens a window and must run without a display.
+std::unique_ptr<QGuiApplication> OffscreenApplication() {
+    const char* variable = "QT_QPA_PLATFORM";
+    const bool hadPlatform = qEnvironmentVariableIsSet(variable);
+    const QByteArray platform = qgetenv(variable);
+    qputenv(variable, "offscreen");
+    g_argc = 1;
+    auto application = std::make_unique<QGuiApplication>(g_argc, g_argv);
+    if (hadPlatform) {
+        qputenv(variable, platform);
+    } else {
+        qunsetenv(variable);
+    }
+    return application;
+}
 
 }  // namespace
 
@@ -26,8 +41,7 @@ bool WriteReportPdf(const std::string& path, ReportLayout layout, const std::str
                     const std::vector<ResultRow>& rows, std::string& error) {
     std::unique_ptr<QGuiApplication> ownApplication;
     if (QCoreApplication::instance() == nullptr) {
-        g_argc = 3;
-        ownApplication = std::make_unique<QGuiApplication>(g_argc, g_argv);
+        ownApplication = OffscreenApplication();
     } else if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
         error = "fonts cannot be used without a GUI application object";
         return false;

@@ -1,0 +1,127 @@
+// The print commands open the modal preview offscreen; a timer reads what the
+// preview generated and closes it.
+#include <QApplication>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <vector>
+
+#include "core/naming/family_name.h"
+#include "core/results/result_list.h"
+#include "core/results/result_row.h"
+#include "report/detailed_list_report.h"
+#include "report/print_commands.h"
+#include "report/simple_list_report.h"
+
+using namespace lumivane;
+
+namespace {
+
+std::vector<ResultRow> Rows(int count) {
+    FamilyName family = MakeFamilyName("李");
+    std::vector<ResultRow> rows;
+    for (int i = 0; i < count; ++i) {
+        rows.push_back(BuildResultRow(family, "李",
+                                      MakeGivenNameCode(static_cast<std::uint32_t>(20 + i), 500)));
+    }
+    return rows;
+}
+
+// Waits for the modal preview, records its page count and closes it; gives up
+// (leaving pageCount at -1) after a few seconds so that a preview that never
+// opens fails the test instead of hanging it.
+struct PreviewCloser {
+    int pageCount = -1;
+    bool sawPreview = false;
+
+    void Arm() {
+        auto* timer = new QTimer;
+        timer->setInterval(50);
+        int* ticks = new int(0);
+        QObject::connect(timer, &QTimer::timeout, [this, timer, ticks] {
+            auto* dialog = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+            if (dialog != nullptr) {
+                sawPreview = true;
+                if (auto* widget = dialog->findChild<QPrintPreviewWidget*>()) {
+                    pageCount = widget->pageCount();
+                }
+                dialog->reject();
+            }
+            if (dialog != nullptr || ++*ticks > 100) {
+                timer->stop();
+                timer->deleteLater();
+                delete ticks;
+                if (dialog == nullptr) {
+                    for (QWidget* w : QApplication::topLevelWidgets()) {
+                        if (auto* d = qobject_cast<QDialog*>(w)) {
+                            d->reject();
+                        }
+                    }
+                }
+            }
+        });
+        timer->start();
+    }
+};
+
+}  // namespace
+
+class PrintPreviewTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void previewShowsTheCountedPagesAndCloses();
+    void simpleListCommandShowsThePrintingStatus();
+};
+
+void PrintPreviewTest::previewShowsTheCountedPagesAndCloses() {
+    std::vector<ResultRow> rows = Rows(120);  // 50 rows a page: 3 pages
+    report::Trp_MainB layout;
+    layout.SetRows(&rows);
+    PreviewCloser closer;
+    closer.Arm();
+    report::PrintReport(nullptr, layout);
+    QVERIFY(closer.sawPreview);
+    QCOMPARE(closer.pageCount, 3);
+    QCOMPARE(layout.TotalPages(), 3);
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+
+    // The same layout prints again with its new count.
+    rows.resize(10);
+    closer = PreviewCloser{};
+    closer.Arm();
+    report::PrintReport(nullptr, layout);
+    QCOMPARE(closer.pageCount, 1);
+    QCOMPARE(layout.TotalPages(), 1);
+}
+
+void PrintPreviewTest::simpleListCommandShowsThePrintingStatus() {
+    std::vector<ResultRow> rows = Rows(25);
+    QString memo = QString::fromStdString(RebuildNameMemo(rows, rows.size()));
+    QStringList statuses;
+    int pagesWhileOpen = -1;
+    PreviewCloser closer;
+    closer.Arm();
+    report::PrintSimpleList(nullptr, memo, [&](const QString& text) {
+        statuses << text;
+        pagesWhileOpen = closer.pageCount;
+    });
+    QCOMPARE(statuses, (QStringList{QStringLiteral("正在打印， 请稍候..."), QString()}));
+    // The status is emptied only after the preview has closed.
+    QCOMPARE(pagesWhileOpen, 1);
+    QVERIFY(closer.sawPreview);
+
+    statuses.clear();
+    closer = PreviewCloser{};
+    closer.Arm();
+    report::PrintDetailedList(nullptr, rows, [&](const QString& text) { statuses << text; });
+    QCOMPARE(statuses.size(), 2);
+    QCOMPARE(statuses.last(), QString());
+    QCOMPARE(closer.pageCount, 1);
+}
+
+QTEST_MAIN(PrintPreviewTest)
+#include "print_preview_test.moc"

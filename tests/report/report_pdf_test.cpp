@@ -1,0 +1,84 @@
+// WriteReportPdf as the command line calls it: no application object exists
+// beforehand and no display is needed.
+#include "report/report_pdf.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/naming/family_name.h"
+#include "core/results/result_list.h"
+#include "pdf_probe.h"
+
+namespace lumivane {
+namespace {
+
+std::string OutputPath(const std::string& name) {
+    std::filesystem::create_directories(LUMIVANE_REPORT_OUTPUT_DIR);
+    return std::string(LUMIVANE_REPORT_OUTPUT_DIR) + "/" + name;
+}
+
+std::vector<ResultRow> Rows(int count) {
+    FamilyName family = MakeFamilyName("欧阳");
+    std::vector<ResultRow> rows;
+    for (int i = 0; i < count; ++i) {
+        rows.push_back(BuildResultRow(family, "欧阳",
+                                      MakeGivenNameCode(static_cast<std::uint32_t>(40 + i), 700)));
+    }
+    return rows;
+}
+
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+TEST(ParseReportLayout, KnowsTheTwoLayouts) {
+    EXPECT_EQ(ParseReportLayout("simple"), ReportLayout::Simple);
+    EXPECT_EQ(ParseReportLayout("detailed"), ReportLayout::Detailed);
+    EXPECT_EQ(ParseReportLayout("Simple"), std::nullopt);
+    EXPECT_EQ(ParseReportLayout(""), std::nullopt);
+}
+
+TEST(WriteReportPdf, WritesBothLayoutsWithoutAnApplicationObject) {
+    ASSERT_EQ(QCoreApplication::instance(), nullptr);
+    std::vector<ResultRow> rows = Rows(25);
+    std::string memo = RebuildNameMemo(rows, rows.size());
+
+    std::string simple = OutputPath("cli-simple.pdf");
+    std::string error;
+    ASSERT_TRUE(WriteReportPdf(simple, ReportLayout::Simple, memo, rows, error)) << error;
+    EXPECT_EQ(QCoreApplication::instance(), nullptr) << "the call leaves no application behind";
+    EXPECT_EQ(test::PdfPageCount(simple), 1);
+    std::string text = test::PdfText(simple);
+    EXPECT_TRUE(Contains(text, "查询共取得 25 个名字")) << text;
+    EXPECT_TRUE(Contains(text, rows[20].Caption()));
+    EXPECT_TRUE(Contains(text, "页码：1/1"));
+
+    // A second call in the same process works as the first.
+    std::string detailed = OutputPath("cli-detailed.pdf");
+    ASSERT_TRUE(WriteReportPdf(detailed, ReportLayout::Detailed, memo, rows, error)) << error;
+    text = test::PdfText(detailed);
+    EXPECT_TRUE(Contains(text, "笔画组合[简]"));
+    bool lastRowNumbered = false;
+    for (const std::string& line : test::PdfLines(detailed)) {
+        std::string t = test::Trimmed(line);
+        lastRowNumbered |= t.rfind("25 ", 0) == 0 && Contains(t, rows[24].Caption());
+    }
+    EXPECT_TRUE(lastRowNumbered) << text;
+    EXPECT_FALSE(Contains(text, "查询共取得")) << "the detailed layout prints the rows";
+}
+
+TEST(WriteReportPdf, AFileThatCannotBeWrittenIsAnError) {
+    std::string error;
+    std::string path = OutputPath("no-such-folder/list.pdf");
+    EXPECT_FALSE(WriteReportPdf(path, ReportLayout::Simple, "甲", {}, error));
+    EXPECT_TRUE(Contains(error, path)) << error;
+    EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+}  // namespace
+}  // namespace lumivane
