@@ -10,6 +10,7 @@
 #include "gui/main_window.h"
 #include "gui/message_sink.h"
 #include "gui/single_instance.h"
+#include "report/report_print_service.h"
 
 namespace lumivane::gui {
 
@@ -41,6 +42,8 @@ int RunApplication(int argc, char** argv) {
     TfrmMain main(state, clock, messages);
     TfrmSelect select(messages, &main);
     main.SetFilterDialog(&select);
+    report::ReportPrintService printService;
+    main.SetPrintService(&printService);
     QObject::connect(&instance, &SingleInstance::restoreRequested, &main,
                      &TfrmMain::RestoreInstance);
 

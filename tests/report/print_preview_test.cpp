@@ -1,10 +1,13 @@
 // The print commands open the modal preview offscreen; a timer reads what the
 // preview generated and closes it.
 #include <QApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QTest>
 #include <QTimer>
+#include <QVBoxLayout>
 
 #include <functional>
 #include <vector>
@@ -14,6 +17,7 @@
 #include "core/results/result_row.h"
 #include "report/detailed_list_report.h"
 #include "report/print_commands.h"
+#include "report/report_print_service.h"
 #include "report/simple_list_report.h"
 
 using namespace lumivane;
@@ -36,6 +40,7 @@ std::vector<ResultRow> Rows(int count) {
 struct PreviewCloser {
     int pageCount = -1;
     bool sawPreview = false;
+    std::function<void()> whileOpen;
 
     void Arm() {
         auto* timer = new QTimer;
@@ -47,6 +52,9 @@ struct PreviewCloser {
                 sawPreview = true;
                 if (auto* widget = dialog->findChild<QPrintPreviewWidget*>()) {
                     pageCount = widget->pageCount();
+                }
+                if (whileOpen) {
+                    whileOpen();
                 }
                 dialog->reject();
             }
@@ -75,6 +83,7 @@ class PrintPreviewTest : public QObject {
 private slots:
     void previewShowsTheCountedPagesAndCloses();
     void simpleListCommandShowsThePrintingStatus();
+    void windowServicePrintsTheShownTextAndSetsTheStatusPanel();
 };
 
 void PrintPreviewTest::previewShowsTheCountedPagesAndCloses() {
@@ -121,6 +130,48 @@ void PrintPreviewTest::simpleListCommandShowsThePrintingStatus() {
     QCOMPARE(statuses.size(), 2);
     QCOMPARE(statuses.last(), QString());
     QCOMPARE(closer.pageCount, 1);
+}
+
+void PrintPreviewTest::windowServicePrintsTheShownTextAndSetsTheStatusPanel() {
+    // A window with the main window's simple list and status panel.
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* memo = new QPlainTextEdit(&window);
+    memo->setObjectName(QStringLiteral("mmo_NameList"));
+    auto* panel = new QLabel(&window);
+    panel->setObjectName(QStringLiteral("StatusBar1_Panel1"));
+    layout->addWidget(memo);
+    layout->addWidget(panel);
+    auto* button = new QWidget(&window);
+    layout->addWidget(button);
+
+    std::vector<ResultRow> rows = Rows(5);
+    // The user has typed a long text into the list: 46 lines need two pages,
+    // where the five rows alone would fill one.
+    QStringList lines;
+    for (int i = 0; i < 46; ++i) {
+        lines << QStringLiteral("第%1行").arg(i);
+    }
+    memo->setPlainText(lines.join(QLatin1Char('\n')));
+
+    report::ReportPrintService service;
+    QString statusWhileOpen;
+    PreviewCloser closer;
+    closer.whileOpen = [&] { statusWhileOpen = panel->text(); };
+    closer.Arm();
+    service.PrintSimpleList(button, rows);
+    QCOMPARE(closer.pageCount, 2);
+    QCOMPARE(statusWhileOpen, QStringLiteral("正在打印， 请稍候..."));
+    QCOMPARE(panel->text(), QString());
+
+    closer = PreviewCloser{};
+    closer.whileOpen = [&] { statusWhileOpen = panel->text(); };
+    statusWhileOpen.clear();
+    closer.Arm();
+    service.PrintDetailedList(button, Rows(51));
+    QCOMPARE(closer.pageCount, 2);
+    QCOMPARE(statusWhileOpen, QStringLiteral("正在打印， 请稍候..."));
+    QCOMPARE(panel->text(), QString());
 }
 
 QTEST_MAIN(PrintPreviewTest)
