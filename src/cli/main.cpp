@@ -15,7 +15,7 @@ const Command kCommands[] = {
     {"score", "FAMILY GIVEN", RunScore},
     {"name",
      "--family 王 [--sex 男|女] [--length 1|2] [--advanced --filters FILE.json] [date options] "
-     "[--sort KEY] [--json|--tsv] [--seed N]",
+     "[--sort KEY] [--json|--tsv] [--seed N] [--pdf FILE --layout simple|detailed]",
      RunName},
     {"chart", "[--family 王] [--calendar solar|lunar|unknown --date YYYY-MM-DD [--leap] --hour H]",
      RunChart},

@@ -14,6 +14,7 @@
 #include "core/naming/filter_controls.h"
 #include "core/naming/filter_dialog_rules.h"
 #include "core/text/characters.h"
+#include "report/report_pdf.h"
 
 namespace lumivane::cli {
 namespace {
@@ -21,7 +22,7 @@ namespace {
 constexpr const char* kUsage =
     "usage: lumivane-cli name --family 王 [--sex 男|女] [--length 1|2] [--advanced --filters "
     "FILE.json] [--calendar solar|lunar|unknown --date YYYY-MM-DD [--leap] --hour 0-23|unknown] "
-    "[--sort 格局评分] [--json|--tsv] [--seed N]";
+    "[--sort 格局评分] [--json|--tsv] [--seed N] [--pdf FILE --layout simple|detailed]";
 
 const char* kRowKeys[kResultColumnCount] = {
     "name",        "score",       "elements",   "simplifiedStrokes", "kangxiStrokes",
@@ -123,7 +124,8 @@ void PrintTsv(std::ostream& out, const std::vector<ResultRow>& rows) {
 
 int RunName(const std::vector<std::string>& args, CommandIo& io) {
     ArgumentSpec spec{kDateValueOptions, kDateFlagOptions, 0, 0};
-    spec.valueOptions.insert({"--family", "--sex", "--length", "--filters", "--sort", "--seed"});
+    spec.valueOptions.insert(
+        {"--family", "--sex", "--length", "--filters", "--sort", "--seed", "--pdf", "--layout"});
     spec.flagOptions.insert({"--advanced", "--json", "--tsv"});
     std::string error;
     auto parsed = ParseArguments(args, spec, error);
@@ -162,6 +164,13 @@ int RunName(const std::vector<std::string>& args, CommandIo& io) {
             std::string keys;
             for (auto caption : SortKeyCaptions) keys += " " + std::string(caption);
             return BadInput(io, "name", "--sort must be one of:" + keys);
+        }
+    }
+    std::optional<ReportLayout> layout;
+    if (parsed->Has("--pdf") || parsed->Has("--layout")) {
+        layout = ParseReportLayout(parsed->Value("--layout").value_or(""));
+        if (!parsed->Has("--pdf") || !layout) {
+            return BadInput(io, "name", "--pdf FILE needs --layout simple or detailed");
         }
     }
     FilterSet filters;
@@ -214,6 +223,14 @@ int RunName(const std::vector<std::string>& args, CommandIo& io) {
     if (sortKey >= 0) {
         ResultSorter sorter;
         sorter.SortByKey(result.rows, sortKey);
+    }
+    if (layout) {
+        std::string memo = RebuildNameMemo(result.rows, result.rows.size());
+        if (!WriteReportPdf(*parsed->Value("--pdf"), *layout, memo, result.rows, error)) {
+            io.err << "lumivane-cli name: " << error << '\n';
+            return kExitFailure;
+        }
+        return kExitOk;
     }
     if (parsed->Has("--tsv")) {
         PrintTsv(io.out, result.rows);

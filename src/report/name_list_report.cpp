@@ -44,8 +44,8 @@ void NameListReport::BuildPageHeader(const QFont& reportFont, double addressLeft
 
 QString NameListReport::FooterTimeText() const {
     QLocale locale = QLocale::system();
-    QString format = locale.dateFormat(QLocale::ShortFormat) + QLatin1Char(' ') +
-                     locale.timeFormat(QLocale::LongFormat);
+    // The long time format carries the time zone on Linux; the page wants only the clock time.
+    QString format = locale.dateFormat(QLocale::ShortFormat) + QStringLiteral(" HH:mm:ss");
     QString time = locale.toString(m_clock(), format);
     return QString::fromStdString(PrintTimeText(time.toStdString()));
 }

@@ -159,3 +159,33 @@ TEST(ScoreAndDict, WorkedNamesAndBadCharacters) {
 
 }  // namespace
 }  // namespace lumivane::testing
+
+namespace lumivane::testing {
+namespace {
+
+TEST(NameCommand, WritesThePrintedListAsPdf) {
+    char path[] = "/tmp/lumivane-list-XXXXXX";
+    int fd = mkstemp(path);
+    ASSERT_GE(fd, 0);
+    close(fd);
+    CliRun bad = RunCli({"name", "--family", "王", "--pdf", path, "--layout", "wide"});
+    EXPECT_EQ(bad.exitCode, 2);
+    EXPECT_NE(bad.err.find("--layout"), std::string::npos);
+
+    CliRun run = RunCli({"name", "--family", "王", "--seed", "1", "--pdf", path, "--layout", "simple"});
+#if LUMIVANE_HAS_REPORT
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    std::ifstream file(path, std::ios::binary);
+    std::string head(5, '\0');
+    file.read(head.data(), 5);
+    EXPECT_EQ(head, "%PDF-");
+#else
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("not built in"), std::string::npos) << run.err;
+#endif
+    EXPECT_TRUE(run.out.empty());
+    std::remove(path);
+}
+
+}  // namespace
+}  // namespace lumivane::testing
