@@ -28,12 +28,17 @@ public:
     QStringList infos, errors;
 };
 
-inline LocalDateTime TestNow() { return {2024, 5, 20, 10, 30, 0}; }
+inline LocalDateTime TestNow() {
+    return {2024, 5, 20, 10, 30, 0};
+}
 
 // The windows of one run of the program.
 struct Windows {
     explicit Windows(std::uint64_t seed = 20240520)
-        : state(RandomSource(seed)), clock(TestNow()), main(state, clock, sink), select(sink, &main) {
+        : state(RandomSource(seed)),
+          clock(TestNow()),
+          main(state, clock, sink),
+          select(sink, &main) {
         main.SetFilterDialog(&select);
     }
     template <typename T>
@@ -53,7 +58,9 @@ struct Windows {
 class DataHome {
 public:
     DataHome() { qputenv("XDG_DATA_HOME", m_dir.path().toUtf8()); }
-    [[nodiscard]] QString Path(const QString& file) const { return m_dir.path() + "/Velisora/" + file; }
+    [[nodiscard]] QString Path(const QString& file) const {
+        return m_dir.path() + "/Velisora/" + file;
+    }
 
 private:
     QTemporaryDir m_dir;
@@ -75,7 +82,9 @@ inline void Pick(QComboBox* combo, int index) {
     emit combo->activated(index);
 }
 
-inline void PickText(QComboBox* combo, const QString& text) { Pick(combo, combo->findText(text)); }
+inline void PickText(QComboBox* combo, const QString& text) {
+    Pick(combo, combo->findText(text));
+}
 
 // Clicks a button of the modal dialog as soon as it is shown.
 inline void ClickWhenModal(TfrmSelect& dialog, const char* button) {

@@ -71,7 +71,8 @@ private slots:
         const QString welcome = m_w->Find<QLabel>("lbl_Welcome")->text();
         const QStringList lines = welcome.split('\n');
         QCOMPARE(lines.size(), 7);
-        QCOMPARE(lines[0], QStringLiteral("常言道：“赐子千金，不如教一艺在身；教子一艺，不如赐子好名字”"));
+        QCOMPARE(lines[0],
+                 QStringLiteral("常言道：“赐子千金，不如教一艺在身；教子一艺，不如赐子好名字”"));
         QCOMPARE(lines[6], QStringLiteral("诸先贤都道出了姓名对人的重要性"));
         QCOMPARE(m_w->Find<QComboBox>("cmb_NameLength")->currentText(), QStringLiteral("双字"));
         QCOMPARE(m_w->Find<QComboBox>("cmb_Sex")->currentText(), QStringLiteral("男"));
@@ -88,13 +89,20 @@ private slots:
     void controlsCarryTheirNamesAndCaptions_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("simple") << "btn_CreateName" << "简单起名";
-        QTest::newRow("advanced") << "btn_SelectName" << "高级起名";
-        QTest::newRow("detailed") << "btn_ShowNameProperty" << "详细列表";
-        QTest::newRow("print1") << "btn_Print1" << "打印";
-        QTest::newRow("back") << "btn_ReturnSimple" << "简单列表";
-        QTest::newRow("print2") << "btn_Print2" << "打印";
-        QTest::newRow("favourites") << "btn_AddFavorites" << "加入收藏";
+        QTest::newRow("simple") << "btn_CreateName"
+                                << "简单起名";
+        QTest::newRow("advanced") << "btn_SelectName"
+                                  << "高级起名";
+        QTest::newRow("detailed") << "btn_ShowNameProperty"
+                                  << "详细列表";
+        QTest::newRow("print1") << "btn_Print1"
+                                << "打印";
+        QTest::newRow("back") << "btn_ReturnSimple"
+                              << "简单列表";
+        QTest::newRow("print2") << "btn_Print2"
+                                << "打印";
+        QTest::newRow("favourites") << "btn_AddFavorites"
+                                    << "加入收藏";
     }
     void controlsCarryTheirNamesAndCaptions() {
         QFETCH(QString, name);
@@ -160,7 +168,8 @@ private slots:
         QCOMPARE(m_w->Find<QStackedWidget>("pc_Result")->currentIndex(), 2);
         QCOMPARE(m_w->main.ResultModel()->rowCount(), 0);
         QCOMPARE(m_w->Find<QPushButton>("btn_AddFavorites")->text(), QStringLiteral("加入收藏"));
-        QVERIFY(!QFile::exists(QString::fromUtf8(qgetenv("XDG_DATA_HOME")) + "/Velisora/config.ini"));
+        QVERIFY(
+            !QFile::exists(QString::fromUtf8(qgetenv("XDG_DATA_HOME")) + "/Velisora/config.ini"));
     }
 
     void familyNameBoxHoldsSixGbkBytes() {
@@ -181,10 +190,13 @@ private slots:
         const int rows = m_w->main.ResultModel()->rowCount();
         QCOMPARE(edit->text(), QStringLiteral("王"));
         QCOMPARE(m_w->Find<QStackedWidget>("pc_Result")->currentIndex(), 1);
-        QCOMPARE(m_w->Find<QLabel>("Label27")->text(), QStringLiteral("查询一共获得 %1 个名字").arg(rows));
-        QCOMPARE(m_w->main.StatusText(), QStringLiteral("双击网格标题栏进行排序，双击记录行可分析姓名"));
+        QCOMPARE(m_w->Find<QLabel>("Label27")->text(),
+                 QStringLiteral("查询一共获得 %1 个名字").arg(rows));
+        QCOMPARE(m_w->main.StatusText(),
+                 QStringLiteral("双击网格标题栏进行排序，双击记录行可分析姓名"));
         QCOMPARE(m_w->Find<QPushButton>("btn_AddFavorites")->text(), QStringLiteral("收藏所选"));
-        const QStringList memo = m_w->Find<QPlainTextEdit>("mmo_NameList")->toPlainText().split('\n');
+        const QStringList memo =
+            m_w->Find<QPlainTextEdit>("mmo_NameList")->toPlainText().split('\n');
         QCOMPARE(memo.last(), QStringLiteral("查询共取得 %1 个名字").arg(rows));
         QCOMPARE(memo[memo.size() - 2], QStringLiteral(" "));
         QVERIFY(memo[0].startsWith(Captions(*m_w->main.ResultModel()).first() + "  "));
@@ -205,11 +217,15 @@ private slots:
             }
         }
         ResultTableModel* model = m_w->main.ResultModel();
-        QCOMPARE(model->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("姓名"));
-        QCOMPARE(model->headerData(9, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("总格"));
-        QCOMPARE(model->data(model->index(0, 15), Qt::DisplayRole).toString(), QStringLiteral("欧阳"));
+        QCOMPARE(model->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(),
+                 QStringLiteral("姓名"));
+        QCOMPARE(model->headerData(9, Qt::Horizontal, Qt::DisplayRole).toString(),
+                 QStringLiteral("总格"));
+        QCOMPARE(model->data(model->index(0, 15), Qt::DisplayRole).toString(),
+                 QStringLiteral("欧阳"));
         QCOMPARE(model->data(model->index(0, 0), Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
-        QVERIFY(model->data(model->index(0, 5), Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignHCenter);
+        QVERIFY(model->data(model->index(0, 5), Qt::TextAlignmentRole).value<Qt::Alignment>() &
+                Qt::AlignHCenter);
         QVERIFY(!(model->flags(model->index(0, 1)) & Qt::ItemIsEditable));
         QCOMPARE(view->selectionBehavior(), QAbstractItemView::SelectRows);
         // The compound family name adds a second stroke group: 00-00-00-00.
@@ -239,7 +255,8 @@ private slots:
         bool enabledDuringFill = true;
         QStringList progress;
         QTimer::singleShot(0, this, [&] {
-            enabledDuringFill = create->isEnabled() || m_w->Find<QPushButton>("btn_SelectName")->isEnabled();
+            enabledDuringFill =
+                create->isEnabled() || m_w->Find<QPushButton>("btn_SelectName")->isEnabled();
             progress << m_w->main.StatusText();
             create->click();  // refused: a request is running
         });
@@ -254,7 +271,8 @@ private slots:
     void cancelledAdvancedRequestLeavesTheList() {
         SimpleRequest(QStringLiteral("王"));
         const QStringList before = Captions(*m_w->main.ResultModel());
-        const QString settings = QString::fromUtf8(qgetenv("XDG_DATA_HOME")) + "/Velisora/config.ini";
+        const QString settings =
+            QString::fromUtf8(qgetenv("XDG_DATA_HOME")) + "/Velisora/config.ini";
         QFile file(settings);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray saved = file.readAll();
@@ -329,7 +347,9 @@ private slots:
         PickText(m_w->Find<QComboBox>("cmb_Day"), QStringLiteral("15"));
         Pick(m_w->Find<QComboBox>("cmb_Hour"), 13);  // 12:00 - 12:59
         SimpleRequest(QStringLiteral("王"));
-        auto text = [this](int n) { return m_w->main.findChild<QLabel*>(QStringLiteral("Label%1").arg(n))->text(); };
+        auto text = [this](int n) {
+            return m_w->main.findChild<QLabel*>(QStringLiteral("Label%1").arg(n))->text();
+        };
         QCOMPARE(text(83), QStringLiteral("2000年"));
         QCOMPARE(text(84), QStringLiteral("1月"));
         QCOMPARE(text(85), QStringLiteral("15日"));
@@ -397,8 +417,12 @@ private slots:
 
     void printControlsHandTheRowsToThePrintService() {
         struct RecordingPrint final : PrintService {
-            void PrintSimpleList(QWidget*, const std::vector<ResultRow>& rows) override { simple << rows.size(); }
-            void PrintDetailedList(QWidget*, const std::vector<ResultRow>& rows) override { detailed << rows.size(); }
+            void PrintSimpleList(QWidget*, const std::vector<ResultRow>& rows) override {
+                simple << rows.size();
+            }
+            void PrintDetailedList(QWidget*, const std::vector<ResultRow>& rows) override {
+                detailed << rows.size();
+            }
             QList<std::size_t> simple, detailed;
         } print;
         m_w->main.SetPrintService(&print);

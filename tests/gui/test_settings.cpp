@@ -1,4 +1,158 @@
-#include <QtTest>
-class T : public QObject { Q_OBJECT };
-QTEST_MAIN(T)
+// The settings of the last request: written at each accepted request and put
+// back into both windows when the main window is first shown after a restart.
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSpinBox>
+
+#include "gui_test_support.h"
+
+using namespace lumivane;
+using namespace lumivane::gui;
+using namespace lumivane::gui::test;
+
+class TestSettings : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<DataHome> m_home;
+
+    static QWidget* Control(Windows& w, const char* name) {
+        return w.main.findChild<QWidget*>(QLatin1String(name));
+    }
+    static QComboBox* Combo(Windows& w, const char* name) {
+        return qobject_cast<QComboBox*>(Control(w, name));
+    }
+    static QCheckBox* Box(Windows& w, const char* name) {
+        return qobject_cast<QCheckBox*>(Control(w, name));
+    }
+    static void Start(Windows& w) {
+        w.main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.main));
+    }
+    QByteArray ConfigBytes() const {
+        QFile file(m_home->Path(QStringLiteral("config.ini")));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+private slots:
+    void initTestCase() { PrepareApplication(); }
+    void init() { m_home = std::make_unique<DataHome>(); }
+    void cleanup() { m_home.reset(); }
+
+    void firstStartCreatesTheFileAndShowsTheDefaults() {
+        Windows w;
+        Start(w);
+        QVERIFY(QFile::exists(m_home->Path(QStringLiteral("config.ini"))));
+        QCOMPARE(qobject_cast<QLineEdit*>(Control(w, "edt_FirstName"))->text(), QString());
+        QCOMPARE(Combo(w, "cmb_NameLength")->currentText(), QStringLiteral("单字"));
+        QCOMPARE(Combo(w, "cmb_Sex")->currentText(), QStringLiteral("男"));
+        QCOMPARE(Combo(w, "cmb_CalendarType")->currentText(), QStringLiteral("阳历"));
+        QCOMPARE(Combo(w, "cmb_Year")->currentText(), QStringLiteral("2024"));
+        QCOMPARE(Combo(w, "cmb_Month")->currentIndex(), 0);
+        QCOMPARE(Combo(w, "cmb_Day")->currentIndex(), 0);
+        QCOMPARE(Combo(w, "cmb_Hour")->currentText(), QStringLiteral("未知"));
+        QCOMPARE(qobject_cast<QSpinBox*>(Control(w, "sedt5_11"))->value(), 1);
+        QCOMPARE(Combo(w, "cmb6_1A")->currentText(), QStringLiteral("一画"));
+        QCOMPARE(Combo(w, "cmb6_1B")->currentText(), QStringLiteral("丨"));
+        QVERIFY(!Box(w, "chk2_1")->isChecked());
+    }
+
+    void aRestartShowsTheInputsAndFiltersOfTheLastRequest() {
+        {
+            Windows w;
+            Start(w);
+            qobject_cast<QLineEdit*>(Control(w, "edt_FirstName"))
+                ->setText(QStringLiteral(" 欧阳 "));
+            Pick(Combo(w, "cmb_NameLength"), 1);
+            Pick(Combo(w, "cmb_Sex"), 1);
+            Pick(Combo(w, "cmb_CalendarType"), 1);
+            PickText(Combo(w, "cmb_Year"), QStringLiteral("2033"));
+            PickText(Combo(w, "cmb_Month"), QStringLiteral("闰十一月"));
+            PickText(Combo(w, "cmb_Day"), QStringLiteral("初五"));
+            Pick(Combo(w, "cmb_Hour"), 11);
+            Box(w, "chk2_1")->setChecked(true);
+            w.select.chk1_1Click("chk2_1");
+            Box(w, "chk2_13")->setChecked(true);
+            Box(w, "chk6_2")->setChecked(true);
+            w.select.chk1_1Click("chk6_2");
+            Pick(Combo(w, "cmb6_2A"), 1);
+            Combo(w, "cmb6_2B")->setCurrentIndex(2);
+            qobject_cast<QLineEdit*>(Control(w, "edt4_3"))->setText(QStringLiteral("hua"));
+            qobject_cast<QSpinBox*>(Control(w, "sedt5_32"))->setValue(30);
+            qobject_cast<QRadioButton*>(Control(w, "rg_fanti"))->setChecked(true);
+            ClickWhenModal(w.select, "btn_OK");
+            qobject_cast<QPushButton*>(Control(w, "btn_SelectName"))->click();
+        }
+        const QByteArray saved = ConfigBytes();
+        QVERIFY(saved.contains("[Birthday]"));
+        Windows w;
+        Start(w);
+        QCOMPARE(qobject_cast<QLineEdit*>(Control(w, "edt_FirstName"))->text(),
+                 QStringLiteral("欧阳"));
+        QCOMPARE(Combo(w, "cmb_NameLength")->currentIndex(), 1);
+        QCOMPARE(Combo(w, "cmb_Sex")->currentText(), QStringLiteral("女"));
+        QCOMPARE(Combo(w, "cmb_CalendarType")->currentText(), QStringLiteral("农历"));
+        QCOMPARE(Combo(w, "cmb_Year")->currentText(), QStringLiteral("2033"));
+        QCOMPARE(Combo(w, "cmb_Month")->count(), 13);
+        QCOMPARE(Combo(w, "cmb_Month")->currentText(), QStringLiteral("闰十一月"));
+        QCOMPARE(Combo(w, "cmb_Day")->currentText(), QStringLiteral("初五"));
+        QCOMPARE(Combo(w, "cmb_Hour")->currentIndex(), 11);
+        QVERIFY(Box(w, "chk2_1")->isChecked());
+        QVERIFY(Box(w, "chk2_13")->isChecked());
+        QVERIFY(!Box(w, "chk2_11")->isChecked());
+        QCOMPARE(Combo(w, "cmb6_2A")->currentText(), QStringLiteral("二画"));
+        QVERIFY(Combo(w, "cmb6_2B")->count() > 2);
+        QCOMPARE(Combo(w, "cmb6_2B")->currentIndex(), 2);
+        QCOMPARE(qobject_cast<QLineEdit*>(Control(w, "edt4_3"))->text(), QStringLiteral("hua"));
+        QCOMPARE(qobject_cast<QSpinBox*>(Control(w, "sedt5_32"))->value(), 30);
+        // The stroke kind is not stored.
+        QVERIFY(qobject_cast<QRadioButton*>(Control(w, "rg_Jiti"))->isChecked());
+        // The restored ticks reacted: the companions of chk2_1 are enabled.
+        w.select.show();
+        QVERIFY(Control(w, "chk2_13")->isEnabled());
+        QVERIFY(!Control(w, "chk2_23")->isEnabled());
+        w.select.hide();
+
+        // Saving again writes the same keys in place.
+        ClickWhenModal(w.select, "btn_OK");
+        qobject_cast<QPushButton*>(Control(w, "btn_SelectName"))->click();
+        QCOMPARE(ConfigBytes().size(), saved.size());
+    }
+
+    void unknownDateRestoresWithTheDateBoxesDisabled() {
+        {
+            Windows w;
+            Start(w);
+            qobject_cast<QLineEdit*>(Control(w, "edt_FirstName"))->setText(QStringLiteral("王"));
+            Pick(Combo(w, "cmb_Hour"), 5);
+            Pick(Combo(w, "cmb_CalendarType"), 2);
+            qobject_cast<QPushButton*>(Control(w, "btn_CreateName"))->click();
+        }
+        Windows w;
+        Start(w);
+        QCOMPARE(Combo(w, "cmb_CalendarType")->currentIndex(), 2);
+        for (const char* name : {"cmb_Year", "cmb_Month", "cmb_Day", "cmb_Hour"}) {
+            QVERIFY2(!Combo(w, name)->isEnabled(), name);
+        }
+        QCOMPARE(Combo(w, "cmb_Hour")->currentIndex(), 5);
+        QVERIFY(Control(w, "Panel4")->isHidden());
+    }
+
+    void aValueThatIsNotANumberRestoresAsItsDefault() {
+        QDir().mkpath(QFileInfo(m_home->Path(QStringLiteral("config.ini"))).path());
+        QFile file(m_home->Path(QStringLiteral("config.ini")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[Birthday]\r\nSex=abc\r\nNameLength=1\r\n");
+        file.close();
+        Windows w;
+        Start(w);
+        QCOMPARE(Combo(w, "cmb_Sex")->currentIndex(), 0);
+        QCOMPARE(Combo(w, "cmb_NameLength")->currentIndex(), 1);
+    }
+};
+
+QTEST_MAIN(TestSettings)
 #include "test_settings.moc"
