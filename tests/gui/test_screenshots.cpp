@@ -1,6 +1,70 @@
-#include <QtTest>
-class T : public QObject {
+// Pictures of the real windows on a real X server (run under xvfb-run): the
+// main window after a request, the filter dialog and the favourites view.
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QTableView>
+#include <QToolButton>
+
+#include "gui_test_support.h"
+
+using namespace lumivane;
+using namespace lumivane::gui;
+using namespace lumivane::gui::test;
+
+class TestScreenshots : public QObject {
     Q_OBJECT
+
+private:
+    static void Save(QWidget* widget, const QString& name) {
+        QDir().mkpath(QStringLiteral(LUMIVANE_SCREENSHOT_DIR));
+        const QPixmap picture = widget->grab();
+        QVERIFY(!picture.isNull());
+        const QString path = QStringLiteral(LUMIVANE_SCREENSHOT_DIR "/") + name;
+        QVERIFY(picture.save(path));
+        QVERIFY(QFileInfo(path).size() > 1000);
+    }
+
+private slots:
+    void initTestCase() { PrepareApplication(); }
+
+    void windows() {
+        DataHome home;
+        Windows w;
+        w.main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.main));
+        Save(&w.main, QStringLiteral("main-window-welcome.png"));
+
+        w.Find<QLineEdit>("edt_FirstName")->setText(QStringLiteral("王"));
+        PickText(w.Find<QComboBox>("cmb_Hour"), QStringLiteral("12:00 - 12:59"));
+        w.Find<QPushButton>("btn_CreateName")->click();
+        QVERIFY(w.main.ResultModel()->rowCount() > 0);
+        ResultTableModel* model = w.main.ResultModel();
+        model->setData(model->index(1, 0), Qt::Checked, Qt::CheckStateRole);
+        model->setData(model->index(4, 0), Qt::Checked, Qt::CheckStateRole);
+        QTest::qWait(100);
+        Save(&w.main, QStringLiteral("main-window-detailed.png"));
+        w.Find<QPushButton>("btn_ReturnSimple")->click();
+        QTest::qWait(100);
+        Save(&w.main, QStringLiteral("main-window-simple.png"));
+
+        w.select.findChild<QCheckBox*>("chk2_1")->setChecked(true);
+        w.select.chk1_1Click("chk2_1");
+        w.select.findChild<QCheckBox*>("chk2_12")->setChecked(true);
+        w.select.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.select));
+        Save(&w.select, QStringLiteral("filter-dialog.png"));
+        w.select.hide();
+
+        w.Find<QPushButton>("btn_ShowNameProperty")->click();
+        w.Find<QPushButton>("btn_AddFavorites")->click();
+        w.main.findChild<QToolButton*>("sbtn_Favorites")->click();
+        QCOMPARE(w.main.ResultModel()->rowCount(), 2);
+        QTest::qWait(100);
+        Save(&w.main, QStringLiteral("favourites-view.png"));
+    }
 };
-QTEST_MAIN(T)
+
+QTEST_MAIN(TestScreenshots)
 #include "test_screenshots.moc"

@@ -1,0 +1,109 @@
+// Start-up of the main window against a bare Qt Widgets window in the same run,
+// and a click on "简单起名" until every row is in the list and painted.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include "core/chart/clock.h"
+#include "core/naming/naming_state.h"
+#include "gui/application.h"
+#include "gui/filter_dialog.h"
+#include "gui/main_window.h"
+#include "gui/message_sink.h"
+#include "gui/result_table_model.h"
+
+namespace {
+
+using namespace lumivane;
+using namespace lumivane::gui;
+
+class SilentSink final : public MessageSink {
+public:
+    void Information(QWidget*, const QString&) override {}
+    void Error(QWidget*, const QString&) override {}
+};
+
+QApplication& App() {
+    static int argc = 1;
+    static char name[] = "gui_bench";
+    static char* argv[] = {name, nullptr};
+    static QTemporaryDir* home = [] {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+        auto* dir = new QTemporaryDir;
+        qputenv("XDG_DATA_HOME", dir->path().toUtf8());
+        return dir;
+    }();
+    (void)home;
+    static QApplication* app = [] {
+        auto* a = new QApplication(argc, argv);
+        PrepareApplication();
+        return a;
+    }();
+    return *app;
+}
+
+void WaitShown(QWidget& window) {
+    window.show();
+    while (!window.isVisible()) {
+        QCoreApplication::processEvents();
+    }
+    QCoreApplication::processEvents();
+}
+
+void BM_StartBareWindow(benchmark::State& state) {
+    App();
+    for (auto _ : state) {
+        QWidget window;
+        window.resize(780, 577);
+        WaitShown(window);
+        benchmark::DoNotOptimize(window.winId());
+    }
+}
+BENCHMARK(BM_StartBareWindow)->Unit(benchmark::kMillisecond);
+
+void BM_StartMainWindow(benchmark::State& state) {
+    App();
+    SilentSink sink;
+    FixedClock clock({2024, 5, 20, 10, 0, 0});
+    for (auto _ : state) {
+        NamingState naming(RandomSource(7));
+        TfrmMain main(naming, clock, sink);
+        TfrmSelect select(sink, &main);
+        main.SetFilterDialog(&select);
+        WaitShown(main);
+        benchmark::DoNotOptimize(main.winId());
+    }
+}
+BENCHMARK(BM_StartMainWindow)->Unit(benchmark::kMillisecond);
+
+void BM_SimpleNamingClickToRows(benchmark::State& state) {
+    App();
+    SilentSink sink;
+    FixedClock clock({2024, 5, 20, 10, 0, 0});
+    NamingState naming(RandomSource(7));
+    TfrmMain main(naming, clock, sink);
+    TfrmSelect select(sink, &main);
+    main.SetFilterDialog(&select);
+    WaitShown(main);
+    main.findChild<QLineEdit*>(QStringLiteral("edt_FirstName"))->setText(QStringLiteral("王"));
+    main.findChild<QComboBox*>(QStringLiteral("cmb_NameLength"))->setCurrentIndex(1);
+    auto* button = main.findChild<QPushButton*>(QStringLiteral("btn_CreateName"));
+    for (auto _ : state) {
+        button->click();
+        main.repaint();
+        QCoreApplication::processEvents();
+        benchmark::DoNotOptimize(main.ResultModel()->rowCount());
+    }
+    state.counters["rows"] = main.ResultModel()->rowCount();
+}
+BENCHMARK(BM_SimpleNamingClickToRows)->Unit(benchmark::kMillisecond);
+
+}  // namespace
