@@ -11,6 +11,7 @@ packages=(
   xvfb xauth x11-utils
   fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming
   poppler-utils unicode-data
+  desktop-file-utils appstream librsvg2-bin groff-base man-db
 )
 
 missing=()
