@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "core/app/about_text.h"
 
 namespace lumivane::cli {
 namespace {
@@ -33,7 +34,7 @@ const Command kCommands[] = {
 
 void PrintUsage(std::ostream& out) {
     out << "usage: lumivane-cli COMMAND [ARGUMENTS]\n"
-           "       lumivane-cli --version\n\ncommands:\n";
+           "       lumivane-cli --version | --about\n\ncommands:\n";
     for (const Command& command : kCommands) {
         out << "  " << command.name << ' ' << command.usage << '\n';
     }
@@ -57,6 +58,10 @@ int main(int argc, char** argv) {
     std::string name = argv[1];
     if (name == "--version") {
         std::cout << "lumivane-cli " << LUMIVANE_VERSION << '\n';
+        return kExitOk;
+    }
+    if (name == "--about") {
+        std::cout << lumivane::AboutText();
         return kExitOk;
     }
     if (name == "--help" || name == "-h" || name == "help") {
