@@ -83,6 +83,12 @@ bool UsableName(std::string_view name, char forbidden) {
     return true;
 }
 
+// A key line must read back as that key: not as a comment, and not as a
+// section header once its value holds a ']'.
+bool UsableKey(std::string_view key) {
+    return UsableName(key, '=') && key.front() != ';' && key.front() != '#' && key.front() != '[';
+}
+
 }  // namespace
 
 IniFile IniFile::FromBytes(std::string_view bytes) {
@@ -235,7 +241,7 @@ void IniFile::Put(std::string_view section, std::string_view key, std::string_vi
 }
 
 bool IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
-    if (!UsableName(section, ']') || !UsableName(key, '=')) {
+    if (!UsableName(section, ']') || !UsableKey(key)) {
         return false;
     }
     for (char c : value) {
@@ -252,7 +258,7 @@ bool IniFile::WriteString(std::string_view section, std::string_view key, std::s
 }
 
 void IniFile::WriteInteger(std::string_view section, std::string_view key, int value) {
-    if (UsableName(section, ']') && UsableName(key, '=')) {
+    if (UsableName(section, ']') && UsableKey(key)) {
         Put(section, key, std::to_string(value));
     }
 }

@@ -39,7 +39,8 @@ public:
                                 bool fallback) const;
 
     // False, and nothing changed, when GBK cannot hold the value or a name is
-    // unusable (empty, or holding a line break, '=' in a key, ']' in a section).
+    // unusable (empty, or holding a line break, '=' in a key, ']' in a section,
+    // a key starting with ';', '#' or '[').
     [[nodiscard]] bool WriteString(std::string_view section, std::string_view key,
                                    std::string_view value);
     void WriteInteger(std::string_view section, std::string_view key, int value);

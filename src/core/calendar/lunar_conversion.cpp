@@ -9,6 +9,7 @@
 
 #include "core/calendar/lunar_conversion.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/calendar/leap_months.h"
@@ -211,7 +212,10 @@ LunarMonth LunarMonthOf(int year, int month, int day) {
 }
 
 std::optional<LunarDate> SolarToLunar(int year, int month, int day) {
-    if (year < kFirstCalendarYear || year > kLastCalendarYear) {
+    // A day past the month's end counts on into the next month; a month or day
+    // beyond any month would count past the tables and overflow the day number.
+    if (year < kFirstCalendarYear || year > kLastCalendarYear || month < 1 || month > 12 ||
+        day < 1 || day > 31) {
         return std::nullopt;
     }
     const LunarMonthDay found = LunarMonthDayOf(year, month, day);
@@ -226,12 +230,17 @@ std::optional<LunarDate> SolarToLunar(int year, int month, int day) {
 }
 
 std::optional<WesternDate> LunarToSolar(int lunarYear, int lunarMonth, int lunarDay, bool isLeap) {
+    // A lunar year spans two Western years; outside the tables there is nothing
+    // to find, and the day numbers of far years would overflow.
+    if (lunarYear < kFirstCalendarYear - 1 || lunarYear > kLastCalendarYear) {
+        return std::nullopt;
+    }
     if (isLeap && LeapMonthOf(lunarYear) != lunarMonth) {
         return std::nullopt;
     }
     const LunarDate wanted{lunarYear, lunarMonth, lunarDay, isLeap};
-    int lo = DayNumber(lunarYear, 1, 1);
-    int hi = DayNumber(lunarYear + 1, 12, 31);
+    int lo = DayNumber(std::max(lunarYear, kFirstCalendarYear), 1, 1);
+    int hi = DayNumber(std::min(lunarYear + 1, kLastCalendarYear), 12, 31);
     int trackedYear = lunarYear;
     enum class Direction { None, Forward, Backward } direction = Direction::None;
     int previousMonth = 0;

@@ -28,11 +28,13 @@ struct LunarMonth {
 
 [[nodiscard]] LunarMonth LunarMonthOf(int year, int month, int day);
 
-// Fails for a year outside -849 to 2100.
+// Fails for a year outside -849 to 2100, a month outside 1-12 and a day outside
+// 1-31 (a day past the month's end counts on into the next month).
 [[nodiscard]] std::optional<LunarDate> SolarToLunar(int year, int month, int day);
 
-// Fails when a leap month is asked for a month that is not the year's leap month, and
-// when the lunar date does not exist (day 30 of a month of 29 days).
+// Fails when a leap month is asked for a month that is not the year's leap month, when
+// the lunar date does not exist (day 30 of a month of 29 days), and for a date outside
+// the Western years of the tables.
 [[nodiscard]] std::optional<WesternDate> LunarToSolar(int lunarYear, int lunarMonth, int lunarDay,
                                                       bool isLeap);
 
