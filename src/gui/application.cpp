@@ -8,8 +8,10 @@
 #include "gui/gui_fonts.h"
 #include "gui/gui_icons.h"
 #include "gui/main_window.h"
+#include "gui/main_window_services.h"
 #include "gui/message_sink.h"
 #include "gui/single_instance.h"
+#include "gui/web_browser_window.h"
 #include "report/report_print_service.h"
 
 namespace lumivane::gui {
@@ -44,6 +46,11 @@ int RunApplication(int argc, char** argv) {
     main.SetFilterDialog(&select);
     report::ReportPrintService printService;
     main.SetPrintService(&printService);
+    TfrmWebbrowser browser(&main);
+    MainWindowServicesState servicesState(main, clock);
+    OnlineServices* services = ConnectOnlineServices(&main, servicesState, browser);
+    QObject::connect(&main, &TfrmMain::nameAnalysisRequested, services,
+                     &OnlineServices::listview_ResultDblClick);
     QObject::connect(&instance, &SingleInstance::restoreRequested, &main,
                      &TfrmMain::RestoreInstance);
 

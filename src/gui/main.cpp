@@ -2,6 +2,7 @@
 #include <cstring>
 
 #include "gui/application.h"
+#include "gui/web_browser_window.h"
 
 int main(int argc, char** argv) {
     // Answered before any window-system connection, so it works without a display.
@@ -16,5 +17,7 @@ int main(int argc, char** argv) {
         }
         return 0;
     }
+    // Chromium's switches must be in place before the application object exists.
+    lumivane::gui::PrepareWebEngine(argc, argv);
     return lumivane::gui::RunApplication(argc, argv);
 }

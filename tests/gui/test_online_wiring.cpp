@@ -1,0 +1,90 @@
+// The real main window's controls reach the online services, and the services
+// read the window's state at the moment of the click.
+
+#include <QAction>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QToolButton>
+#include <QtTest>
+
+#include "core/app/web_addresses.h"
+#include "gui/main_window_services.h"
+#include "gui/result_table_model.h"
+#include "gui_test_support.h"
+
+using namespace lumivane;
+using namespace lumivane::gui;
+using namespace lumivane::gui::test;
+
+class TestOnlineWiring : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<DataHome> m_home;
+    std::unique_ptr<Windows> m_w;
+    std::unique_ptr<MainWindowServicesState> m_state;
+    std::unique_ptr<OnlineServices> m_services;
+    std::vector<std::string> m_opened;
+    int m_connected = 0;
+
+private slots:
+    void initTestCase() { PrepareApplication(); }
+    void init() {
+        m_home = std::make_unique<DataHome>();
+        m_w = std::make_unique<Windows>();
+        m_state = std::make_unique<MainWindowServicesState>(m_w->main, m_w->clock);
+        m_opened.clear();
+        m_services = std::make_unique<OnlineServices>(
+            *m_state, [this](const std::string& address) { m_opened.push_back(address); });
+        m_connected = m_services->ConnectControls(&m_w->main);
+        connect(&m_w->main, &TfrmMain::nameAnalysisRequested, m_services.get(),
+                &OnlineServices::listview_ResultDblClick);
+        m_w->main.show();
+    }
+    void cleanup() {
+        m_services.reset();
+        m_state.reset();
+        m_w.reset();
+        m_home.reset();
+    }
+
+    void everyPageControlIsConnected() {
+        // Tool buttons, menu items and chart links together.
+        QVERIFY2(m_connected >= 40, qPrintable(QString::number(m_connected)));
+        m_w->Find<QToolButton>("sbtn_dict")->click();
+        QCOMPARE(m_opened.size(), std::size_t{1});
+        QVERIFY(m_opened.back().rfind(kSiteRootAddress, 0) == 0);
+    }
+
+    void familyOriginUsesTheBoxAtTheTimeOfTheClick() {
+        m_w->Find<QLineEdit>("edt_FirstName")->setText(QStringLiteral("王"));
+        QAction* origin = nullptr;
+        for (QAction* action : m_w->main.findChildren<QAction*>(QStringLiteral("N23"))) {
+            origin = action;
+        }
+        QVERIFY(origin != nullptr);
+        origin->trigger();
+        QCOMPARE(m_opened.size(), std::size_t{1});
+        // 王 is CD F5 in GBK.
+        QVERIFY2(m_opened.back().find("xing=%CD%F5") != std::string::npos, m_opened.back().c_str());
+    }
+
+    void rowAnalysisSendsTheSelectedRowAndTheChartsBirthDate() {
+        m_w->Find<QLineEdit>("edt_FirstName")->setText(QStringLiteral("王"));
+        m_w->Find<QPushButton>("btn_CreateName")->click();
+        QTRY_VERIFY(!m_w->main.ResultModel()->Rows().empty());
+        emit m_w->main.nameAnalysisRequested(0);
+        QCOMPARE(m_opened.size(), std::size_t{1});
+        const BirthFields birth = m_w->main.Birth();
+        const std::string& address = m_opened.back();
+        QVERIFY2(address.find("hh=" + std::to_string(birth.BirthHour)) != std::string::npos,
+                 address.c_str());
+        // No row selected: nothing opens.
+        emit m_w->main.nameAnalysisRequested(-1);
+        QCOMPARE(m_opened.size(), std::size_t{1});
+    }
+};
+
+QTEST_MAIN(TestOnlineWiring)
+#include "test_online_wiring.moc"
