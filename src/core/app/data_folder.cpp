@@ -100,12 +100,22 @@ FileReadResult ReadFileBytes(const std::filesystem::path& path, bool missingIsEm
         }
         return result;
     }
+    // A folder opens like a file and only fails at the first read.
+    if (!std::filesystem::is_regular_file(path, error)) {
+        result.error = "无法读取文件（不是普通文件）：" + path.string();
+        return result;
+    }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         result.error = "无法读取文件：" + path.string();
         return result;
     }
-    result.bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    // The stream buffer throws on a failed read rather than setting badbit.
+    try {
+        result.bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    } catch (const std::ios_base::failure&) {
+        in.setstate(std::ios::badbit);
+    }
     if (in.bad()) {
         result.bytes.clear();
         result.error = "读取文件时出错：" + path.string();
