@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-webengine-dev-tools libqt6opengl6-dev
   qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev
   xvfb xauth x11-utils
   fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming
   poppler-utils unicode-data
