@@ -33,7 +33,7 @@ constexpr int kRequests = 10000;
 // Every this many requests the whole result list is filled and checked row by
 // row; the others stop after generation and de-duplication, which is where
 // the codes come from and where the bounds hold.
-constexpr int kFillEvery = 5;
+constexpr int kFillEvery = 8;
 
 constexpr std::size_t kTwoCharacterLimit = 2000;
 constexpr std::size_t kAdvancedTwoCharacterLimit = 1001;
