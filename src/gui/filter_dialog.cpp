@@ -18,6 +18,7 @@
 #include "gui/gbk_length_validator.h"
 #include "gui/gui_fonts.h"
 #include "gui/gui_icons.h"
+#include "gui/keyboard_access.h"
 #include "gui/message_sink.h"
 
 namespace lumivane::gui {
@@ -128,6 +129,7 @@ TfrmSelect::TfrmSelect(MessageSink& messages, QWidget* parent)
         connect(strokes, &QComboBox::activated, this,
                 [this, strokes] { cmb6_1AClick(strokes->objectName()); });
     }
+    SetFilterDialogKeyboardAccess(this);
 }
 
 QWidget* TfrmSelect::BuildTextPage(int page) {

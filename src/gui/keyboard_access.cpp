@@ -1,8 +1,10 @@
 #include "gui/keyboard_access.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QDialog>
 #include <QKeySequence>
+#include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -30,9 +32,30 @@ void ChainTabOrder(QWidget* window, const QStringList& names) {
     }
 }
 
+// The name, and for pick-lists the description too: on Linux a pick-list's
+// accessible name is its current entry, so readers announce the description.
 void NameForAccess(QWidget* window, const QString& name, const QString& accessible) {
     if (QWidget* widget = window->findChild<QWidget*>(name)) {
         widget->setAccessibleName(accessible);
+        if (widget->inherits("QComboBox")) {
+            widget->setAccessibleDescription(accessible);
+        }
+    }
+}
+
+// Makes the caption label of the strip, found by its text, the buddy of its
+// control: screen readers on Linux take a pick-list's name from that relation
+// (its own name is its current entry there).
+void LabelBuddy(QWidget* strip, const QString& caption, const QString& name) {
+    QWidget* control = strip->findChild<QWidget*>(name);
+    if (control == nullptr) {
+        return;
+    }
+    for (QLabel* label : strip->findChildren<QLabel*>()) {
+        if (label->text() == caption && label->buddy() == nullptr) {
+            label->setBuddy(control);
+            return;
+        }
     }
 }
 
@@ -62,8 +85,26 @@ void SetMainWindowKeyboardAccess(QMainWindow* window) {
          // detailed list page
          "listview_Result", "cmb_sort2", "btn_ReturnSimple", "btn_Print2", "btn_AddFavorites"});
 
-    // The labels before these controls are separate widgets; a screen reader
-    // reads these names instead.
+    // Whole rows are selected, so Tab leaves the list instead of walking its cells.
+    for (const char* name : {"listview_Result"}) {
+        if (auto* view = window->findChild<QAbstractItemView*>(QLatin1String(name))) {
+            view->setTabKeyNavigation(false);
+        }
+    }
+
+    // The captions before (年 月 日 时: after) these controls are separate
+    // labels; they become the controls' labels for screen readers, and the
+    // controls get names of their own as well.
+    if (QWidget* strip = window->findChild<QWidget*>(QStringLiteral("Panel2"))) {
+        LabelBuddy(strip, QStringLiteral("姓"), QStringLiteral("edt_FirstName"));
+        LabelBuddy(strip, QStringLiteral("名字字数"), QStringLiteral("cmb_NameLength"));
+        LabelBuddy(strip, QStringLiteral("性别"), QStringLiteral("cmb_Sex"));
+        LabelBuddy(strip, QStringLiteral("出生时间："), QStringLiteral("cmb_CalendarType"));
+        LabelBuddy(strip, QStringLiteral("年"), QStringLiteral("cmb_Year"));
+        LabelBuddy(strip, QStringLiteral("月"), QStringLiteral("cmb_Month"));
+        LabelBuddy(strip, QStringLiteral("日"), QStringLiteral("cmb_Day"));
+        LabelBuddy(strip, QStringLiteral("时"), QStringLiteral("cmb_Hour"));
+    }
     NameForAccess(window, "edt_FirstName", QStringLiteral("姓"));
     NameForAccess(window, "cmb_NameLength", QStringLiteral("名字字数"));
     NameForAccess(window, "cmb_Sex", QStringLiteral("性别"));

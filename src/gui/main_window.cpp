@@ -24,11 +24,13 @@
 
 #include "core/app/naming_request.h"
 #include "core/app/settings.h"
+#include "gui/about_dialog.h"
 #include "gui/chart_panel.h"
 #include "gui/filter_dialog.h"
 #include "gui/gbk_length_validator.h"
 #include "gui/gui_fonts.h"
 #include "gui/gui_icons.h"
+#include "gui/keyboard_access.h"
 #include "gui/message_sink.h"
 #include "gui/print_service.h"
 #include "gui/result_table_model.h"
@@ -176,6 +178,7 @@ TfrmMain::TfrmMain(NamingState& state, const Clock& clock, MessageSink& messages
     ClearBirthChart();
     connect(m_createName, &QPushButton::clicked, this, &TfrmMain::btn_CreateNameClick);
     connect(m_selectName, &QPushButton::clicked, this, &TfrmMain::btn_CreateNameClick);
+    SetMainWindowKeyboardAccess(this);
 }
 
 TfrmMain::~TfrmMain() = default;
@@ -319,6 +322,10 @@ void TfrmMain::BuildMenus() {
     AddItem(about, "N96", "软件升级", "N96Click");
     AddItem(about, "N97", "关于作者", "N97Click");
     AddItem(about, "N98", "建议反馈", "N98Click")->setVisible(false);
+    // The program's own About dialog: version, licence and the data sources.
+    QAction* program = about->addAction(QStringLiteral("关于澜庭起名软件(&A)…"));
+    program->setObjectName(QStringLiteral("N_About"));
+    connect(program, &QAction::triggered, this, [this] { ShowAboutDialog(this); });
 }
 
 QWidget* TfrmMain::BuildInputStrip() {
