@@ -45,7 +45,7 @@ depends=$(dpkg-deb -f "$deb" Depends)
 required=(libc6 libstdc++6)
 if [ "$with_gui" = 1 ]; then
     required+=(libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6network6
-               libqt6webenginewidgets6 qt6-qpa-plugins fonts-arphic-ukai fonts-arphic-uming
+               libqt6webenginewidgets6 libqt6webenginecore6 qt6-qpa-plugins fonts-arphic-ukai fonts-arphic-uming
                fonts-noto-cjk)
 fi
 for package in "${required[@]}"; do
@@ -62,6 +62,30 @@ done
 root="$scratch/root"
 dpkg -x "$deb" "$root"
 bin="$root/usr/bin"
+
+# Every library the packaged programs link directly comes from a package that
+# Depends names.
+depends_names=" $(sed -e 's/([^)]*)//g' -e 's/,/ /g' <<<"$depends" | xargs) "
+for program in "$bin"/*; do
+    resolved=$(ldd "$program")
+    while read -r library; do
+        path=$(awk -v l="$library" '$1 == l && $2 == "=>" {print $3}' <<<"$resolved" | sed -n 1p)
+        if [ -z "$path" ]; then
+            fail "$(basename "$program"): $library is not found"
+            continue
+        fi
+        owner=""
+        for candidate in "$path" "$(readlink -f "$path")" "/usr$path" "${path#/usr}"; do
+            owner=$(dpkg -S "$candidate" 2>/dev/null | sed -n '1s/:.*//p') || true
+            [ -n "$owner" ] && break
+        done
+        if [ -z "$owner" ]; then
+            fail "$(basename "$program"): no package holds $path"
+        elif [[ "$depends_names" != *" $owner "* ]]; then
+            fail "$(basename "$program") links $library of $owner, which Depends does not name"
+        fi
+    done < <(readelf -d "$program" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p')
+done
 
 # --- the command line from the unpacked root ------------------------------
 [ -x "$bin/lumivane-cli" ] || { echo "FAIL: no usr/bin/lumivane-cli in the package" >&2; exit 1; }
