@@ -1,3 +1,4 @@
+#include <QGuiApplication>
 #include <cstdio>
 #include <cstring>
 
@@ -17,6 +18,9 @@ int main(int argc, char** argv) {
         }
         return 0;
     }
+    // Lets the desktop match the windows with the installed desktop entry
+    // (packaging/example.velisora.Lumivane.desktop): its name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.velisora.Lumivane"));
     // Chromium's switches must be in place before the application object exists.
     lumivane::gui::PrepareWebEngine(argc, argv);
     return lumivane::gui::RunApplication(argc, argv);
