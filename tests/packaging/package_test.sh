@@ -98,7 +98,7 @@ header=$(head -n 1 "$scratch/names.tsv")
 rows=$(($(wc -l <"$scratch/names.tsv") - 1))
 [ "$rows" -gt 0 ] || fail "name --family 王 gave no rows"
 # Every row is a full name of the family 王 with a score in the "00.00" form.
-bad=$(tail -n +2 "$scratch/names.tsv" | awk -F '\t' '$1 !~ /^王/ || $2 !~ /^[0-9][0-9]\.[0-9][0-9]$/ || $16 != "王"' | head -n 3)
+bad=$(awk -F '\t' 'NR > 1 && ($1 !~ /^王/ || $2 !~ /^[0-9][0-9]\.[0-9][0-9]$/ || $16 != "王") {print; if (++n == 3) exit}' "$scratch/names.tsv")
 [ -z "$bad" ] || fail "rows not of the family 王 or without a score: $bad"
 # The packaged (stripped) program gives the very rows of the built one.
 "$build_dir/src/cli/lumivane-cli" name --family 王 --seed 1 --tsv >"$scratch/names-built.tsv"
@@ -120,6 +120,8 @@ for page in "${pages[@]}"; do
     fi
     warnings=$(zcat "$man_dir/$page" | groff -k -man -Tutf8 -ww -z 2>&1 || true)
     [ -z "$warnings" ] || fail "$page: groff warns: $warnings"
+    title=$(zcat "$man_dir/$page" | sed -n '/^\.TH /p')
+    [[ "$title" == *"\"Lumivane $version\""* ]] || fail "$page does not name version $version: $title"
 done
 if [ -f "$man_dir/lumivane-cli.1.gz" ]; then
     rendered=$(MANWIDTH=80 man -l "$man_dir/lumivane-cli.1.gz" 2>/dev/null | col -b)
