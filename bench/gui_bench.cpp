@@ -2,6 +2,9 @@
 // and a click on "简单起名" until every row is in the list and painted.
 
 #include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QComboBox>
@@ -19,6 +22,34 @@
 #include "gui/result_table_model.h"
 
 namespace {
+
+// Whole process starts, library loading included: what a user waits for.
+void RunProcess(benchmark::State& state, const char* path) {
+    static QTemporaryDir home;
+    for (auto _ : state) {
+        pid_t pid = fork();
+        if (pid == 0) {
+            setenv("QT_QPA_PLATFORM", "offscreen", 1);
+            setenv("XDG_DATA_HOME", home.path().toUtf8().constData(), 1);
+            int null = open("/dev/null", O_WRONLY);
+            dup2(null, STDERR_FILENO);
+            execl(path, path, static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        int status = 0;
+        waitpid(pid, &status, 0);
+        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+            state.SkipWithError("the probe did not start");
+            break;
+        }
+    }
+}
+
+void BM_ProcessStartBareWindow(benchmark::State& state) { RunProcess(state, LUMIVANE_PROBE_BARE); }
+BENCHMARK(BM_ProcessStartBareWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_ProcessStartLumivane(benchmark::State& state) { RunProcess(state, LUMIVANE_PROBE_MAIN); }
+BENCHMARK(BM_ProcessStartLumivane)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 using namespace lumivane;
 using namespace lumivane::gui;

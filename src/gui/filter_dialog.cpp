@@ -70,6 +70,22 @@ void SetComboItems(QComboBox* combo, const std::vector<std::string>& items) {
 
 }  // namespace
 
+template <typename Widget>
+Widget* TfrmSelect::Control(const QString& name) const {
+    // Filled on first use, and again when a control was added since.
+    QWidget* widget = m_controls.value(name);
+    if (widget == nullptr) {
+        m_controls.clear();
+        for (QWidget* child : findChildren<QWidget*>()) {
+            if (!child->objectName().isEmpty()) {
+                m_controls.insert(child->objectName(), child);
+            }
+        }
+        widget = m_controls.value(name);
+    }
+    return qobject_cast<Widget*>(widget);
+}
+
 TfrmSelect::TfrmSelect(MessageSink& messages, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
@@ -121,11 +137,11 @@ TfrmSelect::TfrmSelect(MessageSink& messages, QWidget* parent)
     connect(ok, &QPushButton::clicked, this, &TfrmSelect::btn_OKClick);
     connect(m_cancel, &QPushButton::clicked, this, &TfrmSelect::btn_CancelClick);
     for (std::string_view rowBox : RowBoxNames()) {
-        auto* box = findChild<QCheckBox*>(Name(rowBox));
+        auto* box = Control<QCheckBox>(Name(rowBox));
         connect(box, &QCheckBox::clicked, this, [this, box] { chk1_1Click(box->objectName()); });
     }
     for (int row = 1; row <= 3; ++row) {
-        auto* strokes = findChild<QComboBox*>(QStringLiteral("cmb6_%1A").arg(row));
+        auto* strokes = Control<QComboBox>(QStringLiteral("cmb6_%1A").arg(row));
         connect(strokes, &QComboBox::activated, this,
                 [this, strokes] { cmb6_1AClick(strokes->objectName()); });
     }
@@ -234,20 +250,20 @@ FilterSet TfrmSelect::Snapshot() const {
         const QString name = Name(control.name);
         switch (control.kind) {
             case FilterControlKind::CheckBox:
-                filters.*(control.check) = findChild<QCheckBox*>(name)->isChecked();
+                filters.*(control.check) = Control<QCheckBox>(name)->isChecked();
                 break;
             case FilterControlKind::TextBox:
-                filters.*(control.text) = findChild<QLineEdit*>(name)->text().toStdString();
+                filters.*(control.text) = Control<QLineEdit>(name)->text().toStdString();
                 break;
             case FilterControlKind::SpinBox:
-                filters.*(control.number) = findChild<QSpinBox*>(name)->value();
+                filters.*(control.number) = Control<QSpinBox>(name)->value();
                 break;
             case FilterControlKind::ComboBox:
-                filters.*(control.number) = findChild<QComboBox*>(name)->currentIndex();
+                filters.*(control.number) = Control<QComboBox>(name)->currentIndex();
                 break;
         }
     }
-    filters.strokeKind = findChild<QRadioButton*>(QStringLiteral("rg_fanti"))->isChecked()
+    filters.strokeKind = Control<QRadioButton>(QStringLiteral("rg_fanti"))->isChecked()
                              ? StrokeKind::Kangxi
                              : StrokeKind::Simplified;
     return filters;
@@ -258,13 +274,13 @@ void TfrmSelect::Apply(const FilterSet& filters) {
         const QString name = Name(control.name);
         switch (control.kind) {
             case FilterControlKind::CheckBox: {
-                auto* box = findChild<QCheckBox*>(name);
+                auto* box = Control<QCheckBox>(name);
                 const QSignalBlocker blocker(box);
                 box->setChecked(filters.*(control.check));
                 break;
             }
             case FilterControlKind::TextBox: {
-                auto* edit = findChild<QLineEdit*>(name);
+                auto* edit = Control<QLineEdit>(name);
                 const QString text = QString::fromStdString(filters.*(control.text));
                 if (edit->text() != text) {
                     edit->setText(text);
@@ -272,10 +288,10 @@ void TfrmSelect::Apply(const FilterSet& filters) {
                 break;
             }
             case FilterControlKind::SpinBox:
-                findChild<QSpinBox*>(name)->setValue(filters.*(control.number));
+                Control<QSpinBox>(name)->setValue(filters.*(control.number));
                 break;
             case FilterControlKind::ComboBox: {
-                auto* combo = findChild<QComboBox*>(name);
+                auto* combo = Control<QComboBox>(name);
                 const QSignalBlocker blocker(combo);
                 const int index = filters.*(control.number);
                 combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
@@ -284,13 +300,13 @@ void TfrmSelect::Apply(const FilterSet& filters) {
         }
     }
     const bool kangxi = filters.strokeKind == StrokeKind::Kangxi;
-    findChild<QRadioButton*>(QStringLiteral("rg_fanti"))->setChecked(kangxi);
-    findChild<QRadioButton*>(QStringLiteral("rg_Jiti"))->setChecked(!kangxi);
+    Control<QRadioButton>(QStringLiteral("rg_fanti"))->setChecked(kangxi);
+    Control<QRadioButton>(QStringLiteral("rg_Jiti"))->setChecked(!kangxi);
 }
 
 void TfrmSelect::ApplyAppearance(const std::vector<ControlAppearance>& controls) {
     for (const ControlAppearance& appearance : controls) {
-        if (auto* widget = findChild<QWidget*>(Name(appearance.name))) {
+        if (auto* widget = Control<QWidget>(Name(appearance.name))) {
             widget->setVisible(appearance.visible);
             widget->setEnabled(appearance.enabled);
         }
@@ -308,8 +324,8 @@ void TfrmSelect::chk1_1Click(const QString& sender) {
 
 void TfrmSelect::cmb6_1AClick(const QString& sender) {
     const int row = sender.size() > 5 ? sender.at(5).digitValue() : 0;  // "cmb6_1A" -> 1
-    auto* strokes = findChild<QComboBox*>(QStringLiteral("cmb6_%1A").arg(row));
-    auto* radicals = findChild<QComboBox*>(QStringLiteral("cmb6_%1B").arg(row));
+    auto* strokes = Control<QComboBox>(QStringLiteral("cmb6_%1A").arg(row));
+    auto* radicals = Control<QComboBox>(QStringLiteral("cmb6_%1B").arg(row));
     if (strokes == nullptr || radicals == nullptr) {
         return;
     }
@@ -329,7 +345,7 @@ void TfrmSelect::btn_OKClick() {
     Apply(acceptance.filters);
     if (!acceptance.ok()) {
         m_messages.Information(this, QString::fromStdString(acceptance.error));
-        if (auto* widget = findChild<QWidget*>(QString::fromStdString(acceptance.control))) {
+        if (auto* widget = Control<QWidget>(QString::fromStdString(acceptance.control))) {
             for (int page = 0; page < m_pages->count(); ++page) {
                 if (m_pages->widget(page)->isAncestorOf(widget)) {
                     m_pages->setCurrentIndex(page);

@@ -5,6 +5,7 @@
 // a FilterSet read from and written back to the widgets.
 
 #include <QDialog>
+#include <QHash>
 #include <optional>
 #include <vector>
 
@@ -51,8 +52,14 @@ private:
     QWidget* BuildRadicalPage();
     void ApplyAppearance(const std::vector<ControlAppearance>& controls);
     void ApplyReaction(const DialogReaction& reaction);
+    // The dialog's named controls, looked up once: every click and restore
+    // reads and writes dozens of them, and a tree search each time made the
+    // first showing of the main window slow.
+    template <typename Widget>
+    [[nodiscard]] Widget* Control(const QString& name) const;
 
     MessageSink& m_messages;
+    mutable QHash<QString, QWidget*> m_controls;
     QTabWidget* m_pages = nullptr;
     QPushButton* m_cancel = nullptr;
     bool m_accepted = false;
