@@ -29,6 +29,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     auto* details = new QPlainTextEdit(this);
     details->setObjectName(QStringLiteral("mmo_About"));
     details->setReadOnly(true);
+    details->setTabChangesFocus(true);
     details->setPlainText(QString::fromStdString(AboutLicence() + "\n\n" + AboutDataSources()));
     details->setAccessibleName(QStringLiteral("许可与数据来源"));
 

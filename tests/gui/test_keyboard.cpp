@@ -277,6 +277,7 @@ private slots:
         QCOMPARE(about->actions().last(), item);
         QString shownTitle;
         QString shownText;
+        QString focusAfterTab;
         QTimer::singleShot(0, this, [&] {
             auto* dialog = qobject_cast<AboutDialog*>(QApplication::activeModalWidget());
             if (dialog == nullptr) {
@@ -285,7 +286,13 @@ private slots:
             shownTitle = dialog->findChild<QLabel*>(QStringLiteral("lbl_AboutTitle"))->text();
             shownText =
                 dialog->findChild<QPlainTextEdit*>(QStringLiteral("mmo_About"))->toPlainText();
-            // Esc closes it.
+            // Tab leaves the text for the close button; Esc closes the dialog.
+            auto* text = dialog->findChild<QPlainTextEdit*>(QStringLiteral("mmo_About"));
+            text->setFocus();
+            QTest::keyClick(text, Qt::Key_Tab);
+            // The dialog's own focus: the offscreen platform need not activate it.
+            focusAfterTab =
+                dialog->focusWidget() != nullptr ? dialog->focusWidget()->objectName() : QString();
             QTest::keyClick(dialog, Qt::Key_Escape);
         });
         item->trigger();
@@ -297,6 +304,7 @@ private slots:
               "jieba"}) {
             QVERIFY2(shownText.contains(QString::fromUtf8(part)), part);
         }
+        QCOMPARE(focusAfterTab, QStringLiteral("btn_AboutClose"));
         QVERIFY(QApplication::activeModalWidget() == nullptr);
     }
 
