@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFont>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
 
@@ -11,25 +12,46 @@ namespace lumivane::gui {
 
 namespace {
 
-QIcon PaintedIcon(const QString& glyph, QColor colour) {
-    QIcon icon;
-    for (int size : {16, 24, 32}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(colour);
-        painter.drawRoundedRect(QRectF(0.5, 0.5, size - 1.0, size - 1.0), size / 5.0, size / 5.0);
+// Paints the fallback icon when a size is first asked for: painting every
+// size of every icon up front cost a good part of the start-up.
+class GlyphIconEngine final : public QIconEngine {
+public:
+    GlyphIconEngine(QString glyph, QColor colour) : m_glyph(std::move(glyph)), m_colour(colour) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        const int size = qMin(rect.width(), rect.height());
+        const QRectF box(rect.x() + (rect.width() - size) / 2.0 + 0.5,
+                         rect.y() + (rect.height() - size) / 2.0 + 0.5, size - 1.0, size - 1.0);
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(m_colour);
+        painter->drawRoundedRect(box, size / 5.0, size / 5.0);
         QFont font = KaiFont(size * 3 / 4);
         font.setBold(true);
-        painter.setFont(font);
-        painter.setPen(Qt::white);
-        painter.drawText(QRect(0, 0, size, size), Qt::AlignCenter, glyph);
-        painter.end();
-        icon.addPixmap(pixmap);
+        painter->setFont(font);
+        painter->setPen(Qt::white);
+        painter->drawText(box, Qt::AlignCenter, m_glyph);
+        painter->restore();
     }
-    return icon;
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        QPixmap pixmap(size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+        return pixmap;
+    }
+
+    QIconEngine* clone() const override { return new GlyphIconEngine(m_glyph, m_colour); }
+
+private:
+    QString m_glyph;
+    QColor m_colour;
+};
+
+QIcon PaintedIcon(const QString& glyph, QColor colour) {
+    return QIcon(new GlyphIconEngine(glyph, colour));
 }
 
 }  // namespace
