@@ -1,6 +1,7 @@
 #include "gui/application.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include "core/chart/clock.h"
 #include "core/naming/naming_state.h"
@@ -21,6 +22,8 @@ void PrepareApplication() {
     QApplication::setApplicationName(QStringLiteral("澜庭取名软件"));
     InstallFontSubstitutions();
     QApplication::setFont(SongFont(12));
+    // The installed icon, where the package put it into the icon theme.
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("lumivane")));
     SelectIconTheme();
 }
 

@@ -136,7 +136,8 @@ private slots:
                 visible << action->text();
             }
         }
-        QCOMPARE(visible, QStringList({"软件升级", "关于作者"}));
+        // The designed items, then the program's own About item.
+        QCOMPARE(visible, QStringList({"软件升级", "关于作者", "关于澜庭起名软件(&A)…"}));
         // The forecast items share one handler and differ by Tag.
         auto* week = m_w->main.findChild<QAction*>("N37");
         QVERIFY(week != nullptr);
