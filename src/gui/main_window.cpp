@@ -432,9 +432,12 @@ QWidget* TfrmMain::BuildSimplePage() {
     m_print1 = MakeButton(page, "btn_Print1", "打印");
     m_print1->setIcon(ThemeIcon(QStringLiteral("document-print"), QStringLiteral("印"),
                                 QColor(0x55, 0x55, 0x55)));
+    auto* export1 = MakeButton(page, "btn_ExportPdf1", "导出 PDF…");
     bar->addWidget(m_showNameProperty);
     bar->addWidget(m_print1);
+    bar->addWidget(export1);
     layout->addLayout(bar);
+    connect(export1, &QPushButton::clicked, this, &TfrmMain::btn_ExportPdf1Click);
     connect(m_sort1, &QComboBox::activated, this, &TfrmMain::cmb_Sort1Click);
     connect(m_showNameProperty, &QPushButton::clicked, this, &TfrmMain::btn_ShowNamePropertyClick);
     connect(m_print1, &QPushButton::clicked, this, &TfrmMain::btn_Print1Click);
@@ -488,8 +491,11 @@ QWidget* TfrmMain::BuildDetailedPage() {
     m_print2 = MakeButton(page, "btn_Print2", "打印");
     m_addFavorites = MakeButton(page, "btn_AddFavorites", "加入收藏");
     bar->addWidget(m_returnSimple);
+    auto* export2 = MakeButton(page, "btn_ExportPdf2", "导出 PDF…");
     bar->addWidget(m_print2);
+    bar->addWidget(export2);
     bar->addWidget(m_addFavorites);
+    connect(export2, &QPushButton::clicked, this, &TfrmMain::btn_ExportPdf2Click);
     layout->addLayout(bar);
 
     connect(m_listview->horizontalHeader(), &QHeaderView::sectionClicked, this,
@@ -763,7 +769,7 @@ void TfrmMain::btn_Print1Click() {
         m_messages.Information(this, QStringLiteral("打印功能尚未提供"));
         return;
     }
-    m_print->PrintSimpleList(this, m_model->Rows());
+    m_print->PrintSimpleList(this, m_nameList->toPlainText());
 }
 
 void TfrmMain::btn_Print2Click() {
@@ -772,6 +778,22 @@ void TfrmMain::btn_Print2Click() {
         return;
     }
     m_print->PrintDetailedList(this, m_model->Rows());
+}
+
+void TfrmMain::btn_ExportPdf1Click() {
+    if (m_print == nullptr) {
+        m_messages.Information(this, QStringLiteral("打印功能尚未提供"));
+        return;
+    }
+    m_print->ExportSimpleListPdf(this, m_nameList->toPlainText());
+}
+
+void TfrmMain::btn_ExportPdf2Click() {
+    if (m_print == nullptr) {
+        m_messages.Information(this, QStringLiteral("打印功能尚未提供"));
+        return;
+    }
+    m_print->ExportDetailedListPdf(this, m_model->Rows());
 }
 
 // ---- birth chart and date lists ---------------------------------------------------

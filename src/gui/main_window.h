@@ -91,6 +91,8 @@ public slots:
     void cmb_MonthClick();
     void btn_Print1Click();
     void btn_Print2Click();
+    void btn_ExportPdf1Click();
+    void btn_ExportPdf2Click();
     // WM_RESTORE_INSTANCE: restore when minimised, else bring to the front.
     void RestoreInstance();
 

@@ -3,6 +3,7 @@
 // btn_Print2 and the list's context item N10) call this interface; the report
 // engine supplies the implementation.
 
+#include <QString>
 #include <vector>
 
 #include "core/results/result_row.h"
@@ -14,10 +15,13 @@ namespace lumivane::gui {
 class PrintService {
 public:
     virtual ~PrintService() = default;
-    // btn_Print1: the simple list, in the rows' current order.
-    virtual void PrintSimpleList(QWidget* parent, const std::vector<ResultRow>& rows) = 0;
-    // btn_Print2 and N10: the detailed list.
+    // btn_Print1: the simple list as the window shows it (the user may have edited it).
+    virtual void PrintSimpleList(QWidget* parent, const QString& shownText) = 0;
+    // btn_Print2 and N10: the detailed list, in the rows' current order.
     virtual void PrintDetailedList(QWidget* parent, const std::vector<ResultRow>& rows) = 0;
+    // "导出 PDF…" beside each 打印 button: the same reports into a PDF file the user picks.
+    virtual void ExportSimpleListPdf(QWidget* parent, const QString& shownText) = 0;
+    virtual void ExportDetailedListPdf(QWidget* parent, const std::vector<ResultRow>& rows) = 0;
 };
 
 }  // namespace lumivane::gui

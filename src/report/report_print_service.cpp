@@ -1,10 +1,8 @@
 #include "report/report_print_service.h"
 
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QWidget>
 
-#include "core/results/result_list.h"
 #include "report/print_commands.h"
 
 namespace lumivane::report {
@@ -27,18 +25,20 @@ PrintStatus StatusOf(QWidget* parent) {
 
 }  // namespace
 
-void ReportPrintService::PrintSimpleList(QWidget* parent, const std::vector<ResultRow>& rows) {
-    QWidget* window = parent != nullptr ? parent->window() : nullptr;
-    auto* memo = window != nullptr
-                     ? window->findChild<QPlainTextEdit*>(QStringLiteral("mmo_NameList"))
-                     : nullptr;
-    QString text = memo != nullptr ? memo->toPlainText()
-                                   : QString::fromStdString(RebuildNameMemo(rows, rows.size()));
-    report::PrintSimpleList(parent, text, StatusOf(parent));
+void ReportPrintService::PrintSimpleList(QWidget* parent, const QString& shownText) {
+    report::PrintSimpleList(parent, shownText, StatusOf(parent));
 }
 
 void ReportPrintService::PrintDetailedList(QWidget* parent, const std::vector<ResultRow>& rows) {
     report::PrintDetailedList(parent, rows, StatusOf(parent));
+}
+
+void ReportPrintService::ExportSimpleListPdf(QWidget* parent, const QString& shownText) {
+    (void)report::ExportSimpleListPdf(parent, shownText, StatusOf(parent));
+}
+
+void ReportPrintService::ExportDetailedListPdf(QWidget* parent, const std::vector<ResultRow>& rows) {
+    (void)report::ExportDetailedListPdf(parent, rows, StatusOf(parent));
 }
 
 }  // namespace lumivane::report

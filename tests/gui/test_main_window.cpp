@@ -416,24 +416,36 @@ private slots:
         QVERIFY(!m_w->main.findChild<QWidget*>("Panel4")->isHidden());
     }
 
-    void printControlsHandTheRowsToThePrintService() {
+    void printControlsHandTheShownListsToThePrintService() {
         struct RecordingPrint final : PrintService {
-            void PrintSimpleList(QWidget*, const std::vector<ResultRow>& rows) override {
-                simple << rows.size();
-            }
+            void PrintSimpleList(QWidget*, const QString& text) override { simple << text; }
             void PrintDetailedList(QWidget*, const std::vector<ResultRow>& rows) override {
                 detailed << rows.size();
             }
-            QList<std::size_t> simple, detailed;
+            void ExportSimpleListPdf(QWidget*, const QString& text) override { exported << text; }
+            void ExportDetailedListPdf(QWidget*, const std::vector<ResultRow>& rows) override {
+                exportedRows << rows.size();
+            }
+            QStringList simple, exported;
+            QList<std::size_t> detailed, exportedRows;
         } print;
         m_w->main.SetPrintService(&print);
         SimpleRequest(QStringLiteral("王"));
         const std::size_t rows = m_w->main.ResultModel()->Rows().size();
+        // Text typed into the simple list is what prints.
+        auto* memo = m_w->Find<QPlainTextEdit>("mmo_NameList");
+        memo->setPlainText(memo->toPlainText() + QStringLiteral("\n王小明"));
         m_w->Find<QPushButton>("btn_Print1")->click();
+        m_w->Find<QPushButton>("btn_ExportPdf1")->click();
         m_w->Find<QPushButton>("btn_Print2")->click();
+        m_w->Find<QPushButton>("btn_ExportPdf2")->click();
         m_w->main.findChild<QAction*>("N10")->trigger();
-        QCOMPARE(print.simple, QList<std::size_t>({rows}));
+        QCOMPARE(print.simple, QStringList({memo->toPlainText()}));
+        QVERIFY(print.simple.front().endsWith(QStringLiteral("王小明")));
+        QCOMPARE(print.exported, print.simple);
         QCOMPARE(print.detailed, QList<std::size_t>({rows, rows}));
+        QCOMPARE(print.exportedRows, QList<std::size_t>({rows}));
+        QCOMPARE(m_w->Find<QPushButton>("btn_ExportPdf2")->text(), QStringLiteral("导出 PDF…"));
         m_w->main.SetPrintService(nullptr);
     }
 };

@@ -145,9 +145,7 @@ void PrintPreviewTest::windowServicePrintsTheShownTextAndSetsTheStatusPanel() {
     auto* button = new QWidget(&window);
     layout->addWidget(button);
 
-    std::vector<ResultRow> rows = Rows(5);
-    // The user has typed a long text into the list: 46 lines need two pages,
-    // where the five rows alone would fill one.
+    // The user has typed a long text into the list: 46 lines need two pages.
     QStringList lines;
     for (int i = 0; i < 46; ++i) {
         lines << QStringLiteral("第%1行").arg(i);
@@ -159,7 +157,7 @@ void PrintPreviewTest::windowServicePrintsTheShownTextAndSetsTheStatusPanel() {
     PreviewCloser closer;
     closer.whileOpen = [&] { statusWhileOpen = panel->text(); };
     closer.Arm();
-    service.PrintSimpleList(button, rows);
+    service.PrintSimpleList(button, memo->toPlainText());
     QCOMPARE(closer.pageCount, 2);
     QCOMPARE(statusWhileOpen, QStringLiteral("正在打印， 请稍候..."));
     QCOMPARE(panel->text(), QString());
