@@ -658,7 +658,6 @@ void TfrmMain::RunRequest(bool advanced) {
         case NamingOutcome::FilterDialogClosed:
             break;
         case NamingOutcome::Filled:
-            m_rowsAreFavorites = false;
             ShowRows(std::move(result.rows));
             break;
     }

@@ -138,9 +138,6 @@ private:
     ResultSorter m_sorter;
     std::vector<Favorite> m_favoritesBeyond;
     bool m_busy = false;
-    // The rows shown were built from the favourites file (they stay after the
-    // naming view command until the next request).
-    bool m_rowsAreFavorites = false;
     bool m_shownOnce = false;
 
     ResultTableModel* m_model = nullptr;

@@ -6,8 +6,6 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStackedWidget>
-#include <deque>
-#include <map>
 
 #include "core/app/data_folder.h"
 #include "core/app/settings.h"
@@ -22,38 +20,7 @@
 namespace lumivane::gui {
 
 std::vector<Favorite> TfrmMain::RowFavorites(bool checked) const {
-    // A row shows its family name as text only. In the favourites view the
-    // stored code is taken back from the loaded list, so a code whose texts
-    // are not unique (an index outside the dictionary) is written back as it
-    // was read; rows that look alike share their codes in order.
-    std::map<std::pair<GivenNameCode, std::string>, std::deque<std::uint32_t>> storedCodes;
-    if (m_rowsAreFavorites) {
-        const CandidateList& loaded = m_state.candidates;
-        for (std::size_t i = 0; i < loaded.codes.size() && i < loaded.familyCodes.size(); ++i) {
-            const FamilyName family = FamilyNameOfCode(loaded.familyCodes[i]);
-            storedCodes[{loaded.codes[i], family.firstText + family.secondText}].push_back(
-                loaded.familyCodes[i]);
-        }
-    }
-    const std::uint32_t requestCode =
-        MakeFamilyNameCode(m_state.familyName.firstIndex, m_state.familyName.secondIndex);
-    std::vector<Favorite> favorites;
-    for (const ResultRow& row : m_model->Rows()) {
-        std::uint32_t familyCode = requestCode;
-        if (m_rowsAreFavorites) {
-            auto found = storedCodes.find({row.Code(), row.columns[kColumnFamilyName]});
-            if (found != storedCodes.end() && !found->second.empty()) {
-                familyCode = found->second.front();
-                found->second.pop_front();
-            } else {
-                familyCode = FamilyNameCodeOf(row.columns[kColumnFamilyName]);
-            }
-        }
-        if (row.checked == checked) {
-            favorites.push_back({familyCode, row.Code()});
-        }
-    }
-    return favorites;
+    return FavoritesOfRows(m_model->Rows(), checked);
 }
 
 void TfrmMain::sbtn_FavoritesClick() {
@@ -76,7 +43,6 @@ void TfrmMain::sbtn_FavoritesClick() {
     ShowPage(m_pcMain, 0);
     ShowPage(m_pcResult, 1);
     m_favoritesBeyond = std::move(load.beyond);
-    m_rowsAreFavorites = true;
     ShowRows(FillResultList(m_state, [this](std::size_t row) { FillProgressHook(row); }));
     if (m_select != nullptr) {
         m_addFavorites->setIcon(m_select->CancelIcon());

@@ -228,4 +228,14 @@ FavoritesWrite RemoveFavorite(const std::filesystem::path& path, const Favorite&
     return WriteLines(path, lines);
 }
 
+std::vector<Favorite> FavoritesOfRows(const std::vector<ResultRow>& rows, bool checked) {
+    std::vector<Favorite> favorites;
+    for (const ResultRow& row : rows) {
+        if (row.checked == checked) {
+            favorites.push_back({row.familyCode, row.Code()});
+        }
+    }
+    return favorites;
+}
+
 }  // namespace lumivane

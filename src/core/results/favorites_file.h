@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "core/data/name_corpora.h"
+#include "core/results/result_row.h"
 
 namespace lumivane {
 
@@ -39,6 +40,10 @@ struct Favorite {
 }
 // The code of a typed family name: its first two characters looked up.
 [[nodiscard]] std::uint32_t FamilyNameCodeOf(std::string_view familyText);
+
+// The favourites of the rows whose check box equals checked, in row order.
+[[nodiscard]] std::vector<Favorite> FavoritesOfRows(const std::vector<ResultRow>& rows,
+                                                   bool checked);
 
 [[nodiscard]] std::string FavoriteLine(const Favorite& favorite);
 // Two decimal integers (digits only, at least the offsets) and one comma.

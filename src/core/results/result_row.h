@@ -38,6 +38,10 @@ enum ResultColumn : int {
 struct ResultRow {
     bool checked = false;
     std::array<std::string, kResultColumnCount> columns;
+    // The family name the row was built with, packed as the favourites file
+    // stores it (first index × 65536 + second), so that a favourite is written
+    // back exactly as it was read, whatever its texts.
+    std::uint32_t familyCode = 0;
     // GBK bytes of the columns holding Chinese text (0, 2, 15), for sorting.
     std::string nameKey, elementsKey, familyKey;
 

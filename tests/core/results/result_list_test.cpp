@@ -188,3 +188,38 @@ TEST(FillResultList, FavouritesTakeTheirFamilyNamesRowByRow) {
 
 }  // namespace
 }  // namespace lumivane
+
+#include "core/results/favorites_file.h"
+
+namespace lumivane {
+namespace {
+
+TEST(FavoritesOfRows, RowsGiveBackTheFamilyCodesTheyWereBuiltWith) {
+    NamingState state{RandomSource(1)};
+    state.showingFavorites = true;
+    const std::uint32_t wang = FindCharacter("王");
+    // A stored second half outside the dictionary has no text; it must still
+    // be written back as it was read.
+    const std::uint32_t odd = MakeFamilyNameCode(wang, 9000);
+    const std::uint32_t plain = MakeFamilyNameCode(wang, DictionarySize);
+    state.candidates.codes = {Code("明", "华"), Code("明", "华"), Code("建", nullptr)};
+    state.candidates.familyCodes = {odd, plain, plain};
+    auto rows = FillResultList(state);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0].Caption(), rows[1].Caption());
+    rows[1].checked = true;
+    EXPECT_EQ(FavoritesOfRows(rows, true), (std::vector<Favorite>{{plain, Code("明", "华")}}));
+    EXPECT_EQ(FavoritesOfRows(rows, false),
+              (std::vector<Favorite>{{odd, Code("明", "华")}, {plain, Code("建", nullptr)}}));
+
+    // Rows of a request carry the request's family name.
+    NamingState request{RandomSource(2)};
+    request.familyText = "欧阳";
+    request.familyName = MakeFamilyName("欧阳");
+    request.candidates.codes = {Code("明", "华")};
+    auto built = FillResultList(request);
+    EXPECT_EQ(built[0].familyCode, MakeFamilyNameCode(FindCharacter("欧"), FindCharacter("阳")));
+}
+
+}  // namespace
+}  // namespace lumivane
