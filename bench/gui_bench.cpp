@@ -45,10 +45,14 @@ void RunProcess(benchmark::State& state, const char* path) {
     }
 }
 
-void BM_ProcessStartBareWindow(benchmark::State& state) { RunProcess(state, LUMIVANE_PROBE_BARE); }
+void BM_ProcessStartBareWindow(benchmark::State& state) {
+    RunProcess(state, LUMIVANE_PROBE_BARE);
+}
 BENCHMARK(BM_ProcessStartBareWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-void BM_ProcessStartLumivane(benchmark::State& state) { RunProcess(state, LUMIVANE_PROBE_MAIN); }
+void BM_ProcessStartLumivane(benchmark::State& state) {
+    RunProcess(state, LUMIVANE_PROBE_MAIN);
+}
 BENCHMARK(BM_ProcessStartLumivane)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 using namespace lumivane;

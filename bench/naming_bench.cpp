@@ -24,7 +24,9 @@ void RunRequest(benchmark::State& state, int length, const FilterSet* filters) {
     state.counters["rows"] = static_cast<double>(rows);
 }
 
-void BM_SimpleTwoCharacterRequest(benchmark::State& state) { RunRequest(state, 1, nullptr); }
+void BM_SimpleTwoCharacterRequest(benchmark::State& state) {
+    RunRequest(state, 1, nullptr);
+}
 BENCHMARK(BM_SimpleTwoCharacterRequest)->Unit(benchmark::kMillisecond);
 
 void BM_AdvancedRequestWithoutConditions(benchmark::State& state) {
@@ -41,7 +43,9 @@ void BM_AdvancedRequestWithPinyinInTheName(benchmark::State& state) {
 }
 BENCHMARK(BM_AdvancedRequestWithPinyinInTheName)->Unit(benchmark::kMillisecond);
 
-void BM_OneCharacterRequest(benchmark::State& state) { RunRequest(state, 0, nullptr); }
+void BM_OneCharacterRequest(benchmark::State& state) {
+    RunRequest(state, 0, nullptr);
+}
 BENCHMARK(BM_OneCharacterRequest)->Unit(benchmark::kMillisecond);
 
 void BM_SortTwoThousandRows(benchmark::State& state) {

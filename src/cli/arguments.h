@@ -30,8 +30,7 @@ struct ArgumentSpec {
 // Fails with a message for an unknown option, a missing value or a wrong
 // number of positional arguments.
 [[nodiscard]] std::optional<Arguments> ParseArguments(const std::vector<std::string>& args,
-                                                      const ArgumentSpec& spec,
-                                                      std::string& error);
+                                                      const ArgumentSpec& spec, std::string& error);
 
 // Whole-string decimal integer within [low, high], no blanks or signs beyond a leading '-'.
 [[nodiscard]] std::optional<long long> ParseInteger(const std::string& text, long long low,

@@ -23,8 +23,8 @@ int RunChart(const std::vector<std::string>& args, CommandIo& io) {
     }
     BirthFields fields;
     SystemClock clock;
-    BirthChartResult chart = ComputeBirthChart(*inputs, parsed->Value("--family").value_or(""),
-                                               fields, clock);
+    BirthChartResult chart =
+        ComputeBirthChart(*inputs, parsed->Value("--family").value_or(""), fields, clock);
     if (!chart.ok) {
         return BadInput(io, "chart", chart.error);
     }

@@ -29,7 +29,9 @@ Json ChartJson(const BirthChart& chart, const BirthFields& fields) {
         int number = kChartValueLabelFirst + k;
         labels.Set("Label" + std::to_string(number), chart.Label(number));
     }
-    labels.Set("Label13", chart.advice).Set("Label36", chart.familyOrigin).Set("Label37", chart.analysis);
+    labels.Set("Label13", chart.advice)
+        .Set("Label36", chart.familyOrigin)
+        .Set("Label37", chart.analysis);
 
     Json json = Json::MakeObject();
     json.Set("birth", std::move(birth))

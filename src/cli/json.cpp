@@ -20,11 +20,21 @@ std::string JsonQuote(std::string_view text) {
     for (char ch : text) {
         auto c = static_cast<unsigned char>(ch);
         switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            case '\t': out += "\\t"; break;
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
             default:
                 if (c < 0x20) {
                     char buffer[8];
@@ -71,22 +81,26 @@ void Json::DumpTo(std::string& out, int indent, int depth) const {
     } else if (const Array* a = std::get_if<Array>(&m_value)) {
         out += '[';
         for (std::size_t k = 0; k < a->size(); ++k) {
-            if (k > 0) out += ',';
+            if (k > 0)
+                out += ',';
             newline(depth + 1);
             (*a)[k].DumpTo(out, indent, depth + 1);
         }
-        if (!a->empty()) newline(depth);
+        if (!a->empty())
+            newline(depth);
         out += ']';
     } else if (const Object* o = std::get_if<Object>(&m_value)) {
         out += '{';
         for (std::size_t k = 0; k < o->size(); ++k) {
-            if (k > 0) out += ',';
+            if (k > 0)
+                out += ',';
             newline(depth + 1);
             out += JsonQuote((*o)[k].first);
             out += indent > 0 ? ": " : ":";
             (*o)[k].second.DumpTo(out, indent, depth + 1);
         }
-        if (!o->empty()) newline(depth);
+        if (!o->empty())
+            newline(depth);
         out += '}';
     }
 }

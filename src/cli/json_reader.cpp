@@ -12,22 +12,30 @@ public:
     std::optional<std::map<std::string, JsonScalar>> Object(std::string& error) {
         std::map<std::string, JsonScalar> result;
         SkipBlanks();
-        if (!Take('{')) return Fail(error, "expected '{'");
+        if (!Take('{'))
+            return Fail(error, "expected '{'");
         SkipBlanks();
-        if (Take('}')) return Finish(result, error);
+        if (Take('}'))
+            return Finish(result, error);
         while (true) {
             SkipBlanks();
             std::string key;
-            if (!String(key)) return Fail(error, "expected a key in double quotes");
+            if (!String(key))
+                return Fail(error, "expected a key in double quotes");
             SkipBlanks();
-            if (!Take(':')) return Fail(error, "expected ':'");
+            if (!Take(':'))
+                return Fail(error, "expected ':'");
             SkipBlanks();
             JsonScalar value;
-            if (!Scalar(value)) return Fail(error, "expected a string, number, true, false or null");
-            if (!result.emplace(key, value).second) return Fail(error, "duplicate key \"" + key + "\"");
+            if (!Scalar(value))
+                return Fail(error, "expected a string, number, true, false or null");
+            if (!result.emplace(key, value).second)
+                return Fail(error, "duplicate key \"" + key + "\"");
             SkipBlanks();
-            if (Take(',')) continue;
-            if (Take('}')) return Finish(result, error);
+            if (Take(','))
+                continue;
+            if (Take('}'))
+                return Finish(result, error);
             return Fail(error, "expected ',' or '}'");
         }
     }
@@ -36,7 +44,8 @@ private:
     std::optional<std::map<std::string, JsonScalar>> Finish(std::map<std::string, JsonScalar>& r,
                                                             std::string& error) {
         SkipBlanks();
-        if (m_pos != m_text.size()) return Fail(error, "unexpected text after the object");
+        if (m_pos != m_text.size())
+            return Fail(error, "unexpected text after the object");
         return std::move(r);
     }
 
@@ -46,7 +55,8 @@ private:
     }
 
     void SkipBlanks() {
-        while (m_pos < m_text.size() && std::isspace(static_cast<unsigned char>(m_text[m_pos]))) ++m_pos;
+        while (m_pos < m_text.size() && std::isspace(static_cast<unsigned char>(m_text[m_pos])))
+            ++m_pos;
     }
     bool Take(char c) {
         if (m_pos < m_text.size() && m_text[m_pos] == c) {
@@ -82,46 +92,73 @@ private:
     }
 
     bool Hex4(unsigned& value) {
-        if (m_pos + 4 > m_text.size()) return false;
+        if (m_pos + 4 > m_text.size())
+            return false;
         value = 0;
         for (int k = 0; k < 4; ++k) {
             char c = m_text[m_pos++];
             value <<= 4;
-            if (c >= '0' && c <= '9') value |= static_cast<unsigned>(c - '0');
-            else if (c >= 'a' && c <= 'f') value |= static_cast<unsigned>(c - 'a' + 10);
-            else if (c >= 'A' && c <= 'F') value |= static_cast<unsigned>(c - 'A' + 10);
-            else return false;
+            if (c >= '0' && c <= '9')
+                value |= static_cast<unsigned>(c - '0');
+            else if (c >= 'a' && c <= 'f')
+                value |= static_cast<unsigned>(c - 'a' + 10);
+            else if (c >= 'A' && c <= 'F')
+                value |= static_cast<unsigned>(c - 'A' + 10);
+            else
+                return false;
         }
         return true;
     }
 
     bool String(std::string& out) {
-        if (!Take('"')) return false;
+        if (!Take('"'))
+            return false;
         while (m_pos < m_text.size()) {
             char c = m_text[m_pos++];
-            if (c == '"') return true;
-            if (static_cast<unsigned char>(c) < 0x20) return false;
+            if (c == '"')
+                return true;
+            if (static_cast<unsigned char>(c) < 0x20)
+                return false;
             if (c != '\\') {
                 out += c;
                 continue;
             }
-            if (m_pos >= m_text.size()) return false;
+            if (m_pos >= m_text.size())
+                return false;
             char e = m_text[m_pos++];
             switch (e) {
-                case '"': out += '"'; break;
-                case '\\': out += '\\'; break;
-                case '/': out += '/'; break;
-                case 'b': out += '\b'; break;
-                case 'f': out += '\f'; break;
-                case 'n': out += '\n'; break;
-                case 'r': out += '\r'; break;
-                case 't': out += '\t'; break;
+                case '"':
+                    out += '"';
+                    break;
+                case '\\':
+                    out += '\\';
+                    break;
+                case '/':
+                    out += '/';
+                    break;
+                case 'b':
+                    out += '\b';
+                    break;
+                case 'f':
+                    out += '\f';
+                    break;
+                case 'n':
+                    out += '\n';
+                    break;
+                case 'r':
+                    out += '\r';
+                    break;
+                case 't':
+                    out += '\t';
+                    break;
                 case 'u': {
                     unsigned code = 0;
-                    if (!Hex4(code)) return false;
+                    if (!Hex4(code))
+                        return false;
                     if (code >= 0xD800 && code < 0xDC00) {
                         unsigned low = 0;
-                        if (!Take('\\') || !Take('u') || !Hex4(low) || low < 0xDC00 || low > 0xDFFF) {
+                        if (!Take('\\') || !Take('u') || !Hex4(low) || low < 0xDC00 ||
+                            low > 0xDFFF) {
                             return false;
                         }
                         code = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
@@ -131,14 +168,16 @@ private:
                     AppendUtf8(out, code);
                     break;
                 }
-                default: return false;
+                default:
+                    return false;
             }
         }
         return false;
     }
 
     bool Scalar(JsonScalar& value) {
-        if (m_pos >= m_text.size()) return false;
+        if (m_pos >= m_text.size())
+            return false;
         char c = m_text[m_pos];
         if (c == '"') {
             value.kind = JsonScalar::Kind::String;
@@ -158,14 +197,16 @@ private:
             return true;
         }
         std::size_t start = m_pos;
-        if (c == '-') ++m_pos;
+        if (c == '-')
+            ++m_pos;
         while (m_pos < m_text.size() &&
                (std::isdigit(static_cast<unsigned char>(m_text[m_pos])) || m_text[m_pos] == '.' ||
                 m_text[m_pos] == 'e' || m_text[m_pos] == 'E' || m_text[m_pos] == '+' ||
                 m_text[m_pos] == '-')) {
             ++m_pos;
         }
-        if (m_pos == start || (m_pos == start + 1 && c == '-')) return false;
+        if (m_pos == start || (m_pos == start + 1 && c == '-'))
+            return false;
         value.kind = JsonScalar::Kind::Number;
         value.text = std::string(m_text.substr(start, m_pos - start));
         return true;

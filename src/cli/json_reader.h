@@ -11,7 +11,7 @@ namespace lumivane::cli {
 
 struct JsonScalar {
     enum class Kind { String, Number, Boolean, Null } kind = Kind::Null;
-    std::string text;     // String; for Number the literal as written
+    std::string text;      // String; for Number the literal as written
     bool boolean = false;  // Boolean
 };
 

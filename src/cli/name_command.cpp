@@ -24,11 +24,22 @@ constexpr const char* kUsage =
     "FILE.json] [--calendar solar|lunar|unknown --date YYYY-MM-DD [--leap] --hour 0-23|unknown] "
     "[--sort 格局评分] [--json|--tsv] [--seed N] [--pdf FILE --layout simple|detailed]";
 
-const char* kRowKeys[kResultColumnCount] = {
-    "name",        "score",       "elements",   "simplifiedStrokes", "kangxiStrokes",
-    "tianGe",      "renGe",       "diGe",       "waiGe",             "zongGe",
-    "simplifiedTotal", "kangxiTotal", "firstRadicalElements", "secondRadicalElements", "code",
-    "family"};
+const char* kRowKeys[kResultColumnCount] = {"name",
+                                            "score",
+                                            "elements",
+                                            "simplifiedStrokes",
+                                            "kangxiStrokes",
+                                            "tianGe",
+                                            "renGe",
+                                            "diGe",
+                                            "waiGe",
+                                            "zongGe",
+                                            "simplifiedTotal",
+                                            "kangxiTotal",
+                                            "firstRadicalElements",
+                                            "secondRadicalElements",
+                                            "code",
+                                            "family"};
 
 // A filter file holds the dialog's controls by name, with the values the
 // settings file stores: 0/1 (or true/false) for boxes, texts, integers.
@@ -64,7 +75,8 @@ std::optional<FilterSet> ReadFilterFile(const std::string& path, std::string& er
             return std::nullopt;
         }
         auto integer = [&]() -> std::optional<long long> {
-            if (value.kind == JsonScalar::Kind::Boolean) return value.boolean ? 1 : 0;
+            if (value.kind == JsonScalar::Kind::Boolean)
+                return value.boolean ? 1 : 0;
             if (value.kind == JsonScalar::Kind::Number || value.kind == JsonScalar::Kind::String) {
                 return ParseInteger(value.text, -2147483647LL, 2147483647LL);
             }
@@ -158,11 +170,13 @@ int RunName(const std::vector<std::string>& args, CommandIo& io) {
     int sortKey = -1;
     if (auto sort = parsed->Value("--sort")) {
         for (std::size_t k = 0; k < SortKeyCaptions.size(); ++k) {
-            if (SortKeyCaptions[k] == *sort) sortKey = static_cast<int>(k);
+            if (SortKeyCaptions[k] == *sort)
+                sortKey = static_cast<int>(k);
         }
         if (sortKey < 0) {
             std::string keys;
-            for (auto caption : SortKeyCaptions) keys += " " + std::string(caption);
+            for (auto caption : SortKeyCaptions)
+                keys += " " + std::string(caption);
             return BadInput(io, "name", "--sort must be one of:" + keys);
         }
     }
@@ -195,7 +209,8 @@ int RunName(const std::vector<std::string>& args, CommandIo& io) {
     } else {
         // Print the seed drawn so that the run can be repeated.
         RandomSource entropy = RandomSource::FromEntropy();
-        seed = (static_cast<std::uint64_t>(entropy.Draw(0x7FFFFFFF)) << 31) | entropy.Draw(0x7FFFFFFF);
+        seed =
+            (static_cast<std::uint64_t>(entropy.Draw(0x7FFFFFFF)) << 31) | entropy.Draw(0x7FFFFFFF);
     }
 
     NamingState state{RandomSource(seed)};

@@ -20,18 +20,26 @@ QString MainWindowServicesState::FamilyNameBoxText() const {
     return box != nullptr ? box->text() : QString();
 }
 
-QString MainWindowServicesState::StarSignLabelText() const { return LabelText("Label108"); }
+QString MainWindowServicesState::StarSignLabelText() const {
+    return LabelText("Label108");
+}
 
-QString MainWindowServicesState::ZodiacLabelText() const { return LabelText("Label107"); }
+QString MainWindowServicesState::ZodiacLabelText() const {
+    return LabelText("Label107");
+}
 
 int MainWindowServicesState::SexIndex() const {
     const auto* sex = m_window.findChild<QComboBox*>(QStringLiteral("cmb_Sex"));
     return sex != nullptr ? sex->currentIndex() : -1;
 }
 
-BirthFields MainWindowServicesState::Birth() const { return m_window.Birth(); }
+BirthFields MainWindowServicesState::Birth() const {
+    return m_window.Birth();
+}
 
-int MainWindowServicesState::CurrentYear() const { return m_clock.Now().year; }
+int MainWindowServicesState::CurrentYear() const {
+    return m_clock.Now().year;
+}
 
 int MainWindowServicesState::ResultRowCount() const {
     return static_cast<int>(m_window.ResultModel()->Rows().size());

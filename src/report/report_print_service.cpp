@@ -37,7 +37,8 @@ void ReportPrintService::ExportSimpleListPdf(QWidget* parent, const QString& sho
     (void)report::ExportSimpleListPdf(parent, shownText, StatusOf(parent));
 }
 
-void ReportPrintService::ExportDetailedListPdf(QWidget* parent, const std::vector<ResultRow>& rows) {
+void ReportPrintService::ExportDetailedListPdf(QWidget* parent,
+                                               const std::vector<ResultRow>& rows) {
     (void)report::ExportDetailedListPdf(parent, rows, StatusOf(parent));
 }
 

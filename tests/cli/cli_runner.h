@@ -28,15 +28,18 @@ inline std::string ShellQuote(const std::string& text) {
 inline CliRun RunCli(const std::vector<std::string>& args, const std::string& environment = "") {
     char errPath[] = "/tmp/lumivane-cli-err-XXXXXX";
     int fd = mkstemp(errPath);
-    if (fd >= 0) close(fd);
+    if (fd >= 0)
+        close(fd);
     std::string command = environment + " " + ShellQuote(LUMIVANE_CLI);
-    for (const std::string& arg : args) command += " " + ShellQuote(arg);
+    for (const std::string& arg : args)
+        command += " " + ShellQuote(arg);
     command += " 2>" + ShellQuote(errPath);
     CliRun run;
     if (FILE* pipe = popen(command.c_str(), "r")) {
         char buffer[65536];
         std::size_t n;
-        while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
+        while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
+            run.out.append(buffer, n);
         int status = pclose(pipe);
         run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }

@@ -20,7 +20,8 @@ std::vector<std::vector<std::string>> Table(const std::string& text) {
         std::vector<std::string> cells;
         std::stringstream cellStream(line);
         std::string cell;
-        while (std::getline(cellStream, cell, '\t')) cells.push_back(cell);
+        while (std::getline(cellStream, cell, '\t'))
+            cells.push_back(cell);
         rows.push_back(cells);
     }
     return rows;
@@ -75,8 +76,8 @@ TEST(NameCommand, AdvancedRequestAppliesTheFilterFile) {
     const std::string filters = R"({"chk1_1": 1, "edt1_1": " 建 ", "chk2_2": true, "chk2_23": 1})";
     ASSERT_EQ(write(fd, filters.data(), filters.size()), static_cast<ssize_t>(filters.size()));
     close(fd);
-    CliRun run = RunCli({"name", "--family", "张", "--advanced", "--filters", path, "--seed", "9",
-                         "--tsv"});
+    CliRun run =
+        RunCli({"name", "--family", "张", "--advanced", "--filters", path, "--seed", "9", "--tsv"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     auto table = Table(run.out);
     ASSERT_GT(table.size(), 1u);
@@ -116,7 +117,9 @@ TEST(NameCommand, BadInputIsRefusedWithExitCode2) {
         {"bad sex", {"name", "--family", "王", "--sex", "x"}, "--sex"},
         {"bad sort key", {"name", "--family", "王", "--sort", "x"}, "--sort"},
         {"unknown option", {"name", "--family", "王", "--colour"}, "unknown option"},
-        {"filters without advanced", {"name", "--family", "王", "--filters", "x.json"}, "--advanced"},
+        {"filters without advanced",
+         {"name", "--family", "王", "--filters", "x.json"},
+         "--advanced"},
     };
     for (const Case& c : cases) {
         CliRun run = RunCli(c.args);
@@ -127,8 +130,8 @@ TEST(NameCommand, BadInputIsRefusedWithExitCode2) {
 }
 
 TEST(ChartCommand, LunarLeapMonthInput) {
-    CliRun run = RunCli({"chart", "--calendar", "lunar", "--date", "2023-02-01", "--leap",
-                         "--family", "李"});
+    CliRun run = RunCli(
+        {"chart", "--calendar", "lunar", "--date", "2023-02-01", "--leap", "--family", "李"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_NE(run.out.find("\"Label83\": \"2023年\""), std::string::npos);
     EXPECT_NE(run.out.find("\"Label84\": \"3月\""), std::string::npos);
@@ -148,9 +151,13 @@ TEST(ScoreAndDict, WorkedNamesAndBadCharacters) {
     CliRun dict = RunCli({"dict", "坤"});
     ASSERT_EQ(dict.exitCode, 0);
     EXPECT_NE(dict.out.find("\"index\": 128"), std::string::npos);
-    for (const std::vector<std::string>& bad :
-         {std::vector<std::string>{"dict", ""}, {"dict", "建华"}, {"dict", "\xF0\x9F\x98\x80"},
-          {"dict", "丂"}, {"score", "王", "明华建"}, {"score", "王", "丂"}, {"score", ""}}) {
+    for (const std::vector<std::string>& bad : {std::vector<std::string>{"dict", ""},
+                                                {"dict", "建华"},
+                                                {"dict", "\xF0\x9F\x98\x80"},
+                                                {"dict", "丂"},
+                                                {"score", "王", "明华建"},
+                                                {"score", "王", "丂"},
+                                                {"score", ""}}) {
         CliRun run = RunCli(bad);
         EXPECT_EQ(run.exitCode, 2) << bad.back();
         EXPECT_FALSE(run.err.empty());
@@ -172,7 +179,8 @@ TEST(NameCommand, WritesThePrintedListAsPdf) {
     EXPECT_EQ(bad.exitCode, 2);
     EXPECT_NE(bad.err.find("--layout"), std::string::npos);
 
-    CliRun run = RunCli({"name", "--family", "王", "--seed", "1", "--pdf", path, "--layout", "simple"});
+    CliRun run =
+        RunCli({"name", "--family", "王", "--seed", "1", "--pdf", path, "--layout", "simple"});
 #if LUMIVANE_HAS_REPORT
     ASSERT_EQ(run.exitCode, 0) << run.err;
     std::ifstream file(path, std::ios::binary);

@@ -39,10 +39,10 @@ struct NamingHooks {
 };
 
 enum class NamingOutcome {
-    EmptyFamilyName,      // "请输入姓氏!"; nothing else changed
-    InvalidFamilyName,    // not GBK, or longer than the box holds; nothing else changed
-    ChartFailed,          // the chart hook refused the date
-    FilterDialogClosed,   // advanced request not confirmed; the list is untouched
+    EmptyFamilyName,     // "请输入姓氏!"; nothing else changed
+    InvalidFamilyName,   // not GBK, or longer than the box holds; nothing else changed
+    ChartFailed,         // the chart hook refused the date
+    FilterDialogClosed,  // advanced request not confirmed; the list is untouched
     Filled,
 };
 

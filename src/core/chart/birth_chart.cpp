@@ -48,7 +48,7 @@ int NumberOr(std::string_view text, int fallback) {
     int value = 0;
     auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     return ec == std::errc() && ptr == text.data() + text.size() && !text.empty() ? value
-                                                                                   : fallback;
+                                                                                  : fallback;
 }
 
 void ResolveBirthFields(const DateInputs& inputs, BirthFields& fields, const LocalDateTime& today) {
@@ -92,10 +92,14 @@ void ResolveBirthFields(const DateInputs& inputs, BirthFields& fields, const Loc
 }  // namespace
 
 std::string_view SeasonOfMonth(int month) {
-    if (month == 12 || month == 1 || month == 2) return "冬";
-    if (month >= 3 && month <= 5) return "春";
-    if (month >= 6 && month <= 8) return "夏";
-    if (month >= 9 && month <= 11) return "秋";
+    if (month == 12 || month == 1 || month == 2)
+        return "冬";
+    if (month >= 3 && month <= 5)
+        return "春";
+    if (month >= 6 && month <= 8)
+        return "夏";
+    if (month >= 9 && month <= 11)
+        return "秋";
     return {};
 }
 
@@ -124,10 +128,9 @@ BirthChartResult ComputeBirthChart(const DateInputs& inputs, std::string_view fa
         return result;
     }
     auto lunar = SolarToLunar(fields.BirthYear, fields.BirthMonth, fields.BirthDay);
-    auto pillars = FourPillars(static_cast<std::uint16_t>(fields.BirthYear),
-                               static_cast<std::uint16_t>(fields.BirthMonth),
-                               static_cast<std::uint16_t>(fields.BirthDay),
-                               static_cast<std::uint16_t>(fields.BirthHour));
+    auto pillars = FourPillars(
+        static_cast<std::uint16_t>(fields.BirthYear), static_cast<std::uint16_t>(fields.BirthMonth),
+        static_cast<std::uint16_t>(fields.BirthDay), static_cast<std::uint16_t>(fields.BirthHour));
     if (!lunar || !pillars) {
         result.error = kDateEncodeError;
         return result;

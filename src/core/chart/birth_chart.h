@@ -18,9 +18,9 @@ struct DateInputs {
     int calendarType = 0;  // cmb_CalendarType item index
     std::string yearText;  // cmb_Year text, "1949" .. "2039"
     std::string monthText;  // cmb_Month text: "01" .. "12", or "正月" … with "闰" for a leap month
-    std::string dayText;    // cmb_Day text: "01" .. or "初一" …
-    int dayIndex = 0;       // cmb_Day item index
-    int hourIndex = 0;      // cmb_Hour item index: 0 "未知", k >= 1 the hour k - 1, -1 none
+    std::string dayText;  // cmb_Day text: "01" .. or "初一" …
+    int dayIndex = 0;     // cmb_Day item index
+    int hourIndex = 0;    // cmb_Hour item index: 0 "未知", k >= 1 the hour k - 1, -1 none
 };
 
 // The resolved birth date; zero until the first chart.
@@ -37,7 +37,7 @@ inline constexpr int kChartValueLabelCount = 26;
 
 struct BirthChart {
     std::array<std::string, kChartValueLabelCount> values;  // Label83 … Label108
-    std::string advice;        // Label13
+    std::string advice;                                     // Label13
     std::string familyOrigin;  // Label36: "[" + family name + "]姓的起源"
     std::string analysis;      // Label37: "性格分析"
     std::string season;        // 冬 春 夏 秋

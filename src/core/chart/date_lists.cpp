@@ -27,7 +27,9 @@ void LunarMonthOfItem(const std::string& item, int& month, bool& leap) {
     month = LunarMonthNumberOfName(item);
 }
 
-int YearOfIndex(int yearIndex) { return kFirstListYear + yearIndex; }
+int YearOfIndex(int yearIndex) {
+    return kFirstListYear + yearIndex;
+}
 
 int YearIndexOf(int year) {
     return year >= kFirstListYear && year <= kLastListYear ? year - kFirstListYear : -1;

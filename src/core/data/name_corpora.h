@@ -18,8 +18,12 @@ inline constexpr std::uint32_t kNoSecondCharacter = 0xFFFF;
 [[nodiscard]] constexpr GivenNameCode MakeGivenNameCode(std::uint32_t first, std::uint32_t second) {
     return (first << 16) | (second & 0xFFFF);
 }
-[[nodiscard]] constexpr std::uint32_t FirstIndexOf(GivenNameCode code) { return code >> 16; }
-[[nodiscard]] constexpr std::uint32_t SecondIndexOf(GivenNameCode code) { return code & 0xFFFF; }
+[[nodiscard]] constexpr std::uint32_t FirstIndexOf(GivenNameCode code) {
+    return code >> 16;
+}
+[[nodiscard]] constexpr std::uint32_t SecondIndexOf(GivenNameCode code) {
+    return code & 0xFFFF;
+}
 
 enum class Sex { Male, Female };
 

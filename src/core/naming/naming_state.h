@@ -19,7 +19,7 @@ inline constexpr std::size_t kCandidateLimit = 2000;
 inline constexpr std::size_t kPairPoolCapacity = 250000;
 
 struct CandidateList {
-    std::vector<GivenNameCode> codes;       // in generation order
+    std::vector<GivenNameCode> codes;        // in generation order
     std::vector<std::uint32_t> familyCodes;  // parallel to codes in the favourites view only
     [[nodiscard]] std::size_t count() const { return codes.size(); }
     void Clear() {

@@ -6,6 +6,7 @@ namespace lumivane {
 namespace {
 
 // 三才 values: rows by first, second, third element, each running 火 金 木 水 土.
+// clang-format off
 constexpr std::string_view kElementOrder[5] = {"火", "金", "木", "水", "土"};
 constexpr int kSanCaiValues[5][5][5] = {
     {{13, 13, 21, 7, 10}, {4, 4, 7, 11, 11}, {28, 11, 32, 18, 28}, {4, 11, 7, 7, 7},
@@ -32,6 +33,7 @@ constexpr int kNumberValues[81] = {
     1,  12, 1,  12, 1,  1,  1,  5,  5,   // 64-72
     1,  1,  5,  1,  5,  1,  1,  1,  12,  // 73-81
 };
+// clang-format on
 
 int ElementPosition(std::string_view element) {
     for (int k = 0; k < 5; ++k) {
@@ -72,23 +74,40 @@ FiveGrids ComputeGrids(const FamilyName& family, GivenNameCode code) {
 int ComputeGrid(const FamilyName& family, GivenNameCode code, int kind) {
     FiveGrids g = ComputeGrids(family, code);
     switch (kind) {
-        case 1: return g.TianGe;
-        case 2: return g.RenGe;
-        case 3: return g.DiGe;
-        case 4: return g.WaiGe;
-        case 5: return g.ZongGe;
-        default: return 0;
+        case 1:
+            return g.TianGe;
+        case 2:
+            return g.RenGe;
+        case 3:
+            return g.DiGe;
+        case 4:
+            return g.WaiGe;
+        case 5:
+            return g.ZongGe;
+        default:
+            return 0;
     }
 }
 
 std::string_view ElementOfNumber(int remainder) {
     switch (remainder) {
-        case 1: case 2: return "木";
-        case 3: case 4: return "火";
-        case 5: case 6: return "土";
-        case 7: case 8: return "金";
-        case 9: case 0: return "水";
-        default: return {};
+        case 1:
+        case 2:
+            return "木";
+        case 3:
+        case 4:
+            return "火";
+        case 5:
+        case 6:
+            return "土";
+        case 7:
+        case 8:
+            return "金";
+        case 9:
+        case 0:
+            return "水";
+        default:
+            return {};
     }
 }
 

@@ -43,7 +43,7 @@ struct Favorite {
 
 // The favourites of the rows whose check box equals checked, in row order.
 [[nodiscard]] std::vector<Favorite> FavoritesOfRows(const std::vector<ResultRow>& rows,
-                                                   bool checked);
+                                                    bool checked);
 
 [[nodiscard]] std::string FavoriteLine(const Favorite& favorite);
 // Two decimal integers (digits only, at least the offsets) and one comma.

@@ -8,7 +8,7 @@
 namespace lumivane {
 
 const std::array<std::string_view, 12> SortKeyCaptions = {
-    "姓名", "天格", "人格", "地格", "外格", "总格",
+    "姓名",     "天格",     "人格",         "地格",         "外格",         "总格",
     "格局评分", "五行格局", "笔画总数[简]", "笔画总数[繁]", "第二个字部首", "第三个字部首"};
 
 std::vector<ResultRow> FillResultList(NamingState& state, const FillProgress& progress) {

@@ -1,13 +1,14 @@
 #include "core/results/result_row.h"
 
-
 #include "core/naming/numerology.h"
 #include "core/text/gbk_order.h"
 
 namespace lumivane {
 namespace {
 
-std::uint32_t InDictionary(std::uint32_t index) { return index < DictionarySize ? index : DictionarySize; }
+std::uint32_t InDictionary(std::uint32_t index) {
+    return index < DictionarySize ? index : DictionarySize;
+}
 
 // Zero-padded decimal ("%0*ld"), written by hand: rows are built by the
 // thousand and printf dominated the fill.
@@ -16,8 +17,8 @@ std::string Padded(long value, int width) {
     char* end = buffer + sizeof buffer;
     char* p = end;
     bool negative = value < 0;
-    unsigned long magnitude = negative ? 0UL - static_cast<unsigned long>(value)
-                                       : static_cast<unsigned long>(value);
+    unsigned long magnitude =
+        negative ? 0UL - static_cast<unsigned long>(value) : static_cast<unsigned long>(value);
     do {
         *--p = static_cast<char>('0' + magnitude % 10);
         magnitude /= 10;
@@ -66,9 +67,12 @@ GivenNameCode ResultRow::Code() const {
 
 std::string_view ResultRow::SortKey(int column) const {
     switch (column) {
-        case kColumnName: return nameKey;
-        case kColumnElements: return elementsKey;
-        case kColumnFamilyName: return familyKey;
+        case kColumnName:
+            return nameKey;
+        case kColumnElements:
+            return elementsKey;
+        case kColumnFamilyName:
+            return familyKey;
         default:
             return column > 0 && column < kResultColumnCount
                        ? std::string_view(columns[static_cast<std::size_t>(column)])
@@ -78,12 +82,18 @@ std::string_view ResultRow::SortKey(int column) const {
 
 std::string_view ElementNameOfMask(ElementMask mask) {
     switch (mask) {
-        case 1: return "土";
-        case 2: return "火";
-        case 4: return "水";
-        case 8: return "木";
-        case 16: return "金";
-        default: return {};
+        case 1:
+            return "土";
+        case 2:
+            return "火";
+        case 4:
+            return "水";
+        case 8:
+            return "木";
+        case 16:
+            return "金";
+        default:
+            return {};
     }
 }
 
@@ -103,7 +113,8 @@ ResultRow BuildResultRow(const FamilyName& family, std::string_view familyText,
     const std::uint32_t familySecond = InDictionary(family.secondIndex);
 
     FiveGrids grids = ComputeGrids(family, code);
-    double score = GejuScore(grids, SanCaiValue(SanCaiPattern(grids.TianGe, grids.DiGe, grids.WaiGe)));
+    double score =
+        GejuScore(grids, SanCaiValue(SanCaiPattern(grids.TianGe, grids.DiGe, grids.WaiGe)));
 
     ResultRow row;
     auto& c = row.columns;

@@ -3,18 +3,26 @@
 namespace lumivane {
 namespace {
 
-bool IsContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+bool IsContinuation(unsigned char c) {
+    return (c & 0xC0) == 0x80;
+}
 
 // Expected length of a sequence from its lead byte; 0 for a byte that cannot lead.
 std::size_t LeadLength(unsigned char c) {
-    if (c < 0x80) return 1;
-    if (c >= 0xC2 && c <= 0xDF) return 2;
-    if (c >= 0xE0 && c <= 0xEF) return 3;
-    if (c >= 0xF0 && c <= 0xF4) return 4;
+    if (c < 0x80)
+        return 1;
+    if (c >= 0xC2 && c <= 0xDF)
+        return 2;
+    if (c >= 0xE0 && c <= 0xEF)
+        return 3;
+    if (c >= 0xF0 && c <= 0xF4)
+        return 4;
     return 0;
 }
 
-bool IsBlankOrControl(unsigned char c) { return c <= 0x20 || c == 0x7F; }
+bool IsBlankOrControl(unsigned char c) {
+    return c <= 0x20 || c == 0x7F;
+}
 
 }  // namespace
 

@@ -98,10 +98,16 @@ ConversionResult Utf8ToGbk(std::string_view utf8) {
     return result;
 }
 
-ConversionResult GbkToUtf8(std::string_view gbk) { return Convert(gbk, false); }
+ConversionResult GbkToUtf8(std::string_view gbk) {
+    return Convert(gbk, false);
+}
 
-bool IsGbkEncodable(std::string_view utf8) { return Utf8ToGbk(utf8).ok(); }
+bool IsGbkEncodable(std::string_view utf8) {
+    return Utf8ToGbk(utf8).ok();
+}
 
-std::string GbkRejectionMessage(std::string_view utf8) { return Utf8ToGbk(utf8).error; }
+std::string GbkRejectionMessage(std::string_view utf8) {
+    return Utf8ToGbk(utf8).error;
+}
 
 }  // namespace lumivane

@@ -10,8 +10,8 @@
 namespace lumivane {
 
 struct ConversionResult {
-    std::string text;   // converted text; empty when the conversion failed
-    std::string error;  // empty on success, a message for the user otherwise
+    std::string text;             // converted text; empty when the conversion failed
+    std::string error;            // empty on success, a message for the user otherwise
     std::size_t errorOffset = 0;  // byte offset of the first bad input position
     [[nodiscard]] bool ok() const { return error.empty(); }
 };

@@ -9,7 +9,9 @@
 namespace lumivane {
 namespace {
 
-NamingState Seeded() { return NamingState{RandomSource(77)}; }
+NamingState Seeded() {
+    return NamingState{RandomSource(77)};
+}
 
 TEST(NamingRequest, TrimsAndSplitsTheFamilyName) {
     NamingState state = Seeded();
@@ -81,7 +83,8 @@ TEST(NamingRequest, StepsRunInOrderAndStopWhereTheyShould) {
         steps.push_back("chart");
         return false;
     };
-    EXPECT_EQ(RunNamingRequest(state, {"王", 1, 0, true}, hooks).outcome, NamingOutcome::ChartFailed);
+    EXPECT_EQ(RunNamingRequest(state, {"王", 1, 0, true}, hooks).outcome,
+              NamingOutcome::ChartFailed);
     EXPECT_EQ(steps, (std::vector<std::string>{"chart"}));
 }
 
@@ -123,7 +126,8 @@ TEST(NamingRequest, OneCharacterRequestsKeepEachCharacterOnce) {
     EXPECT_GT(r.generated, r.rows.size());  // frequent in both places: listed twice, kept once
     std::set<GivenNameCode> codes(state.candidates.codes.begin(), state.candidates.codes.end());
     EXPECT_EQ(codes.size(), r.rows.size());
-    for (GivenNameCode code : codes) EXPECT_EQ(SecondIndexOf(code), kNoSecondCharacter);
+    for (GivenNameCode code : codes)
+        EXPECT_EQ(SecondIndexOf(code), kNoSecondCharacter);
 }
 
 TEST(NamingRequest, ProgressIsReportedEveryHundredRows) {

@@ -52,14 +52,16 @@ TEST(RandomSource, DrawsStayInRangeAndRepeatForTheSameSeed) {
 TEST(ShuffleCodes, MovesOnlyThePositionsBelowTheBound) {
     RandomSource random(1);
     std::vector<GivenNameCode> codes(2538);
-    for (std::size_t i = 0; i < codes.size(); ++i) codes[i] = static_cast<GivenNameCode>(i);
+    for (std::size_t i = 0; i < codes.size(); ++i)
+        codes[i] = static_cast<GivenNameCode>(i);
     ShuffleCodes(random, codes, 1999, static_cast<long>(codes.size()));
     for (std::size_t i = 1999; i < codes.size(); ++i) {
         ASSERT_EQ(codes[i], i) << "position " << i << " must keep its code";
     }
     std::vector<GivenNameCode> head(codes.begin(), codes.begin() + 1999);
     std::sort(head.begin(), head.end());
-    for (std::size_t i = 0; i < head.size(); ++i) ASSERT_EQ(head[i], i);
+    for (std::size_t i = 0; i < head.size(); ++i)
+        ASSERT_EQ(head[i], i);
     EXPECT_FALSE(std::is_sorted(codes.begin(), codes.begin() + 1999));
 }
 
@@ -105,10 +107,12 @@ TEST(RemoveDuplicateCodes, KeepsFirstOccurrencesInOrder) {
 
     RandomSource random(4);
     CandidateList list;
-    for (int k = 0; k < 3000; ++k) list.codes.push_back(random.Draw(500));
+    for (int k = 0; k < 3000; ++k)
+        list.codes.push_back(random.Draw(500));
     std::vector<GivenNameCode> expected;
     for (GivenNameCode c : list.codes) {
-        if (std::find(expected.begin(), expected.end(), c) == expected.end()) expected.push_back(c);
+        if (std::find(expected.begin(), expected.end(), c) == expected.end())
+            expected.push_back(c);
     }
     RemoveDuplicateCodes(list);
     EXPECT_EQ(list.codes, expected);
@@ -131,7 +135,8 @@ TEST(SimpleGeneration, CorpusNamesAroundFrequentPairs) {
         for (std::size_t i = 0; i < 2000; ++i) {
             if (i < 50 || i >= 1950) {
                 EXPECT_TRUE(corpus.count(codes[i])) << i;
-                EXPECT_NE(codes[i], state.workingSet.Corpus.back()) << "the last name is never drawn";
+                EXPECT_NE(codes[i], state.workingSet.Corpus.back())
+                    << "the last name is never drawn";
                 continue;
             }
             std::uint32_t r1 = firstRanks.at(FirstIndexOf(codes[i]));
@@ -197,7 +202,8 @@ TEST(AdvancedGeneration, WithoutConditionsTakesCorpusNamesAndFourTiers) {
     ASSERT_EQ(state.candidates.count(), 101u);
     std::unordered_set<GivenNameCode> corpus(state.workingSet.Corpus.begin(),
                                              state.workingSet.Corpus.end());
-    for (GivenNameCode code : state.candidates.codes) ASSERT_TRUE(corpus.count(code));
+    for (GivenNameCode code : state.candidates.codes)
+        ASSERT_TRUE(corpus.count(code));
     AddTieredPairs(state, tests);
     EXPECT_EQ(state.candidates.count(), 101u + 400 + 300 + 150 + 50);
     // The last tier pools the pairs of ranks up to 400 (70801 pairs with no filter).
@@ -223,7 +229,8 @@ TEST(AdvancedGeneration, TwoFixedCharactersLeaveOneName) {
     AddTieredPairs(state, tests);
     const GivenNameCode jianhua = MakeGivenNameCode(FindCharacter("建"), FindCharacter("华"));
     ASSERT_FALSE(state.candidates.codes.empty());
-    for (GivenNameCode code : state.candidates.codes) ASSERT_EQ(code, jianhua);
+    for (GivenNameCode code : state.candidates.codes)
+        ASSERT_EQ(code, jianhua);
     RemoveDuplicateCodes(state.candidates);
     EXPECT_EQ(state.candidates.count(), 1u);
 }
@@ -255,7 +262,8 @@ TEST(AdvancedGeneration, EveryPairPassesEveryCondition) {
     ASSERT_GT(state.candidates.count(), 0u);
     for (GivenNameCode code : state.candidates.codes) {
         ASSERT_NE(MeaningElementsOf(SecondIndexOf(code)) & kWater, 0);
-        std::uint32_t strokes = KangxiStrokesOf(FirstIndexOf(code)) + KangxiStrokesOf(SecondIndexOf(code));
+        std::uint32_t strokes =
+            KangxiStrokesOf(FirstIndexOf(code)) + KangxiStrokesOf(SecondIndexOf(code));
         ASSERT_GE(strokes, 15u);
         ASSERT_LE(strokes, 25u);
     }

@@ -27,8 +27,9 @@ TEST(ResultRow, OneCharacterGivenNameUnderOneCharacterFamilyName) {
     ResultRow row = Row("王", Code("明", nullptr));
     EXPECT_EQ(row.Caption(), "王明 ");
     const std::uint32_t wang = FindCharacter("王"), ming = FindCharacter("明");
-    EXPECT_EQ(row.columns[kColumnSimplifiedStrokes],
-              Padded2(SimplifiedStrokesOf(wang)) + "-" + Padded2(SimplifiedStrokesOf(ming)) + "-00");
+    EXPECT_EQ(
+        row.columns[kColumnSimplifiedStrokes],
+        Padded2(SimplifiedStrokesOf(wang)) + "-" + Padded2(SimplifiedStrokesOf(ming)) + "-00");
     EXPECT_EQ(row.columns[kColumnKangxiStrokes], "04-08-00");
     // One + one: 外格 is always 2.
     EXPECT_EQ(row.columns[kColumnWaiGe], "02");
@@ -49,11 +50,12 @@ TEST(ResultRow, ColumnsFollowTheDictionaryAndTheNumerology) {
     EXPECT_EQ(row.columns[kColumnScore],
               FormatGejuScore(GejuScore(g, SanCaiValue(SanCaiPattern(g.TianGe, g.DiGe, g.WaiGe)))));
     // 明 火, 华 水 by meaning; 王's own element leads.
-    std::string elements = std::string(ElementNameOfMask(MeaningElementsOf(FindCharacter("王")))) +
-                           "火水";
+    std::string elements =
+        std::string(ElementNameOfMask(MeaningElementsOf(FindCharacter("王")))) + "火水";
     EXPECT_EQ(row.columns[kColumnElements], elements);
     std::uint32_t kangxi = KangxiStrokesOf(FindCharacter("王")) + 8 + 14;
-    EXPECT_EQ(row.columns[kColumnKangxiTotal], std::string(kangxi < 10 ? "000" : "00") + std::to_string(kangxi));
+    EXPECT_EQ(row.columns[kColumnKangxiTotal],
+              std::string(kangxi < 10 ? "000" : "00") + std::to_string(kangxi));
     EXPECT_EQ(row.columns[kColumnFirstRadicalElements], "0002");  // 明: 日 is 火
 }
 
@@ -96,14 +98,16 @@ std::vector<ResultRow> RowsWithZongGe(std::initializer_list<const char*> zongGe)
 
 std::vector<std::string> Column(const std::vector<ResultRow>& rows, int column) {
     std::vector<std::string> out;
-    for (const ResultRow& r : rows) out.push_back(r.columns[static_cast<std::size_t>(column)]);
+    for (const ResultRow& r : rows)
+        out.push_back(r.columns[static_cast<std::size_t>(column)]);
     return out;
 }
 
 TEST(ResultSorting, PaddedNumbersSortNumericallyAndWiderOnesAsText) {
     auto rows = RowsWithZongGe({"27", "09", "100", "11", "19"});
     SortResultRows(rows, kColumnZongGe, true);
-    EXPECT_EQ(Column(rows, kColumnZongGe), (std::vector<std::string>{"09", "100", "11", "19", "27"}));
+    EXPECT_EQ(Column(rows, kColumnZongGe),
+              (std::vector<std::string>{"09", "100", "11", "19", "27"}));
 }
 
 TEST(ResultSorting, HeaderClicksAlternateStartingDescending) {
@@ -138,7 +142,8 @@ TEST(ResultSorting, KeysMapToColumnsAndNamesSortInGbkOrder) {
 
 TEST(NameMemo, TenCaptionsToALineThenBlankAndCountLines) {
     std::vector<ResultRow> rows;
-    for (int k = 0; k < 25; ++k) rows.push_back(Row("王", Code("明", "华")));
+    for (int k = 0; k < 25; ++k)
+        rows.push_back(Row("王", Code("明", "华")));
     std::string memo = RebuildNameMemo(rows, 25);
     std::vector<std::string> lines;
     std::size_t start = 0;
@@ -148,7 +153,8 @@ TEST(NameMemo, TenCaptionsToALineThenBlankAndCountLines) {
     lines.push_back(memo.substr(start));
     ASSERT_EQ(lines.size(), 5u);
     std::string ten;
-    for (int k = 0; k < 10; ++k) ten += "王明华  ";
+    for (int k = 0; k < 10; ++k)
+        ten += "王明华  ";
     EXPECT_EQ(lines[0], ten);
     EXPECT_EQ(lines[1], ten);
     EXPECT_EQ(lines[2], ten.substr(0, ten.size() / 2));
@@ -176,7 +182,8 @@ TEST(FillResultList, FavouritesTakeTheirFamilyNamesRowByRow) {
     const std::uint32_t wang = FindCharacter("王");
     const std::uint32_t ou = FindCharacter("欧"), yang = FindCharacter("阳");
     state.candidates.codes = {Code("明", "华"), Code("建", nullptr)};
-    state.candidates.familyCodes = {MakeGivenNameCode(wang, DictionarySize), MakeGivenNameCode(ou, yang)};
+    state.candidates.familyCodes = {MakeGivenNameCode(wang, DictionarySize),
+                                    MakeGivenNameCode(ou, yang)};
     std::vector<std::size_t> progress;
     auto rows = FillResultList(state, [&](std::size_t i) { progress.push_back(i); });
     ASSERT_EQ(rows.size(), 2u);

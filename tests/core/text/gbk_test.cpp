@@ -41,9 +41,9 @@ TEST(GbkConversion, CharacterOutsideGbkIsAnErrorNamingIt) {
 }
 
 TEST(GbkConversion, MalformedInputIsRejectedInBothDirections) {
-    EXPECT_FALSE(Utf8ToGbk("\xE5\x8D").ok());     // truncated UTF-8
-    EXPECT_FALSE(Utf8ToGbk("\xC0\x80").ok());     // overlong NUL
-    EXPECT_FALSE(GbkToUtf8("\xBB").ok());         // lead byte without trail
+    EXPECT_FALSE(Utf8ToGbk("\xE5\x8D").ok());      // truncated UTF-8
+    EXPECT_FALSE(Utf8ToGbk("\xC0\x80").ok());      // overlong NUL
+    EXPECT_FALSE(GbkToUtf8("\xBB").ok());          // lead byte without trail
     EXPECT_FALSE(GbkToUtf8("\xBB\xAA\xFF").ok());  // 0xFF is never a GBK byte
 }
 
