@@ -7,11 +7,12 @@
 #include "core/chart/clock.h"
 #include "core/naming/naming_state.h"
 #include "gui/application.h"
+#include "gui/browser_loader.h"
 #include "gui/filter_dialog.h"
 #include "gui/main_window.h"
 #include "gui/main_window_services.h"
 #include "gui/message_sink.h"
-#include "gui/web_browser_window.h"
+#include "gui/web_engine_setup.h"
 #include "report/report_print_service.h"
 
 int main(int argc, char** argv) {
@@ -28,9 +29,10 @@ int main(int argc, char** argv) {
     main.SetFilterDialog(&select);
     report::ReportPrintService printService;
     main.SetPrintService(&printService);
-    TfrmWebbrowser browser(&main);
+    BrowserLoader browser(&main);
     MainWindowServicesState servicesState(main, clock);
-    ConnectOnlineServices(&main, servicesState, browser);
+    ConnectOnlineServices(&main, servicesState,
+                          [&](const std::string& address) { (void)browser.OpenWebPage(address); });
     main.show();
     QTimer::singleShot(0, &app, &QCoreApplication::quit);
     return app.exec();

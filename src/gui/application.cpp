@@ -5,6 +5,7 @@
 
 #include "core/chart/clock.h"
 #include "core/naming/naming_state.h"
+#include "gui/browser_loader.h"
 #include "gui/filter_dialog.h"
 #include "gui/gui_fonts.h"
 #include "gui/gui_icons.h"
@@ -12,7 +13,6 @@
 #include "gui/main_window_services.h"
 #include "gui/message_sink.h"
 #include "gui/single_instance.h"
-#include "gui/web_browser_window.h"
 #include "report/report_print_service.h"
 
 namespace lumivane::gui {
@@ -49,9 +49,14 @@ int RunApplication(int argc, char** argv) {
     main.SetFilterDialog(&select);
     report::ReportPrintService printService;
     main.SetPrintService(&printService);
-    TfrmWebbrowser browser(&main);
+    BrowserLoader browser(&main);
     MainWindowServicesState servicesState(main, clock);
-    OnlineServices* services = ConnectOnlineServices(&main, servicesState, browser);
+    OnlineServices* services =
+        ConnectOnlineServices(&main, servicesState, [&](const std::string& address) {
+            if (!browser.OpenWebPage(address)) {
+                messages.Error(&main, browser.Error());
+            }
+        });
     QObject::connect(&main, &TfrmMain::nameAnalysisRequested, services,
                      &OnlineServices::listview_ResultDblClick);
     QObject::connect(&instance, &SingleInstance::restoreRequested, &main,

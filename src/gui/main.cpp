@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "gui/application.h"
-#include "gui/web_browser_window.h"
+#include "gui/web_engine_setup.h"
 
 int main(int argc, char** argv) {
     // Answered before any window-system connection, so it works without a display.

@@ -10,8 +10,6 @@
 #include <QVariant>
 #include <QWidget>
 
-#include "gui/web_browser_window.h"
-
 namespace lumivane::gui {
 namespace {
 
@@ -232,10 +230,8 @@ void OnlineServices::Label37Click() {
 }
 
 OnlineServices* ConnectOnlineServices(QWidget* mainWindow, const OnlineServicesState& state,
-                                      TfrmWebbrowser& browser) {
-    auto* services = new OnlineServices(
-        state, [&browser](const std::string& address) { browser.OpenWebPage(address); }, WebSite{},
-        mainWindow);
+                                      WebPageOpener openWebPage) {
+    auto* services = new OnlineServices(state, std::move(openWebPage), WebSite{}, mainWindow);
     services->ConnectControls(mainWindow);
     return services;
 }

@@ -18,8 +18,6 @@ class QWidget;
 
 namespace lumivane::gui {
 
-class TfrmWebbrowser;
-
 // What the handlers read from the main window, at the moment of the click.
 class OnlineServicesState {
 public:
@@ -70,9 +68,10 @@ private:
     WebSite m_site;
 };
 
-// Connects the window's online services to the browser window; call once,
-// after the window's widgets exist. The services live as a child of the window.
+// Connects the window's online services to a page opener (the browser
+// window); call once, after the window's widgets exist. The services live as
+// a child of the window.
 OnlineServices* ConnectOnlineServices(QWidget* mainWindow, const OnlineServicesState& state,
-                                      TfrmWebbrowser& browser);
+                                      WebPageOpener openWebPage);
 
 }  // namespace lumivane::gui

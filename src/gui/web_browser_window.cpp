@@ -1,7 +1,5 @@
 #include "gui/web_browser_window.h"
 
-#include <unistd.h>
-
 #include <QAbstractButton>
 #include <QApplication>
 #include <QHBoxLayout>
@@ -13,28 +11,12 @@
 #include <QVBoxLayout>
 #include <QWebEngineHistory>
 #include <QWebEngineView>
-#include <cstring>
 
 namespace lumivane::gui {
 namespace {
 
 constexpr int kButtonWidth = 105;
 constexpr int kButtonHeight = 33;
-
-void AddChromiumFlag(QByteArray& flags, const QByteArray& flag) {
-    if (!flags.split(' ').contains(flag)) {
-        flags = flags.isEmpty() ? flag : flags + ' ' + flag;
-    }
-}
-
-bool OffscreenPlatform(int argc, char** argv) {
-    for (int i = 1; i + 1 < argc; ++i) {
-        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0) {
-            return QByteArray(argv[i + 1]).startsWith("offscreen");
-        }
-    }
-    return qgetenv("QT_QPA_PLATFORM").startsWith("offscreen");
-}
 
 QToolButton* MakeButton(QWidget* parent, const char* name, const char* caption) {
     auto* button = new QToolButton(parent);
@@ -60,23 +42,6 @@ QIcon IconOfButton(const char* name, QStyle::StandardPixmap fallback, const QSty
 }
 
 }  // namespace
-
-void PrepareWebEngine(int argc, char** argv) {
-    QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS").trimmed();
-    const QByteArray before = flags;
-    if (geteuid() == 0) {
-        AddChromiumFlag(flags, "--no-sandbox");
-    }
-    if (OffscreenPlatform(argc, argv)) {
-        AddChromiumFlag(flags, "--disable-gpu");
-    }
-    if (flags != before) {
-        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
-    }
-    // The web view shares OpenGL contexts with the widgets; this must be said
-    // before the application object exists.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-}
 
 TfrmWebbrowser::TfrmWebbrowser(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmWebbrowser"));

@@ -7,18 +7,14 @@
 #include <memory>
 #include <string>
 
+#include "gui/web_engine_setup.h"
+
 class QPrinter;
 class QToolButton;
 class QVBoxLayout;
 class QWebEngineView;
 
 namespace lumivane::gui {
-
-// Sets in this process's own environment what QtWebEngine needs, before the
-// QApplication is constructed: Chromium's sandbox cannot start for root, and
-// the offscreen platform has no GPU to offer. Leaves the user's own
-// QTWEBENGINE_CHROMIUM_FLAGS in place and adds to them.
-void PrepareWebEngine(int argc, char** argv);
 
 class TfrmWebbrowser final : public QDialog {
     Q_OBJECT

@@ -8,17 +8,38 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include <QFile>
+
 #include "core/app/web_addresses.h"
+#include "gui/browser_loader.h"
 #include "gui/main_window_services.h"
 #include "gui/result_table_model.h"
+#include "gui/web_engine_setup.h"
 #include "gui_test_support.h"
 
 using namespace lumivane;
 using namespace lumivane::gui;
 using namespace lumivane::gui::test;
 
+namespace {
+
+// Whether a library of that name is mapped into this process.
+bool Mapped(const char* name) {
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(name);
+}
+
+}  // namespace
+
 class TestOnlineWiring : public QObject {
     Q_OBJECT
+public:
+    // Before the application object, as the program does at start.
+    static void initMain() {
+        static char name[] = "test_gui_online_wiring";
+        char* argv[] = {name, nullptr};
+        PrepareWebEngine(1, argv);
+    }
 
 private:
     std::unique_ptr<DataHome> m_home;
@@ -68,6 +89,39 @@ private slots:
         QCOMPARE(m_opened.size(), std::size_t{1});
         // 王 is CD F5 in GBK.
         QVERIFY2(m_opened.back().find("xing=%CD%F5") != std::string::npos, m_opened.back().c_str());
+    }
+
+    void theWebEngineIsLoadedOnlyWithTheBrowserWindow() {
+        // The main window, its services and the loader are up, but no page was opened.
+        QVERIFY(!Mapped("libQt6WebEngineCore"));
+        BrowserLoader loader(&m_w->main);
+        QVERIFY2(loader.Load(), qPrintable(loader.Error()));
+        QVERIFY(Mapped("libQt6WebEngineCore"));
+        QVERIFY(loader.Window() != nullptr);
+        QCOMPARE(loader.Window()->windowTitle(), QStringLiteral("网页浏览器"));
+        QCOMPARE(loader.Window()->parentWidget(), &m_w->main);
+        QDialog* first = loader.Window();
+        QVERIFY(loader.Load());
+        QCOMPARE(loader.Window(), first);  // one window, its history kept
+
+        // A page opens in a web view built after the application started.
+        bool viewShown = false;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, [&] {
+            for (QWidget* child : first->findChildren<QWidget*>()) {
+                if (child->inherits("QWebEngineView") && child->isVisible()) {
+                    viewShown = true;
+                }
+            }
+            if (viewShown) {
+                first->reject();
+            }
+        });
+        poll.start(50);
+        QTimer::singleShot(20000, first, &QDialog::reject);  // never hang the suite
+        QVERIFY(loader.OpenWebPage("about:blank"));
+        poll.stop();
+        QVERIFY(viewShown);
     }
 
     void rowAnalysisSendsTheSelectedRowAndTheChartsBirthDate() {

@@ -144,6 +144,11 @@ if [ "$with_gui" = 1 ]; then
     # Without any display the version is printed and no window is opened.
     got=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= "$bin/lumivane" --version 2>&1) || fail "lumivane --version failed: $got"
     [ "$got" = "lumivane $version" ] || fail "lumivane --version printed '$got'"
+    # The browser window is a module beside the program, found as bin/../lib/lumivane.
+    module="$root/usr/lib/lumivane/lumivane_browser.so"
+    [ -f "$module" ] || fail "no usr/lib/lumivane/lumivane_browser.so in the package"
+    nm -D --defined-only "$module" | grep -q ' LumivaneCreateBrowserWindow$' ||
+        fail "the browser module does not export LumivaneCreateBrowserWindow"
 
     # --- desktop entry, icons, metainfo -------------------------------------
     apps="$root/usr/share/applications"

@@ -1,0 +1,18 @@
+// The browser window as a module of its own: the program loads it when the
+// first page is opened, so the web engine's libraries stay out of its start.
+
+#include <QWidget>
+
+#include "gui/web_browser_window.h"
+
+extern "C" {
+
+__attribute__((visibility("default"))) QDialog* LumivaneCreateBrowserWindow(QWidget* parent) {
+    return new lumivane::gui::TfrmWebbrowser(parent);
+}
+
+__attribute__((visibility("default"))) void LumivaneOpenWebPage(QDialog* window,
+                                                                const char* address) {
+    static_cast<lumivane::gui::TfrmWebbrowser*>(window)->OpenWebPage(address);
+}
+}
