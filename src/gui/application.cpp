@@ -3,17 +3,10 @@
 #include <QApplication>
 #include <QIcon>
 
-#include "core/chart/clock.h"
-#include "core/naming/naming_state.h"
-#include "gui/browser_loader.h"
-#include "gui/filter_dialog.h"
 #include "gui/gui_fonts.h"
 #include "gui/gui_icons.h"
-#include "gui/main_window.h"
-#include "gui/main_window_services.h"
 #include "gui/message_sink.h"
 #include "gui/single_instance.h"
-#include "report/report_print_service.h"
 
 namespace lumivane::gui {
 
@@ -25,6 +18,24 @@ void PrepareApplication() {
     // The installed icon, where the package put it into the icon theme.
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("lumivane")));
     SelectIconTheme();
+}
+
+ApplicationWindows::ApplicationWindows(NamingState& state, const Clock& clock,
+                                       MessageSink& messages)
+    : m_main(state, clock, messages),
+      m_select(messages, &m_main),
+      m_browser(&m_main),
+      m_servicesState(m_main, clock) {
+    m_main.SetFilterDialog(&m_select);
+    m_main.SetPrintService(&m_printService);
+    OnlineServices* services = ConnectOnlineServices(
+        &m_main, m_servicesState, [this, &messages](const std::string& address) {
+            if (!m_browser.OpenWebPage(address)) {
+                messages.Error(&m_main, m_browser.Error());
+            }
+        });
+    QObject::connect(&m_main, &TfrmMain::nameAnalysisRequested, services,
+                     &OnlineServices::listview_ResultDblClick);
 }
 
 int RunApplication(int argc, char** argv) {
@@ -40,25 +51,8 @@ int RunApplication(int argc, char** argv) {
 
     NamingState state;
     SystemClock clock;
-    MessageSink& messages = DefaultMessageSink();
-    // Windows in their order: the main window first, then the filter dialog.
-    // The report layouts and the browser window follow; the browser builds its
-    // web view on first use so that start-up stays fast.
-    TfrmMain main(state, clock, messages);
-    TfrmSelect select(messages, &main);
-    main.SetFilterDialog(&select);
-    report::ReportPrintService printService;
-    main.SetPrintService(&printService);
-    BrowserLoader browser(&main);
-    MainWindowServicesState servicesState(main, clock);
-    OnlineServices* services =
-        ConnectOnlineServices(&main, servicesState, [&](const std::string& address) {
-            if (!browser.OpenWebPage(address)) {
-                messages.Error(&main, browser.Error());
-            }
-        });
-    QObject::connect(&main, &TfrmMain::nameAnalysisRequested, services,
-                     &OnlineServices::listview_ResultDblClick);
+    ApplicationWindows windows(state, clock, DefaultMessageSink());
+    TfrmMain& main = windows.Main();
     QObject::connect(&instance, &SingleInstance::restoreRequested, &main,
                      &TfrmMain::RestoreInstance);
 

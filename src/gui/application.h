@@ -1,7 +1,33 @@
 #pragma once
 // The program's start: one copy per user, then the windows in their order.
 
+#include "core/chart/clock.h"
+#include "core/naming/naming_state.h"
+#include "gui/browser_loader.h"
+#include "gui/filter_dialog.h"
+#include "gui/main_window.h"
+#include "gui/main_window_services.h"
+#include "report/report_print_service.h"
+
 namespace lumivane::gui {
+
+class MessageSink;
+
+// The windows of a run in the order they are created — the main window, the
+// filter dialog, the printed lists, the browser window (its module loads with
+// the first page) — wired to each other and to the online services.
+class ApplicationWindows {
+public:
+    ApplicationWindows(NamingState& state, const Clock& clock, MessageSink& messages);
+    [[nodiscard]] TfrmMain& Main() { return m_main; }
+
+private:
+    TfrmMain m_main;
+    TfrmSelect m_select;
+    report::ReportPrintService m_printService;
+    BrowserLoader m_browser;
+    MainWindowServicesState m_servicesState;
+};
 
 // Ends with 0 at once when another copy runs (after asking it to come to the
 // front); otherwise runs until the main window is closed.

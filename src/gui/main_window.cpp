@@ -763,36 +763,35 @@ void TfrmMain::RestoreInstance() {
 
 // ---- printing -------------------------------------------------------------------
 
-void TfrmMain::btn_Print1Click() {
+PrintService* TfrmMain::PrintServiceOrNotice() {
     if (m_print == nullptr) {
         m_messages.Information(this, QStringLiteral("打印功能尚未提供"));
-        return;
     }
-    m_print->PrintSimpleList(this, m_nameList->toPlainText());
+    return m_print;
+}
+
+void TfrmMain::btn_Print1Click() {
+    if (PrintService* print = PrintServiceOrNotice()) {
+        print->PrintSimpleList(this, m_nameList->toPlainText());
+    }
 }
 
 void TfrmMain::btn_Print2Click() {
-    if (m_print == nullptr) {
-        m_messages.Information(this, QStringLiteral("打印功能尚未提供"));
-        return;
+    if (PrintService* print = PrintServiceOrNotice()) {
+        print->PrintDetailedList(this, m_model->Rows());
     }
-    m_print->PrintDetailedList(this, m_model->Rows());
 }
 
 void TfrmMain::btn_ExportPdf1Click() {
-    if (m_print == nullptr) {
-        m_messages.Information(this, QStringLiteral("打印功能尚未提供"));
-        return;
+    if (PrintService* print = PrintServiceOrNotice()) {
+        print->ExportSimpleListPdf(this, m_nameList->toPlainText());
     }
-    m_print->ExportSimpleListPdf(this, m_nameList->toPlainText());
 }
 
 void TfrmMain::btn_ExportPdf2Click() {
-    if (m_print == nullptr) {
-        m_messages.Information(this, QStringLiteral("打印功能尚未提供"));
-        return;
+    if (PrintService* print = PrintServiceOrNotice()) {
+        print->ExportDetailedListPdf(this, m_model->Rows());
     }
-    m_print->ExportDetailedListPdf(this, m_model->Rows());
 }
 
 // ---- birth chart and date lists ---------------------------------------------------

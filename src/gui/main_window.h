@@ -107,6 +107,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The print service, or null after telling the user printing is missing.
+    PrintService* PrintServiceOrNotice();
     void BuildToolBar();
     void BuildMenus();
     QWidget* BuildInputStrip();

@@ -168,11 +168,7 @@ FilterSet StrokeCountPicked(const FilterSet& filters, int row, int position) {
 std::uint32_t RadicalOfRow(const FilterSet& filters, int row) {
     int a = row == 1 ? filters.cmb6_1A : row == 2 ? filters.cmb6_2A : filters.cmb6_3A;
     int b = row == 1 ? filters.cmb6_1B : row == 2 ? filters.cmb6_2B : filters.cmb6_3B;
-    std::vector<std::string_view> names = RadicalsOfStrokeCount(a + 1);
-    if (b < 0 || static_cast<std::size_t>(b) >= names.size()) {
-        return FindRadical("");
-    }
-    return FindRadical(names[static_cast<std::size_t>(b)]);
+    return SelectedRadical(a, b);
 }
 
 FilterAcceptance AcceptFilters(const FilterSet& filters) {

@@ -61,17 +61,6 @@ RowConditions RowOf(const FilterSet& f, int row) {
     }
 }
 
-// The radical chosen in a row: entry B of the list of stroke count A + 1. A list
-// never filled, or nothing selected, names no radical, which FindRadical
-// answers with 0 (丨).
-std::uint32_t ChosenRadical(int strokePosition, int radicalPosition) {
-    std::vector<std::string_view> names = RadicalsOfStrokeCount(strokePosition + 1);
-    if (radicalPosition < 0 || static_cast<std::size_t>(radicalPosition) >= names.size()) {
-        return FindRadical("");
-    }
-    return FindRadical(names[static_cast<std::size_t>(radicalPosition)]);
-}
-
 int StrokesOf(StrokeKind kind, std::uint32_t index) {
     return static_cast<int>(kind == StrokeKind::Simplified ? SimplifiedStrokesOf(index)
                                                            : KangxiStrokesOf(index));
@@ -108,9 +97,9 @@ bool CharacterMeetsRow(const RowConditions& row, StrokeKind kind, std::uint32_t 
 
 bool CharacterRowTest(const FilterSet& filters, int row, std::uint32_t index) {
     RowConditions conditions = RowOf(filters, row);
-    std::uint32_t radical =
-        conditions.radicalOn ? ChosenRadical(conditions.strokePosition, conditions.radicalPosition)
-                             : 0;
+    std::uint32_t radical = conditions.radicalOn ? SelectedRadical(conditions.strokePosition,
+                                                                   conditions.radicalPosition)
+                                                 : 0;
     return CharacterMeetsRow(conditions, filters.strokeKind, radical, index);
 }
 
@@ -161,7 +150,7 @@ bool WholeNameTest(const FilterSet& filters, GivenNameCode code) {
         }
     }
     if (row.radicalOn) {
-        std::uint32_t radical = ChosenRadical(row.strokePosition, row.radicalPosition);
+        std::uint32_t radical = SelectedRadical(row.strokePosition, row.radicalPosition);
         if (RadicalIndexOf(h) != radical && RadicalIndexOf(l) != radical) {
             return false;
         }
@@ -192,8 +181,8 @@ FilterTests::FilterTests(const FilterSet& filters) : m_filters(filters) {
         if (always) {
             return;
         }
-        std::uint32_t radical = conditions.radicalOn ? ChosenRadical(conditions.strokePosition,
-                                                                     conditions.radicalPosition)
+        std::uint32_t radical = conditions.radicalOn ? SelectedRadical(conditions.strokePosition,
+                                                                       conditions.radicalPosition)
                                                      : 0;
         passes.resize(slots);
         for (std::uint32_t i = 0; i < slots; ++i) {
@@ -216,7 +205,7 @@ FilterTests::FilterTests(const FilterSet& filters) : m_filters(filters) {
         return;
     }
     std::uint32_t radical =
-        row.radicalOn ? ChosenRadical(row.strokePosition, row.radicalPosition) : 0;
+        row.radicalOn ? SelectedRadical(row.strokePosition, row.radicalPosition) : 0;
     m_nameBits.resize(slots);
     if (m_strokesOn) {
         m_strokes.resize(slots);
@@ -272,6 +261,14 @@ bool FilterTests::PassesFilter(std::uint32_t value, int kind) const {
         default:
             return true;
     }
+}
+
+std::uint32_t SelectedRadical(int strokePosition, int radicalPosition) {
+    std::vector<std::string_view> names = RadicalsOfStrokeCount(strokePosition + 1);
+    if (radicalPosition < 0 || static_cast<std::size_t>(radicalPosition) >= names.size()) {
+        return FindRadical("");
+    }
+    return FindRadical(names[static_cast<std::size_t>(radicalPosition)]);
 }
 
 }  // namespace lumivane

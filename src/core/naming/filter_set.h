@@ -58,6 +58,11 @@ struct FilterSet {
 [[nodiscard]] bool WholeNameTest(const FilterSet& filters, GivenNameCode code);
 [[nodiscard]] bool PassesFilter(const FilterSet& filters, std::uint32_t value, int kind);
 
+// The radical chosen in a row: entry radicalPosition of the list of stroke count
+// strokePosition + 1. A list never filled, or nothing selected, names no
+// radical, which FindRadical answers with 0 (丨).
+[[nodiscard]] std::uint32_t SelectedRadical(int strokePosition, int radicalPosition);
+
 // The same tests, prepared once per request (masks summed, radicals and texts
 // looked up), for the generators that ask them many thousands of times.
 // Answers equal those of the free functions above.
