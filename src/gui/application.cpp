@@ -1,12 +1,15 @@
 #include "gui/application.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QIcon>
+#include <QTimer>
 
 #include "gui/gui_fonts.h"
 #include "gui/gui_icons.h"
 #include "gui/message_sink.h"
 #include "gui/single_instance.h"
+#include "gui/web_engine_setup.h"
 
 namespace lumivane::gui {
 
@@ -38,7 +41,42 @@ ApplicationWindows::ApplicationWindows(NamingState& state, const Clock& clock,
                      &OnlineServices::listview_ResultDblClick);
 }
 
-int RunApplication(int argc, char** argv) {
+namespace {
+
+// Tells the hook about the main window's first paint, once the paint is over.
+class FirstPaintWatcher final : public QObject {
+public:
+    FirstPaintWatcher(TfrmMain& main, FirstShownHook hook)
+        : QObject(&main), m_main(main), m_hook(std::move(hook)) {
+        main.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &m_main && event->type() == QEvent::Paint) {
+            m_main.removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] { m_hook(m_main); });
+        }
+        return false;
+    }
+
+private:
+    TfrmMain& m_main;
+    FirstShownHook m_hook;
+};
+
+}  // namespace
+
+int RunProgram(int argc, char** argv, const FirstShownHook& firstShown) {
+    // Lets the desktop match the windows with the installed desktop entry
+    // (packaging/example.velisora.Lumivane.desktop): its name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.velisora.Lumivane"));
+    // Chromium's switches must be in place before the application object exists.
+    PrepareWebEngine(argc, argv);
+    return RunApplication(argc, argv, firstShown);
+}
+
+int RunApplication(int argc, char** argv, const FirstShownHook& firstShown) {
     QApplication app(argc, argv);
     SingleInstance instance;
     if (instance.NotifyRunningCopy()) {
@@ -56,6 +94,9 @@ int RunApplication(int argc, char** argv) {
     QObject::connect(&instance, &SingleInstance::restoreRequested, &main,
                      &TfrmMain::RestoreInstance);
 
+    if (firstShown) {
+        new FirstPaintWatcher(main, firstShown);
+    }
     main.show();
     return app.exec();
 }

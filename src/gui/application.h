@@ -1,6 +1,8 @@
 #pragma once
 // The program's start: one copy per user, then the windows in their order.
 
+#include <functional>
+
 #include "core/chart/clock.h"
 #include "core/naming/naming_state.h"
 #include "gui/browser_loader.h"
@@ -29,9 +31,16 @@ private:
     MainWindowServicesState m_servicesState;
 };
 
+// Called once the main window has been shown and painted for the first time.
+using FirstShownHook = std::function<void(TfrmMain&)>;
+
 // Ends with 0 at once when another copy runs (after asking it to come to the
 // front); otherwise runs until the main window is closed.
-int RunApplication(int argc, char** argv);
+int RunApplication(int argc, char** argv, const FirstShownHook& firstShown = {});
+
+// The whole program after its command-line answers: desktop name, web engine
+// switches, then RunApplication. The start-up benchmark's probe runs it too.
+int RunProgram(int argc, char** argv, const FirstShownHook& firstShown = {});
 
 // The application-wide settings every window relies on: title, fonts, icons.
 void PrepareApplication();

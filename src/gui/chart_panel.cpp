@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "gui/clickable_label.h"
+#include "gui/gui_fonts.h"
 
 namespace lumivane::gui {
 
@@ -20,10 +21,6 @@ QLabel* MakeLabel(QWidget* parent, int number, const char* caption, int tag,
     label->setText(QString::fromUtf8(caption));
     label->setProperty(kTagProperty, tag);
     return label;
-}
-
-void StyleAsLink(QLabel* label) {
-    label->setStyleSheet(QStringLiteral("color: #0000ff; text-decoration: underline;"));
 }
 
 }  // namespace
@@ -47,16 +44,16 @@ ChartPanel::ChartPanel(QWidget* parent) : QFrame(parent) {
     const Line lines[3] = {{10, "公历", 83, 25, "五     行", 95},
                            {11, "农历", 87, 26, "五行(藏干)", 99},
                            {12, "八字", 91, 31, "纳     音", 103}};
-    const QString captionStyle = QStringLiteral("color: #804000;");
+    const QColor captionColor(0x80, 0x40, 0x00);
     for (int line = 0; line < 3; ++line) {
         QLabel* left = MakeLabel(this, lines[line].leftCaption, lines[line].leftText, 0);
-        left->setStyleSheet(captionStyle);
+        SetTextColor(left, captionColor);
         grid->addWidget(left, line, 0);
         for (int k = 0; k < 4; ++k) {
             grid->addWidget(MakeLabel(this, lines[line].firstValue + k, "", 1), line, 1 + k);
         }
         QLabel* middle = MakeLabel(this, lines[line].middleCaption, lines[line].middleText, 0);
-        middle->setStyleSheet(captionStyle);
+        SetTextColor(middle, captionColor);
         grid->addWidget(middle, line, 5);
         for (int k = 0; k < 4; ++k) {
             grid->addWidget(MakeLabel(this, lines[line].firstPillar + k, "", 1), line, 6 + k);
@@ -66,7 +63,7 @@ ChartPanel::ChartPanel(QWidget* parent) : QFrame(parent) {
     QLabel* signCaption = MakeLabel(this, 41, "星座", 0);
     QLabel* forecastCaption = MakeLabel(this, 30, "星座运程", 0);
     for (QLabel* caption : {zodiacCaption, signCaption, forecastCaption}) {
-        caption->setStyleSheet(captionStyle);
+        SetTextColor(caption, captionColor);
     }
     grid->addWidget(zodiacCaption, 0, 10);
     grid->addWidget(signCaption, 1, 10);
@@ -85,10 +82,10 @@ ChartPanel::ChartPanel(QWidget* parent) : QFrame(parent) {
     }
 
     QLabel* adviceCaption = MakeLabel(this, 47, "建议", 0);
-    adviceCaption->setStyleSheet(captionStyle);
+    SetTextColor(adviceCaption, captionColor);
     grid->addWidget(adviceCaption, 3, 0);
     QLabel* advice = MakeLabel(this, 13, "", 0);
-    advice->setStyleSheet(QStringLiteral("color: #008000;"));
+    SetTextColor(advice, QColor(0x00, 0x80, 0x00));
     grid->addWidget(advice, 3, 1, 1, 9);
     QLabel* origin = MakeLabel(this, 36, "", 1, true);
     StyleAsLink(origin);

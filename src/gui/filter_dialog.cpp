@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <limits>
@@ -99,7 +100,7 @@ TfrmSelect::TfrmSelect(MessageSink& messages, QWidget* parent)
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(QStringLiteral("PageControl1"));
     // All six page tabs fit the dialog's 408 pixels.
-    m_pages->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 4px; }"));
+    m_pages->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 4px; }"));
     m_pages->addTab(BuildTextPage(1), QStringLiteral("指定文字"));
     m_pages->addTab(BuildElementPage(2), QStringLiteral("五行(字意)"));
     m_pages->addTab(BuildElementPage(3), QStringLiteral("五行(部首)"));

@@ -1,6 +1,8 @@
 #include "gui/gui_fonts.h"
 
+#include <QPalette>
 #include <QStringList>
+#include <QWidget>
 
 namespace lumivane::gui {
 
@@ -24,6 +26,26 @@ QFont KaiFont(int pixelSize) {
     QFont font(QString::fromUtf8(kKaiFamily));
     font.setPixelSize(pixelSize);
     return font;
+}
+
+void SetTextColor(QWidget* widget, const QColor& color) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, color);
+    palette.setColor(QPalette::Text, color);
+    widget->setPalette(palette);
+}
+
+void SetBold(QWidget* widget) {
+    QFont font = widget->font();
+    font.setBold(true);
+    widget->setFont(font);
+}
+
+void StyleAsLink(QWidget* widget) {
+    SetTextColor(widget, QColor(0x00, 0x00, 0xff));
+    QFont font = widget->font();
+    font.setUnderline(true);
+    widget->setFont(font);
 }
 
 }  // namespace lumivane::gui

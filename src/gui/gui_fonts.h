@@ -3,7 +3,10 @@
 // they are mapped to installed CJK faces so Chinese text never falls back to
 // whatever face fontconfig happens to pick.
 
+#include <QColor>
 #include <QFont>
+
+class QWidget;
 
 namespace lumivane::gui {
 
@@ -13,5 +16,12 @@ inline constexpr const char* kKaiFamily = "楷体_GB2312";
 void InstallFontSubstitutions();
 [[nodiscard]] QFont SongFont(int pixelSize);
 [[nodiscard]] QFont KaiFont(int pixelSize);
+
+// Colours and emphasis through palette and font rather than style sheets: a
+// style sheet puts every widget below it through the style-sheet style, which
+// made building the windows several times slower.
+void SetTextColor(QWidget* widget, const QColor& color);
+void SetBold(QWidget* widget);
+void StyleAsLink(QWidget* widget);
 
 }  // namespace lumivane::gui

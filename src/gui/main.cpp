@@ -1,9 +1,7 @@
-#include <QGuiApplication>
 #include <cstdio>
 #include <cstring>
 
 #include "gui/application.h"
-#include "gui/web_engine_setup.h"
 
 int main(int argc, char** argv) {
     // Answered before any window-system connection, so it works without a display.
@@ -18,10 +16,5 @@ int main(int argc, char** argv) {
         }
         return 0;
     }
-    // Lets the desktop match the windows with the installed desktop entry
-    // (packaging/example.velisora.Lumivane.desktop): its name and icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("example.velisora.Lumivane"));
-    // Chromium's switches must be in place before the application object exists.
-    lumivane::gui::PrepareWebEngine(argc, argv);
-    return lumivane::gui::RunApplication(argc, argv);
+    return lumivane::gui::RunProgram(argc, argv);
 }

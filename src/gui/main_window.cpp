@@ -369,7 +369,7 @@ QWidget* TfrmMain::BuildInputStrip() {
     auto* first = new QHBoxLayout;
     first->setSpacing(4);
     QLabel* prompt = MakeCaption(panel, "请输入姓名：");
-    prompt->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    SetBold(prompt);
     first->addWidget(prompt);
     first->addWidget(MakeCaption(panel, "姓"));
     first->addWidget(m_firstName);
@@ -384,7 +384,7 @@ QWidget* TfrmMain::BuildInputStrip() {
     auto* second = new QHBoxLayout;
     second->setSpacing(4);
     QLabel* birth = MakeCaption(panel, "出生时间：");
-    birth->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    SetBold(birth);
     second->addWidget(birth);
     second->addWidget(m_calendarType);
     second->addWidget(m_year);
@@ -482,7 +482,7 @@ QWidget* TfrmMain::BuildDetailedPage() {
     bar->addWidget(m_sort2);
     m_countLabel = new QLabel(page);
     m_countLabel->setObjectName(QStringLiteral("Label27"));
-    m_countLabel->setStyleSheet(QStringLiteral("color: #0000ff;"));
+    SetTextColor(m_countLabel, QColor(0x00, 0x00, 0xff));
     bar->addWidget(m_countLabel);
     bar->addStretch(1);
     m_returnSimple = MakeButton(page, "btn_ReturnSimple", "简单列表");

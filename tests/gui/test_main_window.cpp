@@ -371,6 +371,26 @@ private slots:
         QCOMPARE(m_w->main.Birth().BirthYear, 2000);
     }
 
+    void chartPanelDrawsCaptionsAndLinksInTheirColours() {
+        auto label = [this](int n) {
+            return m_w->main.findChild<QLabel*>(QStringLiteral("Label%1").arg(n));
+        };
+        for (int link : {107, 108, 32, 33, 34, 35, 36, 37}) {
+            QCOMPARE(label(link)->palette().color(QPalette::WindowText), QColor(0x00, 0x00, 0xff));
+            QVERIFY2(label(link)->font().underline(), qPrintable(QString::number(link)));
+        }
+        for (int caption : {10, 11, 12, 25, 26, 31, 40, 41, 30, 47}) {
+            QCOMPARE(label(caption)->palette().color(QPalette::WindowText),
+                     QColor(0x80, 0x40, 0x00));
+            QVERIFY(!label(caption)->font().underline());
+        }
+        QCOMPARE(label(13)->palette().color(QPalette::WindowText), QColor(0x00, 0x80, 0x00));
+        QCOMPARE(label(27)->palette().color(QPalette::WindowText), QColor(0x00, 0x00, 0xff));
+        // The chart's values keep the window's font and colour.
+        QCOMPARE(label(83)->font().family(), m_w->main.font().family());
+        QVERIFY(!label(83)->font().underline());
+    }
+
     void lunarMonthListsFollowTheYear() {
         Pick(m_w->Find<QComboBox>("cmb_CalendarType"), 1);
         auto* year = m_w->Find<QComboBox>("cmb_Year");
