@@ -1,19 +1,100 @@
 #include "gui/single_instance.h"
 
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <QByteArray>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QSocketNotifier>
+#include <cerrno>
+#include <cstring>
+#include <optional>
+#include <utility>
 
 namespace lumivane::gui {
+
+namespace {
+
+// A restore request is one short line; anything longer is not ours.
+constexpr qsizetype kMaxLine = 64;
+
+std::optional<sockaddr_un> AddressOf(const QString& path) {
+    const QByteArray bytes = QFile::encodeName(path);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (bytes.isEmpty() || static_cast<std::size_t>(bytes.size()) >= sizeof(address.sun_path)) {
+        return std::nullopt;
+    }
+    std::memcpy(address.sun_path, bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    return address;
+}
+
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor() {
+        if (m_fd >= 0) {
+            ::close(m_fd);
+        }
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    [[nodiscard]] int get() const { return m_fd; }
+    int release() { return std::exchange(m_fd, -1); }
+
+private:
+    int m_fd;
+};
+
+bool WaitFor(int fd, short events, int timeoutMs) {
+    pollfd entry{fd, events, 0};
+    int ready = 0;
+    do {
+        ready = ::poll(&entry, 1, timeoutMs);
+    } while (ready < 0 && errno == EINTR);
+    return ready == 1 && (entry.revents & events) != 0;
+}
+
+bool ConnectWithin(int fd, const sockaddr_un& address, int timeoutMs) {
+    if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0) {
+        return true;
+    }
+    if (errno != EINPROGRESS && errno != EAGAIN && errno != EINTR) {
+        return false;  // nobody listens (no file, or a stale one)
+    }
+    if (!WaitFor(fd, POLLOUT, timeoutMs)) {
+        return false;
+    }
+    int error = 0;
+    socklen_t length = sizeof(error);
+    return ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &length) == 0 && error == 0;
+}
+
+}  // namespace
 
 SingleInstance::SingleInstance(QObject* parent) : SingleInstance(DefaultServerName(), parent) {}
 
 SingleInstance::SingleInstance(QString serverName, QObject* parent)
     : QObject(parent), m_serverName(std::move(serverName)) {}
+
+SingleInstance::~SingleInstance() {
+    for (auto& [fd, connection] : m_connections) {
+        delete connection.notifier;
+        ::close(fd);
+    }
+    if (m_listenFd >= 0) {
+        delete m_listenNotifier;
+        ::close(m_listenFd);
+        // The name is ours while we listen; the next first copy must not find it.
+        ::unlink(QFile::encodeName(m_serverName).constData());
+    }
+}
 
 QString SingleInstance::DefaultServerName() {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
@@ -25,51 +106,132 @@ QString SingleInstance::DefaultServerName() {
 }
 
 bool SingleInstance::NotifyRunningCopy(int timeoutMs) const {
-    QLocalSocket socket;
-    socket.connectToServer(m_serverName);
-    if (!socket.waitForConnected(timeoutMs)) {
+    const std::optional<sockaddr_un> address = AddressOf(m_serverName);
+    if (!address) {
         return false;
     }
-    socket.write(QByteArray::number(kRestoreInstanceMessage) + '\n');
-    socket.waitForBytesWritten(timeoutMs);
-    socket.disconnectFromServer();
-    if (socket.state() != QLocalSocket::UnconnectedState) {
-        socket.waitForDisconnected(timeoutMs);
+    Descriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
+    if (socket.get() < 0 || !ConnectWithin(socket.get(), *address, timeoutMs)) {
+        return false;
     }
+    const QByteArray message = QByteArray::number(kRestoreInstanceMessage) + '\n';
+    qsizetype written = 0;
+    while (written < message.size()) {
+        const ssize_t n = ::send(socket.get(), message.constData() + written,
+                                 static_cast<std::size_t>(message.size() - written), MSG_NOSIGNAL);
+        if (n > 0) {
+            written += n;
+        } else if (n < 0 && errno == EINTR) {
+            continue;
+        } else if (n < 0 && errno == EAGAIN && WaitFor(socket.get(), POLLOUT, timeoutMs)) {
+            continue;
+        } else {
+            // The copy answered the connection, so it runs; it just did not
+            // take the whole message. Starting a second copy would be worse.
+            return true;
+        }
+    }
+    ::shutdown(socket.get(), SHUT_WR);
     return true;
 }
 
 bool SingleInstance::Listen() {
-    if (m_server == nullptr) {
-        m_server = new QLocalServer(this);
-        m_server->setSocketOptions(QLocalServer::UserAccessOption);
-        connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::ReadConnection);
-    }
-    if (m_server->isListening()) {
+    if (m_listenFd >= 0) {
         return true;
     }
-    if (m_server->listen(m_serverName)) {
-        return true;
+    const std::optional<sockaddr_un> address = AddressOf(m_serverName);
+    if (!address) {
+        return false;
     }
-    // Nobody answered before we got here, so a socket in the way is stale.
-    QLocalServer::removeServer(m_serverName);
-    return m_server->listen(m_serverName);
+    Descriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
+    if (socket.get() < 0) {
+        return false;
+    }
+    // Only this user may ask us to come to the front: the socket file is
+    // created without any group or other permission.
+    const mode_t previous = ::umask(0077);
+    int bound =
+        ::bind(socket.get(), reinterpret_cast<const sockaddr*>(&*address), sizeof(*address));
+    if (bound != 0 && errno == EADDRINUSE) {
+        // A socket in the way is stale when nobody answers on it; a copy started
+        // at the same moment may have just made it, and keeps it.
+        struct stat status {};
+        Descriptor probe(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
+        const bool answered = probe.get() >= 0 && ConnectWithin(probe.get(), *address, 200);
+        if (!answered && ::lstat(address->sun_path, &status) == 0 && S_ISSOCK(status.st_mode)) {
+            ::unlink(address->sun_path);
+            bound = ::bind(socket.get(), reinterpret_cast<const sockaddr*>(&*address),
+                           sizeof(*address));
+        }
+    }
+    ::umask(previous);
+    if (bound != 0 || ::listen(socket.get(), 8) != 0) {
+        return false;
+    }
+    m_listenFd = socket.release();
+    m_listenNotifier = new QSocketNotifier(m_listenFd, QSocketNotifier::Read, this);
+    connect(m_listenNotifier, &QSocketNotifier::activated, this,
+            &SingleInstance::AcceptConnections);
+    return true;
 }
 
-void SingleInstance::ReadConnection() {
-    while (QLocalSocket* socket = m_server->nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        auto readLines = [this, socket] {
-            while (socket->canReadLine()) {
-                const QByteArray line = socket->readLine().trimmed();
+void SingleInstance::AcceptConnections() {
+    for (;;) {
+        const int fd = ::accept4(m_listenFd, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+        if (fd < 0) {
+            return;  // EAGAIN: no more waiting; other errors: try at the next wake-up
+        }
+        auto* notifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);
+        m_connections[fd] = Connection{notifier, {}};
+        connect(notifier, &QSocketNotifier::activated, this, [this, fd] { ReadConnection(fd); });
+        ReadConnection(fd);
+    }
+}
+
+void SingleInstance::ReadConnection(int fd) {
+    auto found = m_connections.find(fd);
+    if (found == m_connections.end()) {
+        return;
+    }
+    Connection& connection = found->second;
+    char buffer[256];
+    for (;;) {
+        const ssize_t n = ::recv(fd, buffer, sizeof(buffer), 0);
+        if (n > 0) {
+            connection.pending.append(buffer, n);
+            qsizetype end = 0;
+            while ((end = connection.pending.indexOf('\n')) >= 0) {
+                const QByteArray line = connection.pending.left(end).trimmed();
+                connection.pending.remove(0, end + 1);
                 if (line == QByteArray::number(kRestoreInstanceMessage)) {
                     emit restoreRequested();
                 }
             }
-        };
-        connect(socket, &QLocalSocket::readyRead, this, readLines);
-        readLines();
+            if (connection.pending.size() > kMaxLine) {
+                CloseConnection(fd);
+                return;
+            }
+        } else if (n < 0 && errno == EINTR) {
+            continue;
+        } else if (n < 0 && errno == EAGAIN) {
+            return;  // the rest comes with the next wake-up
+        } else {
+            CloseConnection(fd);  // the other copy is done (or gone)
+            return;
+        }
     }
+}
+
+void SingleInstance::CloseConnection(int fd) {
+    auto found = m_connections.find(fd);
+    if (found == m_connections.end()) {
+        return;
+    }
+    // Deleted later: this may run inside the notifier's own signal.
+    found->second.notifier->setEnabled(false);
+    found->second.notifier->deleteLater();
+    m_connections.erase(found);
+    ::close(fd);
 }
 
 }  // namespace lumivane::gui

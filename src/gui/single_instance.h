@@ -2,11 +2,16 @@
 // One copy per user. The first copy listens on a local socket named after the
 // main window's class "TovariQuMing"; a later start connects, sends the restore
 // message 40345 and ends without a window.
+//
+// The socket is a plain AF_UNIX stream socket watched by the event loop: Qt's
+// QLocalServer would do the same, but its library (and the Kerberos and proxy
+// libraries it pulls in) cost every start several milliseconds to load.
 
 #include <QObject>
 #include <QString>
+#include <map>
 
-class QLocalServer;
+class QSocketNotifier;
 
 namespace lumivane::gui {
 
@@ -20,6 +25,10 @@ public:
     // user id in the temporary folder where no runtime folder exists.
     explicit SingleInstance(QObject* parent = nullptr);
     explicit SingleInstance(QString serverName, QObject* parent = nullptr);
+    ~SingleInstance() override;
+
+    SingleInstance(const SingleInstance&) = delete;
+    SingleInstance& operator=(const SingleInstance&) = delete;
 
     [[nodiscard]] static QString DefaultServerName();
     [[nodiscard]] const QString& ServerName() const { return m_serverName; }
@@ -35,10 +44,18 @@ signals:
     void restoreRequested();
 
 private:
-    void ReadConnection();
+    void AcceptConnections();
+    void ReadConnection(int fd);
+    void CloseConnection(int fd);
 
     QString m_serverName;
-    QLocalServer* m_server = nullptr;
+    int m_listenFd = -1;
+    QSocketNotifier* m_listenNotifier = nullptr;
+    struct Connection {
+        QSocketNotifier* notifier = nullptr;
+        QByteArray pending;
+    };
+    std::map<int, Connection> m_connections;
 };
 
 }  // namespace lumivane::gui

@@ -2,9 +2,11 @@
 // ends with 0 without a window; a socket left by a crashed copy is cleaned up.
 
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <QFile>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -80,6 +82,66 @@ private slots:
         SingleInstance second(path);
         QVERIFY(second.NotifyRunningCopy(2000));
         QVERIFY(restore.wait(5000));
+    }
+
+    void onlyTheUserMayReachTheSocketAndItGoesWithTheCopy() {
+        const QString path = m_runtime.path() + QStringLiteral("/owned");
+        {
+            SingleInstance first(path);
+            QVERIFY(first.Listen());
+            struct stat status {};
+            QCOMPARE(::stat(QFile::encodeName(path).constData(), &status), 0);
+            QVERIFY(S_ISSOCK(status.st_mode));
+            QCOMPARE(status.st_mode & 077, 0u);
+            QVERIFY(first.Listen());  // listening twice is still one socket
+        }
+        QVERIFY(!QFileInfo::exists(path));
+        SingleInstance later(path);
+        QVERIFY(!later.NotifyRunningCopy(200));
+    }
+
+    void otherTextOnTheSocketRaisesNothing() {
+        const QString path = m_runtime.path() + QStringLiteral("/chatter");
+        SingleInstance first(path);
+        QVERIFY(first.Listen());
+        QSignalSpy restore(&first, &SingleInstance::restoreRequested);
+        // A stranger: a wrong number, an endless line, then the real message on
+        // a new connection, which still works.
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const QByteArray bytes = QFile::encodeName(path);
+        std::memcpy(address.sun_path, bytes.constData(), static_cast<std::size_t>(bytes.size()));
+        QCOMPARE(::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
+        const QByteArray noise = "40346\n" + QByteArray(4096, 'x');
+        QCOMPARE(::write(fd, noise.constData(), static_cast<std::size_t>(noise.size())),
+                 static_cast<ssize_t>(noise.size()));
+        QTest::qWait(100);
+        ::close(fd);
+        QCOMPARE(restore.count(), 0);
+        SingleInstance second(path);
+        QVERIFY(second.NotifyRunningCopy(2000));
+        QVERIFY(restore.wait(5000));
+        QCOMPARE(restore.count(), 1);
+    }
+
+    void aCopyListeningAlreadyKeepsItsSocket() {
+        const QString path = m_runtime.path() + QStringLiteral("/raced");
+        SingleInstance first(path);
+        QVERIFY(first.Listen());
+        QSignalSpy restore(&first, &SingleInstance::restoreRequested);
+        SingleInstance late(path);
+        QVERIFY(!late.Listen());
+        SingleInstance third(path);
+        QVERIFY(third.NotifyRunningCopy(2000));
+        QVERIFY(restore.wait(5000));
+    }
+
+    void aNameTooLongForASocketIsRefusedNotCut() {
+        const QString path = m_runtime.path() + QLatin1Char('/') + QString(200, QLatin1Char('n'));
+        SingleInstance first(path);
+        QVERIFY(!first.Listen());
+        QVERIFY(!first.NotifyRunningCopy(200));
     }
 };
 
