@@ -87,6 +87,16 @@ Widget* TfrmSelect::Control(const QString& name) const {
     return qobject_cast<Widget*>(widget);
 }
 
+template <typename Widget>
+Widget* TfrmSelect::Stored(const FilterControl& control) const {
+    return static_cast<Widget*>(m_stored[FilterControlIndex(control)]);
+}
+
+QWidget* TfrmSelect::StoredControl(std::string_view name) const {
+    const FilterControl* control = FindFilterControl(name);
+    return control != nullptr ? m_stored[FilterControlIndex(*control)] : nullptr;
+}
+
 TfrmSelect::TfrmSelect(MessageSink& messages, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
@@ -137,6 +147,12 @@ TfrmSelect::TfrmSelect(MessageSink& messages, QWidget* parent)
     connect(reset, &QPushButton::clicked, this, &TfrmSelect::btn_ResetClick);
     connect(ok, &QPushButton::clicked, this, &TfrmSelect::btn_OKClick);
     connect(m_cancel, &QPushButton::clicked, this, &TfrmSelect::btn_CancelClick);
+    for (const FilterControl& control : FilterControls()) {
+        m_stored.push_back(Control<QWidget>(Name(control.name)));
+        Q_ASSERT(m_stored.back() != nullptr);
+    }
+    m_kangxi = Control<QRadioButton>(QStringLiteral("rg_fanti"));
+    m_simplified = Control<QRadioButton>(QStringLiteral("rg_Jiti"));
     for (std::string_view rowBox : RowBoxNames()) {
         auto* box = Control<QCheckBox>(Name(rowBox));
         connect(box, &QCheckBox::clicked, this, [this, box] { chk1_1Click(box->objectName()); });
@@ -248,40 +264,36 @@ QWidget* TfrmSelect::BuildRadicalPage() {
 FilterSet TfrmSelect::Snapshot() const {
     FilterSet filters;
     for (const FilterControl& control : FilterControls()) {
-        const QString name = Name(control.name);
         switch (control.kind) {
             case FilterControlKind::CheckBox:
-                filters.*(control.check) = Control<QCheckBox>(name)->isChecked();
+                filters.*(control.check) = Stored<QCheckBox>(control)->isChecked();
                 break;
             case FilterControlKind::TextBox:
-                filters.*(control.text) = Control<QLineEdit>(name)->text().toStdString();
+                filters.*(control.text) = Stored<QLineEdit>(control)->text().toStdString();
                 break;
             case FilterControlKind::SpinBox:
-                filters.*(control.number) = Control<QSpinBox>(name)->value();
+                filters.*(control.number) = Stored<QSpinBox>(control)->value();
                 break;
             case FilterControlKind::ComboBox:
-                filters.*(control.number) = Control<QComboBox>(name)->currentIndex();
+                filters.*(control.number) = Stored<QComboBox>(control)->currentIndex();
                 break;
         }
     }
-    filters.strokeKind = Control<QRadioButton>(QStringLiteral("rg_fanti"))->isChecked()
-                             ? StrokeKind::Kangxi
-                             : StrokeKind::Simplified;
+    filters.strokeKind = m_kangxi->isChecked() ? StrokeKind::Kangxi : StrokeKind::Simplified;
     return filters;
 }
 
 void TfrmSelect::Apply(const FilterSet& filters) {
     for (const FilterControl& control : FilterControls()) {
-        const QString name = Name(control.name);
         switch (control.kind) {
             case FilterControlKind::CheckBox: {
-                auto* box = Control<QCheckBox>(name);
+                auto* box = Stored<QCheckBox>(control);
                 const QSignalBlocker blocker(box);
                 box->setChecked(filters.*(control.check));
                 break;
             }
             case FilterControlKind::TextBox: {
-                auto* edit = Control<QLineEdit>(name);
+                auto* edit = Stored<QLineEdit>(control);
                 const QString text = QString::fromStdString(filters.*(control.text));
                 if (edit->text() != text) {
                     edit->setText(text);
@@ -289,10 +301,10 @@ void TfrmSelect::Apply(const FilterSet& filters) {
                 break;
             }
             case FilterControlKind::SpinBox:
-                Control<QSpinBox>(name)->setValue(filters.*(control.number));
+                Stored<QSpinBox>(control)->setValue(filters.*(control.number));
                 break;
             case FilterControlKind::ComboBox: {
-                auto* combo = Control<QComboBox>(name);
+                auto* combo = Stored<QComboBox>(control);
                 const QSignalBlocker blocker(combo);
                 const int index = filters.*(control.number);
                 combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
@@ -301,13 +313,13 @@ void TfrmSelect::Apply(const FilterSet& filters) {
         }
     }
     const bool kangxi = filters.strokeKind == StrokeKind::Kangxi;
-    Control<QRadioButton>(QStringLiteral("rg_fanti"))->setChecked(kangxi);
-    Control<QRadioButton>(QStringLiteral("rg_Jiti"))->setChecked(!kangxi);
+    m_kangxi->setChecked(kangxi);
+    m_simplified->setChecked(!kangxi);
 }
 
 void TfrmSelect::ApplyAppearance(const std::vector<ControlAppearance>& controls) {
     for (const ControlAppearance& appearance : controls) {
-        if (auto* widget = Control<QWidget>(Name(appearance.name))) {
+        if (QWidget* widget = StoredControl(appearance.name)) {
             widget->setVisible(appearance.visible);
             widget->setEnabled(appearance.enabled);
         }

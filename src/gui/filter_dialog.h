@@ -7,12 +7,15 @@
 #include <QDialog>
 #include <QHash>
 #include <optional>
+#include <string_view>
 #include <vector>
 
+#include "core/naming/filter_controls.h"
 #include "core/naming/filter_dialog_rules.h"
 #include "core/naming/filter_set.h"
 
 class QPushButton;
+class QRadioButton;
 class QTabWidget;
 
 namespace lumivane::gui {
@@ -31,6 +34,8 @@ public:
     // Writes the values into the widgets; radical lists are not refilled.
     void Apply(const FilterSet& filters);
     [[nodiscard]] QIcon CancelIcon() const;
+    // The stored control of that name (see FilterControls()), or nullptr.
+    [[nodiscard]] QWidget* StoredControl(std::string_view name) const;
     [[nodiscard]] QTabWidget* Pages() const { return m_pages; }
 
 public slots:
@@ -57,9 +62,15 @@ private:
     // first showing of the main window slow.
     template <typename Widget>
     [[nodiscard]] Widget* Control(const QString& name) const;
+    template <typename Widget>
+    [[nodiscard]] Widget* Stored(const FilterControl& control) const;
 
     MessageSink& m_messages;
     mutable QHash<QString, QWidget*> m_controls;
+    // The widgets of FilterControls(), by their position in that table.
+    std::vector<QWidget*> m_stored;
+    QRadioButton* m_kangxi = nullptr;
+    QRadioButton* m_simplified = nullptr;
     QTabWidget* m_pages = nullptr;
     QPushButton* m_cancel = nullptr;
     bool m_accepted = false;

@@ -105,9 +105,10 @@ void TfrmMain::RestoreSettings() {
 void TfrmMain::ApplyRestoreStep(const RestoreStep& step) {
     const QString name =
         QString::fromUtf8(step.control.data(), static_cast<qsizetype>(step.control.size()));
-    QWidget* widget = findChild<QWidget*>(name);
-    if (widget == nullptr && m_select != nullptr) {
-        widget = m_select->findChild<QWidget*>(name);
+    // The dialog's stored controls by table, the main window's few by name.
+    QWidget* widget = m_select != nullptr ? m_select->StoredControl(step.control) : nullptr;
+    if (widget == nullptr) {
+        widget = findChild<QWidget*>(name);
     }
     if (widget == nullptr) {
         return;

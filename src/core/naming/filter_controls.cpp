@@ -1,6 +1,7 @@
 #include "core/naming/filter_controls.h"
 
 #include <array>
+#include <unordered_map>
 
 namespace lumivane {
 namespace {
@@ -86,12 +87,39 @@ std::span<const FilterControl> FilterControls() {
 }
 
 const FilterControl* FindFilterControl(std::string_view name) {
-    for (const FilterControl& control : kControls) {
-        if (control.name == name) {
-            return &control;
+    // Looked up for every control at each dialog reaction and restore step, so
+    // by hash rather than by walking the table.
+    static const std::unordered_map<std::string_view, const FilterControl*> byName = [] {
+        std::unordered_map<std::string_view, const FilterControl*> map;
+        for (const FilterControl& control : kControls) {
+            map.emplace(control.name, &control);
         }
-    }
-    return nullptr;
+        return map;
+    }();
+    const auto found = byName.find(name);
+    return found != byName.end() ? found->second : nullptr;
+}
+
+std::size_t FilterControlIndex(const FilterControl& control) {
+    return static_cast<std::size_t>(&control - kControls.data());
+}
+
+const FilterControl* RowBoxOfTag(int tag) {
+    static const std::array<const FilterControl*, 32> byTag = [] {
+        std::array<const FilterControl*, 32> table{};
+        for (std::string_view name : kRowBoxes) {
+            const FilterControl* control = FindFilterControl(name);
+            table[static_cast<std::size_t>(control->tag)] = control;
+        }
+        return table;
+    }();
+    return tag >= 0 && static_cast<std::size_t>(tag) < byTag.size()
+               ? byTag[static_cast<std::size_t>(tag)]
+               : nullptr;
+}
+
+bool IsRowBox(const FilterControl& control) {
+    return RowBoxOfTag(control.tag) == &control;
 }
 
 std::span<const std::string_view> RowBoxNames() {

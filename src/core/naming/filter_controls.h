@@ -3,6 +3,7 @@
 // dialog's component order. The settings file, the dialog's state rules and
 // the command line address a FilterSet field through this one table.
 
+#include <cstddef>
 #include <span>
 #include <string>
 #include <string_view>
@@ -27,6 +28,15 @@ struct FilterControl {
 
 // The control of that exact name, or nullptr.
 [[nodiscard]] const FilterControl* FindFilterControl(std::string_view name);
+
+// The position of a control of FilterControls() in that table.
+[[nodiscard]] std::size_t FilterControlIndex(const FilterControl& control);
+
+// The row check box whose Tag is tag, or nullptr.
+[[nodiscard]] const FilterControl* RowBoxOfTag(int tag);
+
+// True for the 18 row check boxes.
+[[nodiscard]] bool IsRowBox(const FilterControl& control);
 
 // The 18 row check boxes chk1_1 … chk6_3, page by page, row by row.
 [[nodiscard]] std::span<const std::string_view> RowBoxNames();

@@ -11,20 +11,6 @@
 namespace lumivane {
 namespace {
 
-const FilterControl& RowBoxControl(std::string_view name) {
-    const FilterControl* control = FindFilterControl(name);
-    return *control;  // only called with the names of RowBoxNames()
-}
-
-bool IsRowBox(std::string_view name) {
-    for (std::string_view row : RowBoxNames()) {
-        if (row == name) {
-            return true;
-        }
-    }
-    return false;
-}
-
 // The row boxes that a fixed character of row 1 or 2 switches off.
 constexpr std::array<std::string_view, 5> kCoupledRow1{"chk2_1", "chk3_1", "chk4_1", "chk5_1",
                                                        "chk6_1"};
@@ -65,42 +51,45 @@ constexpr std::array<TextRule, 6> kTextBoxes{{
 
 }  // namespace
 
-ControlAppearance AppearanceOf(const FilterSet& filters, std::string_view name) {
-    ControlAppearance appearance{name, true, true};
-    const FilterControl* control = FindFilterControl(name);
-    if (control == nullptr) {
-        return appearance;
-    }
-    if (IsRowBox(name)) {
-        if (Contains(kCoupledRow1, name)) {
+namespace {
+
+ControlAppearance AppearanceOfControl(const FilterSet& filters, const FilterControl& control) {
+    ControlAppearance appearance{control.name, true, true};
+    if (IsRowBox(control)) {
+        if (Contains(kCoupledRow1, control.name)) {
             appearance.enabled = !filters.chk1_1;
-        } else if (Contains(kCoupledRow2, name)) {
+        } else if (Contains(kCoupledRow2, control.name)) {
             appearance.enabled = !filters.chk1_2;
         }
         return appearance;
     }
     // A companion follows the row box of its Tag.
-    for (std::string_view rowName : RowBoxNames()) {
-        const FilterControl& row = RowBoxControl(rowName);
-        if (row.tag != control->tag) {
-            continue;
-        }
-        bool ticked = filters.*(row.check);
-        if (control->kind == FilterControlKind::TextBox) {
+    if (const FilterControl* row = RowBoxOfTag(control.tag)) {
+        const bool ticked = filters.*(row->check);
+        if (control.kind == FilterControlKind::TextBox) {
             appearance.visible = ticked;
         } else {
             appearance.enabled = ticked;
         }
-        break;
     }
     return appearance;
+}
+
+}  // namespace
+
+ControlAppearance AppearanceOf(const FilterSet& filters, std::string_view name) {
+    const FilterControl* control = FindFilterControl(name);
+    if (control == nullptr) {
+        return ControlAppearance{name, true, true};
+    }
+    return AppearanceOfControl(filters, *control);
 }
 
 std::vector<ControlAppearance> DialogAppearance(const FilterSet& filters) {
     std::vector<ControlAppearance> result;
     result.reserve(FilterControls().size());
     for (const FilterControl& control : FilterControls()) {
-        result.push_back(AppearanceOf(filters, control.name));
+        result.push_back(AppearanceOfControl(filters, control));
     }
     return result;
 }

@@ -58,6 +58,33 @@ TEST(FilterControls, SixtySixStoredControlsInComponentOrder) {
     EXPECT_EQ(FindFilterControl("rg_Jiti"), nullptr);
 }
 
+TEST(FilterControls, NamesTagsAndRowBoxesLeadToTheSameEntries) {
+    auto controls = FilterControls();
+    for (const FilterControl& c : controls) {
+        ASSERT_EQ(FindFilterControl(c.name), &c) << c.name;
+        EXPECT_EQ(&controls[FilterControlIndex(c)], &c) << c.name;
+        // Every control belongs to a row whose check box carries its Tag.
+        const FilterControl* row = RowBoxOfTag(c.tag);
+        ASSERT_NE(row, nullptr) << c.name;
+        EXPECT_EQ(row->tag, c.tag);
+    }
+    int rowBoxes = 0;
+    for (const FilterControl& c : controls) {
+        rowBoxes += IsRowBox(c) ? 1 : 0;
+    }
+    EXPECT_EQ(rowBoxes, 18);
+    for (std::string_view name : RowBoxNames()) {
+        EXPECT_TRUE(IsRowBox(*FindFilterControl(name))) << name;
+    }
+    EXPECT_FALSE(IsRowBox(*FindFilterControl("chk2_11")));  // an element box of row chk2_1
+    EXPECT_EQ(RowBoxOfTag(4)->name, "chk2_1");
+    EXPECT_EQ(RowBoxOfTag(9), nullptr);  // the dialog uses no Tag 9
+    EXPECT_EQ(RowBoxOfTag(-1), nullptr);
+    EXPECT_EQ(RowBoxOfTag(1000), nullptr);
+    EXPECT_EQ(FindFilterControl(""), nullptr);
+    EXPECT_EQ(FindFilterControl("chk1_1 "), nullptr);
+}
+
 TEST(FilterControls, EachNameAddressesItsOwnField) {
     FilterSet filters;
     for (const FilterControl& c : FilterControls()) {
