@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth x11-utils
-  fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming
+  fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming adwaita-icon-theme
   poppler-utils unicode-data
   desktop-file-utils appstream librsvg2-bin groff-base man-db
 )

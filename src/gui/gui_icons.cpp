@@ -5,6 +5,7 @@
 #include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
+#include <optional>
 
 #include "gui/gui_fonts.h"
 
@@ -50,13 +51,82 @@ private:
     QColor m_colour;
 };
 
-QIcon PaintedIcon(const QString& glyph, QColor colour) {
-    return QIcon(new GlyphIconEngine(glyph, colour));
-}
+// Looks the theme up when the icon is first drawn: a name the theme lacks made
+// the icon loader search every folder of the theme and its parents, a good
+// part of the start, mostly for buttons not yet on screen.
+class ThemedIconEngine final : public QIconEngine {
+public:
+    ThemedIconEngine(QString themeName, QString glyph, QColor colour)
+        : m_themeName(std::move(themeName)), m_glyph(std::move(glyph)), m_colour(colour) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        Resolved().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return Resolved().pixmap(size, mode, state);
+    }
+
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return Resolved().actualSize(size, mode, state);
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        return Resolved().availableSizes(mode, state);
+    }
+
+    QString iconName() override { return m_themeName; }
+
+    QIconEngine* clone() const override {
+        auto* copy = new ThemedIconEngine(m_themeName, m_glyph, m_colour);
+        copy->m_icon = m_icon;
+        return copy;
+    }
+
+private:
+    const QIcon& Resolved() {
+        if (!m_icon) {
+            m_icon = QIcon::hasThemeIcon(m_themeName)
+                         ? QIcon::fromTheme(m_themeName)
+                         : QIcon(new GlyphIconEngine(m_glyph, m_colour));
+        }
+        return *m_icon;
+    }
+
+    QString m_themeName;
+    QString m_glyph;
+    QColor m_colour;
+    std::optional<QIcon> m_icon;
+};
 
 }  // namespace
 
 void SelectIconTheme() {
+    // Platforms without a desktop theme (offscreen, minimal, some window
+    // managers) search only the program's resources; the icon themes live in
+    // the XDG data folders.
+    QStringList paths = QIcon::themeSearchPaths();
+    QStringList dataHomes = {qEnvironmentVariable("XDG_DATA_HOME")};
+    if (dataHomes.front().isEmpty()) {
+        dataHomes.front() = QDir::homePath() + QStringLiteral("/.local/share");
+    }
+    QString dataDirs = qEnvironmentVariable("XDG_DATA_DIRS");
+    if (dataDirs.isEmpty()) {
+        dataDirs = QStringLiteral("/usr/local/share:/usr/share");
+    }
+    dataHomes += dataDirs.split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    bool added = false;
+    for (const QString& home : dataHomes) {
+        const QString icons = home + QStringLiteral("/icons");
+        if (!paths.contains(icons) && QDir(icons).exists()) {
+            paths << icons;
+            added = true;
+        }
+    }
+    if (added) {
+        QIcon::setThemeSearchPaths(paths);
+    }
     const QString current = QIcon::themeName();
     if (!current.isEmpty() && current != QLatin1String("hicolor")) {
         return;
@@ -72,10 +142,7 @@ void SelectIconTheme() {
 }
 
 QIcon ThemeIcon(const QString& themeName, const QString& glyph, QColor colour) {
-    if (QIcon::hasThemeIcon(themeName)) {
-        return QIcon::fromTheme(themeName);
-    }
-    return PaintedIcon(glyph, colour);
+    return QIcon(new ThemedIconEngine(themeName, glyph, colour));
 }
 
 }  // namespace lumivane::gui
