@@ -1,5 +1,7 @@
 #include "gui/application.h"
 
+#include <malloc.h>
+
 #include <QApplication>
 #include <QEvent>
 #include <QIcon>
@@ -25,11 +27,11 @@ void PrepareApplication() {
 
 ApplicationWindows::ApplicationWindows(NamingState& state, const Clock& clock,
                                        MessageSink& messages)
-    : m_main(state, clock, messages),
-      m_select(messages, &m_main),
-      m_browser(&m_main),
-      m_servicesState(m_main, clock) {
-    m_main.SetFilterDialog(&m_select);
+    : m_main(state, clock, messages), m_browser(&m_main), m_servicesState(m_main, clock) {
+    m_main.SetFilterDialogFactory([this, &messages] {
+        m_select = std::make_unique<TfrmSelect>(messages, &m_main);
+        return m_select.get();
+    });
     m_main.SetPrintService(&m_printService);
     OnlineServices* services = ConnectOnlineServices(
         &m_main, m_servicesState, [this, &messages](const std::string& address) {
@@ -68,6 +70,12 @@ private:
 }  // namespace
 
 int RunProgram(int argc, char** argv, const FirstShownHook& firstShown) {
+    // Every font face loaded copies a 400 KB table of its bitmap sizes and
+    // frees it again; served from the heap and kept there, the copies reuse one
+    // block instead of fresh pages from the system each time, which start-up
+    // pays for page by page.
+    mallopt(M_MMAP_THRESHOLD, 4 << 20);
+    mallopt(M_TRIM_THRESHOLD, 8 << 20);
     // Lets the desktop match the windows with the installed desktop entry
     // (packaging/example.velisora.Lumivane.desktop): its name and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.velisora.Lumivane"));

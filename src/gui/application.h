@@ -2,6 +2,7 @@
 // The program's start: one copy per user, then the windows in their order.
 
 #include <functional>
+#include <memory>
 
 #include "core/chart/clock.h"
 #include "core/naming/naming_state.h"
@@ -25,7 +26,7 @@ public:
 
 private:
     TfrmMain m_main;
-    TfrmSelect m_select;
+    std::unique_ptr<TfrmSelect> m_select;  // made when first needed
     report::ReportPrintService m_printService;
     BrowserLoader m_browser;
     MainWindowServicesState m_servicesState;

@@ -130,8 +130,7 @@ TfrmSelect::TfrmSelect(MessageSink& messages, QWidget* parent)
     ok->setDefault(true);
     m_cancel = new QPushButton(QStringLiteral("取消"), this);
     m_cancel->setObjectName(QStringLiteral("btn_Cancel"));
-    m_cancel->setIcon(
-        ThemeIcon(QStringLiteral("dialog-cancel"), QStringLiteral("消"), QColor(0xc0, 0x39, 0x2b)));
+    m_cancel->setIcon(gui::CancelIcon());
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(reset);
     buttons->addStretch(1);
@@ -383,10 +382,6 @@ std::optional<FilterSet> TfrmSelect::Run() {
         return std::nullopt;
     }
     return Snapshot();
-}
-
-QIcon TfrmSelect::CancelIcon() const {
-    return m_cancel->icon();
 }
 
 void TfrmSelect::showEvent(QShowEvent* event) {

@@ -33,7 +33,6 @@ public:
     [[nodiscard]] FilterSet Snapshot() const;
     // Writes the values into the widgets; radical lists are not refilled.
     void Apply(const FilterSet& filters);
-    [[nodiscard]] QIcon CancelIcon() const;
     // The stored control of that name (see FilterControls()), or nullptr.
     [[nodiscard]] QWidget* StoredControl(std::string_view name) const;
     [[nodiscard]] QTabWidget* Pages() const { return m_pages; }

@@ -1,5 +1,6 @@
 #include "gui/gui_fonts.h"
 
+#include <QEvent>
 #include <QPalette>
 #include <QStringList>
 #include <QWidget>
@@ -36,6 +37,35 @@ QFont SongFont(int pixelSize) {
 
 QFont KaiFont(int pixelSize) {
     return WindowFont(kKaiFamily, pixelSize);
+}
+
+namespace {
+
+class FontOnFirstShow final : public QObject {
+public:
+    FontOnFirstShow(QWidget* widget, QFont font) : QObject(widget), m_font(std::move(font)) {
+        widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            auto* widget = static_cast<QWidget*>(watched);
+            widget->removeEventFilter(this);
+            widget->setFont(m_font);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QFont m_font;
+};
+
+}  // namespace
+
+void SetFontWhenFirstShown(QWidget* widget, const QFont& font) {
+    new FontOnFirstShow(widget, font);
 }
 
 void SetTextColor(QWidget* widget, const QColor& color) {

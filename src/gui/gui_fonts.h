@@ -20,6 +20,10 @@ void InstallFontSubstitutions();
 // Colours and emphasis through palette and font rather than style sheets: a
 // style sheet puts every widget below it through the style-sheet style, which
 // made building the windows several times slower.
+// Sets the font when the widget is first shown: each new size of a face costs
+// loading it, which a list hidden at start need not pay then.
+void SetFontWhenFirstShown(QWidget* widget, const QFont& font);
+
 void SetTextColor(QWidget* widget, const QColor& color);
 void SetBold(QWidget* widget);
 void StyleAsLink(QWidget* widget);

@@ -145,4 +145,9 @@ QIcon ThemeIcon(const QString& themeName, const QString& glyph, QColor colour) {
     return QIcon(new ThemedIconEngine(themeName, glyph, colour));
 }
 
+QIcon CancelIcon() {
+    return ThemeIcon(QStringLiteral("dialog-cancel"), QStringLiteral("消"),
+                     QColor(0xc0, 0x39, 0x2b));
+}
+
 }  // namespace lumivane::gui

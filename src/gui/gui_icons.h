@@ -14,4 +14,7 @@ void SelectIconTheme();
 // The theme's icon of that name, or a rounded badge with the glyph.
 [[nodiscard]] QIcon ThemeIcon(const QString& themeName, const QString& glyph, QColor colour);
 
+// The filter dialog's 取消, which "移出收藏" also carries.
+[[nodiscard]] QIcon CancelIcon();
+
 }  // namespace lumivane::gui

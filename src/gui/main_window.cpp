@@ -416,7 +416,7 @@ QWidget* TfrmMain::BuildSimplePage() {
     layout->setContentsMargins(0, 0, 0, 0);
     m_nameList = new QPlainTextEdit(page);
     m_nameList->setObjectName(QStringLiteral("mmo_NameList"));
-    m_nameList->setFont(SongFont(14));
+    SetFontWhenFirstShown(m_nameList, SongFont(14));
     m_nameList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_nameList->setLineWrapMode(QPlainTextEdit::NoWrap);
     layout->addWidget(m_nameList, 1);
@@ -583,6 +583,23 @@ void TfrmMain::BuildContextMenu() {
 
 void TfrmMain::SetFilterDialog(TfrmSelect* dialog) {
     m_select = dialog;
+    std::vector<RestoreStep> pending = std::exchange(m_pendingDialogSteps, {});
+    if (m_select != nullptr) {
+        for (const RestoreStep& step : pending) {
+            ApplyRestoreStep(step);
+        }
+    }
+}
+
+void TfrmMain::SetFilterDialogFactory(std::function<TfrmSelect*()> make) {
+    m_makeFilterDialog = std::move(make);
+}
+
+TfrmSelect* TfrmMain::FilterDialog() {
+    if (m_select == nullptr && m_makeFilterDialog) {
+        SetFilterDialog(m_makeFilterDialog());
+    }
+    return m_select;
 }
 
 QString TfrmMain::StatusText() const {
@@ -639,10 +656,11 @@ void TfrmMain::RunRequest(bool advanced) {
         return ShowBirthChart();
     };
     hooks.runFilterDialog = [this]() -> std::optional<FilterSet> {
-        if (m_select == nullptr) {
+        TfrmSelect* dialog = FilterDialog();
+        if (dialog == nullptr) {
             return std::nullopt;
         }
-        return m_select->Run();
+        return dialog->Run();
     };
     hooks.saveSettings = [this] { SaveSettings(); };
     hooks.progress = [this](std::size_t row) { FillProgressHook(row); };

@@ -53,7 +53,13 @@ public:
 
     // The filter dialog is created after the main window, as at start-up.
     void SetFilterDialog(TfrmSelect* dialog);
-    [[nodiscard]] TfrmSelect* FilterDialog() const { return m_select; }
+    // Or when it is first needed (an advanced request, the settings save): it
+    // is not on screen at start, and its six pages were a tenth of the start.
+    // Settings restored before then reach it when it is made.
+    void SetFilterDialogFactory(std::function<TfrmSelect*()> make);
+    // The dialog, made now if a factory waits; null without either.
+    [[nodiscard]] TfrmSelect* FilterDialog();
+    [[nodiscard]] bool HasFilterDialog() const { return m_select != nullptr; }
     // Null until the report engine is installed.
     void SetPrintService(PrintService* service) { m_print = service; }
 
@@ -135,6 +141,8 @@ private:
     const Clock& m_clock;
     MessageSink& m_messages;
     TfrmSelect* m_select = nullptr;
+    std::function<TfrmSelect*()> m_makeFilterDialog;
+    std::vector<RestoreStep> m_pendingDialogSteps;
     PrintService* m_print = nullptr;
     BirthFields m_birth;
     ResultSorter m_sorter;

@@ -9,9 +9,11 @@
 
 #include "core/app/data_folder.h"
 #include "core/app/settings.h"
+#include "core/naming/filter_controls.h"
 #include "core/results/favorites_file.h"
 #include "gui/chart_panel.h"
 #include "gui/filter_dialog.h"
+#include "gui/gui_icons.h"
 #include "gui/main_window.h"
 #include "gui/message_sink.h"
 #include "gui/result_table_model.h"
@@ -44,9 +46,7 @@ void TfrmMain::sbtn_FavoritesClick() {
     ShowPage(m_pcResult, 1);
     m_favoritesBeyond = std::move(load.beyond);
     ShowRows(FillResultList(m_state, [this](std::size_t row) { FillProgressHook(row); }));
-    if (m_select != nullptr) {
-        m_addFavorites->setIcon(m_select->CancelIcon());
-    }
+    m_addFavorites->setIcon(CancelIcon());
     m_addFavorites->setText(QStringLiteral("移出收藏"));
     SetNamingEnabled(true);
     m_busy = false;
@@ -87,11 +87,12 @@ void TfrmMain::SaveSettings() {
     inputs.Day = m_day->currentIndex();
     inputs.Hour = m_hour->currentIndex();
     // Without the dialog there is no filter state to store; keep the file's.
-    if (m_select == nullptr) {
+    TfrmSelect* dialog = FilterDialog();
+    if (dialog == nullptr) {
         return;
     }
     // Failures are not the user's concern: the request goes on.
-    (void)lumivane::SaveSettings(inputs, m_select->Snapshot());
+    (void)lumivane::SaveSettings(inputs, dialog->Snapshot());
 }
 
 void TfrmMain::RestoreSettings() {
@@ -103,6 +104,10 @@ void TfrmMain::RestoreSettings() {
 }
 
 void TfrmMain::ApplyRestoreStep(const RestoreStep& step) {
+    if (m_select == nullptr && m_makeFilterDialog && FindFilterControl(step.control) != nullptr) {
+        m_pendingDialogSteps.push_back(step);  // for the dialog, once it is made
+        return;
+    }
     const QString name =
         QString::fromUtf8(step.control.data(), static_cast<qsizetype>(step.control.size()));
     // The dialog's stored controls by table, the main window's few by name.

@@ -12,6 +12,7 @@
 #include <QTableView>
 #include <QToolButton>
 
+#include "gui/gui_fonts.h"
 #include "gui/print_service.h"
 #include "gui_test_support.h"
 
@@ -239,6 +240,13 @@ private slots:
         QCOMPARE(pages->currentIndex(), 1);
         QTest::keyClick(m_w->Find<QTableView>("listview_Result"), Qt::Key_Escape);
         QCOMPARE(pages->currentIndex(), 0);
+        // The simple list takes its larger font when it first shows.
+        auto* list = m_w->Find<QPlainTextEdit>("mmo_NameList");
+        QCOMPARE(list->font().pixelSize(), 12);
+        m_w->main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&m_w->main));
+        QCOMPARE(list->font().pixelSize(), 14);
+        QCOMPARE(list->font().family(), SongFont(14).family());
         m_w->Find<QPushButton>("btn_ShowNameProperty")->click();
         QCOMPARE(pages->currentIndex(), 1);
         m_w->Find<QPushButton>("btn_ReturnSimple")->click();

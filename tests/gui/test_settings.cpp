@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
+#include "gui/application.h"
 #include "gui_test_support.h"
 
 using namespace lumivane;
@@ -120,6 +121,53 @@ private slots:
         ClickWhenModal(w.select, "btn_OK");
         qobject_cast<QPushButton*>(Control(w, "btn_SelectName"))->click();
         QCOMPARE(ConfigBytes().size(), saved.size());
+    }
+
+    void theProgramsDialogMadeLaterStillGetsTheRestoredFilters() {
+        {
+            Windows w;
+            Start(w);
+            qobject_cast<QLineEdit*>(Control(w, "edt_FirstName"))->setText(QStringLiteral("王"));
+            Box(w, "chk2_1")->setChecked(true);
+            w.select.chk1_1Click("chk2_1");
+            Box(w, "chk2_13")->setChecked(true);
+            Pick(Combo(w, "cmb6_2A"), 1);
+            Combo(w, "cmb6_2B")->setCurrentIndex(2);
+            qobject_cast<QLineEdit*>(Control(w, "edt4_3"))->setText(QStringLiteral("hua"));
+            qobject_cast<QSpinBox*>(Control(w, "sedt5_32"))->setValue(30);
+            ClickWhenModal(w.select, "btn_OK");
+            qobject_cast<QPushButton*>(Control(w, "btn_SelectName"))->click();
+        }
+        const QByteArray saved = ConfigBytes();
+        // The windows as the program makes them: the dialog waits for its first use.
+        NamingState state(RandomSource(7));
+        FixedClock clock(TestNow());
+        RecordingSink sink;
+        ApplicationWindows windows(state, clock, sink);
+        TfrmMain& main = windows.Main();
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        QVERIFY(!main.HasFilterDialog());
+        QCOMPARE(main.findChild<QLineEdit*>(QStringLiteral("edt_FirstName"))->text(),
+                 QStringLiteral("王"));
+        // A simple request saves the settings, which needs the dialog's state.
+        main.findChild<QPushButton*>(QStringLiteral("btn_CreateName"))->click();
+        QVERIFY(main.HasFilterDialog());
+        QCOMPARE(ConfigBytes(), saved);
+        TfrmSelect* dialog = main.FilterDialog();
+        auto find = [dialog](const char* name) {
+            return dialog->findChild<QWidget*>(QLatin1String(name));
+        };
+        QVERIFY(qobject_cast<QCheckBox*>(find("chk2_1"))->isChecked());
+        QVERIFY(qobject_cast<QCheckBox*>(find("chk2_13"))->isChecked());
+        QCOMPARE(qobject_cast<QComboBox*>(find("cmb6_2A"))->currentText(), QStringLiteral("二画"));
+        QCOMPARE(qobject_cast<QComboBox*>(find("cmb6_2B"))->currentIndex(), 2);
+        QCOMPARE(qobject_cast<QLineEdit*>(find("edt4_3"))->text(), QStringLiteral("hua"));
+        QCOMPARE(qobject_cast<QSpinBox*>(find("sedt5_32"))->value(), 30);
+        // The restored tick reacted in the dialog made later too.
+        QVERIFY(find("chk2_13")->isEnabled());
+        QVERIFY(!find("chk2_23")->isEnabled());
+        QCOMPARE(sink.errors, QStringList());
     }
 
     void unknownDateRestoresWithTheDateBoxesDisabled() {
