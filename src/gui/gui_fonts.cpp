@@ -20,7 +20,14 @@ void InstallFontSubstitutions() {
 namespace {
 
 QFont WindowFont(const char* family, int pixelSize) {
-    QFont font(QString::fromUtf8(family));
+    // The installed faces first and the design's name last: asked for the
+    // design's name, Qt looks up the fallback faces of that name as well as of
+    // the face it maps to, twice the work at each new font.
+    const QString design = QString::fromUtf8(family);
+    QStringList families = QFont::substitutes(design);
+    families << design;
+    QFont font;
+    font.setFamilies(families);
     font.setPixelSize(pixelSize);
     // Hinting runs FreeType's auto-hinter over every glyph the first time it is
     // drawn, about a tenth of the program's start with this many Chinese
