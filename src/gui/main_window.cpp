@@ -518,7 +518,9 @@ QWidget* TfrmMain::BuildWelcomePage() {
     auto* text = new QLabel(page);
     text->setObjectName(QStringLiteral("lbl_Welcome"));
     text->setWordWrap(true);
-    text->setFont(KaiFont(16));
+    // The window's own face, larger: a second face (楷体) just for this page cost
+    // the start loading that face, its fallbacks and every glyph of the text.
+    text->setFont(SongFont(16));
     text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     const QStringList lines = {
         QStringLiteral("常言道：“赐子千金，不如教一艺在身；教子一艺，不如赐子好名字”"),
