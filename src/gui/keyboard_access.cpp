@@ -75,22 +75,28 @@ QString RowCaption(QWidget* dialog, const QString& boxName) {
 
 }  // namespace
 
-void SetMainWindowKeyboardAccess(QMainWindow* window) {
-    ChainTabOrder(
-        window,
-        {"edt_FirstName", "cmb_NameLength", "cmb_Sex", "cmb_CalendarType", "cmb_Year", "cmb_Month",
-         "cmb_Day", "cmb_Hour", "btn_CreateName", "btn_SelectName",
-         // simple list page
-         "mmo_NameList", "cmb_Sort1", "btn_ShowNameProperty", "btn_Print1",
-         // detailed list page
-         "listview_Result", "cmb_sort2", "btn_ReturnSimple", "btn_Print2", "btn_AddFavorites"});
-
+void SetResultPagesKeyboardAccess(QMainWindow* window) {
+    ChainTabOrder(window, {"btn_SelectName",
+                           // simple list page
+                           "mmo_NameList", "cmb_Sort1", "btn_ShowNameProperty", "btn_Print1",
+                           // detailed list page
+                           "listview_Result", "cmb_sort2", "btn_ReturnSimple", "btn_Print2",
+                           "btn_AddFavorites"});
     // Whole rows are selected, so Tab leaves the list instead of walking its cells.
-    for (const char* name : {"listview_Result"}) {
-        if (auto* view = window->findChild<QAbstractItemView*>(QLatin1String(name))) {
-            view->setTabKeyNavigation(false);
-        }
+    if (auto* view = window->findChild<QAbstractItemView*>(QStringLiteral("listview_Result"))) {
+        view->setTabKeyNavigation(false);
     }
+    NameForAccess(window, "mmo_NameList", QStringLiteral("名字列表"));
+    NameForAccess(window, "listview_Result", QStringLiteral("详细列表"));
+    NameForAccess(window, "cmb_Sort1", QStringLiteral("排序"));
+    NameForAccess(window, "cmb_sort2", QStringLiteral("排序"));
+}
+
+void SetMainWindowKeyboardAccess(QMainWindow* window) {
+    ChainTabOrder(window,
+                  {"edt_FirstName", "cmb_NameLength", "cmb_Sex", "cmb_CalendarType", "cmb_Year",
+                   "cmb_Month", "cmb_Day", "cmb_Hour", "btn_CreateName", "btn_SelectName"});
+    SetResultPagesKeyboardAccess(window);
 
     // The captions before (年 月 日 时: after) these controls are separate
     // labels; they become the controls' labels for screen readers, and the
@@ -113,10 +119,6 @@ void SetMainWindowKeyboardAccess(QMainWindow* window) {
     NameForAccess(window, "cmb_Month", QStringLiteral("出生月"));
     NameForAccess(window, "cmb_Day", QStringLiteral("出生日"));
     NameForAccess(window, "cmb_Hour", QStringLiteral("出生时辰"));
-    NameForAccess(window, "mmo_NameList", QStringLiteral("名字列表"));
-    NameForAccess(window, "listview_Result", QStringLiteral("详细列表"));
-    NameForAccess(window, "cmb_Sort1", QStringLiteral("排序"));
-    NameForAccess(window, "cmb_sort2", QStringLiteral("排序"));
     // The overflow buttons that a narrow window shows carry only an arrow.
     for (QToolBar* bar : window->findChildren<QToolBar*>()) {
         NameForAccess(bar, "qt_toolbar_ext_button", QStringLiteral("更多工具按钮"));

@@ -23,6 +23,10 @@ inline constexpr MenuShortcut kMenuShortcuts[] = {
 // controls; menu shortcuts; accessible names. Call once the window is built.
 void SetMainWindowKeyboardAccess(QMainWindow* window);
 
+// The result pages' part of that, again once they are built (they may be
+// made after the window).
+void SetResultPagesKeyboardAccess(QMainWindow* window);
+
 // The pages' controls row by row, then 重置, 确定, 取消; accessible names of
 // the boxes, spin boxes and lists that stand beside a row's check box.
 void SetFilterDialogKeyboardAccess(QDialog* dialog);

@@ -18,6 +18,7 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTableView>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -150,8 +151,13 @@ TfrmMain::TfrmMain(NamingState& state, const Clock& clock, MessageSink& messages
     mainLayout->addWidget(m_chart);
     m_pcResult = new QStackedWidget(mainPage);
     m_pcResult->setObjectName(QStringLiteral("pc_Result"));
-    m_pcResult->addWidget(BuildSimplePage());
-    m_pcResult->addWidget(BuildDetailedPage());
+    m_model = new ResultTableModel(this);
+    m_simplePage = new QWidget(m_pcResult);
+    m_simplePage->setObjectName(QStringLiteral("TabSheet5"));
+    m_detailedPage = new QWidget(m_pcResult);
+    m_detailedPage->setObjectName(QStringLiteral("TabSheet6"));
+    m_pcResult->addWidget(m_simplePage);
+    m_pcResult->addWidget(m_detailedPage);
     m_pcResult->addWidget(BuildWelcomePage());
     mainLayout->addWidget(m_pcResult, 1);
     m_pcMain->addWidget(mainPage);
@@ -169,7 +175,6 @@ TfrmMain::TfrmMain(NamingState& state, const Clock& clock, MessageSink& messages
     ShowPage(m_pcMain, 0);
     ShowPage(m_pcResult, kWelcomePage);
     cmb_CalendarTypeChange();
-    m_print2->setIcon(m_print1->icon());
     {
         const QSignalBlocker blocker(m_hour);
         m_hour->addItems(ToStringList(HourItems()));
@@ -409,9 +414,33 @@ QWidget* TfrmMain::BuildInputStrip() {
     return panel;
 }
 
-QWidget* TfrmMain::BuildSimplePage() {
-    auto* page = new QWidget(this);
-    page->setObjectName(QStringLiteral("TabSheet5"));
+void TfrmMain::EnsureResultPages() {
+    if (m_listview != nullptr) {
+        return;
+    }
+    BuildSimplePage(m_simplePage);
+    BuildDetailedPage(m_detailedPage);
+    m_print2->setIcon(m_print1->icon());
+    connect(m_listview, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        const QModelIndex index = m_listview->indexAt(pos);
+        if (index.isValid()) {
+            m_listview->selectRow(index.row());
+        }
+        m_popup->popup(m_listview->viewport()->mapToGlobal(pos));
+    });
+    SetResultPagesKeyboardAccess(this);
+}
+
+bool TfrmMain::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    if (event->type() == QEvent::Paint && m_pagesPending) {
+        m_pagesPending = false;
+        QTimer::singleShot(0, this, &TfrmMain::EnsureResultPages);
+    }
+    return handled;
+}
+
+void TfrmMain::BuildSimplePage(QWidget* page) {
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
     m_nameList = new QPlainTextEdit(page);
@@ -441,15 +470,11 @@ QWidget* TfrmMain::BuildSimplePage() {
     connect(m_sort1, &QComboBox::activated, this, &TfrmMain::cmb_Sort1Click);
     connect(m_showNameProperty, &QPushButton::clicked, this, &TfrmMain::btn_ShowNamePropertyClick);
     connect(m_print1, &QPushButton::clicked, this, &TfrmMain::btn_Print1Click);
-    return page;
 }
 
-QWidget* TfrmMain::BuildDetailedPage() {
-    auto* page = new QWidget(this);
-    page->setObjectName(QStringLiteral("TabSheet6"));
+void TfrmMain::BuildDetailedPage(QWidget* page) {
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
-    m_model = new ResultTableModel(this);
     m_listview = new QTableView(page);
     m_listview->setObjectName(QStringLiteral("listview_Result"));
     m_listview->setModel(m_model);
@@ -507,7 +532,6 @@ QWidget* TfrmMain::BuildDetailedPage() {
     connect(m_returnSimple, &QPushButton::clicked, this, &TfrmMain::btn_ReturnSimpleClick);
     connect(m_print2, &QPushButton::clicked, this, &TfrmMain::btn_Print2Click);
     connect(m_addFavorites, &QPushButton::clicked, this, &TfrmMain::btn_AddFavoritesClick);
-    return page;
 }
 
 QWidget* TfrmMain::BuildWelcomePage() {
@@ -574,13 +598,6 @@ void TfrmMain::BuildContextMenu() {
             [this] { emit nameAnalysisRequested(SelectedRow()); });
     connect(favourite, &QAction::triggered, this, &TfrmMain::N9Click);
     connect(print, &QAction::triggered, this, &TfrmMain::btn_Print2Click);
-    connect(m_listview, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
-        const QModelIndex index = m_listview->indexAt(pos);
-        if (index.isValid()) {
-            m_listview->selectRow(index.row());
-        }
-        m_popup->popup(m_listview->viewport()->mapToGlobal(pos));
-    });
 }
 
 void TfrmMain::SetFilterDialog(TfrmSelect* dialog) {
@@ -613,6 +630,9 @@ void TfrmMain::SetStatusText(const QString& text) {
 }
 
 int TfrmMain::SelectedRow() const {
+    if (m_listview == nullptr) {
+        return -1;
+    }
     const QModelIndexList rows = m_listview->selectionModel()->selectedRows();
     return rows.isEmpty() ? -1 : rows.first().row();
 }
@@ -643,6 +663,7 @@ void TfrmMain::RunRequest(bool advanced) {
     }
     m_busy = true;
     SetNamingEnabled(false);
+    EnsureResultPages();
 
     NamingInputs inputs;
     inputs.familyNameText = m_firstName->text().toStdString();
@@ -686,6 +707,7 @@ void TfrmMain::RunRequest(bool advanced) {
 }
 
 void TfrmMain::ShowRows(std::vector<ResultRow> rows) {
+    EnsureResultPages();
     if (m_pcResult->currentIndex() == kWelcomePage) {
         ShowPage(m_pcResult, kDetailedPage);
     }
@@ -699,6 +721,7 @@ void TfrmMain::ShowRows(std::vector<ResultRow> rows) {
 }
 
 void TfrmMain::AfterSort() {
+    EnsureResultPages();
     m_nameList->setPlainText(
         MemoText(RebuildNameMemo(m_model->Rows(), m_state.candidates.count())));
 }
@@ -730,15 +753,18 @@ void TfrmMain::N89Click() {
     if (entry == nullptr) {
         return;
     }
+    EnsureResultPages();
     m_sort2->setCurrentIndex(entry->property(kTagProperty).toInt());
     SortByKeyOf(m_sort2);
 }
 
 void TfrmMain::btn_ShowNamePropertyClick() {
+    EnsureResultPages();
     ShowPage(m_pcResult, kDetailedPage);
 }
 
 void TfrmMain::btn_ReturnSimpleClick() {
+    EnsureResultPages();
     ShowPage(m_pcResult, kSimplePage);
 }
 
@@ -761,6 +787,7 @@ void TfrmMain::keyPressEvent(QKeyEvent* event) {
 // ---- views --------------------------------------------------------------------
 
 void TfrmMain::sbtn_QimingClick() {
+    EnsureResultPages();
     m_inputStrip->setVisible(true);
     m_chart->setVisible(true);
     m_state.showingFavorites = false;
@@ -784,6 +811,7 @@ void TfrmMain::RestoreInstance() {
 // ---- printing -------------------------------------------------------------------
 
 PrintService* TfrmMain::PrintServiceOrNotice() {
+    EnsureResultPages();
     if (m_print == nullptr) {
         m_messages.Information(this, QStringLiteral("打印功能尚未提供"));
     }

@@ -63,6 +63,12 @@ public:
     // Null until the report engine is installed.
     void SetPrintService(PrintService* service) { m_print = service; }
 
+    // The controls of the simple and detailed list pages. Neither page is on
+    // screen at start, so they are made right after the window's first
+    // painting, or earlier when something needs them.
+    void EnsureResultPages();
+    [[nodiscard]] bool HasResultPages() const { return m_listview != nullptr; }
+
     [[nodiscard]] NamingState& State() { return m_state; }
     [[nodiscard]] const BirthFields& Birth() const { return m_birth; }
     [[nodiscard]] ResultTableModel* ResultModel() const { return m_model; }
@@ -111,6 +117,7 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     // The print service, or null after telling the user printing is missing.
@@ -118,8 +125,8 @@ private:
     void BuildToolBar();
     void BuildMenus();
     QWidget* BuildInputStrip();
-    QWidget* BuildSimplePage();
-    QWidget* BuildDetailedPage();
+    void BuildSimplePage(QWidget* page);
+    void BuildDetailedPage(QWidget* page);
     QWidget* BuildWelcomePage();
     void BuildStatusBar();
     void BuildContextMenu();
@@ -165,6 +172,9 @@ private:
     QComboBox* m_hour = nullptr;
     QPushButton* m_createName = nullptr;
     QPushButton* m_selectName = nullptr;
+    QWidget* m_simplePage = nullptr;
+    QWidget* m_detailedPage = nullptr;
+    bool m_pagesPending = true;
     QPlainTextEdit* m_nameList = nullptr;
     QComboBox* m_sort1 = nullptr;
     QComboBox* m_sort2 = nullptr;

@@ -39,6 +39,7 @@ void TfrmMain::sbtn_FavoritesClick() {
     }
     m_busy = true;
     SetNamingEnabled(false);
+    EnsureResultPages();
     m_inputStrip->setVisible(false);
     m_chart->setVisible(false);
     m_state.showingFavorites = true;

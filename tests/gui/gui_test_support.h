@@ -40,6 +40,8 @@ struct Windows {
           main(state, clock, sink),
           select(sink, &main) {
         main.SetFilterDialog(&select);
+        // As right after the window's first painting, without showing it.
+        main.EnsureResultPages();
     }
     template <typename T>
     T* Find(const char* name) {

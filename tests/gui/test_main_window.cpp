@@ -12,6 +12,7 @@
 #include <QTableView>
 #include <QToolButton>
 
+#include "gui/application.h"
 #include "gui/gui_fonts.h"
 #include "gui/print_service.h"
 #include "gui_test_support.h"
@@ -152,6 +153,44 @@ private slots:
         }
         QCOMPARE(items, QStringList({"查看名字属性", "加入收藏夹", "打印", "排序"}));
         QCOMPARE(m_w->main.findChild<QMenu*>("N11")->actions().size(), 12);
+    }
+
+    void theListPagesAreMadeAfterTheFirstPaintingOrWhenNeeded() {
+        {
+            NamingState state(RandomSource(3));
+            FixedClock clock(TestNow());
+            RecordingSink sink;
+            ApplicationWindows windows(state, clock, sink);
+            TfrmMain& main = windows.Main();
+            QVERIFY(!main.HasResultPages());
+            QCOMPARE(main.findChild<QTableView*>(QStringLiteral("listview_Result")), nullptr);
+            main.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&main));
+            QTRY_VERIFY(main.HasResultPages());
+            QVERIFY(main.findChild<QTableView*>(QStringLiteral("listview_Result")) != nullptr);
+            // Their keyboard and screen-reader access came with them.
+            QCOMPARE(main.findChild<QWidget*>(QStringLiteral("mmo_NameList"))->accessibleName(),
+                     QStringLiteral("名字列表"));
+            QVERIFY(!main.findChild<QTableView*>(QStringLiteral("listview_Result"))
+                         ->tabKeyNavigation());
+        }
+        // A request before the first painting makes them itself.
+        NamingState state(RandomSource(3));
+        FixedClock clock(TestNow());
+        RecordingSink sink;
+        ApplicationWindows windows(state, clock, sink);
+        TfrmMain& main = windows.Main();
+        main.findChild<QLineEdit*>(QStringLiteral("edt_FirstName"))->setText(QStringLiteral("王"));
+        main.findChild<QPushButton*>(QStringLiteral("btn_CreateName"))->click();
+        QVERIFY(main.HasResultPages());
+        const int rows = main.ResultModel()->rowCount();
+        QVERIFY(rows > 0);
+        QCOMPARE(main.findChild<QLabel*>(QStringLiteral("Label27"))->text(),
+                 QStringLiteral("查询一共获得 %1 个名字").arg(rows));
+        QVERIFY(main.findChild<QPlainTextEdit*>(QStringLiteral("mmo_NameList"))
+                    ->toPlainText()
+                    .endsWith(QStringLiteral("查询共取得 %1 个名字").arg(rows)));
+        QCOMPARE(sink.errors, QStringList());
     }
 
     void hourListHas25EntriesWithUnknownFirst() {
