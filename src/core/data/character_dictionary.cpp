@@ -28,6 +28,15 @@ constexpr std::uint32_t Clamp(std::uint32_t index) {
     return index < DictionarySize ? index : DictionarySize;
 }
 
+constexpr std::string_view Piece(std::uint32_t offset, std::uint8_t length) {
+    return std::string_view(generated::kGeneratedCharacterBlob + offset, length);
+}
+
+constexpr std::string_view TextAt(std::uint32_t index) {
+    const auto& entry = kGeneratedCharacterTexts[index];
+    return Piece(entry.textOffset, entry.textLength);
+}
+
 }  // namespace
 
 std::uint32_t AttributeWordA(std::uint32_t index) {
@@ -39,11 +48,12 @@ std::uint32_t AttributeWordB(std::uint32_t index) {
 }
 
 std::string_view CharacterText(std::uint32_t index) {
-    return kGeneratedCharacterTexts[Clamp(index)].text;
+    return TextAt(Clamp(index));
 }
 
 std::string_view CharacterReading(std::uint32_t index) {
-    return kGeneratedCharacterTexts[Clamp(index)].reading;
+    const auto& entry = kGeneratedCharacterTexts[Clamp(index)];
+    return Piece(entry.readingOffset, entry.readingLength);
 }
 
 ElementMask MeaningElementsOf(std::uint32_t index) {
@@ -82,7 +92,7 @@ std::uint32_t FindCharacter(std::string_view text) {
     // A plain scan: it runs a handful of times per request. The empty record
     // is never compared, so an empty text finds nothing.
     for (std::uint32_t index = 0; index < DictionarySize; ++index) {
-        if (kGeneratedCharacterTexts[index].text == text) {
+        if (TextAt(index) == text) {
             return index;
         }
     }

@@ -11,9 +11,12 @@
 
 namespace lumivane::generated {
 
+// Offsets and lengths into kGeneratedCharacterBlob.
 struct GeneratedCharacterText {
-    std::string_view text;
-    std::string_view reading;
+    std::uint32_t textOffset;
+    std::uint8_t textLength;
+    std::uint32_t readingOffset;
+    std::uint8_t readingLength;
 };
 
 struct GeneratedAttributeWords {

@@ -156,9 +156,19 @@ void GenerateCharacters(const std::filesystem::path& data, const std::filesystem
              "expected " + std::to_string(kDictionarySize) + " records, found " +
                  std::to_string(rows.size()));
     }
+    // Texts and readings go into one string, indexed by offsets: a table of
+    // pointers would need one relocation per entry when the program loads.
+    std::string blob;
+    std::ostringstream blobLiteral;
     std::ostringstream texts;
     std::ostringstream words;
     std::set<std::string> seen;
+    auto place = [&](const std::string& piece) {
+        const std::size_t offset = blob.size();
+        blob += piece;
+        blobLiteral << "    " << Literal(piece) << "\n";
+        return std::to_string(offset) + "u, " + std::to_string(piece.size()) + "u";
+    };
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const Row& row = rows[i];
         if (row.fields.size() != 9) {
@@ -179,7 +189,10 @@ void GenerateCharacters(const std::filesystem::path& data, const std::filesystem
         std::uint32_t flag = Number(file, row, 8, 1);
         std::uint32_t a = (flag << 8) | (meaning << 9) | (radical << 16) | (radicalElements << 26);
         std::uint32_t b = simplified | (kangxi << 8);
-        texts << "    {" << Literal(text) << ", " << Literal(row.fields[2]) << "},\n";
+        if (text.size() > 255 || row.fields[2].size() > 255) {
+            Fail(file, row.line, "text or reading longer than 255 bytes");
+        }
+        texts << "    {" << place(text) << ", " << place(row.fields[2]) << "},\n";
         char buffer[64];
         std::snprintf(buffer, sizeof buffer, "    {0x%08Xu, 0x%08Xu},\n", a, b);
         words << buffer;
@@ -189,8 +202,10 @@ void GenerateCharacters(const std::filesystem::path& data, const std::filesystem
          << "// Per character: text and reading (UTF-8), then the attribute words A and B.\n"
          << "// The last entry is the empty record.\n"
          << "inline constexpr std::size_t kGeneratedCharacterCount = " << kDictionarySize << ";\n\n"
+         << "inline constexpr char kGeneratedCharacterBlob[] =\n"
+         << blobLiteral.str() << "    \"\";\n\n"
          << "inline constexpr GeneratedCharacterText kGeneratedCharacterTexts[] = {\n"
-         << texts.str() << "    {\"\", \"\"},\n};\n\n"
+         << texts.str() << "    {" << blob.size() << "u, 0u, " << blob.size() << "u, 0u},\n};\n\n"
          << "inline constexpr GeneratedAttributeWords kGeneratedAttributeWords[] = {\n"
          << words.str() << "    {0x00000000u, 0x00000000u},\n};\n";
     Write(out / "character_tables.inc", code.str());
