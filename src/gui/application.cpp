@@ -27,12 +27,15 @@ void PrepareApplication() {
 
 ApplicationWindows::ApplicationWindows(NamingState& state, const Clock& clock,
                                        MessageSink& messages)
-    : m_main(state, clock, messages), m_browser(&m_main), m_servicesState(m_main, clock) {
+    : m_main(state, clock, messages),
+      m_print(messages),
+      m_browser(&m_main),
+      m_servicesState(m_main, clock) {
     m_main.SetFilterDialogFactory([this, &messages] {
         m_select = std::make_unique<TfrmSelect>(messages, &m_main);
         return m_select.get();
     });
-    m_main.SetPrintService(&m_printService);
+    m_main.SetPrintService(&m_print);
     OnlineServices* services = ConnectOnlineServices(
         &m_main, m_servicesState, [this, &messages](const std::string& address) {
             if (!m_browser.OpenWebPage(address)) {

@@ -10,15 +10,16 @@
 #include "gui/filter_dialog.h"
 #include "gui/main_window.h"
 #include "gui/main_window_services.h"
-#include "report/report_print_service.h"
+#include "gui/print_loader.h"
 
 namespace lumivane::gui {
 
 class MessageSink;
 
 // The windows of a run in the order they are created — the main window, the
-// filter dialog, the printed lists, the browser window (its module loads with
-// the first page) — wired to each other and to the online services.
+// filter dialog, the printed lists (their module loads with the first print or
+// PDF export), the browser window (its module loads with the first page) —
+// wired to each other and to the online services.
 class ApplicationWindows {
 public:
     ApplicationWindows(NamingState& state, const Clock& clock, MessageSink& messages);
@@ -27,7 +28,7 @@ public:
 private:
     TfrmMain m_main;
     std::unique_ptr<TfrmSelect> m_select;  // made when first needed
-    report::ReportPrintService m_printService;
+    PrintLoader m_print;
     BrowserLoader m_browser;
     MainWindowServicesState m_servicesState;
 };

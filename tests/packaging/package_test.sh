@@ -63,10 +63,13 @@ root="$scratch/root"
 dpkg -x "$deb" "$root"
 bin="$root/usr/bin"
 
-# Every library the packaged programs link directly comes from a package that
-# Depends names.
+# Every library the packaged programs and their modules (loaded on first use)
+# link directly comes from a package that Depends names.
 depends_names=" $(sed -e 's/([^)]*)//g' -e 's/,/ /g' <<<"$depends" | xargs) "
-for program in "$bin"/*; do
+shopt -s nullglob
+linked=("$bin"/* "$root"/usr/lib/lumivane/*.so)
+shopt -u nullglob
+for program in "${linked[@]}"; do
     resolved=$(ldd "$program")
     while read -r library; do
         path=$(awk -v l="$library" '$1 == l && $2 == "=>" {print $3}' <<<"$resolved" | sed -n 1p)
@@ -149,6 +152,15 @@ if [ "$with_gui" = 1 ]; then
     [ -f "$module" ] || fail "no usr/lib/lumivane/lumivane_browser.so in the package"
     nm -D --defined-only "$module" | grep -q ' LumivaneCreateBrowserWindow$' ||
         fail "the browser module does not export LumivaneCreateBrowserWindow"
+    # So are the printed lists, with Qt Print Support.
+    module="$root/usr/lib/lumivane/lumivane_print.so"
+    [ -f "$module" ] || fail "no usr/lib/lumivane/lumivane_print.so in the package"
+    nm -D --defined-only "$module" | grep -q ' LumivaneCreatePrintService$' ||
+        fail "the print module does not export LumivaneCreatePrintService"
+    readelf -d "$module" | grep -q 'NEEDED.*\[libQt6PrintSupport' ||
+        fail "the print module does not link Qt Print Support"
+    readelf -d "$bin/lumivane" | grep -q 'NEEDED.*\[libQt6PrintSupport' &&
+        fail "usr/bin/lumivane links Qt Print Support, which only the print module needs"
 
     # --- desktop entry, icons, metainfo -------------------------------------
     apps="$root/usr/share/applications"
