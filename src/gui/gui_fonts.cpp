@@ -89,10 +89,10 @@ void SetBold(QWidget* widget) {
 }
 
 void StyleAsLink(QWidget* widget) {
+    // Blue, with the hand cursor the clickable labels carry. No underline: the
+    // mapped faces draw it below their descent, outside a label as tall as its
+    // text, so it would be set but never seen.
     SetTextColor(widget, QColor(0x00, 0x00, 0xff));
-    QFont font = widget->font();
-    font.setUnderline(true);
-    widget->setFont(font);
 }
 
 }  // namespace lumivane::gui

@@ -424,7 +424,7 @@ private slots:
         };
         for (int link : {107, 108, 32, 33, 34, 35, 36, 37}) {
             QCOMPARE(label(link)->palette().color(QPalette::WindowText), QColor(0x00, 0x00, 0xff));
-            QVERIFY2(label(link)->font().underline(), qPrintable(QString::number(link)));
+            QCOMPARE(label(link)->cursor().shape(), Qt::PointingHandCursor);
         }
         for (int caption : {10, 11, 12, 25, 26, 31, 40, 41, 30, 47}) {
             QCOMPARE(label(caption)->palette().color(QPalette::WindowText),
