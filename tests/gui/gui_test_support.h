@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QPushButton>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -30,6 +31,12 @@ public:
 
 inline LocalDateTime TestNow() {
     return {2024, 5, 20, 10, 30, 0};
+}
+
+// Whether a library of that name is mapped into this process.
+inline bool Mapped(const char* name) {
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(name);
 }
 
 // The windows of one run of the program.

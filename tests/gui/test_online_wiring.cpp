@@ -21,16 +21,6 @@ using namespace lumivane;
 using namespace lumivane::gui;
 using namespace lumivane::gui::test;
 
-namespace {
-
-// Whether a library of that name is mapped into this process.
-bool Mapped(const char* name) {
-    QFile maps(QStringLiteral("/proc/self/maps"));
-    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(name);
-}
-
-}  // namespace
-
 class TestOnlineWiring : public QObject {
     Q_OBJECT
 public:

@@ -26,12 +26,6 @@ using namespace lumivane::gui::test;
 
 namespace {
 
-// Whether a library of that name is mapped into this process.
-bool Mapped(const char* name) {
-    QFile maps(QStringLiteral("/proc/self/maps"));
-    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(name);
-}
-
 // Hands the first modal dialog of the class to the handler, which closes it.
 // Any other modal dialog (a warning box, say) is recorded and closed, and after
 // 20 s whatever is modal is closed, so a fault fails the test instead of hanging it.
