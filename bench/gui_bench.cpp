@@ -20,7 +20,6 @@
 #include "core/chart/clock.h"
 #include "core/naming/naming_state.h"
 #include "gui/application.h"
-#include "gui/filter_dialog.h"
 #include "gui/main_window.h"
 #include "gui/message_sink.h"
 #include "gui/result_table_model.h"
@@ -171,11 +170,9 @@ void BM_StartMainWindow(benchmark::State& state) {
     FixedClock clock({2024, 5, 20, 10, 0, 0});
     for (auto _ : state) {
         NamingState naming(RandomSource(7));
-        TfrmMain main(naming, clock, sink);
-        TfrmSelect select(sink, &main);
-        main.SetFilterDialog(&select);
-        WaitShown(main);
-        benchmark::DoNotOptimize(main.winId());
+        ApplicationWindows windows(naming, clock, sink);
+        WaitShown(windows.Main());
+        benchmark::DoNotOptimize(windows.Main().winId());
     }
 }
 BENCHMARK(BM_StartMainWindow)->Unit(benchmark::kMillisecond);
@@ -185,9 +182,8 @@ void BM_SimpleNamingClickToRows(benchmark::State& state) {
     SilentSink sink;
     FixedClock clock({2024, 5, 20, 10, 0, 0});
     NamingState naming(RandomSource(7));
-    TfrmMain main(naming, clock, sink);
-    TfrmSelect select(sink, &main);
-    main.SetFilterDialog(&select);
+    ApplicationWindows windows(naming, clock, sink);
+    TfrmMain& main = windows.Main();
     WaitShown(main);
     main.findChild<QLineEdit*>(QStringLiteral("edt_FirstName"))->setText(QStringLiteral("王"));
     main.findChild<QComboBox*>(QStringLiteral("cmb_NameLength"))->setCurrentIndex(1);
