@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <limits>
@@ -172,6 +173,101 @@ TEST(CharacterDictionary, ReadingsAreTonelessPinyinInTheListFormat) {
         multi += isSingle ? 0 : 1;
     }
     EXPECT_GT(multi, 100);
+}
+
+TEST(CharacterDictionary, TonedReadingsPutTheUsualReadingFirstAndKeepNameReadings) {
+    const struct {
+        const char* label;
+        const char* text;
+        const char* toned;
+    } cases[] = {
+        {"one reading", "建", "jiàn"},
+        {"archaic reading after the usual ones", "明", "míng,mèng"},
+        {"customary reading first", "长", "zhǎng,cháng"},
+        {"ü kept with its tone", "女", "nǚ,nǜ,rǔ"},
+        {"name reading shèng", "晟", "chéng,shèng,jīng"},
+        {"name reading sī", "偲", "cāi,sī,sǐ"},
+        {"name reading jùn", "隽", "juàn,jùn"},
+        {"dictionary order after the customary one", "行", "xíng,háng,héng,xìng,hàng"},
+    };
+    for (const auto& c : cases) {
+        const std::uint32_t index = FindCharacter(c.text);
+        ASSERT_LT(index, DictionarySize) << c.label;
+        EXPECT_EQ(CharacterTonedReadings(index), c.toned) << c.label;
+    }
+    EXPECT_TRUE(CharacterTonedReadings(DictionarySize).empty());
+    EXPECT_TRUE(CharacterTonedReadings(DictionarySize + 5).empty());
+}
+
+// Toned pinyin to the toneless form of CharacterReading (ü as v).
+std::string Toneless(std::string_view toned) {
+    static const std::map<std::string_view, char> marks = {
+        {"ā", 'a'}, {"á", 'a'}, {"ǎ", 'a'}, {"à", 'a'}, {"ē", 'e'}, {"é", 'e'}, {"ě", 'e'},
+        {"è", 'e'}, {"ê", 'e'}, {"ī", 'i'}, {"í", 'i'}, {"ǐ", 'i'}, {"ì", 'i'}, {"ō", 'o'},
+        {"ó", 'o'}, {"ǒ", 'o'}, {"ò", 'o'}, {"ū", 'u'}, {"ú", 'u'}, {"ǔ", 'u'}, {"ù", 'u'},
+        {"ü", 'v'}, {"ǖ", 'v'}, {"ǘ", 'v'}, {"ǚ", 'v'}, {"ǜ", 'v'}, {"ń", 'n'}, {"ň", 'n'},
+        {"ǹ", 'n'}, {"ḿ", 'm'}, {"ế", 'e'}, {"ề", 'e'}};
+    std::string out;
+    for (std::size_t pos = 0; pos < toned.size();) {
+        const auto byte = static_cast<unsigned char>(toned[pos]);
+        if (byte < 0x80) {
+            out += toned[pos++];
+            continue;
+        }
+        if (byte == 0xCC || byte == 0xCD) {  // a combining mark (ê̄ of 欸)
+            pos += 2;
+            continue;
+        }
+        bool found = false;
+        for (const auto& [mark, plain] : marks) {
+            if (toned.substr(pos, mark.size()) == mark) {
+                out += plain;
+                pos += mark.size();
+                found = true;
+                break;
+            }
+        }
+        if (!found) {
+            return "?";
+        }
+    }
+    return out;
+}
+
+TEST(CharacterDictionary, EveryTonelessReadingHasItsTonedForm) {
+    const std::regex syllable("[a-z]+");
+    for (std::uint32_t index = 0; index < DictionarySize; ++index) {
+        const std::string toned(CharacterTonedReadings(index));
+        ASSERT_FALSE(toned.empty()) << CharacterText(index);
+        ASSERT_NE(toned.front(), ',') << CharacterText(index);
+        ASSERT_NE(toned.back(), ',') << CharacterText(index);
+        std::set<std::string> plain;
+        std::string first;
+        for (std::size_t start = 0; start <= toned.size();) {
+            std::size_t comma = std::min(toned.find(',', start), toned.size());
+            const std::string reading = Toneless(toned.substr(start, comma - start));
+            ASSERT_TRUE(std::regex_match(reading, syllable))
+                << CharacterText(index) << " " << toned;
+            if (first.empty()) {
+                first = reading;
+            }
+            plain.insert(reading);
+            start = comma + 1;
+        }
+        // Every toneless reading is among the toned ones, and the usual reading
+        // (kMandarin) is one of the toneless readings.
+        ASSERT_TRUE(HasReading(index, first)) << CharacterText(index) << " " << toned;
+        std::string list(CharacterReading(index));
+        if (list.front() != ',') {
+            list = "," + list + ",";
+        }
+        for (std::size_t start = 1; start < list.size();) {
+            std::size_t comma = list.find(',', start);
+            ASSERT_TRUE(plain.count(list.substr(start, comma - start)))
+                << CharacterText(index) << " " << toned << " lacks " << list;
+            start = comma + 1;
+        }
+    }
 }
 
 TEST(CharacterDictionary, ElementMasksFollowTheirRules) {

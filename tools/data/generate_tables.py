@@ -145,7 +145,7 @@ class Sources:
             ["Unihan_Readings.txt.bz2", "Unihan_RadicalStrokeCounts.txt.bz2",
              "Unihan_IRGSources.txt.bz2", "Unihan_OtherMappings.txt.bz2",
              "Unihan_Variants.txt.bz2"],
-            ["kMandarin", "kTGHZ2013", "kRSKangXi", "kRSUnicode", "kTotalStrokes",
+            ["kMandarin", "kTGHZ2013", "kHanyuPinyin", "kXHC1983", "kRSKangXi", "kRSUnicode", "kTotalStrokes",
              "kGB0", "kTGH", "kTraditionalVariant", "kSimplifiedVariant"])
         self.cjk_radicals = {}
         with open(os.path.join(unihan_dir, "CJKRadicals.txt"), encoding="utf-8") as f:
@@ -227,6 +227,27 @@ def readings_of(src, ch):
         if r not in unique:
             unique.append(r)
     return unique
+
+
+def toned_readings_of(src, ch):
+    """Readings with tone marks: kMandarin (the customary reading) first, then
+    the general standard list's dictionary (kTGHZ2013), the Hanyu Da Zidian
+    (kHanyuPinyin) and the Xiandai Hanyu Cidian (kXHC1983); repeats dropped.
+    The dictionaries carry the name readings kMandarin lacks (晟 shèng)."""
+    out = []
+
+    def add(syllables):
+        for syl in syllables:
+            syl = unicodedata.normalize("NFC", syl.strip().lower())
+            toneless(syl)  # raises on anything that is not pinyin
+            if syl not in out:
+                out.append(syl)
+
+    add(src.unihan["kMandarin"].get(ch, "").split())
+    for field in ("kTGHZ2013", "kHanyuPinyin", "kXHC1983"):
+        for item in src.unihan[field].get(ch, "").split():
+            add(item.split(":", 1)[1].split(","))
+    return out
 
 
 def format_reading(readings):
@@ -392,6 +413,7 @@ def build_dictionary(src):
             radical_elements = radical_element.get(radical, "")
         records.append({
             "index": index, "text": ch, "reading": format_reading(readings),
+            "toned": ",".join(toned_readings_of(src, ch)),
             "radical": radical_index[radical], "radical_elements": radical_elements,
             "simplified": total_strokes(src, ch), "kangxi": kangxi, "traditional": trad,
             "reason": reason[ch],
@@ -612,7 +634,7 @@ def main():
     in_names = set(src.given) | {c for s, _ in src.family for c in s}
     lines = [header(
         ["index\ttext\treading\tmeaning_elements\tradical_index\tradical_elements\t"
-         "simplified_strokes\tkangxi_strokes\tflag",
+         "simplified_strokes\tkangxi_strokes\tflag\ttoned_readings",
          "flag 1: the character occurs in the national given-name or family-name statistics.",
          "Elements are written as characters (金木水火土), '-' for none."],
         [UNIHAN, OPENCC, CNCHAR, NAMES, CORPUS, JIEBA])]
@@ -620,7 +642,7 @@ def main():
         lines.append("\t".join(str(x) for x in (
             r["index"], r["text"], r["reading"], r["meaning"] or "-", r["radical"],
             r["radical_elements"] or "-", r["simplified"], r["kangxi"],
-            1 if r["text"] in in_names else 0)) + "\n")
+            1 if r["text"] in in_names else 0, r["toned"])) + "\n")
     write(os.path.join(args.out, "characters.tsv"), "".join(lines))
 
     lines = [header(["index\tname\tstrokes"], ["the radical vocabulary of Lumivane (fixed order)"])]

@@ -56,6 +56,11 @@ std::string_view CharacterReading(std::uint32_t index) {
     return Piece(entry.readingOffset, entry.readingLength);
 }
 
+std::string_view CharacterTonedReadings(std::uint32_t index) {
+    const auto& entry = kGeneratedCharacterTexts[Clamp(index)];
+    return Piece(entry.tonedOffset, entry.tonedLength);
+}
+
 ElementMask MeaningElementsOf(std::uint32_t index) {
     return static_cast<ElementMask>((AttributeWordA(index) >> 9) & 0x1F);
 }

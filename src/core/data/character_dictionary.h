@@ -38,6 +38,9 @@ struct CharacterRecord {
 [[nodiscard]] CharacterRecord Character(std::uint32_t index);
 [[nodiscard]] std::string_view CharacterText(std::uint32_t index);
 [[nodiscard]] std::string_view CharacterReading(std::uint32_t index);
+// The readings with tone marks, the usual one first, separated by commas without
+// leading or trailing commas ("míng", "cháng,zhǎng"); empty for the empty record.
+[[nodiscard]] std::string_view CharacterTonedReadings(std::uint32_t index);
 [[nodiscard]] ElementMask MeaningElementsOf(std::uint32_t index);
 [[nodiscard]] std::uint32_t RadicalIndexOf(std::uint32_t index);
 [[nodiscard]] ElementMask RadicalElementsOf(std::uint32_t index);

@@ -17,6 +17,8 @@ struct GeneratedCharacterText {
     std::uint8_t textLength;
     std::uint32_t readingOffset;
     std::uint8_t readingLength;
+    std::uint32_t tonedOffset;
+    std::uint8_t tonedLength;
 };
 
 struct GeneratedAttributeWords {

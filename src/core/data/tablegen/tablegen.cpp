@@ -171,8 +171,8 @@ void GenerateCharacters(const std::filesystem::path& data, const std::filesystem
     };
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const Row& row = rows[i];
-        if (row.fields.size() != 9) {
-            Fail(file, row.line, "expected 9 fields");
+        if (row.fields.size() != 10) {
+            Fail(file, row.line, "expected 10 fields");
         }
         if (Number(file, row, 0, kDictionarySize - 1) != i) {
             Fail(file, row.line, "index out of order");
@@ -189,23 +189,30 @@ void GenerateCharacters(const std::filesystem::path& data, const std::filesystem
         std::uint32_t flag = Number(file, row, 8, 1);
         std::uint32_t a = (flag << 8) | (meaning << 9) | (radical << 16) | (radicalElements << 26);
         std::uint32_t b = simplified | (kangxi << 8);
-        if (text.size() > 255 || row.fields[2].size() > 255) {
+        const std::string& toned = row.fields[9];
+        if (text.size() > 255 || row.fields[2].size() > 255 || toned.size() > 255) {
             Fail(file, row.line, "text or reading longer than 255 bytes");
         }
-        texts << "    {" << place(text) << ", " << place(row.fields[2]) << "},\n";
+        if (toned.empty() || toned.front() == ',' || toned.back() == ',') {
+            Fail(file, row.line, "toned readings must be a list without outer commas");
+        }
+        texts << "    {" << place(text) << ", " << place(row.fields[2]) << ", " << place(toned)
+              << "},\n";
         char buffer[64];
         std::snprintf(buffer, sizeof buffer, "    {0x%08Xu, 0x%08Xu},\n", a, b);
         words << buffer;
     }
     std::ostringstream code;
     code << Header({"characters.tsv"})
-         << "// Per character: text and reading (UTF-8), then the attribute words A and B.\n"
+         << "// Per character: text, reading and toned readings (UTF-8), then the attribute\n"
+         << "// words A and B.\n"
          << "// The last entry is the empty record.\n"
          << "inline constexpr std::size_t kGeneratedCharacterCount = " << kDictionarySize << ";\n\n"
          << "inline constexpr char kGeneratedCharacterBlob[] =\n"
          << blobLiteral.str() << "    \"\";\n\n"
          << "inline constexpr GeneratedCharacterText kGeneratedCharacterTexts[] = {\n"
-         << texts.str() << "    {" << blob.size() << "u, 0u, " << blob.size() << "u, 0u},\n};\n\n"
+         << texts.str() << "    {" << blob.size() << "u, 0u, " << blob.size() << "u, 0u, "
+         << blob.size() << "u, 0u},\n};\n\n"
          << "inline constexpr GeneratedAttributeWords kGeneratedAttributeWords[] = {\n"
          << words.str() << "    {0x00000000u, 0x00000000u},\n};\n";
     Write(out / "character_tables.inc", code.str());
