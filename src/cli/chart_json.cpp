@@ -18,7 +18,8 @@ Json ChartJson(const BirthChart& chart, const BirthFields& fields) {
     birth.Set("year", fields.BirthYear)
         .Set("month", fields.BirthMonth)
         .Set("day", fields.BirthDay)
-        .Set("hour", fields.BirthHour);
+        .Set("hour", fields.BirthHour)  // 12 for the hour 未知, as the online analysis sends it
+        .Set("hourKnown", chart.hourKnown);
     Json lunar = Json::MakeObject();
     lunar.Set("year", chart.Label(87))
         .Set("month", chart.Label(88))

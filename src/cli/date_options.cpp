@@ -2,33 +2,14 @@
 
 #include <cstdio>
 
-#include "core/calendar/lunar_conversion.h"
+#include "cli/calendar_dates.h"
 #include "core/calendar/vocabulary.h"
-#include "core/calendar/western_calendar.h"
 
 namespace lumivane::cli {
 namespace {
 
 constexpr int kFirstYear = 1949;
 constexpr int kLastYear = 2039;
-
-bool ParseDate(const std::string& text, int& year, int& month, int& day) {
-    auto dash1 = text.find('-');
-    auto dash2 = dash1 == std::string::npos ? std::string::npos : text.find('-', dash1 + 1);
-    if (dash2 == std::string::npos) {
-        return false;
-    }
-    auto y = ParseInteger(text.substr(0, dash1), -9999, 9999);
-    auto m = ParseInteger(text.substr(dash1 + 1, dash2 - dash1 - 1), 1, 12);
-    auto d = ParseInteger(text.substr(dash2 + 1), 1, 31);
-    if (!y || !m || !d) {
-        return false;
-    }
-    year = static_cast<int>(*y);
-    month = static_cast<int>(*m);
-    day = static_cast<int>(*d);
-    return true;
-}
 
 std::string TwoDigits(int n) {
     char buffer[16];
@@ -46,7 +27,7 @@ std::optional<DateInputs> DateInputsFromOptions(const Arguments& arguments, std:
     } else if (auto h = ParseInteger(hour, 0, 23)) {
         inputs.hourIndex = static_cast<int>(*h) + 1;
     } else {
-        error = "--hour must be 0 to 23 or unknown, not \"" + hour + "\"";
+        error = "--hour 须是 0 至 23 的数字或 unknown，不是“" + hour + "”";
         return std::nullopt;
     }
 
@@ -55,37 +36,39 @@ std::optional<DateInputs> DateInputsFromOptions(const Arguments& arguments, std:
     if (calendar == "unknown") {
         inputs.calendarType = static_cast<int>(CalendarType::Unknown);
         if (date || arguments.Has("--leap")) {
-            error = "--date and --leap need --calendar solar or lunar";
+            error = "--date 和 --leap 须与 --calendar solar 或 lunar 一起使用";
             return std::nullopt;
         }
         return inputs;
     }
     if (calendar != "solar" && calendar != "lunar") {
-        error = "--calendar must be solar, lunar or unknown, not \"" + calendar + "\"";
+        error = "--calendar 须是 solar、lunar 或 unknown，不是“" + calendar + "”";
         return std::nullopt;
     }
     if (!date) {
-        error = "--calendar " + calendar + " needs --date YYYY-MM-DD";
+        error = "--calendar " + calendar + " 须给出 --date YYYY-MM-DD";
         return std::nullopt;
     }
-    int year = 0, month = 0, day = 0;
-    if (!ParseDate(*date, year, month, day)) {
-        error = "--date must be YYYY-MM-DD, not \"" + *date + "\"";
+    // A lunar date is written in the same form, its month and day being lunar numbers.
+    const bool lunar = calendar == "lunar";
+    const auto d = lunar ? ParseDateForm(*date, error) : ParseExistingDate(*date, error);
+    if (!d) {
+        error = "--date：" + error;
         return std::nullopt;
     }
+    const int year = d->Year;
+    const int month = d->Month;
+    const int day = d->Day;
     if (year < kFirstYear || year > kLastYear) {
-        error = "the birth year must lie between 1949 and 2039";
+        error = "出生年份须在 " + std::to_string(kFirstYear) + " 至 " + std::to_string(kLastYear) +
+                " 之间（日期列表的年份），不是 " + std::to_string(year);
         return std::nullopt;
     }
     inputs.yearText = std::to_string(year);
     inputs.dayIndex = day - 1;
-    if (calendar == "solar") {
+    if (!lunar) {
         if (arguments.Has("--leap")) {
-            error = "--leap applies to lunar dates only";
-            return std::nullopt;
-        }
-        if (day > MonthLength(year, month)) {
-            error = *date + " does not exist";
+            error = "--leap 只用于农历日期";
             return std::nullopt;
         }
         inputs.calendarType = static_cast<int>(CalendarType::Gregorian);
@@ -94,9 +77,11 @@ std::optional<DateInputs> DateInputsFromOptions(const Arguments& arguments, std:
         return inputs;
     }
     bool leap = arguments.Has("--leap");
-    if (day > 30 || !LunarToSolar(year, month, day, leap)) {
-        error = "the lunar date " + std::to_string(year) + (leap ? " leap month " : " month ") +
-                std::to_string(month) + " day " + std::to_string(day) + " does not exist";
+    if (day > 30) {
+        error = "--date：农历日须是 1 至 30，不是 " + std::to_string(day);
+        return std::nullopt;
+    }
+    if (!SupportedLunarToSolar({year, month, day, leap}, error)) {
         return std::nullopt;
     }
     inputs.calendarType = static_cast<int>(CalendarType::Lunar);

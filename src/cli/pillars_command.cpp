@@ -6,6 +6,7 @@
 #include <string>
 
 #include "cli/arguments.h"
+#include "cli/calendar_dates.h"
 #include "cli/commands.h"
 #include "cli/json.h"
 #include "core/calendar/lunar_conversion.h"
@@ -16,24 +17,7 @@ namespace lumivane::cli {
 namespace {
 
 constexpr const char* kCommand = "pillars";
-constexpr const char* kUsage = "(usage: lumivane-cli pillars YYYY-MM-DD HOUR)";
-
-// Like the chart's date lists, any day 1-31 is taken: past the month's end the day counts
-// on into the next month, except at hour 23 (which needs the following calendar day).
-std::optional<WesternDate> ParseBirthDate(const std::string& text) {
-    const std::size_t first = text.find('-');
-    const std::size_t second = first == std::string::npos ? first : text.find('-', first + 1);
-    if (second == std::string::npos) {
-        return std::nullopt;
-    }
-    const auto year = ParseInteger(text.substr(0, first), 1, 2100);
-    const auto month = ParseInteger(text.substr(first + 1, second - first - 1), 1, 12);
-    const auto day = ParseInteger(text.substr(second + 1), 1, 31);
-    if (!year || !month || !day) {
-        return std::nullopt;
-    }
-    return WesternDate{static_cast<int>(*year), static_cast<int>(*month), static_cast<int>(*day)};
-}
+constexpr const char* kUsage = "（用法：lumivane-cli pillars YYYY-MM-DD HOUR）";
 
 Json PillarJson(int cycleIndex) {
     const std::optional<StemBranch> parts = SplitGanZhi(cycleIndex);
@@ -54,43 +38,38 @@ int RunPillars(const std::vector<std::string>& args, CommandIo& io) {
     std::string error;
     const auto parsed = ParseArguments(args, ArgumentSpec{{}, {}, 2, 2}, error);
     if (!parsed) {
-        return BadInput(io, kCommand, error + " " + kUsage);
+        return BadInput(io, kCommand, error + kUsage);
     }
-    const auto date = ParseBirthDate(parsed->positional[0]);
+    const auto date = ParseSupportedDate(parsed->positional[0], error);
     if (!date) {
-        return BadInput(io, kCommand,
-                        "“" + parsed->positional[0] +
-                            "” is not a date YYYY-MM-DD of the years 1 to 2100 with a day 1-31 " +
-                            kUsage);
+        return BadInput(io, kCommand, error);
     }
     const auto hour = ParseInteger(parsed->positional[1], 0, 23);
     if (!hour) {
         return BadInput(io, kCommand,
-                        "the hour must be a number from 0 to 23 " + std::string(kUsage));
+                        "小时须是 0 至 23 的数字，不是“" + parsed->positional[1] + "”" + kUsage);
     }
-    const auto pillars =
-        FourPillars(static_cast<std::uint16_t>(date->Year), static_cast<std::uint16_t>(date->Month),
-                    static_cast<std::uint16_t>(date->Day), static_cast<std::uint16_t>(*hour));
-    if (!pillars) {
-        return BadInput(io, kCommand,
-                        std::string(kDateEncodeError) + ": " + parsed->positional[0] +
-                            " has no following day for the hour 23");
-    }
-    const std::optional<StemBranch> hourParts = SplitGanZhi(pillars->Hour);
+    // Every supported date has a following day, so the hour 23 always finds one.
+    const Pillars pillars = *FourPillars(
+        static_cast<std::uint16_t>(date->Year), static_cast<std::uint16_t>(date->Month),
+        static_cast<std::uint16_t>(date->Day), static_cast<std::uint16_t>(*hour));
+    const std::optional<StemBranch> hourParts = SplitGanZhi(pillars.Hour);
     Json json = Json::MakeObject();
-    json.Set("date", parsed->positional[0]).Set("hour", static_cast<int>(*hour));
-    const auto lunar = SolarToLunar(date->Year, date->Month, date->Day);
-    if (lunar && lunar->Month >= 1 && lunar->Month <= 12) {
-        json.Set("lunarMonth", std::string(lunar->IsLeap ? LeapMonthMark : "") +
-                                   std::string(LunarMonthNames[lunar->Month - 1]))
-            .Set("lunarDay", LunarDayName(lunar->Day));
-    }
+    json.Set("date", DateText(*date)).Set("hour", static_cast<int>(*hour));
+    // The lunar date of the civil day, also at the hour 23, and its lunar year, which
+    // changes at 正月初一 and not with the year pillar at 立春.
+    const LunarDate lunar = *SolarToLunar(date->Year, date->Month, date->Day);
+    json.Set("lunarYear", GanZhiName(YearGanZhi(lunar.Year)))
+        .Set("lunarMonth",
+             std::string(lunar.IsLeap ? LeapMonthMark : "") +
+                 std::string(LunarMonthNames[static_cast<std::size_t>(lunar.Month - 1)]))
+        .Set("lunarDay", LunarDayName(lunar.Day));
     json.Set("hourName", hourParts ? std::string(BranchNames[hourParts->Branch]) + "时" : "")
-        .Set("year", PillarJson(pillars->Year))
-        .Set("month", PillarJson(pillars->Month))
-        .Set("day", PillarJson(pillars->Day))
-        .Set("hourPillar", PillarJson(pillars->Hour))
-        .Set("zodiac", ZodiacName(ZodiacOfYear(date->Year)))
+        .Set("year", PillarJson(pillars.Year))
+        .Set("month", PillarJson(pillars.Month))
+        .Set("day", PillarJson(pillars.Day))
+        .Set("hourPillar", PillarJson(pillars.Hour))
+        .Set("zodiac", ZodiacName(ZodiacOfYearPillar(pillars.Year)))
         .Set("starSign", StarSignName(StarSignOf(date->Month, date->Day)) + "座");
     io.out << json.Dump(2) << '\n';
     return kExitOk;

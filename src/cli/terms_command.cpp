@@ -7,7 +7,7 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/json.h"
-#include "core/calendar/leap_months.h"
+#include "core/calendar/lunar_conversion.h"
 #include "core/calendar/solar_terms.h"
 #include "core/calendar/western_calendar.h"
 
@@ -26,12 +26,15 @@ int RunTerms(const std::vector<std::string>& args, CommandIo& io) {
     std::string error;
     const auto parsed = ParseArguments(args, ArgumentSpec{{}, {}, 1, 1}, error);
     if (!parsed) {
-        return BadInput(io, kCommand, error + " (usage: lumivane-cli terms YEAR)");
+        return BadInput(io, kCommand, error + "（用法：lumivane-cli terms YEAR）");
     }
-    const auto year = ParseInteger(parsed->positional[0], 1, kLastCalendarYear);
+    const auto year =
+        ParseInteger(parsed->positional[0], kFirstSupportedDate.Year, kLastSupportedDate.Year);
     if (!year) {
         return BadInput(io, kCommand,
-                        "the year must be a number from 1 to " + std::to_string(kLastCalendarYear));
+                        "年份须是 " + std::to_string(kFirstSupportedDate.Year) + " 至 " +
+                            std::to_string(kLastSupportedDate.Year) +
+                            " 的数字（支持的范围），不是“" + parsed->positional[0] + "”");
     }
     const int y = static_cast<int>(*year);
     Json terms = Json::MakeArray();
@@ -39,7 +42,7 @@ int RunTerms(const std::vector<std::string>& args, CommandIo& io) {
         const int dayOfYear = static_cast<int>(std::floor(SolarTermDay(y, index)));
         const auto date = DateOfDayNumber(DayNumber(y, 1, 0) + dayOfYear);
         if (!date) {
-            io.err << "lumivane-cli terms: the term " << index << " of " << y << " has no date\n";
+            io.err << "lumivane-cli terms: " << y << "年的第 " << index << " 个节气没有日期\n";
             return kExitFailure;
         }
         Json term = Json::MakeObject();

@@ -1,8 +1,9 @@
 #!/usr/bin/env node
 // Writes the calendar reference fixture: every lunar month start and every
 // solar-term day of the mainland Chinese calendar (new moons and solar terms
-// computed astronomically for UTC+8) from 1947-12-01 to 2051-01-31, so that
-// every day of 1948-01-01 ... 2050-12-31 is covered.
+// computed astronomically for UTC+8) from 1899-12-01 to 2101-01-31, so that
+// every day of 1900-01-01 ... 2100-12-31 is covered, with the first days of 2101
+// that a birth at 23:00 on 2100-12-31 is counted with.
 //
 // Independent source: the npm package lunar-javascript, version 1.7.7 (MIT).
 //   npm install lunar-javascript@1.7.7   (in a scratch folder, not here)
@@ -39,15 +40,15 @@ function header(what, columns) {
     ].join('\n') + '\n';
 }
 
-let months = header('Lunar month starts, 1947-12 to 2051-01.',
+let months = header('Lunar month starts, 1899-12 to 2101-01.',
                     'Gregorian date of day 1, lunar year, month number, leap (1) or regular (0)');
-let terms = header('Solar-term days, 1947-12 to 2051-01.',
+let terms = header('Solar-term days, 1899-12 to 2101-01.',
                    'Gregorian date, term index within that Gregorian year (1 = 小寒 ... 24 = 冬至), name');
 let monthCount = 0;
 let termCount = 0;
 
-let solar = Solar.fromYmd(1947, 12, 1);
-const last = Solar.fromYmd(2051, 1, 31);
+let solar = Solar.fromYmd(1899, 12, 1);
+const last = Solar.fromYmd(2101, 1, 31);
 let first = true;
 while (!solar.isAfter(last)) {
     const lunar = solar.getLunar();

@@ -195,6 +195,13 @@ int CompareLunarDates(const LunarDate& a, const LunarDate& b) {
     return 0;
 }
 
+bool IsSupportedDate(const WesternDate& date) {
+    return date.Month >= 1 && date.Month <= 12 && date.Day >= 1 &&
+           date.Day <= MonthLength(date.Year, date.Month) &&
+           CompareDates(date, kFirstSupportedDate) >= 0 &&
+           CompareDates(date, kLastSupportedDate) <= 0;
+}
+
 int NewMoonDayNumber(int year, int v) {
     return NewMoonSeries(year).Day(v);
 }

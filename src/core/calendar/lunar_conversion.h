@@ -1,6 +1,6 @@
 #pragma once
-// Western <-> Chinese lunar dates for the Western years -849 to 2100 (checked
-// against the published mainland calendar for 1948-2050).
+// Western <-> Chinese lunar dates for the Western years -849 to 2100, checked against
+// the published mainland calendar for every day from 1900-01-01 to 2100-12-31.
 
 #include <optional>
 
@@ -8,6 +8,14 @@
 #include "core/calendar/western_calendar.h"
 
 namespace lumivane {
+
+// The days whose lunar dates, solar terms and pillars agree with the published calendar.
+// The tables reach back to -849 only to keep the month numbering: the leap months before
+// 1900 are a placeholder, and what they give for those years is no historical calendar.
+inline constexpr WesternDate kFirstSupportedDate{1900, 1, 1};
+inline constexpr WesternDate kLastSupportedDate{2100, 12, 31};
+// The date exists and lies within the supported days.
+[[nodiscard]] bool IsSupportedDate(const WesternDate& date);
 
 struct LunarMonth {
     int Month = 0;  // 1-12

@@ -1,7 +1,8 @@
 // The four pillars of the Chinese almanac. The month pillar changes on the day of the
 // solar term that begins the solar month (the term days of the published mainland
-// calendar, China Standard Time); its stem counts the year from 立春. The year pillar
-// follows the Western year number.
+// calendar, China Standard Time); the year pillar changes on the day of 立春, and the
+// month stem counts from it. The day on which the term falls belongs wholly to the new
+// month and year, whatever the term's hour.
 
 #include "core/calendar/pillars.h"
 
@@ -53,8 +54,13 @@ SolarMonth SolarMonthOf(int year, int month, int day) {
     return {year, count};
 }
 
-int MonthGanZhi(int year, int month, int day) {
-    const SolarMonth solarMonth = SolarMonthOf(year, month, day);
+int YearPillarOf(int year, int month, int day) {
+    return YearGanZhi(SolarMonthOf(year, month, day).Year);
+}
+
+namespace {
+
+int MonthPillarOf(const SolarMonth& solarMonth) {
     const int yearStem = YearGanZhi(solarMonth.Year) % 10;
     // 甲己 years start the months at 丙寅, 乙庚 at 戊寅, 丙辛 at 庚寅, 丁壬 at 壬寅, 戊癸 at 甲寅.
     static constexpr int kFirstStem[5] = {2, 4, 6, 8, 0};
@@ -63,6 +69,12 @@ int MonthGanZhi(int year, int month, int day) {
         stem -= 10;
     }
     return GanZhiOf(stem, (solarMonth.Month + 1) % 12);
+}
+
+}  // namespace
+
+int MonthGanZhi(int year, int month, int day) {
+    return MonthPillarOf(SolarMonthOf(year, month, day));
 }
 
 int DayGanZhi(int year, int month, int day) {
@@ -116,7 +128,9 @@ std::optional<Pillars> FourPillars(std::uint16_t year, std::uint16_t month, std:
             }
         }
     }
-    return Pillars{YearGanZhi(y), MonthGanZhi(y, m, d), DayGanZhi(y, m, d), HourGanZhi(y, m, d, h)};
+    const SolarMonth solarMonth = SolarMonthOf(y, m, d);
+    return Pillars{YearGanZhi(solarMonth.Year), MonthPillarOf(solarMonth), DayGanZhi(y, m, d),
+                   HourGanZhi(y, m, d, h)};
 }
 
 }  // namespace lumivane

@@ -118,6 +118,11 @@ int ZodiacOfYear(int year) {
     return PositiveMod(year > 0 ? year - 4 : year - 3, 12);
 }
 
+int ZodiacOfYearPillar(int cycleIndex) {
+    // 鼠 is 子, 牛 丑 … 猪 亥.
+    return cycleIndex < 0 || cycleIndex > 59 ? -1 : cycleIndex % 12;
+}
+
 int StarSignOf(int month, int day) {
     const int key = 100 * month + day;
     if (key < StarSignStartDates[0]) {

@@ -19,12 +19,13 @@ inline constexpr std::array<std::string_view, 5> ElementNames = {"金", "木", "
 // 藏干 of each branch as stem-index digits.
 inline constexpr std::array<std::string_view, 12> HiddenStems = {
     "9", "579", "024", "1", "149", "246", "35", "135", "468", "7", "347", "08"};
-// 纳音, one for each pair of consecutive cycle indices.
+// 纳音, one for each pair of consecutive cycle indices, as 《三命通会》 (卷一, 论纳音取象)
+// names them.
 inline constexpr std::array<std::string_view, 30> NaYinNames = {
-    "海中金", "炉中火", "大林木", "路旁土", "剑锋金", "山头火", "洞下水", "城墙土",
-    "白蜡金", "杨柳木", "泉中水", "屋上土", "霹雷火", "松柏木", "长流水", "沙中金",
-    "山下火", "平地木", "壁上土", "金箔金", "佛灯火", "天河水", "大驿土", "钗钐金",
-    "桑松木", "大溪水", "沙中土", "天上火", "石榴木", "大海水"};
+    "海中金", "炉中火", "大林木", "路旁土", "剑锋金", "山头火", "涧下水", "城头土",
+    "白蜡金", "杨柳木", "泉中水", "屋上土", "霹雳火", "松柏木", "长流水", "沙中金",
+    "山下火", "平地木", "壁上土", "金箔金", "覆灯火", "天河水", "大驿土", "钗钏金",
+    "桑柘木", "大溪水", "沙中土", "天上火", "石榴木", "大海水"};
 inline constexpr std::array<std::string_view, 12> ZodiacNames = {
     "鼠", "牛", "虎", "兔", "龙", "蛇", "马", "羊", "猴", "鸡", "狗", "猪"};
 inline constexpr std::array<std::string_view, 12> StarSignNames = {
@@ -68,7 +69,11 @@ struct StemBranch {
 [[nodiscard]] int ElementOfStem(int stemIndex);
 [[nodiscard]] int ElementOfBranch(int branchIndex);
 
+// The animal of a year number (see YearGanZhi: not of a date before 立春).
 [[nodiscard]] int ZodiacOfYear(int year);
+// The animal of a year pillar, the animal of its branch: 属相 of a date from its
+// YearPillarOf. An index outside 0-59 gives -1.
+[[nodiscard]] int ZodiacOfYearPillar(int cycleIndex);
 // Month and day are not checked against the calendar (02-30 is 双鱼).
 [[nodiscard]] int StarSignOf(int month, int day);
 

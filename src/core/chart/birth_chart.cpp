@@ -91,16 +91,13 @@ void ResolveBirthFields(const DateInputs& inputs, BirthFields& fields, const Loc
 
 }  // namespace
 
-std::string_view SeasonOfMonth(int month) {
-    if (month == 12 || month == 1 || month == 2)
-        return "冬";
-    if (month >= 3 && month <= 5)
-        return "春";
-    if (month >= 6 && month <= 8)
-        return "夏";
-    if (month >= 9 && month <= 11)
-        return "秋";
-    return {};
+std::string_view SeasonOfBranch(int branchIndex) {
+    // The month of 寅 begins at 立春: three month branches to a season, from spring on.
+    static constexpr std::string_view kSeasons[4] = {"春", "夏", "秋", "冬"};
+    if (branchIndex < 0 || branchIndex > 11) {
+        return {};
+    }
+    return kSeasons[((branchIndex + 10) % 12) / 3];
 }
 
 std::string AdviceLine(std::string_view dayMaster, std::string_view season) {
@@ -137,30 +134,38 @@ BirthChartResult ComputeBirthChart(const DateInputs& inputs, std::string_view fa
     }
 
     BirthChart& chart = result.chart;
+    chart.hourKnown = inputs.hourIndex >= 1 && inputs.hourIndex - 1 == fields.BirthHour;
     auto set = [&chart](int label, std::string text) {
         chart.values[static_cast<std::size_t>(label - kChartValueLabelFirst)] = std::move(text);
     };
+    const std::string unknownHour = "未知";
     set(83, std::to_string(fields.BirthYear) + "年");
     set(84, std::to_string(fields.BirthMonth) + "月");
     set(85, std::to_string(fields.BirthDay) + "日");
-    set(86, std::to_string(fields.BirthHour) + "时");
-    set(87, GanZhiName(pillars->Year));
+    set(86, chart.hourKnown ? std::to_string(fields.BirthHour) + "时" : unknownHour);
+    // The lunar year changes at 正月初一, the year pillar at 立春: the lunar row names the
+    // lunar year, so a date between the two shows different years in the two rows.
+    set(87, GanZhiName(YearGanZhi(lunar->Year)));
     set(88, (lunar->IsLeap ? std::string(LeapMonthMark) : std::string()) +
                 std::string(LunarMonthNames[static_cast<std::size_t>(lunar->Month - 1)]));
     set(89, LunarDayName(lunar->Day));
-    auto hour = SplitGanZhi(pillars->Hour);
-    set(90, std::string(BranchNames[static_cast<std::size_t>(hour ? hour->Branch : 0)]) + "时");
+    const auto hour = SplitGanZhi(pillars->Hour);
+    set(90, chart.hourKnown
+                ? std::string(BranchNames[static_cast<std::size_t>(hour ? hour->Branch : 0)]) + "时"
+                : unknownHour);
     const int cycles[4] = {pillars->Year, pillars->Month, pillars->Day, pillars->Hour};
-    for (int k = 0; k < 4; ++k) {
+    const int shownPillars = chart.hourKnown ? 4 : 3;
+    for (int k = 0; k < shownPillars; ++k) {
         set(91 + k, GanZhiName(cycles[k]));
         set(95 + k, PillarElements(cycles[k]));
         set(99 + k, PillarElementsWithHidden(cycles[k]));
         set(103 + k, NaYinName(cycles[k]));
     }
-    set(107, ZodiacName(ZodiacOfYear(fields.BirthYear)));
+    set(107, ZodiacName(ZodiacOfYearPillar(pillars->Year)));
     set(108, StarSignName(StarSignOf(fields.BirthMonth, fields.BirthDay)) + "座");
 
-    chart.season = std::string(SeasonOfMonth(fields.BirthMonth));
+    const auto month = SplitGanZhi(pillars->Month);
+    chart.season = std::string(SeasonOfBranch(month ? month->Branch : -1));
     std::string dayMaster = CharacterAt(PillarElements(pillars->Day), 0);
     chart.advice = AdviceLine(dayMaster, chart.season);
     chart.familyOrigin = "[" + std::string(familyNameText) + "]姓的起源";

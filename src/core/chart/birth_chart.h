@@ -40,7 +40,10 @@ struct BirthChart {
     std::string advice;                                     // Label13
     std::string familyOrigin;  // Label36: "[" + family name + "]姓的起源"
     std::string analysis;      // Label37: "性格分析"
-    std::string season;        // 冬 春 夏 秋
+    std::string season;        // 春 夏 秋 冬, of the month pillar
+    // False for the hour "未知": the hour labels read 未知 and the hour pillar's labels
+    // stay empty (the birth fields still carry the hour 12).
+    bool hourKnown = true;
 
     [[nodiscard]] const std::string& Label(int number) const {
         return values[static_cast<std::size_t>(number - kChartValueLabelFirst)];
@@ -61,7 +64,8 @@ struct BirthChartResult {
 
 // The advice line for a day-master element and a season, e.g. "日主天干水，生于秋，…".
 [[nodiscard]] std::string AdviceLine(std::string_view dayMaster, std::string_view season);
-[[nodiscard]] std::string_view SeasonOfMonth(int month);
+// The season of a month branch: 寅卯辰 春, 巳午未 夏, 申酉戌 秋, 亥子丑 冬; empty outside 0-11.
+[[nodiscard]] std::string_view SeasonOfBranch(int branchIndex);
 
 // Items of the date lists. Only days that exist are offered: the Gregorian day
 // list follows the month and year, the lunar day list the month's length. The

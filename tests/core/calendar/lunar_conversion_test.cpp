@@ -41,6 +41,14 @@ TEST(LunarConversion, SpotValues) {
         {"2025-05-27", {2025, 5, 27}, {2025, 5, 1, false}},
         {"leap sixth month of 2025", {2025, 7, 25}, {2025, 6, 1, true}},
         {"1924 correction", {1924, 3, 5}, {1924, 2, 1, false}},
+        {"1914 correction", {1914, 11, 17}, {1914, 10, 1, false}},
+        {"1916 new year one day before the formula's", {1916, 2, 3}, {1916, 1, 1, false}},
+        {"eve of 1916", {1916, 2, 2}, {1915, 12, 29, false}},
+        {"1920 correction", {1920, 11, 10}, {1920, 10, 1, false}},
+        {"2057 correction", {2057, 9, 28}, {2057, 8, 30, false}},
+        {"first day of the supported range", {1900, 1, 1}, {1899, 12, 1, false}},
+        {"leap eighth month of 1900", {1900, 9, 24}, {1900, 8, 1, true}},
+        {"last day of the supported range", {2100, 12, 31}, {2100, 12, 1, false}},
     };
     for (const Case& c : cases) {
         const auto lunar = SolarToLunar(c.western.Year, c.western.Month, c.western.Day);
@@ -82,6 +90,29 @@ TEST(LunarConversion, FailurePaths) {
     EXPECT_FALSE(LunarToSolar(2023, 5, 31, false).has_value()) << "no day 31";
 }
 
+TEST(LunarConversion, SupportedDatesAreTheCheckedDaysThatExist) {
+    struct Case {
+        const char* label;
+        WesternDate date;
+        bool supported;
+    } const cases[] = {
+        {"day before the range", {1899, 12, 31}, false},
+        {"first day", {1900, 1, 1}, true},
+        {"1900 is no leap year", {1900, 2, 29}, false},
+        {"leap day", {2024, 2, 29}, true},
+        {"no 02-29 in 2023", {2023, 2, 29}, false},
+        {"no 04-31", {2023, 4, 31}, false},
+        {"no month 13", {2023, 13, 1}, false},
+        {"no day 0", {2023, 1, 0}, false},
+        {"last day", {2100, 12, 31}, true},
+        {"day after the range", {2101, 1, 1}, false},
+        {"a year of the placeholder leap months", {1850, 1, 1}, false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(IsSupportedDate(c.date), c.supported) << c.label;
+    }
+}
+
 TEST(LunarConversion, CompareLunarDates) {
     struct Case {
         const char* label;
@@ -100,8 +131,8 @@ TEST(LunarConversion, CompareLunarDates) {
     }
 }
 
-TEST(LunarConversion, EveryDayOf1948To2050MatchesThePublishedCalendar) {
-    for (int n = DayNumber(1948, 1, 1); n <= DayNumber(2050, 12, 31); ++n) {
+TEST(LunarConversion, EveryDayOf1900To2100MatchesThePublishedCalendar) {
+    for (int n = DayNumber(1900, 1, 1); n <= DayNumber(2100, 12, 31); ++n) {
         const WesternDate date = *DateOfDayNumber(n);
         const LunarDate want = testing::PublishedLunarDate(n);
         const auto got = SolarToLunar(date.Year, date.Month, date.Day);
@@ -114,12 +145,12 @@ TEST(LunarConversion, EveryDayOf1948To2050MatchesThePublishedCalendar) {
     }
 }
 
-TEST(LunarConversion, EveryLunarDateOf1949To2039FailsExactlyWhenItDoesNotExistOrRoundTrips) {
+TEST(LunarConversion, EveryLunarDateOf1900To2099FailsExactlyWhenItDoesNotExistOrRoundTrips) {
     // Month lengths from the published calendar.
     const auto& months = testing::Fixture().Months;
     for (std::size_t i = 0; i + 1 < months.size(); ++i) {
         const auto& month = months[i];
-        if (month.LunarYear < 1949 || month.LunarYear > 2039) {
+        if (month.LunarYear < 1900 || month.LunarYear > 2099) {
             continue;
         }
         const int length = months[i + 1].StartDayNumber - month.StartDayNumber;
@@ -140,7 +171,7 @@ TEST(LunarConversion, EveryLunarDateOf1949To2039FailsExactlyWhenItDoesNotExistOr
         }
     }
     // A leap flag on a month that is not the year's leap month never converts.
-    for (int year = 1949; year <= 2039; ++year) {
+    for (int year = 1900; year <= 2099; ++year) {
         for (int month = 1; month <= 12; ++month) {
             if (month != LeapMonthOf(year)) {
                 ASSERT_FALSE(LunarToSolar(year, month, 1, true).has_value())
@@ -152,7 +183,7 @@ TEST(LunarConversion, EveryLunarDateOf1949To2039FailsExactlyWhenItDoesNotExistOr
 
 TEST(LunarConversion, LunarYearIsTheYearOfTheFirstMonthBefore) {
     // The lunar year rule agrees with a search for 正月初一 of the Western year.
-    for (int year = 1949; year <= 2050; ++year) {
+    for (int year = 1900; year <= 2100; ++year) {
         const auto newYear = LunarToSolar(year, 1, 1, false);
         ASSERT_TRUE(newYear.has_value()) << year;
         EXPECT_EQ(SolarToLunar(year, newYear->Month, newYear->Day)->Year, year);
@@ -165,7 +196,7 @@ TEST(LunarConversion, LunarYearIsTheYearOfTheFirstMonthBefore) {
 }
 
 TEST(LunarConversion, NewMoonSearchAgreesWithTryingEveryLunation) {
-    for (int n = DayNumber(1948, 1, 1); n <= DayNumber(2050, 12, 31); n += 3) {
+    for (int n = DayNumber(1900, 1, 1); n <= DayNumber(2100, 12, 31); n += 3) {
         const WesternDate date = *DateOfDayNumber(n);
         int want = -1;
         for (int v = -1; v <= 13; ++v) {

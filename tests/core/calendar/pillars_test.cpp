@@ -14,7 +14,7 @@ std::string Names(const Pillars& p) {
            GanZhiName(p.Hour);
 }
 
-TEST(Pillars, YearPillarFollowsTheWesternYear) {
+TEST(Pillars, YearGanZhiIsTheCycleOfTheYearNumber) {
     struct Case {
         int year;
         const char* name;
@@ -23,6 +23,43 @@ TEST(Pillars, YearPillarFollowsTheWesternYear) {
                        {1, "辛酉"},    {0, "辛酉"},    {-1, "庚申"}};
     for (const Case& c : cases) {
         EXPECT_EQ(GanZhiName(YearGanZhi(c.year)), c.name) << c.year;
+    }
+}
+
+// Around 1 January, 立春 and 正月初一: the year pillar and the zodiac change on the day of
+// 立春 of the published calendar (lunar-javascript 1.7.7, getYearInGanZhiByLiChun), never
+// on 1 January or at the lunar new year.
+TEST(Pillars, YearPillarChangesOnTheDayOfLiChun) {
+    struct Case {
+        const char* label;
+        int year, month, day;
+        const char* pillar;
+        const char* zodiac;
+    } const cases[] = {
+        {"first supported day", 1900, 1, 1, "己亥", "猪"},
+        {"1949-01-01", 1949, 1, 1, "戊子", "鼠"},
+        {"正月初一 of 1949, before 立春", 1949, 1, 29, "戊子", "鼠"},
+        {"1949 after 立春", 1949, 2, 4, "己丑", "牛"},
+        {"1984-12-31", 1984, 12, 31, "甲子", "鼠"},
+        {"eve of 立春 1985", 1985, 2, 3, "甲子", "鼠"},
+        {"立春 1985", 1985, 2, 4, "乙丑", "牛"},
+        {"2000-01-01", 2000, 1, 1, "己卯", "兔"},
+        {"2000-01-15", 2000, 1, 15, "己卯", "兔"},
+        {"eve of 立春 2000", 2000, 2, 3, "己卯", "兔"},
+        {"立春 2000, still 己卯 in the lunar calendar", 2000, 2, 4, "庚辰", "龙"},
+        {"正月初一 2000", 2000, 2, 5, "庚辰", "龙"},
+        {"eve of 立春 2024", 2024, 2, 3, "癸卯", "兔"},
+        {"立春 2024, the term at 16:27", 2024, 2, 4, "甲辰", "龙"},
+        {"除夕 2024", 2024, 2, 9, "甲辰", "龙"},
+        {"正月初一 2024", 2024, 2, 10, "甲辰", "龙"},
+        {"eve of the corrected 立春 2083", 2083, 2, 2, "壬寅", "虎"},
+        {"corrected 立春 2083 on 02-03", 2083, 2, 3, "癸卯", "兔"},
+        {"last supported day", 2100, 12, 31, "庚申", "猴"},
+    };
+    for (const Case& c : cases) {
+        const int pillar = YearPillarOf(c.year, c.month, c.day);
+        EXPECT_EQ(GanZhiName(pillar), c.pillar) << c.label;
+        EXPECT_EQ(ZodiacName(ZodiacOfYearPillar(pillar)), c.zodiac) << c.label;
     }
 }
 
@@ -47,12 +84,12 @@ TEST(Pillars, MonthPillarSpotValues) {
     }
 }
 
-TEST(Pillars, SolarMonthOfEveryDayOf1948To2050FollowsThePublishedTerms) {
+TEST(Pillars, SolarMonthAndYearPillarOfEveryDayOf1900To2100FollowThePublishedTerms) {
     const auto& terms = testing::Fixture().Terms;
     std::size_t next = 0;
     int month = 0;  // solar month from the last 节 term seen
     int pillarYear = 0;
-    for (int n = DayNumber(1947, 12, 1); n <= DayNumber(2050, 12, 31); ++n) {
+    for (int n = DayNumber(1899, 12, 1); n <= DayNumber(2100, 12, 31); ++n) {
         const WesternDate date = *DateOfDayNumber(n);
         while (next < terms.size() && DayNumber(terms[next].Date.Year, terms[next].Date.Month,
                                                 terms[next].Date.Day) <= n) {
@@ -63,17 +100,19 @@ TEST(Pillars, SolarMonthOfEveryDayOf1948To2050FollowsThePublishedTerms) {
             }
             ++next;
         }
-        if (date.Year < 1948) {
+        if (date.Year < 1900) {
             continue;
         }
         const SolarMonth got = SolarMonthOf(date.Year, date.Month, date.Day);
         ASSERT_EQ(got.Month, month) << date.Year << "-" << date.Month << "-" << date.Day;
         ASSERT_EQ(got.Year, pillarYear) << date.Year << "-" << date.Month << "-" << date.Day;
+        ASSERT_EQ(YearPillarOf(date.Year, date.Month, date.Day), YearGanZhi(pillarYear))
+            << date.Year << "-" << date.Month << "-" << date.Day;
     }
 }
 
 TEST(Pillars, MonthBranchFollowsTheSolarMonth) {
-    for (int n = DayNumber(1948, 1, 1); n <= DayNumber(2050, 12, 31); n += 7) {
+    for (int n = DayNumber(1900, 1, 1); n <= DayNumber(2100, 12, 31); n += 7) {
         const WesternDate d = *DateOfDayNumber(n);
         const SolarMonth solar = SolarMonthOf(d.Year, d.Month, d.Day);
         const auto parts = SplitGanZhi(MonthGanZhi(d.Year, d.Month, d.Day));
@@ -117,17 +156,25 @@ TEST(Pillars, HourPillar) {
     }
 }
 
+// The four pillars of the published calendar (lunar-javascript 1.7.7, with the 子 hour
+// from 23:00 counted with the next day), the year and month changing on the whole day of
+// their term.
 TEST(Pillars, FourPillars) {
     struct Case {
         const char* label;
         int year, month, day, hour;
         const char* names;
     } const cases[] = {
-        {"2000-01-15 noon", 2000, 1, 15, 12, "庚辰 丁丑 壬申 丙午"},
-        {"23 moves to the next day", 2000, 1, 1, 23, "庚辰 丙子 己未 甲子"},
-        {"23 on New Year's Eve", 2023, 12, 31, 23, "甲辰 甲子 甲子 甲子"},
+        {"2000-01-15 noon", 2000, 1, 15, 12, "己卯 丁丑 壬申 丙午"},
+        {"23 moves to the next day", 2000, 1, 1, 23, "己卯 丙子 己未 甲子"},
+        {"23 on New Year's Eve stays in the year of 癸卯", 2023, 12, 31, 23, "癸卯 甲子 甲子 甲子"},
+        {"0 on New Year's Day", 2024, 1, 1, 0, "癸卯 甲子 甲子 甲子"},
+        {"noon on the eve of 立春", 2024, 2, 3, 12, "癸卯 乙丑 丁酉 丙午"},
+        {"23 on the eve of 立春 counts with 立春 day", 2024, 2, 3, 23, "甲辰 丙寅 戊戌 壬子"},
+        {"0 on 立春 day, before the term's hour", 2024, 2, 4, 0, "甲辰 丙寅 戊戌 壬子"},
         {"23 at the end of February", 2024, 2, 29, 23, "甲辰 丙寅 甲子 甲子"},
         {"a day past the month's end at noon", 2023, 2, 30, 12, "癸卯 甲寅 己未 庚午"},
+        {"23 on the last supported day", 2100, 12, 31, 23, "庚申 戊子 戊申 壬子"},
     };
     for (const Case& c : cases) {
         const auto pillars = FourPillars(c.year, c.month, c.day, c.hour);

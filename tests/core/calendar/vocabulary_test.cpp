@@ -101,13 +101,51 @@ TEST(Vocabulary, PillarElementTexts) {
     EXPECT_EQ(HiddenStemElements(12), HiddenStemElements(0)) << "out of range counts as 子";
 }
 
-TEST(Vocabulary, NaYin) {
-    EXPECT_EQ(NaYinName(0), "海中金");
-    EXPECT_EQ(NaYinName(1), "海中金");
-    EXPECT_EQ(NaYinName(2), "炉中火");
-    EXPECT_EQ(NaYinName(59), "大海水");
-    EXPECT_EQ(NaYinName(60), "海中金");
+// The sixty NaYin of 《三命通会》 (卷一 论纳音取象), two cycle names to a sound.
+TEST(Vocabulary, NaYinOfEveryCycleName) {
+    struct Case {
+        const char* pair;
+        const char* naYin;
+    } const cases[] = {
+        {"甲子乙丑", "海中金"}, {"丙寅丁卯", "炉中火"}, {"戊辰己巳", "大林木"},
+        {"庚午辛未", "路旁土"}, {"壬申癸酉", "剑锋金"}, {"甲戌乙亥", "山头火"},
+        {"丙子丁丑", "涧下水"}, {"戊寅己卯", "城头土"}, {"庚辰辛巳", "白蜡金"},
+        {"壬午癸未", "杨柳木"}, {"甲申乙酉", "泉中水"}, {"丙戌丁亥", "屋上土"},
+        {"戊子己丑", "霹雳火"}, {"庚寅辛卯", "松柏木"}, {"壬辰癸巳", "长流水"},
+        {"甲午乙未", "沙中金"}, {"丙申丁酉", "山下火"}, {"戊戌己亥", "平地木"},
+        {"庚子辛丑", "壁上土"}, {"壬寅癸卯", "金箔金"}, {"甲辰乙巳", "覆灯火"},
+        {"丙午丁未", "天河水"}, {"戊申己酉", "大驿土"}, {"庚戌辛亥", "钗钏金"},
+        {"壬子癸丑", "桑柘木"}, {"甲寅乙卯", "大溪水"}, {"丙辰丁巳", "沙中土"},
+        {"戊午己未", "天上火"}, {"庚申辛酉", "石榴木"}, {"壬戌癸亥", "大海水"},
+    };
+    ASSERT_EQ(std::size(cases), 30u);
+    for (int index = 0; index < 60; ++index) {
+        const Case& c = cases[index / 2];
+        EXPECT_NE(std::string(c.pair).find(GanZhiName(index)), std::string::npos)
+            << index << " " << GanZhiName(index) << " is not in " << c.pair;
+        EXPECT_EQ(NaYinName(index), c.naYin) << GanZhiName(index);
+    }
+    EXPECT_EQ(NaYinName(60), "海中金") << "out of range counts as 0";
     EXPECT_EQ(NaYinName(-3), "海中金");
+}
+
+TEST(Vocabulary, ZodiacOfYearPillarIsTheAnimalOfItsBranch) {
+    struct Case {
+        const char* pillar;
+        const char* animal;
+    } const cases[] = {{"甲子", "鼠"}, {"乙丑", "牛"}, {"己卯", "兔"}, {"庚辰", "龙"},
+                       {"甲辰", "龙"}, {"戊子", "鼠"}, {"癸亥", "猪"}, {"庚申", "猴"}};
+    for (const Case& c : cases) {
+        int index = -1;
+        for (int i = 0; i < 60; ++i) {
+            if (GanZhiName(i) == c.pillar) {
+                index = i;
+            }
+        }
+        EXPECT_EQ(ZodiacName(ZodiacOfYearPillar(index)), c.animal) << c.pillar;
+    }
+    EXPECT_EQ(ZodiacOfYearPillar(-1), -1);
+    EXPECT_EQ(ZodiacOfYearPillar(60), -1);
 }
 
 TEST(Vocabulary, ZodiacOfYear) {

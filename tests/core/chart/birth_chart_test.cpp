@@ -14,6 +14,10 @@ DateInputs Gregorian(int year, int month, int day, int hour) {
     return {0, std::to_string(year), m, d, day - 1, hour < 0 ? 0 : hour + 1};
 }
 
+std::string Pillars(const BirthChart& c) {
+    return c.Label(91) + " " + c.Label(92) + " " + c.Label(93) + " " + c.Label(94);
+}
+
 TEST(BirthChart, GregorianDateBeforeSpringGivesTheFullChart) {
     BirthFields fields;
     BirthChartResult r = ComputeBirthChart(Gregorian(2000, 1, 15, 12), "王", fields, kToday);
@@ -23,14 +27,18 @@ TEST(BirthChart, GregorianDateBeforeSpringGivesTheFullChart) {
     EXPECT_EQ(c.Label(84), "1月");
     EXPECT_EQ(c.Label(85), "15日");
     EXPECT_EQ(c.Label(86), "12时");
-    EXPECT_EQ(c.Label(87), "庚辰");
+    EXPECT_EQ(c.Label(87), "己卯");
     EXPECT_EQ(c.Label(88), "十二月");
     EXPECT_EQ(c.Label(89), "初九");
     EXPECT_EQ(c.Label(90), "午时");
-    EXPECT_EQ(c.Label(91) + c.Label(92) + c.Label(93) + c.Label(94), "庚辰丁丑壬申丙午");
-    EXPECT_EQ(c.Label(95), "金土");
-    EXPECT_EQ(c.Label(107), "龙");
+    EXPECT_EQ(Pillars(c), "己卯 丁丑 壬申 丙午");
+    EXPECT_EQ(c.Label(95), "土木");
+    EXPECT_EQ(c.Label(99), "土,木");
+    EXPECT_EQ(c.Label(103) + c.Label(104) + c.Label(105) + c.Label(106),
+              "城头土涧下水剑锋金天河水");
+    EXPECT_EQ(c.Label(107), "兔");
     EXPECT_EQ(c.Label(108), "摩羯座");
+    EXPECT_TRUE(c.hourKnown);
     EXPECT_EQ(c.season, "冬");
     // 壬 is 水: the day master of a winter birth.
     EXPECT_EQ(c.advice, "日主天干水，生于冬，必须有火相助，喜水多，但忌金多");
@@ -40,26 +48,84 @@ TEST(BirthChart, GregorianDateBeforeSpringGivesTheFullChart) {
     EXPECT_EQ(fields.BirthHour, 12);
 }
 
-TEST(BirthChart, UnknownHourCountsAsNoon) {
+// The lunar row names the lunar year (from 正月初一), the year pillar and the zodiac
+// change on the day of 立春, the season follows the month pillar. Values of the published
+// calendar (lunar-javascript 1.7.7: lunar date, getYearInGanZhiByLiChun).
+TEST(BirthChart, LunarYearYearPillarZodiacAndSeasonAroundTheirBoundaries) {
+    struct Case {
+        const char* label;
+        int year, month, day, hour;
+        const char* lunarRow;  // Label87 Label88 Label89 Label90
+        const char* pillars;
+        const char* zodiac;
+        const char* season;
+    } const cases[] = {
+        {"1949-01-01", 1949, 1, 1, 12, "戊子 十二月 初三 午时", "戊子 甲子 辛卯 甲午", "鼠", "冬"},
+        {"正月初一 1949 before 立春", 1949, 1, 29, 12, "己丑 正月 初一 午时", "戊子 乙丑 己未 庚午",
+         "鼠", "冬"},
+        {"2000-01-15", 2000, 1, 15, 12, "己卯 十二月 初九 午时", "己卯 丁丑 壬申 丙午", "兔", "冬"},
+        {"立春 2000 before 正月初一", 2000, 2, 4, 12, "己卯 十二月 廿九 午时",
+         "庚辰 戊寅 壬辰 丙午", "龙", "春"},
+        {"正月初一 2000", 2000, 2, 5, 12, "庚辰 正月 初一 午时", "庚辰 戊寅 癸巳 戊午", "龙", "春"},
+        {"eve of 立春 2024", 2024, 2, 3, 12, "癸卯 十二月 廿四 午时", "癸卯 乙丑 丁酉 丙午", "兔",
+         "冬"},
+        {"立春 2024", 2024, 2, 4, 12, "癸卯 十二月 廿五 午时", "甲辰 丙寅 戊戌 戊午", "龙", "春"},
+        {"除夕 2024", 2024, 2, 9, 12, "癸卯 十二月 三十 午时", "甲辰 丙寅 癸卯 戊午", "龙", "春"},
+        {"正月初一 2024", 2024, 2, 10, 12, "甲辰 正月 初一 午时", "甲辰 丙寅 甲辰 庚午", "龙",
+         "春"},
+        {"23 on 31 December", 2023, 12, 31, 23, "癸卯 十一月 十九 子时", "癸卯 甲子 甲子 甲子",
+         "兔", "冬"},
+        {"23 on the eve of 立春", 2024, 2, 3, 23, "癸卯 十二月 廿四 子时", "甲辰 丙寅 戊戌 壬子",
+         "龙", "春"},
+        {"立夏 2024", 2024, 5, 5, 8, "甲辰 三月 廿七 辰时", "甲辰 己巳 己巳 戊辰", "龙", "夏"},
+        {"eve of 立秋 2024", 2024, 8, 6, 8, "甲辰 七月 初三 辰时", "甲辰 辛未 壬寅 甲辰", "龙",
+         "夏"},
+        {"立冬 2024", 2024, 11, 7, 8, "甲辰 十月 初七 辰时", "甲辰 乙亥 乙亥 庚辰", "龙", "冬"},
+    };
+    for (const Case& c : cases) {
+        BirthFields fields;
+        BirthChartResult r =
+            ComputeBirthChart(Gregorian(c.year, c.month, c.day, c.hour), "王", fields, kToday);
+        ASSERT_TRUE(r.ok) << c.label << ": " << r.error;
+        const BirthChart& chart = r.chart;
+        EXPECT_EQ(
+            chart.Label(87) + " " + chart.Label(88) + " " + chart.Label(89) + " " + chart.Label(90),
+            c.lunarRow)
+            << c.label;
+        EXPECT_EQ(Pillars(chart), c.pillars) << c.label;
+        EXPECT_EQ(chart.Label(107), c.zodiac) << c.label;
+        EXPECT_EQ(chart.season, c.season) << c.label;
+        EXPECT_NE(chart.advice.find(std::string("，生于") + c.season + "，"), std::string::npos)
+            << c.label;
+        EXPECT_EQ(chart.Label(83) + chart.Label(84) + chart.Label(85) + chart.Label(86),
+                  std::to_string(c.year) + "年" + std::to_string(c.month) + "月" +
+                      std::to_string(c.day) + "日" + std::to_string(c.hour) + "时")
+            << c.label << ": the 公历 row shows the date and hour as entered";
+    }
+}
+
+TEST(BirthChart, UnknownHourShowsNoHourPillar) {
     BirthFields fields;
     BirthChartResult unknown = ComputeBirthChart(Gregorian(2000, 1, 15, -1), "王", fields, kToday);
     ASSERT_TRUE(unknown.ok);
-    EXPECT_EQ(fields.BirthHour, 12);
-    EXPECT_EQ(unknown.chart.Label(86), "12时");
+    const BirthChart& c = unknown.chart;
+    EXPECT_FALSE(c.hourKnown);
+    EXPECT_EQ(fields.BirthHour, 12) << "what the online analysis sends";
+    EXPECT_EQ(c.Label(86), "未知");
+    EXPECT_EQ(c.Label(90), "未知");
+    for (int label : {94, 98, 102, 106}) {
+        EXPECT_EQ(c.Label(label), "") << "Label" << label;
+    }
     BirthFields noon;
     BirthChartResult twelve = ComputeBirthChart(Gregorian(2000, 1, 15, 12), "王", noon, kToday);
-    EXPECT_EQ(unknown.chart.Label(94), twelve.chart.Label(94));
-}
-
-TEST(BirthChart, HourTwentyThreeBelongsToTheNextDay) {
-    BirthFields fields;
-    BirthChartResult r = ComputeBirthChart(Gregorian(2023, 12, 31, 23), "王", fields, kToday);
-    ASSERT_TRUE(r.ok) << r.error;
-    EXPECT_EQ(r.chart.Label(83) + r.chart.Label(84) + r.chart.Label(85) + r.chart.Label(86),
-              "2023年12月31日23时");
-    EXPECT_EQ(r.chart.Label(91) + r.chart.Label(92) + r.chart.Label(93) + r.chart.Label(94),
-              "甲辰甲子甲子甲子");
-    EXPECT_EQ(r.chart.Label(107), "兔");
+    ASSERT_TRUE(twelve.ok);
+    // Everything else is the chart of the day: the advice reads only the day stem and season.
+    for (int label :
+         {83, 84, 85, 87, 88, 89, 91, 92, 93, 95, 96, 97, 99, 100, 101, 103, 104, 105, 107, 108}) {
+        EXPECT_EQ(c.Label(label), twelve.chart.Label(label)) << "Label" << label;
+    }
+    EXPECT_EQ(c.advice, twelve.chart.advice);
+    EXPECT_EQ(c.Label(87) + c.Label(91) + c.Label(107), "己卯己卯兔");
 }
 
 TEST(BirthChart, LunarInputsResolveOrKeepThePreviousDate) {
@@ -105,14 +171,21 @@ TEST(AdviceLine, EveryElementAndSeasonHasALine) {
     EXPECT_EQ(AdviceLine("水", "秋"), "日主天干水，生于秋，必须有金相助，忌土、金、水多，喜木、火");
     EXPECT_EQ(AdviceLine("木", "夏"), "日主天干木，生于夏，必须有水相助，忌土太多，也忌木太多");
     for (const char* element : {"金", "木", "水", "火", "土"}) {
-        for (int month = 1; month <= 12; ++month) {
-            EXPECT_FALSE(AdviceLine(element, SeasonOfMonth(month)).empty()) << element << month;
+        for (int branch = 0; branch < 12; ++branch) {
+            EXPECT_FALSE(AdviceLine(element, SeasonOfBranch(branch)).empty()) << element << branch;
         }
     }
-    EXPECT_EQ(SeasonOfMonth(10), "秋");
-    EXPECT_EQ(SeasonOfMonth(7), "夏");
-    EXPECT_EQ(SeasonOfMonth(2), "冬");
-    EXPECT_EQ(SeasonOfMonth(3), "春");
+}
+
+TEST(AdviceLine, SeasonOfEveryMonthBranch) {
+    // 子 丑 寅 卯 辰 巳 午 未 申 酉 戌 亥
+    const char* const seasons[12] = {"冬", "冬", "春", "春", "春", "夏",
+                                     "夏", "夏", "秋", "秋", "秋", "冬"};
+    for (int branch = 0; branch < 12; ++branch) {
+        EXPECT_EQ(SeasonOfBranch(branch), seasons[branch]) << branch;
+    }
+    EXPECT_EQ(SeasonOfBranch(-1), "");
+    EXPECT_EQ(SeasonOfBranch(12), "");
 }
 
 TEST(DateLists, HoursYearsAndLunarMonthsWithTheLeapMonth) {
