@@ -85,7 +85,7 @@ TEST(UrlCommand, RefusesBadInput) {
         {"row missing", {"url", "listview_ResultDblClick", "--family", "王"}, "result row"},
         {"date that does not exist",
          {"url", "N22Click", "--calendar", "solar", "--date", "2023-02-30"},
-         "does not exist"},
+         "不存在"},
         {"outside GBK", {"url", "N23Click", "--family", "\xF0\x9F\x98\x80"}, "--family"},
     };
     for (const Case& c : cases) {

@@ -402,13 +402,16 @@ private slots:
         QCOMPARE(text(84), QStringLiteral("1月"));
         QCOMPARE(text(85), QStringLiteral("15日"));
         QCOMPARE(text(86), QStringLiteral("12时"));
-        QCOMPARE(text(87), QStringLiteral("庚辰"));
+        // Before the Spring Festival and before 立春: the year of 己卯, the rabbit.
+        QCOMPARE(text(87), QStringLiteral("己卯"));
         QCOMPARE(text(88), QStringLiteral("十二月"));
         QCOMPARE(text(89), QStringLiteral("初九"));
         QCOMPARE(text(90), QStringLiteral("午时"));
         QCOMPARE(QStringList({text(91), text(92), text(93), text(94)}),
-                 QStringList({"庚辰", "丁丑", "壬申", "丙午"}));
-        QCOMPARE(text(107), QStringLiteral("龙"));
+                 QStringList({"己卯", "丁丑", "壬申", "丙午"}));
+        QCOMPARE(QStringList({text(103), text(104), text(105), text(106)}),
+                 QStringList({"城头土", "涧下水", "剑锋金", "天河水"}));
+        QCOMPARE(text(107), QStringLiteral("兔"));
         QCOMPARE(text(108), QStringLiteral("摩羯座"));
         QCOMPARE(text(36), QStringLiteral("[王]姓的起源"));
         QVERIFY(text(13).startsWith(QStringLiteral("日主天干水，生于冬，")));
@@ -416,6 +419,31 @@ private slots:
             QVERIFY(!m_w->main.findChild<QLabel*>(QStringLiteral("Label%1").arg(link))->isHidden());
         }
         QCOMPARE(m_w->main.Birth().BirthYear, 2000);
+    }
+
+    void chartPanelOfAnUnknownHourHasNoHourPillar() {
+        PickText(m_w->Find<QComboBox>("cmb_Year"), QStringLiteral("2000"));
+        PickText(m_w->Find<QComboBox>("cmb_Month"), QStringLiteral("01"));
+        PickText(m_w->Find<QComboBox>("cmb_Day"), QStringLiteral("15"));
+        Pick(m_w->Find<QComboBox>("cmb_Hour"), 13);
+        SimpleRequest(QStringLiteral("王"));
+        auto text = [this](int n) {
+            return m_w->main.findChild<QLabel*>(QStringLiteral("Label%1").arg(n))->text();
+        };
+        QCOMPARE(text(94), QStringLiteral("丙午"));
+        const QString advice = text(13);
+        // The next request with the hour 未知 empties the hour pillar left by the last one.
+        Pick(m_w->Find<QComboBox>("cmb_Hour"), 0);
+        SimpleRequest(QStringLiteral("王"));
+        QCOMPARE(text(86), QStringLiteral("未知"));
+        QCOMPARE(text(90), QStringLiteral("未知"));
+        for (int label : {94, 98, 102, 106}) {
+            QVERIFY2(text(label).isEmpty(), qPrintable(QStringLiteral("Label%1").arg(label)));
+        }
+        QCOMPARE(QStringList({text(91), text(92), text(93)}),
+                 QStringList({"己卯", "丁丑", "壬申"}));
+        QCOMPARE(text(13), advice);
+        QCOMPARE(m_w->main.Birth().BirthHour, 12);  // what the online analysis sends
     }
 
     void chartPanelDrawsCaptionsAndLinksInTheirColours() {

@@ -3,6 +3,8 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
 #include <QToolButton>
@@ -28,6 +30,32 @@ private:
 
 private slots:
     void initTestCase() { PrepareApplication(); }
+
+    // The chart of a child born on 2000-01-15, before 立春 and the Spring Festival, with the
+    // hour 未知 and at noon.
+    void chartPanel() {
+        DataHome home;
+        Windows w;
+        w.main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.main));
+        w.Find<QLineEdit>("edt_FirstName")->setText(QStringLiteral("王"));
+        PickText(w.Find<QComboBox>("cmb_Year"), QStringLiteral("2000"));
+        PickText(w.Find<QComboBox>("cmb_Month"), QStringLiteral("01"));
+        PickText(w.Find<QComboBox>("cmb_Day"), QStringLiteral("15"));
+        PickText(w.Find<QComboBox>("cmb_Hour"), QStringLiteral("未知"));
+        w.Find<QPushButton>("btn_CreateName")->click();
+        auto* panel = w.main.findChild<QFrame*>(QStringLiteral("Panel4"));
+        QVERIFY(panel != nullptr);
+        QCOMPARE(w.Find<QLabel>("Label87")->text(), QStringLiteral("己卯"));
+        QCOMPARE(w.Find<QLabel>("Label86")->text(), QStringLiteral("未知"));
+        QTest::qWait(100);
+        Save(panel, QStringLiteral("chart-panel-unknown-hour.png"));
+        PickText(w.Find<QComboBox>("cmb_Hour"), QStringLiteral("12:00 - 12:59"));
+        w.Find<QPushButton>("btn_CreateName")->click();
+        QCOMPARE(w.Find<QLabel>("Label94")->text(), QStringLiteral("丙午"));
+        QTest::qWait(100);
+        Save(panel, QStringLiteral("chart-panel-noon.png"));
+    }
 
     void windows() {
         DataHome home;
