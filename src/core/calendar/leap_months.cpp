@@ -7,7 +7,8 @@
 // only keeps the running totals, which the month numbering of every later year
 // depends on: 710 leap months (each after month 6) spread evenly over the 2749
 // years, so that the totals of the years in use come out as the month numbering
-// needs them. Dates of those years are never converted by Lumivane.
+// needs them. Dates of those years are outside the supported days (see
+// lunar_conversion.h): the chart never asks for them and the commands refuse them.
 
 #include "core/calendar/leap_months.h"
 

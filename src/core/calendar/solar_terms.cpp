@@ -4,7 +4,7 @@
 //
 // The formula is good to a few minutes; a term that falls within minutes of midnight
 // can land on the neighbouring day. solar_term_corrections.cpp lists those terms of
-// 1948-2050 with the published day.
+// 1900-2100 with the published day.
 
 #include "core/calendar/solar_terms.h"
 
