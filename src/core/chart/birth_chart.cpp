@@ -134,6 +134,8 @@ BirthChartResult ComputeBirthChart(const DateInputs& inputs, std::string_view fa
     }
 
     BirthChart& chart = result.chart;
+    // Item 0 of the hour list is 未知; no selection, or an index past the list that the
+    // range check turned into 12, is no known hour either.
     chart.hourKnown = inputs.hourIndex >= 1 && inputs.hourIndex - 1 == fields.BirthHour;
     auto set = [&chart](int label, std::string text) {
         chart.values[static_cast<std::size_t>(label - kChartValueLabelFirst)] = std::move(text);

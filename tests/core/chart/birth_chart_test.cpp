@@ -126,6 +126,15 @@ TEST(BirthChart, UnknownHourShowsNoHourPillar) {
     }
     EXPECT_EQ(c.advice, twelve.chart.advice);
     EXPECT_EQ(c.Label(87) + c.Label(91) + c.Label(107), "己卯己卯兔");
+
+    // No selection in the hour list is no known hour either.
+    DateInputs none = Gregorian(2000, 1, 15, -1);
+    none.hourIndex = -1;
+    BirthChartResult unselected = ComputeBirthChart(none, "王", fields, kToday);
+    ASSERT_TRUE(unselected.ok);
+    EXPECT_FALSE(unselected.chart.hourKnown);
+    EXPECT_EQ(unselected.chart.Label(86), "未知");
+    EXPECT_EQ(unselected.chart.Label(94), "");
 }
 
 TEST(BirthChart, LunarInputsResolveOrKeepThePreviousDate) {
