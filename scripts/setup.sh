@@ -11,7 +11,7 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth x11-utils
   fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming adwaita-icon-theme
-  poppler-utils unicode-data
+  poppler-utils unicode-data python3
   desktop-file-utils appstream librsvg2-bin groff-base man-db
 )
 

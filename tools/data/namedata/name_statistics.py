@@ -1,0 +1,163 @@
+"""Stage 5, name statistics: per character and sex how many children born
+recently carry it in a two-character given name, and which characters the
+generators must not offer to a sex."""
+
+from collections import defaultdict
+from dataclasses import dataclass, field
+
+SEXES = ("male", "female")
+
+# Birth cohorts weighted to describe names given today: the births of
+# 2000-2008 fully, those of the 1990s at half weight, older cohorts not at all.
+COHORT_WEIGHTS = {"2000_2008": 1.0, "1990_1999": 0.5}
+
+# A character whose gender index (-1 all female .. +1 all male) reaches this
+# value belongs clearly to one sex: the other sex holds at most 30 % of its
+# bearers. It keeps its count in the other sex's tables but ranks in their
+# zero run.
+CLEAR_SEX_INDEX = 0.4
+
+# A character that the births of 2000-2008 use at less than this share of its
+# rate over all births of 1930-2008 is dated (秀 桂 淑 建 国 军): held back from
+# both sexes.
+DATED_TREND = 0.5
+
+# A character borne by fewer recent children (weighted as above) than its
+# frequency in the ordinary words of jieba's dictionary (the sum over the words
+# that contain it) is a character of the language more than of names (以 好 品
+# 非 果 上 为 理): held back from both sexes.
+WORD_CHARACTER_RATIO = 1.0
+
+# Characters of names that wished for a son; never offered to either sex.
+SON_PREFERENCE = {
+    "娣": "弟 with 女: 'bring a younger brother' (招娣, 来娣)",
+    "弟": "招弟, 引弟, 带弟: asking for a brother",
+    "招": "招弟: 'beckon a brother'",
+    "引": "引弟: 'lead in a brother'",
+    "带": "带弟: 'bring a brother'",
+    "改": "改男: 'turn into a boy'",
+    "男": "胜男, 亚男: 'better than / second to a boy'",
+    "根": "命根: the son as the family's root; a son-wish name (根娣, 根生)",
+}
+
+# Family names of at least this many bearers (the 130 most common) are held
+# back when more people bear them as a family name than in a given name.
+COMMON_FAMILY_MIN = 1000000
+
+# Foreign names: jieba's transliterated person names (tag nrt) of three or more
+# characters that do not begin with a family name of at least this many bearers.
+TRANSLITERATION_FAMILY_MIN = 100000
+# A transliteration character occurs in at least this many of them, and at
+# least this many times per thousand recent bearers of the character.
+TRANSLITERATION_MIN_WORDS = 20
+TRANSLITERATION_MIN_PER_THOUSAND = 0.5
+
+
+@dataclass
+class NameStatistics:
+    recent: dict = field(default_factory=dict)        # (char, sex) -> recent bearers, two-character names
+    clear_sex: dict = field(default_factory=dict)     # char -> 'male' / 'female'
+    trend: dict = field(default_factory=dict)         # char -> 2000-2008 rate / 1930-2008 rate
+    dated: set = field(default_factory=set)
+    word_characters: set = field(default_factory=set)
+    family_names: dict = field(default_factory=dict)  # char -> why it is held back
+    transliteration: set = field(default_factory=set)
+    family_single: set = field(default_factory=set)   # real family names
+    family_compound: set = field(default_factory=set)
+
+    def held_back(self, ch, sex):
+        """Why `ch` must not rank among the characters offered to `sex` (None if it may)."""
+        other = self.clear_sex.get(ch)
+        if other and other != sex:
+            return f"clearly {other}"
+        if ch in self.dated:
+            return "dated"
+        if ch in self.word_characters:
+            return "word character"
+        if ch in SON_PREFERENCE:
+            return "son preference"
+        if ch in self.family_names:
+            return "family name"
+        return None
+
+
+def recent_bearers(given_char):
+    return sum(given_char.cohorts.get(c, 0) * w for c, w in COHORT_WEIGHTS.items())
+
+
+def clear_sex_of(gender_index):
+    if gender_index >= CLEAR_SEX_INDEX:
+        return "male"
+    if gender_index <= -CLEAR_SEX_INDEX:
+        return "female"
+    return None
+
+
+def word_use(jieba):
+    """Per character the summed frequency of jieba's ordinary words (every tag
+    but person names) that contain it."""
+    use = defaultdict(int)
+    for word, freq, tag in jieba:
+        if tag not in ("nr", "nrfg", "nrt"):
+            for ch in set(word):
+                use[ch] += freq
+    return use
+
+
+def common_family_names(family, given):
+    """Single family names of at least COMMON_FAMILY_MIN bearers, borne by more
+    people as a family name than in given names (王 张 李 …; not 林 金 江 文,
+    which given names use more)."""
+    out = {}
+    for surname, bearers in family:
+        if len(surname) != 1 or bearers < COMMON_FAMILY_MIN:
+            continue
+        g = given.get(surname)
+        given_bearers = g.male + g.female if g else 0
+        if bearers > given_bearers:
+            out[surname] = f"family name of {bearers} people, in {given_bearers} given names"
+    return out
+
+
+def transliteration_characters(jieba, family, given):
+    common = {s for s, n in family if n >= TRANSLITERATION_FAMILY_MIN}
+    words = defaultdict(int)
+    for word, _, tag in jieba:
+        if tag == "nrt" and len(word) >= 3 and word[0] not in common and word[:2] not in common:
+            for ch in set(word):
+                words[ch] += 1
+    out = set()
+    for ch, n in words.items():
+        thousands = recent_bearers(given[ch]) / 1000 if ch in given else 0
+        if n >= TRANSLITERATION_MIN_WORDS and (thousands == 0 or
+                                               n / thousands >= TRANSLITERATION_MIN_PER_THOUSAND):
+            out.add(ch)
+    return out
+
+
+def build(src):
+    stats = NameStatistics()
+    for ch, g in src.given.items():
+        total = g.male + g.female
+        single = src.names.get(ch, (0, 0))
+        for i, sex in enumerate(SEXES):
+            bearers = (g.male, g.female)[i]
+            share = bearers / total if total else 0.0
+            # People whose whole given name is the one character stand in
+            # neither position of a two-character name.
+            two_char = max(bearers - single[i], 0) / bearers if bearers else 0.0
+            stats.recent[(ch, sex)] = recent_bearers(g) * share * two_char
+        stats.trend[ch] = g.ppm["2000_2008"] / g.ppm["all"] if g.ppm.get("all") else 0.0
+        if stats.trend[ch] < DATED_TREND:
+            stats.dated.add(ch)
+        sex = clear_sex_of(g.gender)
+        if sex:
+            stats.clear_sex[ch] = sex
+    use = word_use(src.jieba)
+    stats.word_characters = {ch for ch, g in src.given.items()
+                             if recent_bearers(g) < WORD_CHARACTER_RATIO * use.get(ch, 0)}
+    stats.family_names = common_family_names(src.family, src.given)
+    stats.transliteration = transliteration_characters(src.jieba, src.family, src.given)
+    stats.family_single = {s for s, _ in src.family if len(s) == 1}
+    stats.family_compound = {s for s, _ in src.family if len(s) == 2}
+    return stats

@@ -1,0 +1,68 @@
+import unittest
+
+from namedata import name_statistics as ns
+from helpers import given, sources
+
+
+def stats_of(**given_chars):
+    src = sources(
+        given=given_chars,
+        family=[("王", 88465683), ("林", 11609000), ("闫", 3077000), ("禤", 20000)],
+        names={"伟": (2825007, 454481)},
+        jieba=[("好的", 5000, "l"), ("好人", 3000, "n"), ("克林顿", 50, "nrt")])
+    return ns.build(src)
+
+
+class NameStatisticsTest(unittest.TestCase):
+    def test_recent_births_count_and_older_ones_do_not(self):
+        g = given(100, 100, recent=1000, nineties=400)
+        g.cohorts["1970_1979"] = 99999
+        self.assertEqual(ns.recent_bearers(g), 1000 + 0.5 * 400)
+
+    def test_recent_bearers_are_split_by_sex_without_one_character_names(self):
+        stats = stats_of(伟=given(3000000, 500000, 0.7, recent=700000))
+        male = 700000 * 3000000 / 3500000 * (3000000 - 2825007) / 3000000
+        self.assertAlmostEqual(stats.recent[("伟", "male")], male)
+
+    def test_clear_sex_needs_the_threshold(self):
+        cases = [(0.4, "male"), (0.39, None), (-0.4, "female"), (-0.1, None), (0.9, "male")]
+        for index, sex in cases:
+            with self.subTest(index):
+                self.assertEqual(ns.clear_sex_of(index), sex)
+
+    def test_reasons_to_hold_a_character_back(self):
+        stats = stats_of(
+            伟=given(3000000, 500000, 0.7, recent=700000),
+            婷=given(8000, 2600000, -0.99, recent=2000000),
+            秀=given(1000, 5000000, -0.9, recent=100000, ppm2000=100, ppm_all=800),
+            好=given(100, 100, 0.0, recent=2000),
+            招=given(1000, 1200, -0.1, recent=500),
+            王=given(100000, 200000, -0.3, recent=40000),
+            林=given(9000000, 8000000, 0.06, recent=2000000),
+            闫=given(5000, 3000, 0.2, recent=1000),
+            禤=given(10, 10, 0.0, recent=10))
+        cases = [("伟", "female", "clearly male"), ("伟", "male", None),
+                 ("婷", "male", "clearly female"), ("秀", "female", "dated"),
+                 ("好", "male", "word character"), ("招", "male", "son preference"),
+                 ("男", "female", "son preference"), ("王", "female", "family name"),
+                 ("闫", "male", "family name"),
+                 ("林", "male", None),  # given names use it more than the family name
+                 ("禤", "male", None)]  # too few bearers to count as a common family name
+        for ch, sex, reason in cases:
+            with self.subTest(ch=ch, sex=sex):
+                self.assertEqual(stats.held_back(ch, sex), reason)
+
+    def test_transliteration_characters_come_from_foreign_names(self):
+        jieba = [(f"克{c}顿", 3, "nrt") for c in "一二三四五六七八九十甲乙丙丁戊己庚辛壬癸"]
+        jieba.append(("王克明", 3, "nrt"))  # begins with a common family name
+        given_chars = {"克": given(100, 100, recent=1000), "顿": given(1, 1, recent=0),
+                       "一": given(1000, 1000, recent=900000)}
+        found = ns.transliteration_characters(jieba, [("王", 88465683)], given_chars)
+        self.assertIn("克", found)   # 20 foreign names, 1,000 recent bearers
+        self.assertIn("顿", found)   # no bearers at all
+        self.assertNotIn("一", found)  # one foreign name only
+        self.assertNotIn("明", found)
+
+
+if __name__ == "__main__":
+    unittest.main()
