@@ -11,7 +11,7 @@ DIR holds the raw sources in these sub-folders (file names as published):
     cnchar/        cnchar-info_five_element.tsv, cnchar-radical_char_radical.tsv,
                    cnchar-radical_radical_list.tsv
     chinese-names-psychbruce/   givenname.csv, familyname.csv,
-                   top1000name.prov.csv, top100name.year.csv, population.csv
+                   top1000name.prov.csv, top100name.year.csv
     chinese-names-corpus/       Chinese_Family_Name（1k）.xlsx
 FILE is jieba's dict.txt (Debian package python3-jieba).
 --unihan DIR may point at another copy of the Unihan files (for example the

@@ -43,7 +43,6 @@ class Sources:
     family: list = field(default_factory=list)        # [(surname, bearers)]
     names: dict = field(default_factory=dict)         # top1000name.prov: name -> (male, female)
     decade_names: list = field(default_factory=list)  # [(name, sex 'male'/'female'/None, decade, count)]
-    population: dict = field(default_factory=dict)    # 'male'/'female' -> people
     corpus_surnames: list = field(default_factory=list)
     jieba: list = field(default_factory=list)         # [(word, frequency, tag)]
 
@@ -135,7 +134,6 @@ def load(sources_dir, jieba_dict, unihan_dir=None):
     for r in read_csv(os.path.join(pb, "top1000name.prov.csv")):
         src.names[r["name"]] = (int(r["n.male"]), int(r["n.female"]))
     src.decade_names = parse_decade_lists(read_csv(os.path.join(pb, "top100name.year.csv")))
-    src.population = {r["item"]: int(r["n"]) for r in read_csv(os.path.join(pb, "population.csv"))}
     src.corpus_surnames = read_xlsx_strings(
         os.path.join(sources_dir, "chinese-names-corpus", "Chinese_Family_Name（1k）.xlsx"))
 
