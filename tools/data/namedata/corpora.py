@@ -1,10 +1,8 @@
 """Stage 6, corpora: real two-character given names per sex, with evidence.
 
-Every two-character name of the national top lists is in; a name found in
-jieba's dictionary of person names enters only when all checks of
-`text_name_rejection` pass."""
-
-from collections import defaultdict
+Every two-character name of the national top lists is in (but those no list
+may offer); a name found in jieba's dictionary of person names enters only
+when it passes every check of `text_candidates` and `text_name_sexes`."""
 
 from namedata.name_statistics import SEXES, SON_PREFERENCE
 
