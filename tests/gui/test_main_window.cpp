@@ -339,13 +339,13 @@ private slots:
         auto* fixed = m_w->select.findChild<QCheckBox*>("chk1_3");
         fixed->setChecked(true);
         m_w->select.chk1_1Click("chk1_3");
-        m_w->select.findChild<QLineEdit*>("edt1_3")->setText(QStringLiteral(" 华 "));
+        m_w->select.findChild<QLineEdit*>("edt1_3")->setText(QStringLiteral(" 宇 "));
         ClickWhenModal(m_w->select, "btn_OK");
         m_w->Find<QPushButton>("btn_SelectName")->click();
         const QStringList captions = Captions(*m_w->main.ResultModel());
         QVERIFY(!captions.isEmpty());
         for (const QString& caption : captions) {
-            QVERIFY2(caption.mid(1).contains(QStringLiteral("华")), qPrintable(caption));
+            QVERIFY2(caption.mid(1).contains(QStringLiteral("宇")), qPrintable(caption));
         }
     }
 

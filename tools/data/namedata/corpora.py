@@ -4,7 +4,7 @@ Every two-character name of the national top lists is in (but those no list
 may offer); a name found in jieba's dictionary of person names enters only
 when it passes every check of `text_candidates` and `text_name_sexes`."""
 
-from namedata.name_statistics import SEXES, SON_PREFERENCE
+from namedata.name_statistics import SEXES
 
 MAX_CORPUS = 50000
 # A national name belongs to a sex that holds at least this share of its bearers.
@@ -12,17 +12,19 @@ NATIONAL_SHARE = 0.4
 # A name found in text belongs to a sex whose estimated share reaches this.
 TEXT_SHARE = 2 / 3
 # Both characters of a name found in text rank within this many characters of
-# their position for the sex.
-FREQUENT_RANK = 500
+# their position for the sex: the ranks 0-300 the simple lists draw pairs from.
+FREQUENT_RANK = 301
 # Decades of the national lists that count for 'most common today'.
 DECADE_WEIGHTS = {2000: 1.0, 1990: 0.5}
 PERSON_TAGS = ("nr", "nrfg")
 
 
 def national_names(src, index_of, stats):
-    """{name: info} of the two-character names of the national top lists,
-    but those with a son-preference character (胜男) or a common family name
-    (杨杨), which no list may offer."""
+    """{name: info} of the two-character names of the national top lists. A
+    name belongs to no sex from which one of its characters is held back: no
+    list may offer a son-preference character (胜男) or a common family name
+    (杨杨), and the names of older generations (秀英, 建国) would fill the
+    first screen of today's parents."""
     names = {}
 
     def entry(name):
@@ -47,17 +49,15 @@ def national_names(src, index_of, stats):
             est = estimate(stats, name)
             for s in SEXES:
                 info["count"][s] += count * est[s]
-    for name in [n for n in names
-                 if any(c in SON_PREFERENCE or c in stats.family_names for c in n)]:
-        del names[name]
     for name, info in names.items():
         total = sum(info["count"].values())
         info["share"] = {s: info["count"][s] / total if total else 0.0 for s in SEXES}
         info["sexes"] = {s for s in SEXES
-                         if s in info["listed"] or info["share"][s] >= NATIONAL_SHARE}
+                         if (s in info["listed"] or info["share"][s] >= NATIONAL_SHARE)
+                         and not any(stats.held_back(c, s) for c in name)}
         info["weight"] = {s: max(info["count"][s], info["listed_count"][s]) for s in SEXES}
 
-    return names
+    return {name: info for name, info in names.items() if info["sexes"]}
 
 
 def estimate(stats, name):

@@ -28,6 +28,11 @@ DATED_TREND = 0.5
 # 非 果 上 为 理): held back from both sexes.
 WORD_CHARACTER_RATIO = 1.0
 
+# The characters of the two-character names the national lists of a sex give
+# for the births of the 2000s (一凡 一鸣 for boys, 玉婷 丹丹 for girls) are
+# current for that sex whatever the two rules above say.
+CURRENT_DECADE = 2000
+
 # Characters of names that wished for a son; never offered to either sex.
 SON_PREFERENCE = {
     "娣": "弟 with 女: 'bring a younger brother' (招娣, 来娣)",
@@ -60,6 +65,7 @@ class NameStatistics:
     trend: dict = field(default_factory=dict)         # char -> 2000-2008 rate / 1930-2008 rate
     dated: set = field(default_factory=set)
     word_characters: set = field(default_factory=set)
+    current: dict = field(default_factory=dict)       # sex -> characters of its 2000s names
     family_names: dict = field(default_factory=dict)  # char -> why it is held back
     transliteration: set = field(default_factory=set)
     family_single: set = field(default_factory=set)   # real family names
@@ -70,9 +76,10 @@ class NameStatistics:
         other = self.clear_sex.get(ch)
         if other and other != sex:
             return f"clearly {other}"
-        if ch in self.dated:
+        current = ch in self.current.get(sex, ())
+        if ch in self.dated and not current:
             return "dated"
-        if ch in self.word_characters:
+        if ch in self.word_characters and not current:
             return "word character"
         if ch in SON_PREFERENCE:
             return "son preference"
@@ -153,6 +160,9 @@ def build(src):
         sex = clear_sex_of(g.gender)
         if sex:
             stats.clear_sex[ch] = sex
+    stats.current = {s: {c for name, sex, decade, _ in src.decade_names
+                         if sex == s and decade == CURRENT_DECADE and len(name) == 2
+                         for c in name} for s in SEXES}
     use = word_use(src.jieba)
     stats.word_characters = {ch for ch, g in src.given.items()
                              if recent_bearers(g) < WORD_CHARACTER_RATIO * use.get(ch, 0)}

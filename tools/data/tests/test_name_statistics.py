@@ -4,9 +4,10 @@ from namedata import name_statistics as ns
 from helpers import given, sources
 
 
-def stats_of(**given_chars):
+def stats_of(decade_names=(), **given_chars):
     src = sources(
         given=given_chars,
+        decade_names=list(decade_names),
         family=[("王", 88465683), ("林", 11609000), ("闫", 3077000), ("禤", 20000)],
         names={"伟": (2825007, 454481)},
         jieba=[("好的", 5000, "l"), ("好人", 3000, "n"), ("克林顿", 50, "nrt")])
@@ -48,6 +49,22 @@ class NameStatisticsTest(unittest.TestCase):
                  ("闫", "male", "family name"),
                  ("林", "male", None),  # given names use it more than the family name
                  ("禤", "male", None)]  # too few bearers to count as a common family name
+        for ch, sex, reason in cases:
+            with self.subTest(ch=ch, sex=sex):
+                self.assertEqual(stats.held_back(ch, sex), reason)
+
+    def test_a_character_of_the_names_of_the_2000s_is_current_for_that_sex(self):
+        decade_names = [("玉婷", "female", 2000, 200000), ("一凡", "male", 2000, 90000),
+                        ("秀英", "female", 1950, 2000000), ("玉", "male", 2000, 50000)]
+        stats = stats_of(decade_names,
+                         玉=given(5000000, 6000000, -0.1, recent=900000, ppm2000=300, ppm_all=700),
+                         秀=given(1000, 5000000, -0.9, recent=100000, ppm2000=100, ppm_all=800),
+                         一=given(900000, 600000, 0.2, recent=800000),
+                         凡=given(300000, 200000, 0.2, recent=300000))
+        stats.word_characters.add("一")  # as 一 is in thousands of ordinary words
+        cases = [("玉", "female", None), ("玉", "male", "dated"),  # a one-character name
+                 ("秀", "female", "dated"),                        # only in the 1950s
+                 ("一", "male", None), ("一", "female", "word character")]
         for ch, sex, reason in cases:
             with self.subTest(ch=ch, sex=sex):
                 self.assertEqual(stats.held_back(ch, sex), reason)
