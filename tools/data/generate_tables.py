@@ -73,10 +73,7 @@ def build_names(src, records, notes):
     # have both characters frequent in their place; pass 2 measures the final
     # tables with the names kept.
     everyone = dict(national)
-    for name in candidates:
-        est = corpora.estimate(stats, name)
-        everyone[name] = {"sexes": {s for s in est if est[s] >= corpora.TEXT_SHARE},
-                          "weight": {s: 1.0 for s in est}}
+    everyone.update(corpora.provisional_names(candidates, stats))
     tables, _, _ = positions.build(stats, everyone, records)
     rank_tables = {key: {records[i]["text"]: r for i, r in positions.ranks(t).items()}
                    for key, t in tables.items()}
