@@ -232,6 +232,7 @@ int RunName(const std::vector<std::string>& args, CommandIo& io) {
             return BadInput(io, "name", chart.error);
         case NamingOutcome::FilterDialogClosed:
             return BadInput(io, "name", "the filter set was not accepted");
+        case NamingOutcome::NoMatchingNames:  // scripts get the empty list, as before
         case NamingOutcome::Filled:
             break;
     }

@@ -26,6 +26,8 @@ namespace lumivane::gui {
 
 namespace {
 
+constexpr QSize kDialogSize(408, 237);
+
 const char* const kElementCaptions[5] = {"金", "木", "水", "火", "土"};
 
 QString Name(std::string_view name) {
@@ -105,7 +107,7 @@ TfrmSelect::TfrmSelect(MessageSink& messages, QWidget* parent)
     setWindowTitle(QStringLiteral("设置筛选条件"));
     setFont(SongFont(12));
     setModal(true);
-    setFixedSize(408, 237);
+    setFixedSize(kDialogSize);
 
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(QStringLiteral("PageControl1"));
@@ -137,10 +139,17 @@ TfrmSelect::TfrmSelect(MessageSink& messages, QWidget* parent)
     buttons->addWidget(ok);
     buttons->addWidget(m_cancel);
 
+    m_singleNote = new QLabel(Name(kSingleCharacterRowsNote), this);
+    m_singleNote->setObjectName(QStringLiteral("lbl_SingleCharacter"));
+    m_singleNote->setWordWrap(true);
+    SetTextColor(m_singleNote, QColor(0xa0, 0x40, 0x00));
+    m_singleNote->hide();
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->setSpacing(4);
     layout->addWidget(m_pages, 1);
+    layout->addWidget(m_singleNote);
     layout->addLayout(buttons);
 
     connect(reset, &QPushButton::clicked, this, &TfrmSelect::btn_ResetClick);
@@ -316,7 +325,21 @@ void TfrmSelect::Apply(const FilterSet& filters) {
     m_simplified->setChecked(!kangxi);
 }
 
-void TfrmSelect::ApplyAppearance(const std::vector<ControlAppearance>& controls) {
+void TfrmSelect::SetSingleCharacter(bool single) {
+    m_singleCharacter = single;
+    m_singleNote->setVisible(single);
+    // The note takes a line of its own; the pages keep their room.
+    const int noteHeight =
+        single ? m_singleNote->heightForWidth(kDialogSize.width() - 12) + layout()->spacing() : 0;
+    setFixedSize(kDialogSize.width(), kDialogSize.height() + noteHeight);
+    ApplyAppearance(DialogAppearance(Snapshot()));
+}
+
+void TfrmSelect::ApplyAppearance(const std::vector<ControlAppearance>& rules) {
+    std::vector<ControlAppearance> controls = rules;
+    if (m_singleCharacter) {
+        DisableRowsUnusedBySingleCharacter(controls);
+    }
     for (const ControlAppearance& appearance : controls) {
         if (QWidget* widget = StoredControl(appearance.name)) {
             widget->setVisible(appearance.visible);
@@ -353,7 +376,17 @@ void TfrmSelect::btn_ResetClick() {
 }
 
 void TfrmSelect::btn_OKClick() {
-    FilterAcceptance acceptance = AcceptFilters(Snapshot());
+    const FilterSet shown = Snapshot();
+    FilterSet checked = shown;
+    if (m_singleCharacter) {
+        // The fixed characters of the disabled rows are not asked for: the
+        // user could not reach their boxes to mend them.
+        checked.chk1_2 = false;
+        checked.chk1_3 = false;
+    }
+    FilterAcceptance acceptance = AcceptFilters(checked);
+    acceptance.filters.chk1_2 = shown.chk1_2;
+    acceptance.filters.chk1_3 = shown.chk1_3;
     Apply(acceptance.filters);
     if (!acceptance.ok()) {
         m_messages.Information(this, QString::fromStdString(acceptance.error));

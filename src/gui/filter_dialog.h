@@ -14,6 +14,7 @@
 #include "core/naming/filter_dialog_rules.h"
 #include "core/naming/filter_set.h"
 
+class QLabel;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
@@ -36,6 +37,10 @@ public:
     // The stored control of that name (see FilterControls()), or nullptr.
     [[nodiscard]] QWidget* StoredControl(std::string_view name) const;
     [[nodiscard]] QTabWidget* Pages() const { return m_pages; }
+    // The request asks for a one-character given name: rows 2 and 3 play no
+    // part and are disabled, with a line saying so.
+    void SetSingleCharacter(bool single);
+    [[nodiscard]] bool SingleCharacter() const { return m_singleCharacter; }
 
 public slots:
     // A row box reacted to its tick (sender: the box's name).
@@ -72,6 +77,8 @@ private:
     QRadioButton* m_simplified = nullptr;
     QTabWidget* m_pages = nullptr;
     QPushButton* m_cancel = nullptr;
+    QLabel* m_singleNote = nullptr;
+    bool m_singleCharacter = false;
     bool m_accepted = false;
 };
 

@@ -17,6 +17,8 @@
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTableView>
 #include <QTimer>
 #include <QToolBar>
@@ -25,6 +27,7 @@
 
 #include "core/app/naming_request.h"
 #include "core/app/settings.h"
+#include "core/calendar/vocabulary.h"
 #include "gui/about_dialog.h"
 #include "gui/chart_panel.h"
 #include "gui/filter_dialog.h"
@@ -67,6 +70,41 @@ QComboBox* MakePickList(QWidget* parent, const char* name, const QStringList& it
     combo->setEditable(false);
     combo->addItems(items);
     return combo;
+}
+
+// Wide enough for the longest entry the list can hold in either calendar, so
+// switching to 农历 never cuts "闰十一月" short and the strip does not jump.
+void FitLongestEntry(QComboBox* combo, const QStringList& entries) {
+    const QFontMetrics metrics(combo->font());
+    int widest = 0;
+    for (const QString& entry : entries) {
+        widest = std::max(widest, metrics.horizontalAdvance(entry));
+    }
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    option.editable = combo->isEditable();
+    const QSize text(widest, metrics.height());
+    combo->setMinimumWidth(
+        combo->style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, combo).width());
+}
+
+// Every month and day entry of both calendars: "12", "闰十一月", "31", "廿九" ….
+QStringList MonthEntries() {
+    QStringList entries = {QStringLiteral("12")};
+    for (std::string_view month : LunarMonthNames) {
+        const std::string name(month);
+        entries << QString::fromStdString(name)
+                << QString::fromStdString(std::string(LeapMonthMark) + name);
+    }
+    return entries;
+}
+
+QStringList DayEntries() {
+    QStringList entries = {QStringLiteral("31")};
+    for (int day = 1; day <= 30; ++day) {
+        entries << QString::fromStdString(LunarDayName(day));
+    }
+    return entries;
 }
 
 QLabel* MakeCaption(QWidget* parent, const char* caption) {
@@ -184,6 +222,8 @@ TfrmMain::TfrmMain(NamingState& state, const Clock& clock, MessageSink& messages
     connect(m_createName, &QPushButton::clicked, this, &TfrmMain::btn_CreateNameClick);
     connect(m_selectName, &QPushButton::clicked, this, &TfrmMain::btn_CreateNameClick);
     SetMainWindowKeyboardAccess(this);
+    // The first thing a user types is the family name.
+    m_firstName->setFocus(Qt::OtherFocusReason);
 }
 
 TfrmMain::~TfrmMain() = default;
@@ -361,10 +401,10 @@ QWidget* TfrmMain::BuildInputStrip() {
     m_month = MakePickList(panel, "cmb_Month");
     m_day = MakePickList(panel, "cmb_Day");
     m_hour = MakePickList(panel, "cmb_Hour");
-    m_year->setMinimumContentsLength(4);
-    m_month->setMinimumContentsLength(4);
-    m_day->setMinimumContentsLength(3);
-    m_hour->setMinimumContentsLength(13);
+    FitLongestEntry(m_year, ToStringList(YearItems()));
+    FitLongestEntry(m_month, MonthEntries());
+    FitLongestEntry(m_day, DayEntries());
+    FitLongestEntry(m_hour, ToStringList(HourItems()));
     m_createName = MakeButton(panel, "btn_CreateName", "简单起名");
     m_selectName = MakeButton(panel, "btn_SelectName", "高级起名");
     m_createName->setDefault(true);
@@ -538,14 +578,14 @@ QWidget* TfrmMain::BuildWelcomePage() {
     auto* page = new QWidget(this);
     page->setObjectName(QStringLiteral("TabSheet7"));
     auto* layout = new QVBoxLayout(page);
-    layout->setContentsMargins(30, 20, 30, 20);
+    layout->setContentsMargins(36, 12, 36, 12);
     auto* text = new QLabel(page);
     text->setObjectName(QStringLiteral("lbl_Welcome"));
     text->setWordWrap(true);
     // The window's own face, larger: a second face (楷体) just for this page cost
     // the start loading that face, its fallbacks and every glyph of the text.
-    text->setFont(SongFont(16));
-    text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    text->setFont(SongFont(15));
+    text->setTextFormat(Qt::RichText);
     const QStringList lines = {
         QStringLiteral("常言道：“赐子千金，不如教一艺在身；教子一艺，不如赐子好名字”"),
         QStringLiteral("足见父母为子女取好名的重要意义。因名以定形，名以定事，事以验名。"),
@@ -556,8 +596,25 @@ QWidget* TfrmMain::BuildWelcomePage() {
         QStringLiteral("管子曰：“名正则治，名倚则乱，无名则死。”"),
         QStringLiteral("诸先贤都道出了姓名对人的重要性"),
     };
-    text->setText(lines.join(QLatin1Char('\n')));
-    layout->addWidget(text, 1);
+    // Open lines; the three sayings set in as a group of their own, and the
+    // closing line apart, so the page reads as an introduction, the sayings
+    // and a conclusion.
+    QString html;
+    for (qsizetype k = 0; k < lines.size(); ++k) {
+        const bool saying = k >= 3 && k <= 5;
+        const int above = k == 3 || k == 6 ? 10 : 0;
+        html += QStringLiteral(
+                    "<p style=\"margin-top:%1px; margin-bottom:0; margin-left:%2px; "
+                    "line-height:150%\">%3</p>")
+                    .arg(above)
+                    .arg(saying ? 32 : 0)
+                    .arg(lines[k].toHtmlEscaped());
+    }
+    text->setText(html);
+    // Balanced on the page: the block in the middle, not pressed into the top corner.
+    layout->addStretch(1);
+    layout->addWidget(text);
+    layout->addStretch(1);
     return page;
 }
 
@@ -683,6 +740,7 @@ void TfrmMain::RunRequest(bool advanced) {
         if (dialog == nullptr) {
             return std::nullopt;
         }
+        dialog->SetSingleCharacter(m_nameLength->currentIndex() == 0);
         return dialog->Run();
     };
     hooks.saveSettings = [this] { SaveSettings(); };
@@ -693,6 +751,9 @@ void TfrmMain::RunRequest(bool advanced) {
     switch (result.outcome) {
         case NamingOutcome::EmptyFamilyName:
         case NamingOutcome::InvalidFamilyName:
+            m_messages.Information(this, QString::fromStdString(result.message));
+            break;
+        case NamingOutcome::NoMatchingNames:
             m_messages.Information(this, QString::fromStdString(result.message));
             break;
         case NamingOutcome::ChartFailed:
@@ -713,11 +774,18 @@ void TfrmMain::ShowRows(std::vector<ResultRow> rows) {
     }
     const std::size_t count = rows.size();
     m_model->SetRows(std::move(rows));
+    ResetSortLists();
     m_countLabel->setText(QString::fromStdString(ResultCountText(count)));
     m_nameList->setPlainText(
         MemoText(RebuildNameMemo(m_model->Rows(), m_state.candidates.count())));
     SetStatusText(Utf8(kResultHintText));
     emit resultListFilled();
+}
+
+void TfrmMain::ResetSortLists() {
+    // The rows are in generation (or header) order, not in a key's.
+    m_sort1->setCurrentIndex(-1);
+    m_sort2->setCurrentIndex(-1);
 }
 
 void TfrmMain::AfterSort() {
@@ -731,6 +799,7 @@ void TfrmMain::AfterSort() {
 void TfrmMain::listview_ResultColumnClick(int column) {
     m_model->Reorder(
         [this, column](std::vector<ResultRow>& rows) { m_sorter.HeaderClick(rows, column); });
+    ResetSortLists();
     AfterSort();
 }
 
@@ -770,9 +839,15 @@ void TfrmMain::btn_ReturnSimpleClick() {
 
 void TfrmMain::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_inputStrip->isVisibleTo(this) &&
-        m_createName->isEnabled()) {
-        m_createName->animateClick();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_inputStrip->isVisibleTo(this)) {
+        // Enter presses the focused button (高级起名 opens the dialog), anywhere
+        // else the default button 简单起名; at once, without the animated
+        // click's delay, so the request starts as the key goes down.
+        auto* focused = qobject_cast<QPushButton*>(focusWidget());
+        QPushButton* target = focused != nullptr && focused->isVisible() ? focused : m_createName;
+        if (target->isEnabled()) {
+            target->click();
+        }
         event->accept();
         return;
     }

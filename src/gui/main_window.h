@@ -135,6 +135,7 @@ private:
     void SetNamingEnabled(bool enabled);
     void ShowRows(std::vector<ResultRow> rows);
     void AfterSort();
+    void ResetSortLists();
     void SortByKeyOf(QComboBox* combo);
     void SetStatusText(const QString& text);
     void FillProgressHook(std::size_t row);

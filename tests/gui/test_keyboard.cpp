@@ -75,6 +75,50 @@ private slots:
         m_home.reset();
     }
 
+    void theProgramStartsInTheFamilyNameBox() {
+        // Nothing focused by the test: the window as it first comes up.
+        QTRY_COMPARE(FocusedName(), QStringLiteral("edt_FirstName"));
+        TypeText(Focused(), QStringLiteral("李"));
+        QCOMPARE(m_w->Find<QLineEdit>("edt_FirstName")->text(), QStringLiteral("李"));
+    }
+
+    void enterPressesTheFocusedButtonAtOnce() {
+        m_w->Find<QLineEdit>("edt_FirstName")->setText(QStringLiteral("王"));
+        // 高级起名 focused: Enter opens the filter dialog, no simple request.
+        auto* select = m_w->Find<QPushButton>("btn_SelectName");
+        select->setFocus();
+        QTRY_COMPARE(Focused(), select);
+        bool dialogShown = false;
+        QTimer::singleShot(0, &m_w->select, [&] {
+            dialogShown = m_w->select.isVisible();
+            m_w->select.findChild<QPushButton*>("btn_Cancel")->click();
+        });
+        QTest::keyClick(select, Qt::Key_Return);
+        QVERIFY(dialogShown);
+        QCOMPARE(m_w->main.ResultModel()->rowCount(), 0);
+        m_w->main.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&m_w->main));
+
+        // A focused button of the result pages is pressed too, not 简单起名.
+        m_w->main.EnsureResultPages();
+        auto* detailed = m_w->Find<QPushButton>("btn_ShowNameProperty");
+        m_w->Find<QPushButton>("btn_ReturnSimple")->click();  // the simple page with that button
+        QCOMPARE(m_w->Find<QStackedWidget>("pc_Result")->currentIndex(), 0);
+        detailed->setFocus();
+        QTRY_COMPARE(Focused(), detailed);
+        QTest::keyClick(detailed, Qt::Key_Enter);
+        QCOMPARE(m_w->Find<QStackedWidget>("pc_Result")->currentIndex(), 1);
+        QCOMPARE(m_w->main.ResultModel()->rowCount(), 0);
+
+        // Enter in the family-name box: the request has run by the time the
+        // key is handled, without the animated click's 100 ms.
+        auto* edit = m_w->Find<QLineEdit>("edt_FirstName");
+        edit->setFocus();
+        QTRY_COMPARE(Focused(), edit);
+        QTest::keyClick(edit, Qt::Key_Return);
+        QVERIFY(m_w->main.ResultModel()->rowCount() > 0);
+    }
+
     void tabWalksTheInputStripInOrderAndShiftTabWalksBack() {
         auto* edit = m_w->Find<QLineEdit>("edt_FirstName");
         edit->setFocus();

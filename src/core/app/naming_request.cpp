@@ -89,9 +89,18 @@ NamingResult RunNamingRequest(NamingState& state, const NamingInputs& inputs,
         hooks.saveSettings();
     }
 
+    // An empty list would replace the names on screen with nothing and no
+    // word; the candidates of that list stay, as its memo counts them.
+    CandidateList shown = state.candidates;
     GenerateCandidates(state, inputs.nameLengthIndex, inputs.sexIndex,
                        filters ? &*filters : nullptr);
     result.generated = state.candidates.count();
+    if (result.generated == 0) {
+        state.candidates = std::move(shown);
+        result.outcome = NamingOutcome::NoMatchingNames;
+        result.message = std::string(kNoMatchingNamesMessage);
+        return result;
+    }
     RemoveDuplicateCodes(state.candidates);
     result.rows = FillResultList(state, hooks.progress);
     result.outcome = NamingOutcome::Filled;

@@ -17,6 +17,8 @@
 namespace lumivane {
 
 inline constexpr std::string_view kEmptyFamilyNameMessage = "请输入姓氏!";
+// The filters let no name pass; the list shown before stays.
+inline constexpr std::string_view kNoMatchingNamesMessage = "没有符合条件的名字";
 // The family-name box holds at most this many GBK bytes (three characters).
 inline constexpr std::size_t kFamilyNameMaxBytes = 6;
 
@@ -43,13 +45,14 @@ enum class NamingOutcome {
     InvalidFamilyName,   // not GBK, or longer than the box holds; nothing else changed
     ChartFailed,         // the chart hook refused the date
     FilterDialogClosed,  // advanced request not confirmed; the list is untouched
+    NoMatchingNames,     // the filters let nothing pass; the candidate list is as before
     Filled,
 };
 
 struct NamingResult {
     NamingOutcome outcome = NamingOutcome::EmptyFamilyName;
     std::string trimmedFamilyText;  // written back into the family-name box
-    std::string message;            // for EmptyFamilyName and InvalidFamilyName
+    std::string message;            // for EmptyFamilyName, InvalidFamilyName, NoMatchingNames
     std::size_t generated = 0;      // codes before de-duplication
     std::vector<ResultRow> rows;    // Filled only; one per kept candidate
 };

@@ -160,6 +160,23 @@ std::uint32_t RadicalOfRow(const FilterSet& filters, int row) {
     return SelectedRadical(a, b);
 }
 
+int RowOfControl(std::string_view name) {
+    const FilterControl* control = FindFilterControl(name);
+    const FilterControl* row = control != nullptr ? RowBoxOfTag(control->tag) : nullptr;
+    if (row == nullptr || row->name.empty()) {
+        return 0;
+    }
+    return row->name.back() - '0';  // "chk3_2" -> 2
+}
+
+void DisableRowsUnusedBySingleCharacter(std::vector<ControlAppearance>& controls) {
+    for (ControlAppearance& appearance : controls) {
+        if (RowOfControl(appearance.name) >= 2) {
+            appearance.enabled = false;
+        }
+    }
+}
+
 FilterAcceptance AcceptFilters(const FilterSet& filters) {
     FilterAcceptance result{filters, {}, {}};
     for (const TextRule& box : kTextBoxes) {

@@ -63,6 +63,18 @@ struct DialogReaction {
 // FindRadical answers it (0, 丨, for an empty list or nothing selected).
 [[nodiscard]] std::uint32_t RadicalOfRow(const FilterSet& filters, int row);
 
+// The row (1, 2 or 3) a stored control of the dialog belongs to; 0 for the
+// controls of no row (the stroke kind) and unknown names.
+[[nodiscard]] int RowOfControl(std::string_view name);
+
+// A one-character given name has no second character and no pair: the
+// one-character path tests row 1 alone, so rows 2 and 3 of every page play no
+// part. They are disabled while 单字 is chosen, their ticks and values kept
+// for the next two-character request; the dialog says why in this line.
+inline constexpr std::string_view kSingleCharacterRowsNote =
+    "单字名只按“第二个字”一行筛选，其余两行不起作用，已停用。";
+void DisableRowsUnusedBySingleCharacter(std::vector<ControlAppearance>& controls);
+
 struct FilterAcceptance {
     FilterSet filters;    // the trimmed set, to store and to test
     std::string error;    // empty when accepted; otherwise a message for the user
