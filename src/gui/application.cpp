@@ -5,7 +5,10 @@
 #include <QApplication>
 #include <QEvent>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTimer>
+#include <QTranslator>
 
 #include "gui/gui_fonts.h"
 #include "gui/gui_icons.h"
@@ -15,7 +18,33 @@
 
 namespace lumivane::gui {
 
+void InstallChineseTranslations() {
+    QCoreApplication* app = QCoreApplication::instance();
+    if (app == nullptr || app->property("lumivaneTranslations").toBool()) {
+        return;
+    }
+    app->setProperty("lumivaneTranslations", true);
+    // Chinese whatever the desktop's language, as every text of the program
+    // is: the web view takes the language of its error pages from the default
+    // locale when it starts.
+    const QLocale chinese(QLocale::Chinese, QLocale::China);
+    QLocale::setDefault(chinese);
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    // Qt's own texts (确定, 取消, the edit menu, the print dialog and preview)
+    // and the web view's (its context menu). A catalogue that is not installed
+    // leaves those texts in English; the loading is a mapping of the file.
+    for (const char* catalogue : {"qtbase", "qtwebengine"}) {
+        auto* translator = new QTranslator(app);
+        if (translator->load(chinese, QLatin1String(catalogue), QStringLiteral("_"), folder)) {
+            QCoreApplication::installTranslator(translator);
+        } else {
+            delete translator;
+        }
+    }
+}
+
 void PrepareApplication() {
+    InstallChineseTranslations();
     // The task-bar title; the main window's caption is its own.
     QApplication::setApplicationName(QStringLiteral("澜庭取名软件"));
     InstallFontSubstitutions();

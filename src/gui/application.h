@@ -44,7 +44,12 @@ int RunApplication(int argc, char** argv, const FirstShownHook& firstShown = {})
 // switches, then RunApplication. The start-up benchmark's probe runs it too.
 int RunProgram(int argc, char** argv, const FirstShownHook& firstShown = {});
 
-// The application-wide settings every window relies on: title, fonts, icons.
+// The application-wide settings every window relies on: Qt's texts in
+// Chinese, title, fonts, icons.
 void PrepareApplication();
+
+// Qt's own texts and the web view's in Chinese (Debian's Qt translations);
+// part of PrepareApplication, once per application object.
+void InstallChineseTranslations();
 
 }  // namespace lumivane::gui

@@ -2,14 +2,19 @@
 // from the buttons and keys, the result views and their sorting, the chart panel.
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QSpinBox>
 #include <QStackedWidget>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTableView>
+#include <QTextDocument>
 #include <QToolButton>
 
 #include "gui/application.h"
@@ -70,8 +75,9 @@ private slots:
         QCOMPARE(m_w->main.windowTitle(), QStringLiteral("澜庭起名软件 V 2.2.8"));
         QCOMPARE(m_w->main.size(), QSize(780, 577));
         QCOMPARE(m_w->Find<QStackedWidget>("pc_Result")->currentIndex(), 2);
-        const QString welcome = m_w->Find<QLabel>("lbl_Welcome")->text();
-        const QStringList lines = welcome.split('\n');
+        QTextDocument welcome;
+        welcome.setHtml(m_w->Find<QLabel>("lbl_Welcome")->text());
+        const QStringList lines = welcome.toPlainText().split('\n');
         QCOMPARE(lines.size(), 7);
         QCOMPARE(lines[0],
                  QStringLiteral("常言道：“赐子千金，不如教一艺在身；教子一艺，不如赐子好名字”"));
@@ -509,6 +515,198 @@ private slots:
         // The naming view command shows the panel whatever the calendar type.
         m_w->main.findChild<QToolButton*>("sbtn_Qiming")->click();
         QVERIFY(!m_w->main.findChild<QWidget*>("Panel4")->isHidden());
+    }
+
+    void welcomeTextStandsBalancedOnItsPage() {
+        m_w->main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&m_w->main));
+        auto* text = m_w->Find<QLabel>("lbl_Welcome");
+        QWidget* page = m_w->Find<QWidget>("TabSheet7");
+        // The block hugs its text and stands in the middle of the page, with
+        // as much room above as below, and nothing cut off.
+        QVERIFY(text->height() >= text->heightForWidth(text->width()));
+        QVERIFY2(text->height() - text->heightForWidth(text->width()) <= 2,
+                 qPrintable(QStringLiteral("%1 for %2")
+                                .arg(text->height())
+                                .arg(text->heightForWidth(text->width()))));
+        const int above = text->geometry().top();
+        const int below = page->height() - text->geometry().bottom() - 1;
+        QVERIFY2(std::abs(above - below) <= 2,
+                 qPrintable(QStringLiteral("%1/%2").arg(above).arg(below)));
+        QVERIFY(above >= 0 && below >= 0);
+    }
+
+    void dateBoxesShowTheirLongestChineseEntry() {
+        m_w->main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&m_w->main));
+        Pick(m_w->Find<QComboBox>("cmb_CalendarType"), 1);
+        PickText(m_w->Find<QComboBox>("cmb_Year"), QStringLiteral("2033"));
+        PickText(m_w->Find<QComboBox>("cmb_Month"), QStringLiteral("闰十一月"));
+        PickText(m_w->Find<QComboBox>("cmb_Day"), QStringLiteral("廿九"));
+        PickText(m_w->Find<QComboBox>("cmb_Hour"), QStringLiteral("23:00 - 23:59"));
+        QCoreApplication::processEvents();
+        for (const char* name : {"cmb_Year", "cmb_Month", "cmb_Day", "cmb_Hour"}) {
+            auto* box = m_w->Find<QComboBox>(name);
+            QStyleOptionComboBox option;
+            option.initFrom(box);
+            option.rect = box->rect();
+            const QRect field = box->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                             QStyle::SC_ComboBoxEditField, box);
+            const int needed = box->fontMetrics().horizontalAdvance(box->currentText());
+            QVERIFY2(field.width() >= needed,
+                     qPrintable(QStringLiteral("%1 shows %2 px of the %3 px of \"%4\"")
+                                    .arg(QLatin1String(name))
+                                    .arg(field.width())
+                                    .arg(needed)
+                                    .arg(box->currentText())));
+        }
+    }
+
+    void aNewFillResetsTheSortLists() {
+        SimpleRequest(QStringLiteral("王"));
+        auto* sort1 = m_w->Find<QComboBox>("cmb_Sort1");
+        auto* sort2 = m_w->Find<QComboBox>("cmb_sort2");
+        Pick(sort2, 6);  // 格局评分
+        QCOMPARE(sort1->currentIndex(), -1);
+        QCOMPARE(sort2->currentIndex(), 6);
+        // The rows of the next request are in generation order: no key shown.
+        SimpleRequest(QStringLiteral("李"));
+        QCOMPARE(sort1->currentIndex(), -1);
+        QCOMPARE(sort2->currentIndex(), -1);
+        QVERIFY(!Ordered(Column(1), true));
+        // A header click sorts by a column, not by the key last picked.
+        Pick(sort1, 5);  // 总格
+        QCOMPARE(sort1->currentIndex(), 5);
+        ClickHeader(1);
+        QCOMPARE(sort1->currentIndex(), -1);
+        QCOMPARE(sort2->currentIndex(), -1);
+    }
+
+    void filtersThatMatchNothingSayItAndKeepTheList_data() {
+        QTest::addColumn<int>("nameLength");
+        QTest::newRow("双字") << 1;
+        QTest::newRow("单字") << 0;
+    }
+    void filtersThatMatchNothingSayItAndKeepTheList() {
+        QFETCH(int, nameLength);
+        SimpleRequest(QStringLiteral("王"));
+        const QStringList before = Captions(*m_w->main.ResultModel());
+        const QString memo = m_w->Find<QPlainTextEdit>("mmo_NameList")->toPlainText();
+        const QString count = m_w->Find<QLabel>("Label27")->text();
+        QVERIFY(!before.isEmpty());
+
+        // Strokes from 7 to 6: no first character passes.
+        m_w->Find<QComboBox>("cmb_NameLength")->setCurrentIndex(nameLength);
+        m_w->select.findChild<QCheckBox*>("chk5_1")->setChecked(true);
+        m_w->select.chk1_1Click("chk5_1");
+        m_w->select.findChild<QSpinBox*>("sedt5_11")->setValue(7);
+        m_w->select.findChild<QSpinBox*>("sedt5_12")->setValue(6);
+        ClickWhenModal(m_w->select, "btn_OK");
+        m_w->Find<QPushButton>("btn_SelectName")->click();
+
+        QCOMPARE(m_w->sink.infos, QStringList{QStringLiteral("没有符合条件的名字")});
+        QCOMPARE(Captions(*m_w->main.ResultModel()), before);
+        QCOMPARE(m_w->Find<QPlainTextEdit>("mmo_NameList")->toPlainText(), memo);
+        QCOMPARE(m_w->Find<QLabel>("Label27")->text(), count);
+        QVERIFY(m_w->Find<QPushButton>("btn_SelectName")->isEnabled());
+        // The kept list still counts its own names when it is sorted again.
+        Pick(m_w->Find<QComboBox>("cmb_sort2"), 0);
+        const QStringList lines =
+            m_w->Find<QPlainTextEdit>("mmo_NameList")->toPlainText().split('\n');
+        QCOMPARE(lines.last(), QStringLiteral("查询共取得 %1 个名字").arg(before.size()));
+    }
+
+    void singleCharacterDisablesRowsTwoAndThreeAndSaysWhy() {
+        m_w->Find<QLineEdit>("edt_FirstName")->setText(QStringLiteral("王"));
+        m_w->Find<QComboBox>("cmb_NameLength")->setCurrentIndex(0);  // 单字
+        // Set while 双字 was chosen: a fixed (still empty) third character, a
+        // "must contain" character and element, and an element of the second.
+        for (const char* row : {"chk1_2", "chk1_3", "chk2_3", "chk2_1"}) {
+            m_w->select.findChild<QCheckBox*>(row)->setChecked(true);
+            m_w->select.chk1_1Click(QLatin1String(row));
+        }
+        m_w->select.findChild<QCheckBox*>("chk2_11")->setChecked(true);  // 金
+        m_w->select.findChild<QLineEdit*>("edt1_3")->setText(QStringLiteral("华"));
+
+        QStringList disabled;
+        QStringList enabled;
+        bool noteShown = false;
+        QString note;
+        QTimer::singleShot(0, &m_w->select, [&] {
+            for (QWidget* widget : m_w->select.findChildren<QWidget*>()) {
+                const QString name = widget->objectName();
+                if (!(name.startsWith("chk") || name.startsWith("edt") || name.startsWith("sedt") ||
+                      name.startsWith("cmb6"))) {
+                    continue;
+                }
+                (widget->isEnabled() ? enabled : disabled) << name;
+            }
+            auto* label = m_w->select.findChild<QLabel*>("lbl_SingleCharacter");
+            noteShown = label != nullptr && label->isVisible();
+            note = label != nullptr ? label->text() : QString();
+            m_w->select.findChild<QPushButton*>("btn_OK")->click();
+        });
+        m_w->Find<QPushButton>("btn_SelectName")->click();
+
+        QVERIFY(noteShown);
+        QCOMPARE(note, QStringLiteral("单字名只按“第二个字”一行筛选，其余两行不起作用，已停用。"));
+        for (const char* name :
+             {"chk1_2", "edt1_2", "chk1_3", "edt1_3", "chk2_2", "chk2_3", "chk2_31", "chk4_3",
+              "sedt5_21", "sedt5_32", "chk6_2", "cmb6_3B"}) {
+            QVERIFY2(disabled.contains(QLatin1String(name)), name);
+        }
+        for (const char* name : {"chk1_1", "chk2_1", "chk2_11", "chk3_1", "chk5_1", "chk6_1"}) {
+            QVERIFY2(enabled.contains(QLatin1String(name)), name);
+        }
+        // 确定 did not ask for the empty fixed third character of a disabled
+        // row; the ticks stay for the next two-character request.
+        QVERIFY2(m_w->sink.infos.isEmpty(), qPrintable(m_w->sink.infos.join('\n')));
+        for (const char* row : {"chk1_2", "chk1_3", "chk2_3"}) {
+            QVERIFY2(m_w->select.findChild<QCheckBox*>(row)->isChecked(), row);
+        }
+        const QStringList captions = Captions(*m_w->main.ResultModel());
+        QVERIFY(!captions.isEmpty());
+        for (const QString& caption : captions) {
+            QCOMPARE(caption.trimmed().size(), 2);  // 王 and one character
+        }
+
+        // Back to 双字: the rows take part again and the note goes.
+        m_w->Find<QComboBox>("cmb_NameLength")->setCurrentIndex(1);
+        bool rowEnabled = false;
+        noteShown = true;
+        QTimer::singleShot(0, &m_w->select, [&] {
+            rowEnabled = m_w->select.findChild<QCheckBox*>("chk1_2")->isEnabled() &&
+                         m_w->select.findChild<QCheckBox*>("chk2_3")->isEnabled() &&
+                         m_w->select.findChild<QLineEdit*>("edt1_3")->isEnabled();
+            noteShown = m_w->select.findChild<QLabel*>("lbl_SingleCharacter")->isVisible();
+            m_w->select.findChild<QPushButton*>("btn_Cancel")->click();
+        });
+        m_w->Find<QPushButton>("btn_SelectName")->click();
+        QVERIFY(rowEnabled);
+        QVERIFY(!noteShown);
+        QCOMPARE(m_w->select.size(), QSize(408, 237));
+    }
+
+    void qtsOwnTextsAreChinese() {
+        QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+        QCOMPARE(buttons.button(QDialogButtonBox::Ok)->text(), QStringLiteral("确定"));
+        QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("取消"));
+        // The edit menu of the family-name box.
+        std::unique_ptr<QMenu> menu(
+            m_w->Find<QLineEdit>("edt_FirstName")->createStandardContextMenu());
+        QStringList items;
+        for (QAction* action : menu->actions()) {
+            if (!action->isSeparator()) {
+                items << action->text();
+            }
+        }
+        QVERIFY2(items.size() >= 6, qPrintable(items.join(',')));
+        for (const QString& item : items) {
+            QVERIFY2(item.contains(QRegularExpression(QStringLiteral("[\\x{4e00}-\\x{9fff}]"))),
+                     qPrintable(items.join(',')));
+        }
+        // The web view takes the language of its error pages from here.
+        QCOMPARE(QLocale().name(), QStringLiteral("zh_CN"));
     }
 
     void printControlsHandTheShownListsToThePrintService() {

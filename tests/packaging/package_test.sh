@@ -46,7 +46,7 @@ required=(libc6 libstdc++6)
 if [ "$with_gui" = 1 ]; then
     required+=(libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6network6
                libqt6webenginewidgets6 libqt6webenginecore6 qt6-qpa-plugins fonts-arphic-ukai fonts-arphic-uming
-               fonts-noto-cjk)
+               fonts-noto-cjk qt6-translations-l10n)
 fi
 for package in "${required[@]}"; do
     if ! grep -Eq "(^|, )${package//+/\\+}( \(|,|$)" <<<"$depends"; then
