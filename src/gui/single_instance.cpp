@@ -61,6 +61,23 @@ bool WaitFor(int fd, short events, int timeoutMs) {
     return ready == 1 && (entry.revents & events) != 0;
 }
 
+// The other end of a connected socket runs as this user. Without a runtime
+// folder the socket lives in the shared temporary folder, where anyone can
+// make a file of our name and listen on it.
+bool PeerIsThisUser(int fd) {
+    ucred peer{};
+    socklen_t length = sizeof(peer);
+    return ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &length) == 0 &&
+           length == sizeof(peer) && peer.uid == ::getuid();
+}
+
+// The socket file is a socket of this user's own; false for anything else
+// (and when there is no file, as nobody can listen then).
+bool SocketFileIsThisUsers(const char* path) {
+    struct stat status {};
+    return ::lstat(path, &status) == 0 && S_ISSOCK(status.st_mode) && status.st_uid == ::getuid();
+}
+
 bool ConnectWithin(int fd, const sockaddr_un& address, int timeoutMs) {
     if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0) {
         return true;
@@ -107,11 +124,14 @@ QString SingleInstance::DefaultServerName() {
 
 bool SingleInstance::NotifyRunningCopy(int timeoutMs) const {
     const std::optional<sockaddr_un> address = AddressOf(m_serverName);
-    if (!address) {
+    // A socket of another user is not a copy of ours: ending at its word would
+    // let anyone on the machine keep the program from starting.
+    if (!address || !SocketFileIsThisUsers(address->sun_path)) {
         return false;
     }
     Descriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
-    if (socket.get() < 0 || !ConnectWithin(socket.get(), *address, timeoutMs)) {
+    if (socket.get() < 0 || !ConnectWithin(socket.get(), *address, timeoutMs) ||
+        !PeerIsThisUser(socket.get())) {
         return false;
     }
     const QByteArray message = QByteArray::number(kRestoreInstanceMessage) + '\n';
@@ -180,6 +200,10 @@ void SingleInstance::AcceptConnections() {
         const int fd = ::accept4(m_listenFd, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
         if (fd < 0) {
             return;  // EAGAIN: no more waiting; other errors: try at the next wake-up
+        }
+        if (!PeerIsThisUser(fd)) {
+            ::close(fd);  // only this user's own copies may raise the window
+            continue;
         }
         auto* notifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);
         m_connections[fd] = Connection{notifier, {}};
