@@ -1,5 +1,7 @@
 #include "report/print_commands.h"
 
+#include <QAction>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPainter>
@@ -35,6 +37,37 @@ private:
     const PrintStatus& m_status;
 };
 
+// The layouts place their bands on A4 portrait; turned to landscape the page
+// is 87 mm shorter and cuts off the last rows and the footer. The preview
+// offers neither the turn nor the page set-up, and every drawing (the preview
+// and the printing after the print dialog) starts from the report's layout.
+void KeepPortrait(QPrintPreviewDialog& preview) {
+    // The actions have no names; their captions are Qt's, translated or not.
+    const QStringList captions = {QCoreApplication::translate("QPrintPreviewDialog", "Portrait"),
+                                  QCoreApplication::translate("QPrintPreviewDialog", "Landscape"),
+                                  QCoreApplication::translate("QPrintPreviewDialog", "Page setup")};
+    for (QAction* action : preview.findChildren<QAction*>()) {
+        if (captions.contains(action->text())) {
+            action->setVisible(false);
+            action->setEnabled(false);
+        }
+    }
+}
+
+QString AskPdfPath(QWidget* parent) {
+    QFileDialog dialog(parent, QStringLiteral("导出 PDF"), QString(),
+                       QStringLiteral("PDF (*.pdf)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // A name typed without an ending gets ".pdf", before the dialog asks
+    // whether to replace a file of that name.
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.selectFile(QStringLiteral("名字列表.pdf"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
 }  // namespace
 
 void PrintReport(QWidget* parent, NameListReport& report, const PrintStatus& status) {
@@ -44,7 +77,9 @@ void PrintReport(QWidget* parent, NameListReport& report, const PrintStatus& sta
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(report.PageLayout());
     QPrintPreviewDialog preview(&printer, parent);
+    KeepPortrait(preview);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, [&report](QPrinter* target) {
+        target->setPageLayout(report.PageLayout());
         QPainter painter;
         if (painter.begin(target)) {
             report.Generate(&painter, target);
@@ -55,9 +90,7 @@ void PrintReport(QWidget* parent, NameListReport& report, const PrintStatus& sta
 }
 
 bool ExportReportPdf(QWidget* parent, NameListReport& report, const PrintStatus& status) {
-    QString path =
-        QFileDialog::getSaveFileName(parent, QStringLiteral("导出 PDF"),
-                                     QStringLiteral("名字列表.pdf"), QStringLiteral("PDF (*.pdf)"));
+    const QString path = AskPdfPath(parent);
     if (path.isEmpty()) {
         return false;
     }

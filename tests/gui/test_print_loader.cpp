@@ -86,13 +86,19 @@ private:
 
     // Exports through the button into a folder of its own, keeping the file
     // name the dialog suggests, as a user who only picks the folder does.
-    QString ExportThrough(const char* button, const QString& folder) {
+    // Or types a name of its own when typed is given.
+    QString ExportThrough(const char* button, const QString& folder, const QString& typed = {}) {
         const QString dir = m_out.filePath(folder);
         if (!QDir().mkpath(dir)) {
             return QStringLiteral("no folder ") + dir;
         }
-        ModalWatch watch("QFileDialog", [&dir](QDialog* dialog) {
-            static_cast<QFileDialog*>(dialog)->setDirectory(dir);
+        ModalWatch watch("QFileDialog", [&dir, &typed](QDialog* dialog) {
+            auto* files = static_cast<QFileDialog*>(dialog);
+            files->setDirectory(dir);
+            if (!typed.isEmpty()) {
+                // As the user types it into the name box.
+                files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(typed);
+            }
             dialog->accept();  // QFileDialog's own accept, which takes the named file
         });
         Find<QPushButton>(button)->click();
@@ -175,6 +181,25 @@ private slots:
         QVERIFY2(detailedText.find(first) != std::string::npos, detailedText.c_str());
         QVERIFY(detailedText.find("王澜庭") == std::string::npos);
         QCOMPARE(StatusText(), QString());
+    }
+
+    void aPdfNameWithoutEndingGetsPdf_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("no ending") << QStringLiteral("王家名单") << QStringLiteral("王家名单.pdf");
+        QTest::newRow(".pdf") << QStringLiteral("名单.pdf") << QStringLiteral("名单.pdf");
+        QTest::newRow(".PDF") << QStringLiteral("名单.PDF") << QStringLiteral("名单.PDF");
+    }
+    void aPdfNameWithoutEndingGetsPdf() {
+        QFETCH(QString, typed);
+        QFETCH(QString, written);
+        const QString folder = QStringLiteral("typed-%1").arg(QTest::currentDataTag());
+        const QString suggested = ExportThrough("btn_ExportPdf2", folder, typed);
+        QVERIFY2(!suggested.startsWith(QStringLiteral("no ")), qPrintable(suggested));
+        const QDir dir(m_out.filePath(folder));
+        QCOMPARE(dir.entryList(QDir::Files), QStringList{written});
+        QCOMPARE(lumivane::test::PdfPageCount(dir.filePath(written).toStdString()),
+                 Main().ResultModel()->rowCount() / 50 + 1);
     }
 
     void loadCreatesTheServiceOnce() {

@@ -1,5 +1,6 @@
 // The print commands open the modal preview offscreen; a timer reads what the
 // preview generated and closes it.
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -84,7 +85,44 @@ private slots:
     void previewShowsTheCountedPagesAndCloses();
     void simpleListCommandShowsThePrintingStatus();
     void windowServicePrintsTheShownTextAndSetsTheStatusPanel();
+    void thePreviewStaysOnA4Portrait();
 };
+
+void PrintPreviewTest::thePreviewStaysOnA4Portrait() {
+    std::vector<ResultRow> rows = Rows(120);  // 3 pages
+    report::Trp_MainB layout;
+    layout.SetRows(&rows);
+    QStringList offered;
+    QPageLayout::Orientation afterTurn = QPageLayout::Landscape;
+    QPageSize::PageSizeId paper = QPageSize::Custom;
+    int pagesAfterTurn = -1;
+    PreviewCloser closer;
+    closer.whileOpen = [&] {
+        auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+        auto* widget = preview->findChild<QPrintPreviewWidget*>();
+        for (const char* caption : {"Portrait", "Landscape", "Page setup"}) {
+            const QString text = QCoreApplication::translate("QPrintPreviewDialog", caption);
+            for (QAction* action : preview->findChildren<QAction*>()) {
+                if (action->text() == text && action->isVisible() && action->isEnabled()) {
+                    offered << text;
+                }
+            }
+        }
+        // Turned all the same (as a printer dialog could): the pages stay portrait.
+        widget->setLandscapeOrientation();
+        widget->updatePreview();
+        afterTurn = widget->orientation();
+        paper = preview->printer()->pageLayout().pageSize().id();
+        pagesAfterTurn = widget->pageCount();
+    };
+    closer.Arm();
+    report::PrintReport(nullptr, layout);
+    QVERIFY(closer.sawPreview);
+    QVERIFY2(offered.isEmpty(), qPrintable(offered.join(',')));
+    QCOMPARE(afterTurn, QPageLayout::Portrait);
+    QCOMPARE(paper, QPageSize::A4);
+    QCOMPARE(pagesAfterTurn, 3);
+}
 
 void PrintPreviewTest::previewShowsTheCountedPagesAndCloses() {
     std::vector<ResultRow> rows = Rows(120);  // 50 rows a page: 3 pages

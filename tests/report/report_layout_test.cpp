@@ -40,6 +40,18 @@ std::vector<ResultRow> Rows(int count) {
     return rows;
 }
 
+// Real rows of any family name; one-character given names when single.
+std::vector<ResultRow> RowsOf(const std::string& familyText, int count, bool single) {
+    FamilyName family = MakeFamilyName(familyText);
+    std::vector<ResultRow> rows;
+    for (int i = 0; i < count; ++i) {
+        auto first = static_cast<std::uint32_t>(10 + i % 50);
+        auto second = single ? 0xFFFFu : static_cast<std::uint32_t>(300 + i / 50);
+        rows.push_back(BuildResultRow(family, familyText, MakeGivenNameCode(first, second)));
+    }
+    return rows;
+}
+
 std::string OutputPath(const QString& name) {
     QDir dir(QStringLiteral(LUMIVANE_REPORT_OUTPUT_DIR));
     dir.mkpath(QStringLiteral("."));
@@ -126,6 +138,8 @@ private slots:
     void simpleListNumbersTheNameLinesOnly();
     void simpleListPrintsTypedTextAsShown();
     void simpleListPrintsBlanksDoubledAtItsPlaces();
+    void simpleListLinesFitTheBand_data();
+    void simpleListLinesFitTheBand();
     void detailedListPrintsTheLastSortOrder();
     void detailedListPlacesCaptionsAndCentresValues();
     void strokeTotalsLoseTheirPadding();
@@ -218,6 +232,53 @@ void ReportLayoutTest::simpleListPrintsBlanksDoubledAtItsPlaces() {
     const PdfWord* one = FindWord(words, "1");
     QVERIFY(one != nullptr);
     QVERIFY(one->xMin > Points(12.1) && one->xMax < a->xMin);
+}
+
+void ReportLayoutTest::simpleListLinesFitTheBand_data() {
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<bool>("single");
+    QTest::addColumn<bool>("smaller");
+    QTest::newRow("王, two characters") << QStringLiteral("王") << false << false;
+    QTest::newRow("王, one character") << QStringLiteral("王") << true << false;
+    QTest::newRow("欧阳, two characters") << QStringLiteral("欧阳") << false << true;
+    QTest::newRow("欧阳, one character") << QStringLiteral("欧阳") << true << true;
+    QTest::newRow("司马相, two characters") << QStringLiteral("司马相") << false << true;
+}
+
+void ReportLayoutTest::simpleListLinesFitTheBand() {
+    QFETCH(QString, family);
+    QFETCH(bool, single);
+    QFETCH(bool, smaller);
+    const std::vector<ResultRow> rows = RowsOf(family.toStdString(), 40, single);
+    report::Trp_MainA report;
+    report.SetMemoText(QString::fromStdString(RebuildNameMemo(rows, rows.size())));
+    const std::string pdf =
+        OutputPath(QStringLiteral("simple-fit-%1-%2.pdf").arg(family).arg(single ? 1 : 2));
+    QVERIFY(Render(report, pdf));
+    // The list keeps the report's 10 pt where it fits, and prints in one
+    // smaller size where ten names of a long family name would not.
+    QCOMPARE(report.DetailPointSize() < 10, smaller);
+    QVERIFY(report.DetailPointSize() >= 6.5);
+
+    const std::vector<PdfWord> words = PdfWords(pdf, 1);
+    const double bandRight = Points(210 - 10);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const std::string caption = Trimmed(rows[i].Caption());
+        const PdfWord* word = FindWord(words, caption);
+        QVERIFY2(word != nullptr, caption.c_str());
+        QVERIFY2(word->xMax <= bandRight,
+                 qPrintable(QStringLiteral("%1 ends at %2 pt, the band at %3 pt")
+                                .arg(QString::fromStdString(caption))
+                                .arg(word->xMax)
+                                .arg(bandRight)));
+        // Ten names a line, as the list on screen has them.
+        const PdfWord* lineStart = FindWord(words, Trimmed(rows[i - i % 10].Caption()));
+        QVERIFY(lineStart != nullptr);
+        QVERIFY(std::abs(word->yMax - lineStart->yMax) < 1.0);
+    }
+    for (const char* number : {"1", "11", "21", "31"}) {
+        QVERIFY2(FindWord(words, number) != nullptr, number);
+    }
 }
 
 void ReportLayoutTest::detailedListPrintsTheLastSortOrder() {
