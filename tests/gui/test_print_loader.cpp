@@ -133,9 +133,11 @@ private slots:
 
     void theFirstPrintLoadsTheModuleAndShowsThePreview() {
         QString statusWhileOpen;
+        QString title;
         QWidget* previewWindow = nullptr;
         ModalWatch watch("QPrintPreviewDialog", [&](QDialog* preview) {
             statusWhileOpen = StatusText();
+            title = preview->windowTitle();
             previewWindow =
                 preview->parentWidget() != nullptr ? preview->parentWidget()->window() : nullptr;
             preview->reject();
@@ -151,6 +153,8 @@ private slots:
         QCOMPARE(previewWindow, &Main());
         QCOMPARE(statusWhileOpen, QStringLiteral("正在打印， 请稍候..."));
         QCOMPARE(StatusText(), QString());
+        // Qt's own window, in Chinese as the rest of the program.
+        QCOMPARE(title, QStringLiteral("打印预览"));
     }
 
     void theDetailedListPrintsThroughTheSameModule() {

@@ -6,6 +6,9 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QSpinBox>
 #include <QTableView>
 #include <QToolButton>
 
@@ -26,6 +29,29 @@ private:
         const QString path = QStringLiteral(LUMIVANE_SCREENSHOT_DIR "/") + name;
         QVERIFY(picture.save(path));
         QVERIFY(QFileInfo(path).size() > 1000);
+    }
+
+    // Saves the first modal window that opens, then closes it.
+    static void SaveModalWhenShown(const QString& name, bool* saved) {
+        auto* timer = new QTimer;
+        auto* ticks = new int(0);
+        QObject::connect(timer, &QTimer::timeout, [timer, ticks, name, saved] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal != nullptr) {
+                QTest::qWait(300);  // let it paint (the preview draws its pages)
+                Save(modal, name);
+                *saved = true;
+                if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+                    dialog->reject();
+                }
+            }
+            if (modal != nullptr || ++*ticks > 200) {
+                timer->stop();
+                timer->deleteLater();
+                delete ticks;
+            }
+        });
+        timer->start(50);
     }
 
 private slots:
@@ -91,6 +117,68 @@ private slots:
         QCOMPARE(w.main.ResultModel()->rowCount(), 2);
         QTest::qWait(100);
         Save(&w.main, QStringLiteral("favourites-view.png"));
+    }
+
+    // Qt's own windows in Chinese, the date boxes on 农历 with the longest
+    // month, the filter dialog for 单字, a message box and the print preview.
+    void languageAndLayout() {
+        DataHome home;
+        NamingState state(RandomSource(20240520));
+        FixedClock clock(TestNow());
+        ApplicationWindows windows(state, clock, DefaultMessageSink());
+        TfrmMain& main = windows.Main();
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        Pick(main.findChild<QComboBox*>("cmb_CalendarType"), 1);
+        PickText(main.findChild<QComboBox*>("cmb_Year"), QStringLiteral("2033"));
+        PickText(main.findChild<QComboBox*>("cmb_Month"), QStringLiteral("闰十一月"));
+        PickText(main.findChild<QComboBox*>("cmb_Day"), QStringLiteral("廿九"));
+        PickText(main.findChild<QComboBox*>("cmb_Hour"), QStringLiteral("23:00 - 23:59"));
+        QTest::qWait(100);
+        Save(&main, QStringLiteral("main-window-lunar-leap-month.png"));
+
+        main.findChild<QLineEdit*>("edt_FirstName")->setText(QStringLiteral("欧阳"));
+        main.findChild<QComboBox*>("cmb_NameLength")->setCurrentIndex(0);
+        TfrmSelect* select = main.FilterDialog();
+        for (const char* row : {"chk1_3", "chk2_2", "chk5_3"}) {
+            select->findChild<QCheckBox*>(row)->setChecked(true);
+            select->chk1_1Click(QLatin1String(row));
+        }
+        bool saved = false;
+        SaveModalWhenShown(QStringLiteral("filter-dialog-single-character.png"), &saved);
+        main.findChild<QPushButton*>("btn_SelectName")->click();
+        QVERIFY(saved);
+
+        // Strokes 7 to 6 let nothing pass: the message box, in Chinese.
+        select->btn_ResetClick();
+        select->findChild<QCheckBox*>("chk5_1")->setChecked(true);
+        select->chk1_1Click(QStringLiteral("chk5_1"));
+        select->findChild<QSpinBox*>("sedt5_11")->setValue(7);
+        select->findChild<QSpinBox*>("sedt5_12")->setValue(6);
+        QTimer::singleShot(0, select,
+                           [select] { select->findChild<QPushButton*>("btn_OK")->click(); });
+        saved = false;
+        SaveModalWhenShown(QStringLiteral("message-no-matching-names.png"), &saved);
+        main.findChild<QPushButton*>("btn_SelectName")->click();
+        QVERIFY(saved);
+
+        // A simple two-character list of 欧阳 and its print preview.
+        main.findChild<QComboBox*>("cmb_NameLength")->setCurrentIndex(1);
+        main.findChild<QPushButton*>("btn_CreateName")->click();
+        QVERIFY(main.ResultModel()->rowCount() > 0);
+        main.findChild<QPushButton*>("btn_ReturnSimple")->click();
+        saved = false;
+        SaveModalWhenShown(QStringLiteral("print-preview.png"), &saved);
+        main.findChild<QPushButton*>("btn_Print1")->click();
+        QVERIFY(saved);
+
+        // The edit menu of the family-name box.
+        std::unique_ptr<QMenu> menu(
+            main.findChild<QLineEdit*>("edt_FirstName")->createStandardContextMenu());
+        menu->popup(main.mapToGlobal(QPoint(100, 100)));
+        QTest::qWait(200);
+        Save(menu.get(), QStringLiteral("edit-menu.png"));
+        menu->hide();
     }
 };
 
