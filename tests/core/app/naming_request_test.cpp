@@ -107,6 +107,32 @@ TEST(NamingRequest, CancelledDialogLeavesThePreviousList) {
     EXPECT_EQ(state.familyName.firstText, "王");
 }
 
+TEST(NamingRequest, FiltersThatLetNothingPassKeepThePreviousCandidates) {
+    // Strokes of the first given character from 7 to 6: nothing passes, on
+    // either path.
+    FilterSet nothing;
+    nothing.chk5_1 = true;
+    nothing.sedt5_11 = 7;
+    nothing.sedt5_12 = 6;
+    for (int length : {1, 0}) {
+        NamingState state = Seeded();
+        (void)RunNamingRequest(state, {"李", 1, 0, false}, {});
+        const auto before = state.candidates.codes;
+        bool saved = false;
+        NamingHooks hooks;
+        hooks.runFilterDialog = [&] { return std::optional<FilterSet>(nothing); };
+        hooks.saveSettings = [&] { saved = true; };
+        NamingResult r = RunNamingRequest(state, {"王", length, 0, true}, hooks);
+        EXPECT_EQ(r.outcome, NamingOutcome::NoMatchingNames) << "length " << length;
+        EXPECT_EQ(r.message, "没有符合条件的名字");
+        EXPECT_EQ(r.generated, 0u);
+        EXPECT_TRUE(r.rows.empty());
+        EXPECT_EQ(state.candidates.codes, before);
+        // The filters were accepted, so they are stored for the next request.
+        EXPECT_TRUE(saved);
+    }
+}
+
 TEST(NamingRequest, SimpleTwoCharacterRequestsDrawTwoThousandCodes) {
     for (int sex : {0, 1}) {
         NamingState state = Seeded();

@@ -198,6 +198,44 @@ TEST(DialogShown, ReappliesEveryRowInOrder) {
     EXPECT_FALSE(Find(shown.controls, "edt4_2").visible);
 }
 
+TEST(SingleCharacter, DisablesRowsTwoAndThreeOfEveryPageOnly) {
+    FilterSet filters;
+    filters.chk1_3 = true;
+    filters.chk2_2 = true;
+    filters.chk2_1 = true;
+    std::vector<ControlAppearance> controls = DialogAppearance(filters);
+    DisableRowsUnusedBySingleCharacter(controls);
+    int disabled = 0;
+    for (const ControlAppearance& c : controls) {
+        const int row = RowOfControl(c.name);
+        if (row >= 2) {
+            EXPECT_FALSE(c.enabled) << c.name;
+            ++disabled;
+        } else {
+            EXPECT_EQ(c.enabled, AppearanceOf(filters, c.name).enabled) << c.name;
+        }
+        // Shown or hidden as before: a ticked row keeps its text box in view.
+        EXPECT_EQ(c.visible, AppearanceOf(filters, c.name).visible) << c.name;
+    }
+    // Rows 2 and 3 of six pages: 2 row boxes each, with 2 text boxes (pages 1
+    // and 4), 5 element boxes a row (pages 2 and 3), 2 bounds (5), 2 lists (6).
+    EXPECT_EQ(disabled, 6 * 2 + 2 * 2 + 2 * 2 * 5 + 2 * 2 + 2 * 2);
+    EXPECT_TRUE(Find(controls, "chk2_11").enabled);
+    EXPECT_TRUE(Find(controls, "edt1_3").visible);
+}
+
+TEST(SingleCharacter, RowOfControl) {
+    struct Case {
+        const char* name;
+        int row;
+    };
+    for (const Case& c :
+         {Case{"chk1_1", 1}, Case{"edt4_2", 2}, Case{"chk3_35", 3}, Case{"sedt5_31", 3},
+          Case{"cmb6_2B", 2}, Case{"chk2_14", 1}, Case{"rg_Jiti", 0}, Case{"nothing", 0}}) {
+        EXPECT_EQ(RowOfControl(c.name), c.row) << c.name;
+    }
+}
+
 TEST(ResetFilters, UnticksEveryBoxAndKeepsTheRest) {
     FilterSet filters;
     for (const FilterControl& c : FilterControls()) {
