@@ -645,6 +645,9 @@ private slots:
             noteShown = label != nullptr && label->isVisible();
             note = label != nullptr ? label->text() : QString();
             m_w->select.findChild<QPushButton*>("btn_OK")->click();
+            if (m_w->select.isVisible()) {  // 确定 refused: the test fails below
+                m_w->select.findChild<QPushButton*>("btn_Cancel")->click();
+            }
         });
         m_w->Find<QPushButton>("btn_SelectName")->click();
 
