@@ -839,17 +839,22 @@ void TfrmMain::btn_ReturnSimpleClick() {
 
 void TfrmMain::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_inputStrip->isVisibleTo(this)) {
-        // Enter presses the focused button (高级起名 opens the dialog), anywhere
-        // else the default button 简单起名; at once, without the animated
-        // click's delay, so the request starts as the key goes down.
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        // Enter presses the focused button (高级起名 opens the dialog), and in
+        // the naming view anywhere else the default button 简单起名; at once,
+        // without the animated click's delay, so the request starts as the
+        // key goes down.
         auto* focused = qobject_cast<QPushButton*>(focusWidget());
-        QPushButton* target = focused != nullptr && focused->isVisible() ? focused : m_createName;
-        if (target->isEnabled()) {
-            target->click();
+        QPushButton* target = focused != nullptr && focused->isVisible() ? focused
+                              : m_inputStrip->isVisibleTo(this)          ? m_createName
+                                                                         : nullptr;
+        if (target != nullptr) {
+            if (target->isEnabled()) {
+                target->click();
+            }
+            event->accept();
+            return;
         }
-        event->accept();
-        return;
     }
     if (key == Qt::Key_Escape && m_pcResult->currentIndex() == kDetailedPage) {
         btn_ReturnSimpleClick();

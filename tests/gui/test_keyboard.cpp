@@ -16,6 +16,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QToolBar>
+#include <QToolButton>
 
 #include "gui/about_dialog.h"
 #include "gui/keyboard_access.h"
@@ -117,6 +118,16 @@ private slots:
         QTRY_COMPARE(Focused(), edit);
         QTest::keyClick(edit, Qt::Key_Return);
         QVERIFY(m_w->main.ResultModel()->rowCount() > 0);
+
+        // In the favourites view, without the input strip, as well.
+        m_w->main.findChild<QToolButton*>("sbtn_Favorites")->click();
+        QVERIFY(m_w->main.ShowingFavorites());
+        QCOMPARE(m_w->Find<QStackedWidget>("pc_Result")->currentIndex(), 1);
+        auto* back = m_w->Find<QPushButton>("btn_ReturnSimple");
+        back->setFocus();
+        QTRY_COMPARE(Focused(), back);
+        QTest::keyClick(back, Qt::Key_Return);
+        QCOMPARE(m_w->Find<QStackedWidget>("pc_Result")->currentIndex(), 0);
     }
 
     void tabWalksTheInputStripInOrderAndShiftTabWalksBack() {
