@@ -207,6 +207,13 @@ TEST(Soak, TenThousandRandomRequestsStayWithinTheDesign) {
                     ++tally.dialogClosed;
                     EXPECT_TRUE(inputs.advanced && !filters);
                     continue;
+                case NamingOutcome::NoMatchingNames:
+                    // The previous candidates stay, so only the outcome is checked.
+                    ++tally.emptyResults;
+                    EXPECT_TRUE(inputs.advanced && filters);
+                    EXPECT_EQ(result.generated, 0u);
+                    EXPECT_EQ(result.message, kNoMatchingNamesMessage);
+                    continue;
                 case NamingOutcome::Filled:
                     break;
             }
