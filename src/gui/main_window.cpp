@@ -579,13 +579,7 @@ QWidget* TfrmMain::BuildWelcomePage() {
     page->setObjectName(QStringLiteral("TabSheet7"));
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(36, 12, 36, 12);
-    auto* text = new QLabel(page);
-    text->setObjectName(QStringLiteral("lbl_Welcome"));
-    text->setWordWrap(true);
-    // The window's own face, larger: a second face (楷体) just for this page cost
-    // the start loading that face, its fallbacks and every glyph of the text.
-    text->setFont(SongFont(15));
-    text->setTextFormat(Qt::RichText);
+    layout->setSpacing(7);
     const QStringList lines = {
         QStringLiteral("常言道：“赐子千金，不如教一艺在身；教子一艺，不如赐子好名字”"),
         QStringLiteral("足见父母为子女取好名的重要意义。因名以定形，名以定事，事以验名。"),
@@ -596,24 +590,29 @@ QWidget* TfrmMain::BuildWelcomePage() {
         QStringLiteral("管子曰：“名正则治，名倚则乱，无名则死。”"),
         QStringLiteral("诸先贤都道出了姓名对人的重要性"),
     };
-    // Open lines; the three sayings set in as a group of their own, and the
-    // closing line apart, so the page reads as an introduction, the sayings
-    // and a conclusion.
-    QString html;
+    // One plain label a line, spaced by the layout: an introduction, the three
+    // sayings set in as a group, and the closing line apart, the whole block
+    // in the middle of the page. (Rich text for the spacing cost the start a
+    // document layout, several times over for the wrapping.)
+    constexpr int kSayingsIndent = 32;
+    constexpr int kGroupGap = 10;
+    layout->addStretch(1);
     for (qsizetype k = 0; k < lines.size(); ++k) {
         const bool saying = k >= 3 && k <= 5;
-        const int above = k == 3 || k == 6 ? 10 : 0;
-        html += QStringLiteral(
-                    "<p style=\"margin-top:%1px; margin-bottom:0; margin-left:%2px; "
-                    "line-height:150%\">%3</p>")
-                    .arg(above)
-                    .arg(saying ? 32 : 0)
-                    .arg(lines[k].toHtmlEscaped());
+        if (k == 3 || k == 6) {
+            layout->addSpacing(kGroupGap);
+        }
+        auto* text = new QLabel(lines[k], page);
+        text->setObjectName(QStringLiteral("lbl_Welcome%1").arg(k + 1));
+        // The window's own face, larger: a second face (楷体) just for this page
+        // cost the start loading that face, its fallbacks and every glyph.
+        text->setFont(SongFont(15));
+        text->setTextFormat(Qt::PlainText);
+        // The longest line wraps when the window is made narrow.
+        text->setWordWrap(k == 2);
+        text->setIndent(saying ? kSayingsIndent : 0);
+        layout->addWidget(text);
     }
-    text->setText(html);
-    // Balanced on the page: the block in the middle, not pressed into the top corner.
-    layout->addStretch(1);
-    layout->addWidget(text);
     layout->addStretch(1);
     return page;
 }

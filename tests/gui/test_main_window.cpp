@@ -14,7 +14,6 @@
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QTableView>
-#include <QTextDocument>
 #include <QToolButton>
 
 #include "gui/application.h"
@@ -75,10 +74,13 @@ private slots:
         QCOMPARE(m_w->main.windowTitle(), QStringLiteral("澜庭起名软件 V 2.2.8"));
         QCOMPARE(m_w->main.size(), QSize(780, 577));
         QCOMPARE(m_w->Find<QStackedWidget>("pc_Result")->currentIndex(), 2);
-        QTextDocument welcome;
-        welcome.setHtml(m_w->Find<QLabel>("lbl_Welcome")->text());
-        const QStringList lines = welcome.toPlainText().split('\n');
-        QCOMPARE(lines.size(), 7);
+        QStringList lines;
+        for (int k = 1; k <= 7; ++k) {
+            const QByteArray name = "lbl_Welcome" + QByteArray::number(k);
+            auto* line = m_w->Find<QLabel>(name.constData());
+            QVERIFY2(line != nullptr, name.constData());
+            lines << line->text();
+        }
         QCOMPARE(lines[0],
                  QStringLiteral("常言道：“赐子千金，不如教一艺在身；教子一艺，不如赐子好名字”"));
         QCOMPARE(lines[6], QStringLiteral("诸先贤都道出了姓名对人的重要性"));
@@ -520,20 +522,34 @@ private slots:
     void welcomeTextStandsBalancedOnItsPage() {
         m_w->main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&m_w->main));
-        auto* text = m_w->Find<QLabel>("lbl_Welcome");
         QWidget* page = m_w->Find<QWidget>("TabSheet7");
-        // The block hugs its text and stands in the middle of the page, with
-        // as much room above as below, and nothing cut off.
-        QVERIFY(text->height() >= text->heightForWidth(text->width()));
-        QVERIFY2(text->height() - text->heightForWidth(text->width()) <= 2,
-                 qPrintable(QStringLiteral("%1 for %2")
-                                .arg(text->height())
-                                .arg(text->heightForWidth(text->width()))));
-        const int above = text->geometry().top();
-        const int below = page->height() - text->geometry().bottom() - 1;
+        QRect block;
+        QList<QRect> lines;
+        for (int k = 1; k <= 7; ++k) {
+            const QByteArray name = "lbl_Welcome" + QByteArray::number(k);
+            auto* line = m_w->Find<QLabel>(name.constData());
+            QVERIFY2(line != nullptr, name.constData());
+            // Every line whole: as tall as its text needs, inside the page.
+            QVERIFY2(line->height() >= line->sizeHint().height() ||
+                         line->height() >= line->heightForWidth(line->width()),
+                     name.constData());
+            block |= line->geometry();
+            lines << line->geometry();
+        }
+        // The block stands in the middle of the page, as much room above as below.
+        const int above = block.top();
+        const int below = page->height() - block.bottom() - 1;
         QVERIFY2(std::abs(above - below) <= 2,
                  qPrintable(QStringLiteral("%1/%2").arg(above).arg(below)));
-        QVERIFY(above >= 0 && below >= 0);
+        QVERIFY(above > 0 && below > 0);
+        // Space between the lines, more between the three groups; the sayings set in.
+        const int gap = lines[1].top() - lines[0].bottom();
+        QVERIFY2(gap >= 4, qPrintable(QString::number(gap)));
+        QVERIFY(lines[3].top() - lines[2].bottom() > gap);
+        QVERIFY(lines[6].top() - lines[5].bottom() > gap);
+        auto* saying = m_w->Find<QLabel>("lbl_Welcome4");
+        auto* opening = m_w->Find<QLabel>("lbl_Welcome1");
+        QVERIFY(saying->indent() > 0 && opening->indent() <= 0);
     }
 
     void dateBoxesShowTheirLongestChineseEntry() {
