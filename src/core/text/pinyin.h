@@ -9,7 +9,8 @@ namespace lumivane {
 
 // The rule, as shown beside the pinyin boxes.
 inline constexpr std::string_view kPinyinRuleText =
-    "拼音不分大小写、不标声调：Míng、ming2 都按 ming 查找；ü 写作 v（lü 即 lv）。";
+    "拼音不分大小写、不标声调：Míng、ming2 都按 ming 查找；\n"
+    "ü 写作 v（lü 即 lv）。";
 
 // Capitals become small letters (full-width letters too), tone marks and
 // tone numbers go, ü (also "u:" and u with a combining diaeresis) becomes v,
