@@ -34,7 +34,7 @@ std::optional<Arguments> ParseArguments(const std::vector<std::string>& args,
         }
         if (spec.flagOptions.count(name) > 0) {
             if (inlineValue) {
-                error = "option " + name + " takes no value";
+                error = "选项 " + name + " 不带值";
                 return std::nullopt;
             }
             result.flags.insert(name);
@@ -44,21 +44,21 @@ std::optional<Arguments> ParseArguments(const std::vector<std::string>& args,
             } else if (i + 1 < args.size()) {
                 result.options[name] = args[++i];
             } else {
-                error = "option " + name + " needs a value";
+                error = "选项 " + name + " 需要一个值";
                 return std::nullopt;
             }
         } else {
-            error = "unknown option " + name;
+            error = "未知的选项 " + name;
             return std::nullopt;
         }
     }
     if (result.positional.size() < spec.minPositional ||
         result.positional.size() > spec.maxPositional) {
         error = spec.minPositional == spec.maxPositional
-                    ? "expected " + std::to_string(spec.minPositional) + " argument(s)"
-                    : "expected " + std::to_string(spec.minPositional) + " to " +
-                          std::to_string(spec.maxPositional) + " arguments";
-        error += ", got " + std::to_string(result.positional.size());
+                    ? "需要 " + std::to_string(spec.minPositional) + " 个参数"
+                    : "需要 " + std::to_string(spec.minPositional) + " 到 " +
+                          std::to_string(spec.maxPositional) + " 个参数";
+        error += "，实际有 " + std::to_string(result.positional.size()) + " 个";
         return std::nullopt;
     }
     return result;

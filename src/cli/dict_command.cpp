@@ -33,24 +33,24 @@ int RunDict(const std::vector<std::string>& args, CommandIo& io) {
     std::string error;
     auto parsed = ParseArguments(args, ArgumentSpec{{}, {}, 1, 1}, error);
     if (!parsed) {
-        return BadInput(io, "dict", error + " (usage: lumivane-cli dict CHARACTER)");
+        return BadInput(io, "dict", error + "（用法：lumivane-cli dict 汉字）");
     }
     const std::string& text = parsed->positional[0];
     if (text.empty()) {
-        return BadInput(io, "dict", "the character is empty");
+        return BadInput(io, "dict", "没有给出汉字");
     }
     if (!IsValidUtf8(text)) {
-        return BadInput(io, "dict", "the argument is not valid UTF-8 text");
+        return BadInput(io, "dict", "参数不是有效的 UTF-8 文字");
     }
     if (CharacterCount(text) != 1) {
-        return BadInput(io, "dict", "“" + text + "” is not one character");
+        return BadInput(io, "dict", "“" + text + "”不是一个汉字");
     }
     if (std::string message = GbkRejectionMessage(text); !message.empty()) {
         return BadInput(io, "dict", message);
     }
     std::uint32_t index = FindCharacter(text);
     if (index == DictionarySize) {
-        return BadInput(io, "dict", "“" + text + "” is not in the character dictionary");
+        return BadInput(io, "dict", "“" + text + "”不在字库中");
     }
     CharacterRecord record = Character(index);
     Json json = Json::MakeObject();

@@ -7,6 +7,7 @@
 #include "cli/commands.h"
 #include "cli/json.h"
 #include "core/data/character_dictionary.h"
+#include "core/naming/family_name.h"
 #include "core/results/favorites_file.h"
 #include "core/text/characters.h"
 #include "core/text/gbk.h"
@@ -15,7 +16,7 @@ namespace lumivane::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: lumivane-cli favorites list [--json] | add FAMILY GIVEN | remove FAMILY GIVEN";
+    "用法：lumivane-cli favorites list [--json] | add 姓 名 | remove 姓 名";
 
 std::string FamilyText(std::uint32_t code) {
     return std::string(CharacterText(code >> 16)) + std::string(CharacterText(code & 0xFFFF));
@@ -29,11 +30,11 @@ std::string GivenText(GivenNameCode code) {
 // Checks one or two characters GBK can hold; a message for the user, or empty.
 std::string CheckName(const std::string& text, const char* what) {
     if (!IsValidUtf8(text)) {
-        return std::string(what) + " is not valid UTF-8 text";
+        return std::string(what) + "不是有效的 UTF-8 文字";
     }
     std::size_t count = CharacterCount(text);
     if (count < 1 || count > 2) {
-        return std::string(what) + " “" + text + "” must be one or two characters";
+        return std::string(what) + "“" + text + "”必须是一个或两个汉字";
     }
     return GbkRejectionMessage(text);
 }
@@ -42,14 +43,17 @@ std::optional<Favorite> ParseFavorite(const Arguments& args, CommandIo& io, cons
                                       int& exitCode) {
     const std::string& family = args.positional[1];
     const std::string& given = args.positional[2];
-    std::string message = CheckName(family, "the family name");
+    std::string message = CheckName(family, "姓氏");
     if (message.empty()) {
-        message = CheckName(given, "the given name");
+        message = UnknownFamilyCharacterMessage(MakeFamilyName(family));
+    }
+    if (message.empty()) {
+        message = CheckName(given, "名字");
     }
     if (message.empty()) {
         for (const std::string& character : SplitCharacters(given)) {
             if (FindCharacter(character) == DictionarySize) {
-                message = "“" + character + "” is not in the character dictionary";
+                message = "名字中的“" + character + "”不在字库中";
                 break;
             }
         }
@@ -86,13 +90,13 @@ int RunFavorites(const std::vector<std::string>& args, CommandIo& io) {
     std::string error;
     auto parsed = ParseArguments(args, ArgumentSpec{{}, {"--json"}, 1, 3}, error);
     if (!parsed) {
-        return BadInput(io, "favorites", error + " (" + kUsage + ")");
+        return BadInput(io, "favorites", error + "（" + kUsage + "）");
     }
     const std::string& action = parsed->positional[0];
     std::filesystem::path path = FavoritesFilePath();
     if (action == "list") {
         if (parsed->positional.size() != 1) {
-            return BadInput(io, "favorites", std::string("list takes no names (") + kUsage + ")");
+            return BadInput(io, "favorites", std::string("list 不带姓名（") + kUsage + "）");
         }
         FavoritesLoad load = LoadFavorites(path);
         if (!load.ok()) {
@@ -125,11 +129,11 @@ int RunFavorites(const std::vector<std::string>& args, CommandIo& io) {
         return kExitOk;
     }
     if (action != "add" && action != "remove") {
-        return BadInput(io, "favorites", "unknown action “" + action + "” (" + kUsage + ")");
+        return BadInput(io, "favorites", "未知的操作“" + action + "”（" + kUsage + "）");
     }
     const std::string command = "favorites " + action;
     if (parsed->positional.size() != 3 || parsed->Has("--json")) {
-        return BadInput(io, command.c_str(), std::string("needs FAMILY GIVEN (") + kUsage + ")");
+        return BadInput(io, command.c_str(), std::string("需要姓和名（") + kUsage + "）");
     }
     int exitCode = kExitOk;
     std::optional<Favorite> favorite = ParseFavorite(*parsed, io, command.c_str(), exitCode);
@@ -151,8 +155,7 @@ int RunFavorites(const std::vector<std::string>& args, CommandIo& io) {
         return Fail(io, write.error + "（收藏夹未改动）");
     }
     if (!removed) {
-        return BadInput(io, command.c_str(),
-                        FavoriteLine(*favorite) + " is not among the favourites");
+        return BadInput(io, command.c_str(), FavoriteLine(*favorite) + " 不在收藏夹中");
     }
     io.out << "removed " << FavoriteLine(*favorite) << " (" << write.lineCount << " favourites)\n";
     return kExitOk;

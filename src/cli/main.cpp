@@ -33,8 +33,8 @@ const Command kCommands[] = {
 };
 
 void PrintUsage(std::ostream& out) {
-    out << "usage: lumivane-cli COMMAND [ARGUMENTS]\n"
-           "       lumivane-cli --version | --about\n\ncommands:\n";
+    out << "用法：lumivane-cli 命令 [参数]\n"
+           "      lumivane-cli --version | --about\n\n命令：\n";
     for (const Command& command : kCommands) {
         out << "  " << command.name << ' ' << command.usage << '\n';
     }
@@ -75,7 +75,7 @@ int main(int argc, char** argv) {
             return command.run(args, io);
         }
     }
-    std::cerr << "lumivane-cli: unknown command " << name << "\n";
+    std::cerr << "lumivane-cli：未知的命令 " << name << "\n";
     PrintUsage(std::cerr);
     return kExitBadInput;
 }

@@ -20,7 +20,7 @@ namespace lumivane::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: lumivane-cli name --family 王 [--sex 男|女] [--length 1|2] [--advanced --filters "
+    "用法：lumivane-cli name --family 王 [--sex 男|女] [--length 1|2] [--advanced --filters "
     "FILE.json] [--calendar solar|lunar|unknown --date YYYY-MM-DD [--leap] --hour 0-23|unknown] "
     "[--sort 格局评分] [--json|--tsv] [--seed N] [--pdf FILE --layout simple|detailed]";
 
@@ -46,14 +46,14 @@ const char* kRowKeys[kResultColumnCount] = {"name",
 std::optional<FilterSet> ReadFilterFile(const std::string& path, std::string& error) {
     std::ifstream file(path, std::ios::binary);
     if (!file) {
-        error = "cannot read the filter file " + path;
+        error = "无法读取筛选条件文件 " + path;
         return std::nullopt;
     }
     std::stringstream buffer;
     buffer << file.rdbuf();
     auto object = ParseFlatJsonObject(buffer.str(), error);
     if (!object) {
-        error = path + ": " + error;
+        error = path + "：" + error;
         return std::nullopt;
     }
     FilterSet filters;
@@ -64,14 +64,14 @@ std::optional<FilterSet> ReadFilterFile(const std::string& path, std::string& er
             } else if (value.text == "kangxi" || value.text == "rg_fanti") {
                 filters.strokeKind = StrokeKind::Kangxi;
             } else {
-                error = path + ": strokeKind must be \"simplified\" or \"kangxi\"";
+                error = path + "：strokeKind 只能是 \"simplified\" 或 \"kangxi\"";
                 return std::nullopt;
             }
             continue;
         }
         const FilterControl* control = FindFilterControl(key);
         if (control == nullptr) {
-            error = path + ": no filter control is named \"" + key + "\"";
+            error = path + "：没有名为 \"" + key + "\" 的筛选控件";
             return std::nullopt;
         }
         auto integer = [&]() -> std::optional<long long> {
@@ -86,7 +86,7 @@ std::optional<FilterSet> ReadFilterFile(const std::string& path, std::string& er
             case FilterControlKind::CheckBox: {
                 auto n = integer();
                 if (!n || (*n != 0 && *n != 1)) {
-                    error = path + ": " + key + " must be 0 or 1 (or true or false)";
+                    error = path + "：" + key + " 只能是 0 或 1（或 true、false）";
                     return std::nullopt;
                 }
                 filters.*(control->check) = *n == 1;
@@ -94,7 +94,7 @@ std::optional<FilterSet> ReadFilterFile(const std::string& path, std::string& er
             }
             case FilterControlKind::TextBox:
                 if (value.kind != JsonScalar::Kind::String) {
-                    error = path + ": " + key + " must be a text";
+                    error = path + "：" + key + " 必须是文字";
                     return std::nullopt;
                 }
                 filters.*(control->text) = value.text;
@@ -103,7 +103,7 @@ std::optional<FilterSet> ReadFilterFile(const std::string& path, std::string& er
             case FilterControlKind::ComboBox: {
                 auto n = integer();
                 if (!n) {
-                    error = path + ": " + key + " must be an integer";
+                    error = path + "：" + key + " 必须是整数";
                     return std::nullopt;
                 }
                 filters.*(control->number) = static_cast<int>(*n);
@@ -113,7 +113,7 @@ std::optional<FilterSet> ReadFilterFile(const std::string& path, std::string& er
     }
     FilterAcceptance accepted = AcceptFilters(filters);
     if (!accepted.ok()) {
-        error = path + ": " + accepted.error;
+        error = path + "：" + accepted.error;
         return std::nullopt;
     }
     return accepted.filters;
@@ -146,26 +146,26 @@ int RunName(const std::vector<std::string>& args, CommandIo& io) {
     }
     auto family = parsed->Value("--family");
     if (!family) {
-        return BadInput(io, "name", std::string("--family is required\n") + kUsage);
+        return BadInput(io, "name", std::string("必须给出 --family（姓氏）\n") + kUsage);
     }
     NamingInputs inputs;
     inputs.familyNameText = *family;
     std::string sex = parsed->Value("--sex").value_or("男");
     if (sex != "男" && sex != "女") {
-        return BadInput(io, "name", "--sex must be 男 or 女");
+        return BadInput(io, "name", "--sex 只能是 男 或 女");
     }
     inputs.sexIndex = sex == "男" ? 0 : 1;
     auto length = ParseInteger(parsed->Value("--length").value_or("2"), 1, 2);
     if (!length) {
-        return BadInput(io, "name", "--length must be 1 or 2");
+        return BadInput(io, "name", "--length 只能是 1 或 2");
     }
     inputs.nameLengthIndex = static_cast<int>(*length) - 1;
     inputs.advanced = parsed->Has("--advanced");
     if (parsed->Has("--filters") && !inputs.advanced) {
-        return BadInput(io, "name", "--filters needs --advanced");
+        return BadInput(io, "name", "--filters 只能与 --advanced 一起使用");
     }
     if (parsed->Has("--json") && parsed->Has("--tsv")) {
-        return BadInput(io, "name", "choose one of --json and --tsv");
+        return BadInput(io, "name", "--json 和 --tsv 只能选一个");
     }
     int sortKey = -1;
     if (auto sort = parsed->Value("--sort")) {
@@ -177,14 +177,14 @@ int RunName(const std::vector<std::string>& args, CommandIo& io) {
             std::string keys;
             for (auto caption : SortKeyCaptions)
                 keys += " " + std::string(caption);
-            return BadInput(io, "name", "--sort must be one of:" + keys);
+            return BadInput(io, "name", "--sort 只能是以下之一：" + keys);
         }
     }
     std::optional<ReportLayout> layout;
     if (parsed->Has("--pdf") || parsed->Has("--layout")) {
         layout = ParseReportLayout(parsed->Value("--layout").value_or(""));
         if (!parsed->Has("--pdf") || !layout) {
-            return BadInput(io, "name", "--pdf FILE needs --layout simple or detailed");
+            return BadInput(io, "name", "--pdf 文件 需要 --layout simple 或 detailed");
         }
     }
     FilterSet filters;
@@ -203,7 +203,7 @@ int RunName(const std::vector<std::string>& args, CommandIo& io) {
     if (auto seedText = parsed->Value("--seed")) {
         auto n = ParseInteger(*seedText, 0, 9223372036854775807LL);
         if (!n) {
-            return BadInput(io, "name", "--seed must be a non-negative integer");
+            return BadInput(io, "name", "--seed 必须是非负整数");
         }
         seed = static_cast<std::uint64_t>(*n);
     } else {
@@ -231,7 +231,7 @@ int RunName(const std::vector<std::string>& args, CommandIo& io) {
         case NamingOutcome::ChartFailed:
             return BadInput(io, "name", chart.error);
         case NamingOutcome::FilterDialogClosed:
-            return BadInput(io, "name", "the filter set was not accepted");
+            return BadInput(io, "name", "筛选条件未被接受");
         case NamingOutcome::NoMatchingNames:  // scripts get the empty list, as before
         case NamingOutcome::Filled:
             break;

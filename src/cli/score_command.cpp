@@ -16,12 +16,12 @@ int RunScore(const std::vector<std::string>& args, CommandIo& io) {
     std::string error;
     auto parsed = ParseArguments(args, ArgumentSpec{{}, {}, 2, 2}, error);
     if (!parsed) {
-        return BadInput(io, "score", error + " (usage: lumivane-cli score FAMILY GIVEN)");
+        return BadInput(io, "score", error + "（用法：lumivane-cli score 姓 名）");
     }
     std::string family = TrimBlanks(parsed->positional[0]);
     std::string given = TrimBlanks(parsed->positional[1]);
     if (!IsValidUtf8(family) || !IsValidUtf8(given)) {
-        return BadInput(io, "score", "the arguments are not valid UTF-8 text");
+        return BadInput(io, "score", "参数不是有效的 UTF-8 文字");
     }
     if (std::string message = ValidateFamilyNameText(family); !message.empty()) {
         return BadInput(io, "score", message);
@@ -31,14 +31,13 @@ int RunScore(const std::vector<std::string>& args, CommandIo& io) {
     }
     std::vector<std::string> givenCharacters = SplitCharacters(given);
     if (givenCharacters.empty() || givenCharacters.size() > 2) {
-        return BadInput(io, "score", "the given name must have one or two characters");
+        return BadInput(io, "score", "名字必须是一个或两个汉字");
     }
     std::uint32_t indexes[2] = {kNoSecondCharacter, kNoSecondCharacter};
     for (std::size_t k = 0; k < givenCharacters.size(); ++k) {
         indexes[k] = FindCharacter(givenCharacters[k]);
         if (indexes[k] == DictionarySize) {
-            return BadInput(io, "score",
-                            "“" + givenCharacters[k] + "” is not in the character dictionary");
+            return BadInput(io, "score", "“" + givenCharacters[k] + "”不在字库中");
         }
     }
     FamilyName familyName = MakeFamilyName(family);
@@ -70,10 +69,6 @@ int RunScore(const std::vector<std::string>& args, CommandIo& io) {
         .Set("patternValue", value)
         .Set("score", score)
         .Set("displayedScore", FormatGejuScore(score));
-    if (familyName.firstIndex == DictionarySize ||
-        (!familyName.secondText.empty() && familyName.secondIndex == DictionarySize)) {
-        json.Set("note", "a family-name character outside the dictionary counts 0 strokes");
-    }
     io.out << json.Dump(2) << '\n';
     return kExitOk;
 }

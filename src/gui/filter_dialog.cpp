@@ -15,6 +15,7 @@
 #include <limits>
 
 #include "core/naming/filter_controls.h"
+#include "core/text/pinyin.h"
 #include "gui/chart_panel.h"
 #include "gui/gbk_length_validator.h"
 #include "gui/gui_fonts.h"
@@ -188,6 +189,15 @@ QWidget* TfrmSelect::BuildTextPage(int page) {
             edit->setFixedWidth(120);
         }
         grid->addWidget(edit, row - 1, 1, Qt::AlignLeft);
+    }
+    if (page == 4) {
+        // OK writes the boxes in this form, so the user sees what is looked for.
+        auto* rule = new QLabel(QString::fromUtf8(kPinyinRuleText.data(),
+                                                  static_cast<qsizetype>(kPinyinRuleText.size())),
+                                widget);
+        rule->setObjectName(QStringLiteral("lbl_PinyinRule"));
+        rule->setWordWrap(true);
+        grid->addWidget(rule, 3, 0, 1, 2);
     }
     grid->setColumnStretch(1, 1);
     return widget;

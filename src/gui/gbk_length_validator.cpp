@@ -19,8 +19,31 @@ int GbkLengthValidator::GbkByteLength(const QString& text) {
     return bytes;
 }
 
-QValidator::State GbkLengthValidator::validate(QString& input, int& /*pos*/) const {
-    return GbkByteLength(input) <= m_maxBytes ? Acceptable : Invalid;
+QValidator::State GbkLengthValidator::validate(QString& input, int& pos) const {
+    const std::string text = input.toStdString();
+    if (std::string message = GbkRejectionMessage(text); !message.empty()) {
+        m_lastRejection = QString::fromStdString(message);
+        return Invalid;
+    }
+    // Blanks at the ends are trimmed when the text is used, so they take no room.
+    const std::string trimmed = TrimBlanks(text);
+    if (GbkByteLength(QString::fromStdString(trimmed)) <= m_maxBytes) {
+        return Acceptable;
+    }
+    // Too long: keep the whole characters that fit, from the start.
+    std::string kept;
+    int bytes = 0;
+    for (const std::string& character : SplitCharacters(trimmed)) {
+        const int size = static_cast<int>(Utf8ToGbk(character).text.size());
+        if (bytes + size > m_maxBytes) {
+            break;
+        }
+        bytes += size;
+        kept += character;
+    }
+    input = QString::fromStdString(kept);
+    pos = std::min(pos, static_cast<int>(input.size()));
+    return Acceptable;
 }
 
 }  // namespace lumivane::gui

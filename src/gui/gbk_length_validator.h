@@ -1,7 +1,10 @@
 #pragma once
-// Limits a text box to a number of GBK bytes, as the family-name box (6) and the
-// fixed-character boxes of the filter dialog (2) are limited. A character that
-// GBK cannot hold counts two bytes here; the request rejects it with a message.
+// Limits a text box to GBK text of a number of bytes, as the family-name box
+// (6) and the fixed-character boxes of the filter dialog (2) are limited.
+// A character GBK cannot hold (한, 𠀀) is refused as it is typed or pasted;
+// a longer text (pasted, or restored from the settings) is cut to the whole
+// characters that fit, so a family name keeps its first three characters.
+// Blanks at either end take no room: the text is trimmed where it is used.
 
 #include <QValidator>
 
@@ -12,10 +15,14 @@ class GbkLengthValidator final : public QValidator {
 public:
     GbkLengthValidator(int maxBytes, QObject* parent);
     State validate(QString& input, int& pos) const override;
+    // GBK bytes of the text; a character GBK cannot hold counts two.
     [[nodiscard]] static int GbkByteLength(const QString& text);
+    // Why the last refused input was refused, for the user.
+    [[nodiscard]] QString LastRejection() const { return m_lastRejection; }
 
 private:
     int m_maxBytes;
+    mutable QString m_lastRejection;
 };
 
 }  // namespace lumivane::gui

@@ -385,8 +385,12 @@ QWidget* TfrmMain::BuildInputStrip() {
 
     m_firstName = new QLineEdit(panel);
     m_firstName->setObjectName(QStringLiteral("edt_FirstName"));
-    m_firstName->setValidator(
-        new GbkLengthValidator(static_cast<int>(kFamilyNameMaxBytes), m_firstName));
+    auto* familyValidator =
+        new GbkLengthValidator(static_cast<int>(kFamilyNameMaxBytes), m_firstName);
+    m_firstName->setValidator(familyValidator);
+    // A refused character would otherwise vanish without a word.
+    connect(m_firstName, &QLineEdit::inputRejected, this,
+            [this, familyValidator] { SetStatusText(familyValidator->LastRejection()); });
     m_firstName->setFixedWidth(60);
     m_nameLength =
         MakePickList(panel, "cmb_NameLength", {QStringLiteral("单字"), QStringLiteral("双字")});
@@ -462,9 +466,13 @@ void TfrmMain::EnsureResultPages() {
     BuildDetailedPage(m_detailedPage);
     m_print2->setIcon(m_print1->icon());
     connect(m_listview, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        // The items act on the row under the pointer; on empty space on none,
+        // whatever was selected before.
         const QModelIndex index = m_listview->indexAt(pos);
         if (index.isValid()) {
             m_listview->selectRow(index.row());
+        } else {
+            m_listview->clearSelection();
         }
         m_popup->popup(m_listview->viewport()->mapToGlobal(pos));
     });
@@ -636,7 +644,7 @@ void TfrmMain::BuildContextMenu() {
     m_popup = new QMenu(this);
     m_popup->setObjectName(QStringLiteral("PopupMenu1"));
     QAction* analysis = AddItem(m_popup, "N8", "查看名字属性", "listview_ResultDblClick");
-    QAction* favourite = AddItem(m_popup, "N9", "加入收藏夹", "N9Click");
+    m_favoriteItem = AddItem(m_popup, "N9", "加入收藏夹", "N9Click");
     QAction* print = AddItem(m_popup, "N10", "打印", "btn_Print2Click");
     QMenu* sort = m_popup->addMenu(QStringLiteral("排序"));
     sort->setObjectName(QStringLiteral("N11"));
@@ -652,7 +660,7 @@ void TfrmMain::BuildContextMenu() {
     }
     connect(analysis, &QAction::triggered, this,
             [this] { emit nameAnalysisRequested(SelectedRow()); });
-    connect(favourite, &QAction::triggered, this, &TfrmMain::N9Click);
+    connect(m_favoriteItem, &QAction::triggered, this, &TfrmMain::N9Click);
     connect(print, &QAction::triggered, this, &TfrmMain::btn_Print2Click);
 }
 
@@ -732,6 +740,7 @@ void TfrmMain::RunRequest(bool advanced) {
         // chart reads it, and the favourites button now adds the checked rows.
         m_firstName->setText(QString::fromStdString(m_state.familyText));
         m_addFavorites->setText(QStringLiteral("收藏所选"));
+        m_favoriteItem->setText(QStringLiteral("加入收藏夹"));
         return ShowBirthChart();
     };
     hooks.runFilterDialog = [this]() -> std::optional<FilterSet> {
@@ -873,6 +882,7 @@ void TfrmMain::sbtn_QimingClick() {
     ShowPage(m_pcMain, 0);
     m_addFavorites->setIcon(m_favoritesButton->icon());
     m_addFavorites->setText(QStringLiteral("加入收藏"));
+    m_favoriteItem->setText(QStringLiteral("加入收藏夹"));
 }
 
 void TfrmMain::N6Click() {

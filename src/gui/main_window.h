@@ -20,6 +20,7 @@
 #include "core/results/favorites_file.h"
 #include "core/results/result_list.h"
 
+class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -143,6 +144,11 @@ private:
     void ApplyDateLists(const DateLists& lists);
     [[nodiscard]] DateInputs CurrentDateInputs() const;
     [[nodiscard]] std::vector<Favorite> RowFavorites(bool checked) const;
+    // The favourites view's "移出收藏": the ticked rows out of the file as it
+    // is now; a file changed by another program meanwhile is shown again.
+    void RemoveTickedFavorites();
+    // The count label of the favourites view, with the lines it cannot show.
+    void ShowFavoritesCount();
     void ApplyRestoreStep(const RestoreStep& step);
 
     NamingState& m_state;
@@ -154,7 +160,10 @@ private:
     PrintService* m_print = nullptr;
     BirthFields m_birth;
     ResultSorter m_sorter;
-    std::vector<Favorite> m_favoritesBeyond;
+    // The favourites file as the view was filled from it (every line, in file
+    // order), to tell whether another program changed it meanwhile.
+    std::vector<Favorite> m_favoritesOnFile;
+    std::size_t m_favoritesNotShown = 0;
     bool m_busy = false;
     bool m_shownOnce = false;
 
@@ -188,6 +197,7 @@ private:
     QPushButton* m_addFavorites = nullptr;
     QToolButton* m_favoritesButton = nullptr;
     QMenu* m_popup = nullptr;
+    QAction* m_favoriteItem = nullptr;  // N9: 加入收藏夹, or 移出收藏夹 in the favourites view
     QLabel* m_statusPanels[3] = {nullptr, nullptr, nullptr};
 };
 

@@ -1,11 +1,15 @@
 // The main window's two files: the favourites and the settings of the last request.
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStackedWidget>
+#include <QTableView>
+#include <algorithm>
 
 #include "core/app/data_folder.h"
 #include "core/app/settings.h"
@@ -30,8 +34,7 @@ void TfrmMain::sbtn_FavoritesClick() {
         return;
     }
     // Read the file before switching views: a damaged file must leave the
-    // naming rows and the naming view as they were, or "移出收藏" would write
-    // those rows over the user's favourites.
+    // naming rows and the naming view as they were.
     FavoritesLoad load = LoadFavorites(FavoritesFilePath(), m_state.candidates);
     if (!load.ok()) {
         m_messages.Error(this, QString::fromStdString(load.error));
@@ -45,27 +48,74 @@ void TfrmMain::sbtn_FavoritesClick() {
     m_state.showingFavorites = true;
     ShowPage(m_pcMain, 0);
     ShowPage(m_pcResult, 1);
-    m_favoritesBeyond = std::move(load.beyond);
+    m_favoritesOnFile = load.All();
+    m_favoritesNotShown = load.beyond.size();
     ShowRows(FillResultList(m_state, [this](std::size_t row) { FillProgressHook(row); }));
+    ShowFavoritesCount();
     m_addFavorites->setIcon(CancelIcon());
     m_addFavorites->setText(QStringLiteral("移出收藏"));
+    m_favoriteItem->setText(QStringLiteral("移出收藏夹"));
     SetNamingEnabled(true);
     m_busy = false;
 }
 
-void TfrmMain::btn_AddFavoritesClick() {
-    const std::filesystem::path path = FavoritesFilePath();
-    FavoritesWrite written;
-    if (m_state.showingFavorites) {
-        const std::vector<Favorite> kept = RowFavorites(false);
-        m_model->RemoveCheckedRows();
-        written = RewriteShownFavorites(path, kept, m_favoritesBeyond);
-    } else {
-        written = AddFavorites(path, RowFavorites(true));
+void TfrmMain::ShowFavoritesCount() {
+    QString text = QString::fromStdString(ResultCountText(m_model->Rows().size()));
+    if (m_favoritesNotShown > 0) {
+        text += QStringLiteral("，") +
+                QString::fromStdString(FavoritesNotShownText(m_favoritesNotShown));
     }
+    m_countLabel->setText(text);
+}
+
+void TfrmMain::btn_AddFavoritesClick() {
+    if (m_state.showingFavorites) {
+        RemoveTickedFavorites();
+        return;
+    }
+    FavoritesWrite written = AddFavorites(FavoritesFilePath(), RowFavorites(true));
     if (!written.ok()) {
         m_messages.Error(this, QString::fromStdString(written.error));
     }
+}
+
+void TfrmMain::RemoveTickedFavorites() {
+    const std::vector<Favorite> ticked = RowFavorites(true);
+    FavoritesWrite written = RemoveFavorites(FavoritesFilePath(), ticked, m_favoritesOnFile);
+    if (!written.ok()) {
+        // Nothing was removed from the file, so the rows stay too.
+        m_messages.Error(this, QString::fromStdString(written.error));
+        return;
+    }
+    if (written.changedMeanwhile) {
+        m_messages.Information(this,
+                               QStringLiteral("收藏夹在显示之后被其他程序改动过。所选的名字已移出，"
+                                              "现按收藏夹的当前内容重新显示。"));
+        sbtn_FavoritesClick();
+        return;
+    }
+    m_favoritesOnFile = std::move(written.content);
+    // Every line of a ticked favourite left the file, so a repeat of it in a
+    // hand-edited file leaves the view too.
+    const std::vector<ResultRow>& rows = m_model->Rows();
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        if (std::find(ticked.begin(), ticked.end(),
+                      Favorite{rows[row].familyCode, rows[row].Code()}) != ticked.end()) {
+            m_model->SetChecked(static_cast<int>(row), true);
+        }
+    }
+    m_model->RemoveCheckedRows();
+    // Qt would select the row after the removed one; a later context-menu
+    // command must not act on a row the user never picked.
+    m_listview->clearSelection();
+    m_listview->setCurrentIndex({});
+    m_state.candidates.Clear();
+    for (const ResultRow& row : m_model->Rows()) {
+        m_state.candidates.codes.push_back(row.Code());
+        m_state.candidates.familyCodes.push_back(row.familyCode);
+    }
+    ShowFavoritesCount();
+    AfterSort();  // the memo follows the rows
 }
 
 void TfrmMain::N9Click() {
@@ -153,8 +203,10 @@ void TfrmMain::ApplyRestoreStep(const RestoreStep& step) {
     } else if (step.handler == "cmb6_1AClick" && m_select != nullptr) {
         m_select->cmb6_1AClick(name);
     }
-    // The day list follows the month, so the stored day lands in the right list.
-    if (name == QLatin1String("cmb_Month") && widget->isEnabled()) {
+    // The day list follows the month, so the stored day lands in the right
+    // list. A stored month the list does not have selects nothing, and the
+    // month handler would pick the first one instead.
+    if (name == QLatin1String("cmb_Month") && widget->isEnabled() && m_month->currentIndex() >= 0) {
         cmb_MonthClick();
     }
 }

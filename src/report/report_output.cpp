@@ -1,28 +1,32 @@
 #include "report/report_output.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QFile>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
 
+#include "core/app/system_error.h"
 #include "report/name_list_report.h"
 
 namespace lumivane::report {
 
 bool RenderReport(NameListReport& report, QPagedPaintDevice& device, QString& error) {
     if (!device.setPageLayout(report.PageLayout())) {
-        error = QStringLiteral("the device does not take an A4 page with the report's margins");
+        error = QStringLiteral("输出设备不能按报表的页边距使用 A4 纸");
         return false;
     }
     report.SetTotalPages(report.CountPages());
     QPainter painter;
     if (!painter.begin(&device)) {
-        error = QStringLiteral("the output cannot be opened for drawing");
+        error = QStringLiteral("无法开始输出");
         return false;
     }
     report.Generate(&painter, &device);
     if (!painter.end()) {
-        error = QStringLiteral("the output could not be finished");
+        error = QStringLiteral("输出未能完成");
         return false;
     }
     return true;
@@ -31,13 +35,15 @@ bool RenderReport(NameListReport& report, QPagedPaintDevice& device, QString& er
 bool WriteReportPdfFile(NameListReport& report, const QString& path, QString& error) {
     // QPdfWriter opens the file only when painting starts and says nothing
     // when that fails, so the file is tried first to report the reason.
-    {
-        QFile probe(path);
-        if (!probe.open(QIODevice::WriteOnly)) {
-            error = QStringLiteral("cannot write %1: %2").arg(path, probe.errorString());
-            return false;
-        }
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        const int reason = errno;
+        error = QStringLiteral("无法写入文件 %1：%2")
+                    .arg(path, QString::fromStdString(SystemErrorText(reason)));
+        return false;
     }
+    ::close(fd);
     QPdfWriter writer(path);
     writer.setTitle(QStringLiteral("名字列表"));
     writer.setCreator(QStringLiteral("Lumivane"));

@@ -43,7 +43,7 @@ bool WriteReportPdf(const std::string& path, ReportLayout layout, const std::str
     if (QCoreApplication::instance() == nullptr) {
         ownApplication = OffscreenApplication();
     } else if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
-        error = "fonts cannot be used without a GUI application object";
+        error = "没有图形界面程序对象，无法使用字体";
         return false;
     }
 

@@ -7,7 +7,7 @@ namespace lumivane {
 bool WriteReportPdf(const std::string& /*path*/, ReportLayout /*layout*/,
                     const std::string& /*memoText*/, const std::vector<ResultRow>& /*rows*/,
                     std::string& error) {
-    error = "PDF output is not built in";
+    error = "本版本未包含 PDF 输出功能";
     return false;
 }
 

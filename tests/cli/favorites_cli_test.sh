@@ -31,4 +31,23 @@ message="$("$cli" favorites add 王 华 2>&1)"; check "malformed exit" 1 $?
 [[ "$message" == *"第 2 行"* ]]; check "malformed names the line" 0 $?
 check "malformed file untouched" "$(printf '7300,65701\r\n\r\n')" "$(cat "$file")"
 
+# A traditional family name is kept as its simplified record: one line for both.
+rm -f "$file"
+"$cli" favorites add 張 明 >/dev/null; check "traditional add exit" 0 $?
+"$cli" favorites add 张 明 >/dev/null
+check "traditional and simplified are one favourite" 1 "$(grep -c , "$file")"
+"$cli" favorites add 丂 明 2>/dev/null; check "family character without a record" 2 $?
+
+# Twenty writers at the same moment: each one's favourite is kept.
+rm -f "$file"
+pids=()
+for given in 明 华 生 建 文 军 海 国 志 红 丽 强 燕 刚 梅 萍 娟 长 秋 婷; do
+    "$cli" favorites add 王 "$given" >/dev/null &
+    pids+=($!)
+done
+status=0
+for pid in "${pids[@]}"; do wait "$pid" || status=1; done
+check "concurrent adds exit" 0 "$status"
+check "concurrent adds all kept" 20 "$(grep -c , "$file")"
+
 exit $((failures > 0))

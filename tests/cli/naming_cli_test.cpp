@@ -4,6 +4,9 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <regex>
 #include <set>
 
 #include "cli_runner.h"
@@ -117,7 +120,8 @@ TEST(NameCommand, BadInputIsRefusedWithExitCode2) {
         {"bad hour", {"name", "--family", "王", "--hour", "24"}, "--hour"},
         {"bad sex", {"name", "--family", "王", "--sex", "x"}, "--sex"},
         {"bad sort key", {"name", "--family", "王", "--sort", "x"}, "--sort"},
-        {"unknown option", {"name", "--family", "王", "--colour"}, "unknown option"},
+        {"unknown option", {"name", "--family", "王", "--colour"}, "未知的选项"},
+        {"family character without a record", {"name", "--family", "王丂"}, "“丂”不在字库中"},
         {"filters without advanced",
          {"name", "--family", "王", "--filters", "x.json"},
          "--advanced"},
@@ -128,6 +132,68 @@ TEST(NameCommand, BadInputIsRefusedWithExitCode2) {
         EXPECT_NE(run.err.find(c.message), std::string::npos) << c.label << ": " << run.err;
         EXPECT_TRUE(run.out.empty()) << c.label;
     }
+}
+
+// The messages for bad input are in Chinese, the exit codes as before; only
+// option names, paths and the characters given stay as they were typed.
+TEST(CliMessages, BadInputIsToldInChinese) {
+    char home[] = "/tmp/lumivane-cli-home-XXXXXX";
+    ASSERT_NE(mkdtemp(home), nullptr);
+    const std::string environment = std::string("XDG_DATA_HOME=") + home;
+    struct Case {
+        const char* label;
+        std::vector<std::string> args;
+        int exitCode;
+    };
+    const Case cases[] = {
+        {"unknown command", {"colour"}, 2},
+        {"unknown option", {"dict", "华", "--colour"}, 2},
+        {"option without its value", {"name", "--family"}, 2},
+        {"flag given a value", {"name", "--family", "王", "--json=1"}, 2},
+        {"too many arguments", {"dict", "华", "生"}, 2},
+        {"dict: empty", {"dict", ""}, 2},
+        {"dict: two characters", {"dict", "建华"}, 2},
+        {"dict: not in the dictionary", {"dict", "丂"}, 2},
+        {"dict: not UTF-8", {"dict", "\xFF"}, 2},
+        {"score: three given characters", {"score", "王", "明华建"}, 2},
+        {"score: unknown given character", {"score", "王", "丂"}, 2},
+        {"score: unknown family character", {"score", "丂", "明"}, 2},
+        {"name: no family", {"name"}, 2},
+        {"name: bad sex", {"name", "--family", "王", "--sex", "x"}, 2},
+        {"name: bad length", {"name", "--family", "王", "--length", "3"}, 2},
+        {"name: json and tsv", {"name", "--family", "王", "--json", "--tsv"}, 2},
+        {"name: bad seed", {"name", "--family", "王", "--seed", "-1"}, 2},
+        {"name: missing filter file",
+         {"name", "--family", "王", "--advanced", "--filters", "/nonexistent/filters.json"},
+         2},
+        {"name: pdf into a missing folder",
+         {"name", "--family", "王", "--pdf", "/nonexistent/list.pdf", "--layout", "simple"},
+         1},
+        {"favorites: unknown action", {"favorites", "sort"}, 2},
+        {"favorites: add without names", {"favorites", "add", "王"}, 2},
+        {"favorites: unknown family character", {"favorites", "add", "丂", "明"}, 2},
+        {"favorites: unknown given character", {"favorites", "add", "王", "丂"}, 2},
+        {"favorites: remove what is not there", {"favorites", "remove", "王", "明"}, 2},
+    };
+    const std::regex english(
+        R"(\b(is|are|must|not|needs?|expected|unknown|cannot|takes|the|of)\b)");
+    for (const Case& c : cases) {
+        CliRun run = RunCli(c.args, environment);
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.label << ": " << run.err;
+        // The program's line (Qt may warn before it); usage lines may follow.
+        const std::size_t at = run.err.find("lumivane-cli");
+        ASSERT_NE(at, std::string::npos) << c.label << ": " << run.err;
+        const std::string message = run.err.substr(at, run.err.find('\n', at) - at);
+        EXPECT_FALSE(std::regex_search(message, english)) << c.label << ": " << message;
+        // Lead bytes of the UTF-8 sequences of the common CJK ideographs.
+        EXPECT_TRUE(std::any_of(message.begin(), message.end(),
+                                [](char b) {
+                                    auto u = static_cast<unsigned char>(b);
+                                    return u >= 0xE4 && u <= 0xE9;
+                                }))
+            << c.label << " has no Chinese: " << message;
+    }
+    std::filesystem::remove_all(home);
 }
 
 TEST(ChartCommand, LunarLeapMonthInput) {
@@ -190,7 +256,7 @@ TEST(NameCommand, WritesThePrintedListAsPdf) {
     EXPECT_EQ(head, "%PDF-");
 #else
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.err.find("not built in"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("PDF 输出功能"), std::string::npos) << run.err;
 #endif
     EXPECT_TRUE(run.out.empty());
     std::remove(path);

@@ -77,7 +77,7 @@ TEST(UrlCommand, RefusesBadInput) {
         const char* message;
     };
     const std::vector<Case> cases = {
-        {"no handler", {"url"}, "expected 1 argument"},
+        {"no handler", {"url"}, "需要 1 个参数"},
         {"unknown handler", {"url", "N99Click"}, "no handler N99Click"},
         {"Tag of no forecast", {"url", "N35Click", "--tag", "7"}, "Tag 7"},
         {"Tag not a number", {"url", "N35Click", "--tag", "x"}, "--tag"},

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QStackedWidget>
 #include <QTableView>
@@ -189,6 +190,140 @@ private slots:
         QFile file(FilePath());
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("7300,65701\r\n\r\n7300,65702\r\n"));
+    }
+
+    QTableView* List() { return m_w->Find<QTableView>("listview_Result"); }
+    QString CountLabel() { return m_w->Find<QLabel>("Label27")->text(); }
+    QString Memo() { return m_w->Find<QPlainTextEdit>("mmo_NameList")->toPlainText(); }
+    int RowOfLine(const QString& line) {
+        for (int row = 0; row < m_w->main.ResultModel()->rowCount(); ++row) {
+            const ResultRow& r = m_w->main.ResultModel()->Rows()[static_cast<std::size_t>(row)];
+            if (QString::fromStdString(FavoriteLine({r.familyCode, r.Code()})) == line) {
+                return row;
+            }
+        }
+        return -1;
+    }
+
+    // Unchanged file: exactly the ticked rows leave the file and the view;
+    // the count and the memo follow, and nothing stays selected.
+    void removalTakesOutTheTickedRowsAndTheCountFollows() {
+        WriteFile("7300,65701\r\n7300,65702\r\n7300,65703\r\n");
+        ShowFavorites();
+        QCOMPARE(CountLabel(), QStringLiteral("查询一共获得 3 个名字"));
+        Check(RowOfLine("7300,65702"));
+        List()->selectRow(0);
+        FavoritesButton()->click();
+        QCOMPARE(FileLines(), QStringList({"7300,65701", "7300,65703"}));
+        QCOMPARE(m_w->main.ResultModel()->rowCount(), 2);
+        QCOMPARE(CountLabel(), QStringLiteral("查询一共获得 2 个名字"));
+        QVERIFY2(Memo().endsWith(QStringLiteral("查询共取得 2 个名字")), qPrintable(Memo()));
+        QCOMPARE(m_w->main.SelectedRow(), -1);
+        QVERIFY(m_w->sink.infos.isEmpty());
+        QVERIFY(m_w->sink.errors.isEmpty());
+    }
+
+    // A hand-edited file may hold a favourite twice: removing one row takes
+    // every line of it, so both rows go.
+    void removingARepeatedFavouriteTakesEveryRowOfIt() {
+        WriteFile("7300,65701\r\n7300,65702\r\n7300,65701\r\n");
+        ShowFavorites();
+        QCOMPARE(m_w->main.ResultModel()->rowCount(), 3);
+        Check(0);
+        FavoritesButton()->click();
+        QCOMPARE(FileLines(), QStringList({"7300,65702"}));
+        QCOMPARE(m_w->main.ResultModel()->rowCount(), 1);
+        QCOMPARE(CountLabel(), QStringLiteral("查询一共获得 1 个名字"));
+    }
+
+    // Another program changed the file after it was shown: only the ticked
+    // favourite goes, what was added meanwhile stays, and the view is shown again.
+    void removalKeepsWhatAnotherProgramAddedAndShowsTheFileAgain() {
+        WriteFile("7300,65701\r\n7300,65702\r\n");
+        ShowFavorites();
+        QCOMPARE(m_w->main.ResultModel()->rowCount(), 2);
+        QVERIFY(AddFavorites(FilePath().toStdString(), std::vector<Favorite>{{7227, 65666}}).ok());
+        Check(RowOfLine("7300,65701"));
+        FavoritesButton()->click();
+        QCOMPARE(FileLines(), QStringList({"7300,65702", "7300,65703"}));
+        QCOMPARE(m_w->sink.infos.size(), 1);
+        QVERIFY2(m_w->sink.infos.first().contains(QStringLiteral("其他程序")),
+                 qPrintable(m_w->sink.infos.first()));
+        QVERIFY(m_w->main.ShowingFavorites());
+        QCOMPARE(m_w->main.ResultModel()->rowCount(), 2);
+        QVERIFY(RowOfLine("7300,65703") >= 0);
+        QCOMPARE(RowOfLine("7300,65701"), -1);
+        QCOMPARE(CountLabel(), QStringLiteral("查询一共获得 2 个名字"));
+    }
+
+    // A removal made elsewhere does not come back, and a file damaged
+    // meanwhile is reported and left as it is.
+    void removalNeverRestoresOrOverwrites() {
+        WriteFile("7300,65701\r\n7300,65702\r\n");
+        ShowFavorites();
+        bool removed = false;
+        QVERIFY(RemoveFavorite(FilePath().toStdString(), {7227, 65665}, removed).ok());
+        QVERIFY(removed);
+        Check(RowOfLine("7300,65701"));
+        FavoritesButton()->click();
+        QCOMPARE(FileLines(), QStringList());
+
+        WriteFile("7300,65701\r\n7300,65702\r\n");
+        ShowFavorites();
+        WriteFile("7300,65701\r\ndamaged\r\n");
+        Check(0);
+        FavoritesButton()->click();
+        QCOMPARE(m_w->sink.errors.size(), 1);
+        QCOMPARE(m_w->main.ResultModel()->rowCount(), 2);  // nothing removed, so no row goes
+        QFile file(FilePath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("7300,65701\r\ndamaged\r\n"));
+    }
+
+    // After a removal Qt would select the next row; the context item must then
+    // remove nothing, and a right-click on empty space selects nothing.
+    void contextItemActsOnlyOnTheRowTheUserChose() {
+        WriteFile("7300,65701\r\n7300,65702\r\n7300,65703\r\n");
+        ShowFavorites();
+        QAction* item = m_w->main.findChild<QAction*>("N9");
+        QCOMPARE(item->text(), QStringLiteral("移出收藏夹"));
+        List()->selectRow(0);
+        item->trigger();
+        QCOMPARE(m_w->main.ResultModel()->rowCount(), 2);
+        QCOMPARE(m_w->main.SelectedRow(), -1);
+        item->trigger();
+        QCOMPARE(m_w->main.ResultModel()->rowCount(), 2);
+        QCOMPARE(FileLines().size(), 2);
+
+        List()->selectRow(1);
+        const QPoint empty(5, List()->viewport()->height() - 3);
+        QVERIFY(!List()->indexAt(empty).isValid());
+        emit List()->customContextMenuRequested(empty);
+        auto* popup = m_w->main.findChild<QMenu*>("PopupMenu1");
+        popup->hide();
+        QCOMPARE(m_w->main.SelectedRow(), -1);
+        item->trigger();
+        QCOMPARE(FileLines().size(), 2);
+
+        m_w->main.findChild<QToolButton*>("sbtn_Qiming")->click();
+        QCOMPARE(item->text(), QStringLiteral("加入收藏夹"));
+    }
+
+    void aFileLongerThanTheViewSaysHowManyAreNotShown() {
+        QByteArray bytes;
+        for (int i = 0; i < 2345; ++i) {
+            bytes += "7300," + QByteArray::number(65701 + i) + "\r\n";
+        }
+        WriteFile(bytes);
+        ShowFavorites();
+        QCOMPARE(
+            CountLabel(),
+            QStringLiteral("查询一共获得 2000 个名字，另有 345 个收藏未显示（最多显示 2000 个）"));
+        Check(0);
+        FavoritesButton()->click();
+        QCOMPARE(
+            CountLabel(),
+            QStringLiteral("查询一共获得 1999 个名字，另有 345 个收藏未显示（最多显示 2000 个）"));
     }
 
     void onlyTheFirst2000AreShownAndTheRestSurvivesARemoval() {

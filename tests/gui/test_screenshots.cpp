@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTableView>
 #include <QToolButton>
 
@@ -179,6 +180,34 @@ private slots:
         QTest::qWait(200);
         Save(menu.get(), QStringLiteral("edit-menu.png"));
         menu->hide();
+    }
+
+    // The rule beside the pinyin boxes, and the count of a favourites file
+    // longer than the view.
+    void inputEdges() {
+        DataHome home;
+        Windows w;
+        w.select.findChild<QTabWidget*>("PageControl1")->setCurrentIndex(3);
+        w.select.findChild<QCheckBox*>("chk4_1")->setChecked(true);
+        w.select.chk1_1Click("chk4_1");
+        w.select.findChild<QLineEdit*>("edt4_1")->setText(QStringLiteral("Míng"));
+        w.select.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.select));
+        Save(&w.select, QStringLiteral("filter-dialog-pinyin.png"));
+        w.select.hide();
+
+        QDir().mkpath(home.Path(QString()));
+        QFile file(home.Path(QStringLiteral("Favorites.Velisora")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        for (int i = 0; i < 2345; ++i) {
+            file.write("7300," + QByteArray::number(65701 + i) + "\r\n");
+        }
+        file.close();
+        w.main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.main));
+        w.main.findChild<QToolButton*>("sbtn_Favorites")->click();
+        QTest::qWait(100);
+        Save(&w.main, QStringLiteral("favourites-view-long.png"));
     }
 };
 

@@ -189,12 +189,53 @@ private slots:
         QVERIFY(Control(w, "Panel4")->isHidden());
     }
 
-    void aValueThatIsNotANumberRestoresAsItsDefault() {
+    void WriteConfig(const QByteArray& bytes) {
         QDir().mkpath(QFileInfo(m_home->Path(QStringLiteral("config.ini"))).path());
         QFile file(m_home->Path(QStringLiteral("config.ini")));
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("[Birthday]\r\nSex=abc\r\nNameLength=1\r\n");
-        file.close();
+        file.write(bytes);
+    }
+
+    // A stored index outside its list selects nothing, the month too: the
+    // month handler must not then pick the first month.
+    void anOutOfRangeMonthRestoresAsNothingSelected_data() {
+        QTest::addColumn<QByteArray>("birthday");
+        QTest::newRow("solar, month 13") << QByteArray("CalendarType=0\r\nYear=75\r\nMonth=12\r\n");
+        QTest::newRow("solar, month -5") << QByteArray("CalendarType=0\r\nYear=75\r\nMonth=-5\r\n");
+        QTest::newRow("lunar, month 40") << QByteArray("CalendarType=1\r\nYear=75\r\nMonth=40\r\n");
+    }
+    void anOutOfRangeMonthRestoresAsNothingSelected() {
+        QFETCH(QByteArray, birthday);
+        WriteConfig("[Birthday]\r\n" + birthday + "Day=3\r\n");
+        Windows w;
+        Start(w);
+        QCOMPARE(Combo(w, "cmb_Year")->currentText(), QStringLiteral("2024"));
+        QCOMPARE(Combo(w, "cmb_Month")->currentIndex(), -1);
+        QCOMPARE(Combo(w, "cmb_Month")->currentText(), QString());
+        QCOMPARE(Combo(w, "cmb_Day")->currentIndex(), 3);
+    }
+
+    void anInRangeMonthStillRefillsTheDays() {
+        WriteConfig("[Birthday]\r\nCalendarType=0\r\nYear=75\r\nMonth=1\r\nDay=28\r\n");
+        Windows w;
+        Start(w);
+        QCOMPARE(Combo(w, "cmb_Month")->currentIndex(), 1);
+        QCOMPARE(Combo(w, "cmb_Day")->count(), 29);  // February 2024
+        QCOMPARE(Combo(w, "cmb_Day")->currentIndex(), 28);
+    }
+
+    // config.ini is GBK: 欧阳修明 takes 8 bytes, more than the box holds.
+    void aLongRestoredFamilyNameIsCutToThreeCharacters() {
+        WriteConfig(QByteArray("[Birthday]\r\nfirstName=") +
+                    QByteArray("\xC5\xB7\xD1\xF4\xD0\xDE\xC3\xF7") + "\r\n");
+        Windows w;
+        Start(w);
+        QCOMPARE(qobject_cast<QLineEdit*>(Control(w, "edt_FirstName"))->text(),
+                 QStringLiteral("欧阳修"));
+    }
+
+    void aValueThatIsNotANumberRestoresAsItsDefault() {
+        WriteConfig("[Birthday]\r\nSex=abc\r\nNameLength=1\r\n");
         Windows w;
         Start(w);
         QCOMPARE(Combo(w, "cmb_Sex")->currentIndex(), 0);

@@ -131,7 +131,7 @@ if [ -f "$man_dir/lumivane-cli.1.gz" ]; then
     grep -q "^NAME" <<<"$rendered" || fail "man -l lumivane-cli.1.gz rendered no NAME section"
     # Every command the program lists is an entry of the manual's COMMANDS section.
     commands_section=$(awk '/^COMMANDS/{on=1; next} /^[A-Z]/{on=0} on' <<<"$rendered")
-    listed=$("$bin/lumivane-cli" --help | awk '/^commands:/{on=1; next} on && NF {print $1}')
+    listed=$("$bin/lumivane-cli" --help | awk '/^命令：/{on=1; next} on && NF {print $1}')
     [ -n "$listed" ] || fail "lumivane-cli --help listed no commands"
     for command in $listed; do
         grep -Eq "^       $command( |$)" <<<"$commands_section" || fail "the manual does not document the command $command"

@@ -77,6 +77,8 @@ TEST(WriteReportPdf, AFileThatCannotBeWrittenIsAnError) {
     std::string path = OutputPath("no-such-folder/list.pdf");
     EXPECT_FALSE(WriteReportPdf(path, ReportLayout::Simple, "甲", {}, error));
     EXPECT_TRUE(Contains(error, path)) << error;
+    EXPECT_TRUE(Contains(error, "无法写入文件")) << error;
+    EXPECT_TRUE(Contains(error, "文件或文件夹不存在")) << "the reason in Chinese: " << error;
     EXPECT_FALSE(std::filesystem::exists(path));
 }
 

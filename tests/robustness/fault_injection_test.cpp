@@ -92,7 +92,7 @@ TEST_F(FileFaults, ReadOnlyFolderRefusesEveryChangeAndKeepsTheFiles) {
     bool removed = true;
     EXPECT_FALSE(RemoveFavorite(favorites, kTwo[0], removed).ok());
     EXPECT_FALSE(WriteFavorites(favorites, kTwo).ok());
-    EXPECT_FALSE(RewriteShownFavorites(favorites, kTwo, {}).ok());
+    EXPECT_FALSE(RemoveFavorites(favorites, kTwo, kTwo).ok());
     EXPECT_NE(SaveSome(settings), "ok");
     MakeWritable(scratch.Path());
 

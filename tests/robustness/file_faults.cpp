@@ -139,7 +139,8 @@ std::string ReadBytes(const std::filesystem::path& path) {
 std::size_t OtherEntries(const std::filesystem::path& folder, const std::string& name) {
     std::size_t count = 0;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        if (entry.path().filename() != name)
+        // The lock file beside the favourites stays on purpose.
+        if (entry.path().filename() != name && entry.path().extension() != ".lock")
             ++count;
     }
     return count;

@@ -2,15 +2,18 @@
 
 #include <fcntl.h>
 #include <pwd.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
 #include <system_error>
+#include <thread>
 #include <vector>
+
+#include "core/app/system_error.h"
 
 namespace lumivane {
 namespace {
@@ -38,7 +41,8 @@ std::string HomeFolder() {
 }
 
 std::string ErrnoText(const std::string& what, const std::filesystem::path& path) {
-    return what + " " + path.string() + ": " + std::strerror(errno);
+    const int error = errno;
+    return what + " " + path.string() + "：" + SystemErrorText(error);
 }
 
 }  // namespace
@@ -175,6 +179,52 @@ std::string WriteFileAtomically(const std::filesystem::path& path, std::string_v
         return message;
     }
     return {};
+}
+
+std::filesystem::path LockPathBeside(const std::filesystem::path& path) {
+    return path.parent_path() / ("." + path.filename().string() + ".lock");
+}
+
+FileLockBeside::FileLockBeside(const std::filesystem::path& path,
+                               std::chrono::milliseconds patience) {
+    if (path.empty() || !path.has_filename()) {
+        m_error = "无效的文件路径";
+        return;
+    }
+    const std::filesystem::path lockPath = LockPathBeside(path);
+    if (path.has_parent_path()) {
+        std::error_code ignored;
+        std::filesystem::create_directories(path.parent_path(), ignored);
+    }
+    int fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        m_error = ErrnoText("无法创建锁文件", lockPath);
+        return;
+    }
+    const auto deadline = std::chrono::steady_clock::now() + patience;
+    for (;;) {
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+            m_fd = fd;
+            return;
+        }
+        if (errno != EWOULDBLOCK && errno != EINTR) {
+            m_error = ErrnoText("无法锁定文件", lockPath);
+            break;
+        }
+        if (std::chrono::steady_clock::now() >= deadline) {
+            m_error = "文件正被另一个程序修改，请稍后再试：" + path.string();
+            break;
+        }
+        // Writers hold the lock for one read and one write of a small file.
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    ::close(fd);
+}
+
+FileLockBeside::~FileLockBeside() {
+    if (m_fd >= 0) {
+        ::close(m_fd);  // closing releases the lock
+    }
 }
 
 }  // namespace lumivane

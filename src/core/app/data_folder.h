@@ -5,6 +5,7 @@
 // is set to an absolute path, else $HOME/.local/share (the XDG base directory
 // rules), in place of the Windows Program Files folder.
 
+#include <chrono>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -43,5 +44,29 @@ struct FileReadResult {
 // success.
 [[nodiscard]] std::string WriteFileAtomically(const std::filesystem::path& path,
                                               std::string_view bytes);
+
+// The lock file of a file: "." + its name + ".lock" in the same folder.
+[[nodiscard]] std::filesystem::path LockPathBeside(const std::filesystem::path& path);
+
+// An exclusive advisory lock (flock) on the lock file beside a file, held for
+// the object's life, so that programs changing the file take turns: each one
+// reads what the one before it wrote. The file itself cannot carry the lock,
+// as every change replaces it by a rename. The lock file is created when
+// missing and never removed (removing it would let two programs lock two
+// different files). Waits at most `patience` for another holder.
+class FileLockBeside {
+public:
+    FileLockBeside(const std::filesystem::path& path, std::chrono::milliseconds patience);
+    ~FileLockBeside();
+    FileLockBeside(const FileLockBeside&) = delete;
+    FileLockBeside& operator=(const FileLockBeside&) = delete;
+    [[nodiscard]] bool locked() const { return m_fd >= 0; }
+    // Why the lock could not be taken; empty when locked.
+    [[nodiscard]] const std::string& error() const { return m_error; }
+
+private:
+    int m_fd = -1;
+    std::string m_error;
+};
 
 }  // namespace lumivane

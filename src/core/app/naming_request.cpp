@@ -29,7 +29,7 @@ std::string ValidateFamilyNameText(std::string_view trimmed) {
     if (gbk.text.size() > kFamilyNameMaxBytes) {
         return "姓氏最多只能输入 3 个汉字。";
     }
-    return {};
+    return UnknownFamilyCharacterMessage(MakeFamilyName(trimmed));
 }
 
 void GenerateCandidates(NamingState& state, int nameLengthIndex, int sexIndex,

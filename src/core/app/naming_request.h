@@ -42,7 +42,8 @@ struct NamingHooks {
 
 enum class NamingOutcome {
     EmptyFamilyName,     // "请输入姓氏!"; nothing else changed
-    InvalidFamilyName,   // not GBK, or longer than the box holds; nothing else changed
+    InvalidFamilyName,   // not GBK, longer than the box holds, or a character without a
+                         // record; nothing else changed
     ChartFailed,         // the chart hook refused the date
     FilterDialogClosed,  // advanced request not confirmed; the list is untouched
     NoMatchingNames,     // the filters let nothing pass; the candidate list is as before
@@ -57,7 +58,10 @@ struct NamingResult {
     std::vector<ResultRow> rows;    // Filled only; one per kept candidate
 };
 
-// Empty when the trimmed family-name text is acceptable, else the message.
+// Empty when the trimmed family-name text is acceptable, else the message: an
+// empty text, text GBK cannot hold, more than the box holds, or one of the
+// first two characters without a record (a traditional character finds its
+// simplified record).
 [[nodiscard]] std::string ValidateFamilyNameText(std::string_view trimmed);
 
 // Generation and de-duplication for the request's mode and length; the

@@ -3,6 +3,7 @@ target_sources(lumivane_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/naming_request.cpp
   ${CMAKE_CURRENT_LIST_DIR}/web_addresses.cpp
   ${CMAKE_CURRENT_LIST_DIR}/data_folder.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/system_error.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ini_file.cpp
   ${CMAKE_CURRENT_LIST_DIR}/settings.cpp
   ${CMAKE_CURRENT_LIST_DIR}/about_text.cpp

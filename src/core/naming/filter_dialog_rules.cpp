@@ -7,6 +7,7 @@
 #include "core/naming/filter_controls.h"
 #include "core/text/characters.h"
 #include "core/text/gbk.h"
+#include "core/text/pinyin.h"
 
 namespace lumivane {
 namespace {
@@ -181,6 +182,11 @@ FilterAcceptance AcceptFilters(const FilterSet& filters) {
     FilterAcceptance result{filters, {}, {}};
     for (const TextRule& box : kTextBoxes) {
         result.filters.*(box.text) = TrimBlanks(filters.*(box.text));
+    }
+    // Pinyin in the dictionary's form, whatever the user typed for tones and ü.
+    for (std::string FilterSet::*pinyin :
+         {&FilterSet::edt4_1, &FilterSet::edt4_2, &FilterSet::edt4_3}) {
+        result.filters.*pinyin = NormalizePinyin(result.filters.*pinyin);
     }
     for (const TextRule& box : kTextBoxes) {
         const std::string& text = result.filters.*(box.text);

@@ -82,7 +82,8 @@ struct FilterAcceptance {
     [[nodiscard]] bool ok() const { return error.empty(); }
 };
 
-// 确定: trims the six text boxes, then rejects text GBK cannot hold (every text
+// 确定: trims the six text boxes and writes the pinyin boxes in the
+// dictionary's form (NormalizePinyin), then rejects text GBK cannot hold (every text
 // box, as all of them are stored) and a ticked fixed character (edt1_1,
 // edt1_2, edt1_3) that the dictionary does not have; an empty fixed first or
 // second character is rejected too, as it would make a blank name.

@@ -1,10 +1,12 @@
 #include "core/results/favorites_file.h"
 
+#include <algorithm>
 #include <charconv>
-#include <set>
+#include <map>
 
 #include "core/app/data_folder.h"
 #include "core/data/character_dictionary.h"
+#include "core/naming/family_name.h"
 #include "core/naming/naming_state.h"
 #include "core/text/characters.h"
 #include "core/text/gbk_order.h"
@@ -17,7 +19,7 @@ struct LineOrder {
         return CompareBytes(a, b) < 0;
     }
 };
-using LineSet = std::set<std::string, LineOrder>;
+using LineSet = std::map<std::string, Favorite, LineOrder>;
 
 std::optional<std::uint64_t> ParseDigits(std::string_view text) {
     if (text.empty() || text.size() > 12) {
@@ -96,39 +98,55 @@ ReadAllResult ReadAllFavorites(const std::filesystem::path& path) {
     return result;
 }
 
-FavoritesWrite WriteLines(const std::filesystem::path& path, const LineSet& lines) {
+FavoritesWrite WriteLines(const std::filesystem::path& path, const std::vector<Favorite>& all) {
+    LineSet lines;
+    for (const Favorite& favorite : all) {
+        lines.emplace(FavoriteLine(favorite), favorite);
+    }
     FavoritesWrite result;
     std::string bytes;
-    for (const std::string& line : lines) {
+    for (const auto& [line, favorite] : lines) {
         bytes += line;
         bytes += "\r\n";
     }
-    if (path.empty()) {
-        result.error = "找不到数据文件夹，无法保存收藏夹";
-        return result;
-    }
-    if (path.has_parent_path()) {
-        std::error_code ignored;
-        std::filesystem::create_directories(path.parent_path(), ignored);
-    }
     result.error = WriteFileAtomically(path, bytes);
-    result.lineCount = result.error.empty() ? lines.size() : 0;
+    if (result.error.empty()) {
+        result.lineCount = lines.size();
+        for (const auto& [line, favorite] : lines) {
+            result.content.push_back(favorite);
+        }
+    }
     return result;
 }
 
-void Insert(LineSet& lines, std::span<const Favorite> favorites) {
-    for (const Favorite& favorite : favorites) {
-        lines.insert(FavoriteLine(favorite));
+// Under the lock: the file as it is now (unless the change replaces it
+// whole), the change, the rewrite. A file that cannot be read is left alone.
+template <typename Change>
+FavoritesWrite ChangeFile(const std::filesystem::path& path, bool readFirst, Change change) {
+    if (path.empty()) {
+        return {"找不到数据文件夹，无法保存收藏夹", 0, 0, false, {}};
     }
+    FileLockBeside lock(path, kFavoritesLockPatience);
+    if (!lock.locked()) {
+        return {lock.error(), 0, 0, false, {}};
+    }
+    std::vector<Favorite> all;
+    if (readFirst) {
+        ReadAllResult read = ReadAllFavorites(path);
+        if (!read.error.empty()) {
+            return {read.error, read.errorLine, 0, false, {}};
+        }
+        all = std::move(read.favorites);
+    }
+    change(all);
+    return WriteLines(path, all);
 }
 
 }  // namespace
 
 std::uint32_t FamilyNameCodeOf(std::string_view familyText) {
-    std::string first = CharacterAt(familyText, 0);
-    std::string second = CharacterAt(familyText, 1);
-    return MakeFamilyNameCode(FindCharacter(first),
-                              second.empty() ? DictionarySize : FindCharacter(second));
+    FamilyName name = MakeFamilyName(familyText);
+    return MakeFamilyNameCode(name.firstIndex, name.secondIndex);
 }
 
 std::string FavoriteLine(const Favorite& favorite) {
@@ -154,6 +172,20 @@ std::optional<Favorite> ParseFavoriteLine(std::string_view line) {
 std::filesystem::path FavoritesFilePath() {
     std::filesystem::path folder = DataFolderPath();
     return folder.empty() ? folder : folder / "Favorites.Velisora";
+}
+
+std::string FavoritesNotShownText(std::size_t notShown) {
+    if (notShown == 0) {
+        return {};
+    }
+    return "另有 " + std::to_string(notShown) + " 个收藏未显示（最多显示 " +
+           std::to_string(kFavoritesShown) + " 个）";
+}
+
+std::vector<Favorite> FavoritesLoad::All() const {
+    std::vector<Favorite> all = shown;
+    all.insert(all.end(), beyond.begin(), beyond.end());
+    return all;
 }
 
 FavoritesLoad LoadFavorites(const std::filesystem::path& path) {
@@ -185,47 +217,35 @@ FavoritesLoad LoadFavorites(const std::filesystem::path& path, CandidateList& ca
 
 FavoritesWrite WriteFavorites(const std::filesystem::path& path,
                               std::span<const Favorite> favorites) {
-    LineSet lines;
-    Insert(lines, favorites);
-    return WriteLines(path, lines);
+    return ChangeFile(path, false, [&](std::vector<Favorite>& all) {
+        all.assign(favorites.begin(), favorites.end());
+    });
 }
 
 FavoritesWrite AddFavorites(const std::filesystem::path& path, std::span<const Favorite> added) {
-    ReadAllResult all = ReadAllFavorites(path);
-    if (!all.error.empty()) {
-        return {all.error, all.errorLine, 0};
-    }
-    LineSet lines;
-    Insert(lines, all.favorites);
-    Insert(lines, added);
-    return WriteLines(path, lines);
+    return ChangeFile(path, true, [&](std::vector<Favorite>& all) {
+        all.insert(all.end(), added.begin(), added.end());
+    });
 }
 
-FavoritesWrite RewriteShownFavorites(const std::filesystem::path& path,
-                                     std::span<const Favorite> keptRows,
-                                     std::span<const Favorite> beyondShown) {
-    LineSet lines;
-    Insert(lines, keptRows);
-    Insert(lines, beyondShown);
-    return WriteLines(path, lines);
+FavoritesWrite RemoveFavorites(const std::filesystem::path& path, std::span<const Favorite> removed,
+                               std::span<const Favorite> shownFile) {
+    bool changed = false;
+    FavoritesWrite result = ChangeFile(path, true, [&](std::vector<Favorite>& all) {
+        changed = !std::equal(all.begin(), all.end(), shownFile.begin(), shownFile.end());
+        std::erase_if(all, [&](const Favorite& f) {
+            return std::find(removed.begin(), removed.end(), f) != removed.end();
+        });
+    });
+    result.changedMeanwhile = result.ok() && changed;
+    return result;
 }
 
 FavoritesWrite RemoveFavorite(const std::filesystem::path& path, const Favorite& favorite,
                               bool& removed) {
     removed = false;
-    ReadAllResult all = ReadAllFavorites(path);
-    if (!all.error.empty()) {
-        return {all.error, all.errorLine, 0};
-    }
-    LineSet lines;
-    for (const Favorite& f : all.favorites) {
-        if (f == favorite) {
-            removed = true;
-        } else {
-            lines.insert(FavoriteLine(f));
-        }
-    }
-    return WriteLines(path, lines);
+    return ChangeFile(path, true,
+                      [&](std::vector<Favorite>& all) { removed = std::erase(all, favorite) > 0; });
 }
 
 std::vector<Favorite> FavoritesOfRows(const std::vector<ResultRow>& rows, bool checked) {

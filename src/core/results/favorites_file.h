@@ -2,9 +2,11 @@
 // The favourites file "Favorites.Velisora" in the data folder: one favourite
 // a line, "family-name code + 73,given-name code + 37" in decimal, lines
 // ended by CR LF. Every rewrite sorts the lines in ascending text order
-// without repeats, goes through a temporary file and a rename, and writes
-// nothing when the file holds a line it cannot read.
+// without repeats, goes through a temporary file and a rename under a lock on
+// a file beside it, and writes nothing when the file holds a line it cannot
+// read.
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -38,7 +40,8 @@ struct Favorite {
                                                          std::uint32_t second) {
     return first * 65536u + second;
 }
-// The code of a typed family name: its first two characters looked up.
+// The code of a typed family name: its first two characters looked up as the
+// request does (a traditional character by its simplified record).
 [[nodiscard]] std::uint32_t FamilyNameCodeOf(std::string_view familyText);
 
 // The favourites of the rows whose check box equals checked, in row order.
@@ -52,11 +55,17 @@ struct Favorite {
 // The data folder + "Favorites.Velisora"; empty when the data home is unknown.
 [[nodiscard]] std::filesystem::path FavoritesFilePath();
 
+// Beside the count of a favourites view that cannot show every line, e.g.
+// "另有 500 个收藏未显示（最多显示 2000 个）"; empty when none is left out.
+[[nodiscard]] std::string FavoritesNotShownText(std::size_t notShown);
+
 struct FavoritesLoad {
     std::vector<Favorite> shown;   // the first kFavoritesShown lines, in file order
     std::vector<Favorite> beyond;  // the lines after them, kept for rewrites
-    std::string error;             // empty on success
-    std::size_t errorLine = 0;     // 1-based line of a malformed line, else 0
+    // Every line in file order, as the view was filled from it.
+    [[nodiscard]] std::vector<Favorite> All() const;
+    std::string error;          // empty on success
+    std::size_t errorLine = 0;  // 1-based line of a malformed line, else 0
     [[nodiscard]] bool ok() const { return error.empty(); }
 };
 
@@ -74,8 +83,20 @@ struct FavoritesWrite {
     std::string error;  // empty on success; the file is unchanged otherwise
     std::size_t errorLine = 0;
     std::size_t lineCount = 0;  // lines in the file after the write
+    // RemoveFavorites: the file held other lines than the view showed.
+    bool changedMeanwhile = false;
+    std::vector<Favorite> content;  // the file after the write, in its order
     [[nodiscard]] bool ok() const { return error.empty(); }
 };
+
+// How long a change waits for another program that is changing the file.
+inline constexpr std::chrono::milliseconds kFavoritesLockPatience{10000};
+
+// Every change below is a read-modify-write of the file as it is at that
+// moment, under a lock on a file beside it, so that the command line and the
+// window changing the favourites at the same time lose nothing. Each rewrite
+// sorts the lines and drops repeats; a file with a line that cannot be read is
+// never rewritten.
 
 // Writes exactly these favourites, sorted and without repeats.
 [[nodiscard]] FavoritesWrite WriteFavorites(const std::filesystem::path& path,
@@ -85,12 +106,14 @@ struct FavoritesWrite {
 [[nodiscard]] FavoritesWrite AddFavorites(const std::filesystem::path& path,
                                           std::span<const Favorite> added);
 
-// The favourites view's "移出收藏": the rows left unchecked, plus the lines
-// beyond those the view could show, which the user never saw and so cannot
-// have meant to remove.
-[[nodiscard]] FavoritesWrite RewriteShownFavorites(const std::filesystem::path& path,
-                                                   std::span<const Favorite> keptRows,
-                                                   std::span<const Favorite> beyondShown);
+// The favourites view's "移出收藏": every line of the ticked favourites is
+// taken out of the file as it now is; lines added meanwhile, and those beyond
+// the ones the view could show, stay. `shownFile` is the file's content when
+// the view was filled (shown and beyond, in file order): when the file now
+// differs from it, the result says so, so that the view can be shown again.
+[[nodiscard]] FavoritesWrite RemoveFavorites(const std::filesystem::path& path,
+                                             std::span<const Favorite> removed,
+                                             std::span<const Favorite> shownFile);
 
 // Removes every line of the favourite; `removed` tells whether there was one.
 [[nodiscard]] FavoritesWrite RemoveFavorite(const std::filesystem::path& path,

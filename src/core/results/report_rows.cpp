@@ -1,5 +1,6 @@
 #include "core/results/report_rows.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "core/text/characters.h"
@@ -50,8 +51,16 @@ std::vector<std::string> SplitMemoLines(std::string_view text) {
 }
 
 std::size_t NumberingLimit(const std::vector<std::string>& lines) {
+    // Blank as the classic Trim sees it: control characters and spaces only
+    // (an ideographic space is text here, as the printed list always had it).
+    auto blank = [](const std::string& line) {
+        return std::all_of(line.begin(), line.end(), [](char c) {
+            auto u = static_cast<unsigned char>(c);
+            return u <= 0x20 || u == 0x7F;
+        });
+    };
     for (std::size_t i = lines.size(); i > 0; --i) {
-        if (TrimBlanks(lines[i - 1]).empty()) {
+        if (blank(lines[i - 1])) {
             return i - 1;
         }
     }

@@ -20,8 +20,45 @@ std::size_t LeadLength(unsigned char c) {
     return 0;
 }
 
-bool IsBlankOrControl(unsigned char c) {
-    return c <= 0x20 || c == 0x7F;
+// The code point of a well-formed sequence, or -1.
+long CodePoint(std::string_view sequence) {
+    auto byte = [&](std::size_t k) { return static_cast<unsigned char>(sequence[k]); };
+    switch (sequence.size()) {
+        case 1:
+            return byte(0) < 0x80 ? byte(0) : -1;
+        case 2:
+            return ((byte(0) & 0x1FL) << 6) | (byte(1) & 0x3F);
+        case 3:
+            return ((byte(0) & 0x0FL) << 12) | ((byte(1) & 0x3FL) << 6) | (byte(2) & 0x3F);
+        case 4:
+            return ((byte(0) & 0x07L) << 18) | ((byte(1) & 0x3FL) << 12) |
+                   ((byte(2) & 0x3FL) << 6) | (byte(3) & 0x3F);
+        default:
+            return -1;
+    }
+}
+
+// Controls (C0, DEL, C1), every Unicode White_Space character (among them the
+// ideographic space U+3000 that Chinese input methods type) and the invisible
+// separators that pasted text brings along (zero-width space and joiners,
+// word joiner, byte-order mark).
+bool IsBlankOrControl(long c) {
+    return (c >= 0 && c <= 0x20) || (c >= 0x7F && c <= 0xA0) || c == 0x1680 || c == 0x180E ||
+           (c >= 0x2000 && c <= 0x200D) || c == 0x2028 || c == 0x2029 || c == 0x202F ||
+           c == 0x205F || c == 0x2060 || c == 0x3000 || c == 0xFEFF;
+}
+
+// Length of the sequence that ends the text (at least 1 for a non-empty text).
+std::size_t LastSequenceLength(std::string_view text) {
+    std::size_t start = text.size();
+    while (start > 0 && text.size() - start < 4) {
+        --start;
+        if (!IsContinuation(static_cast<unsigned char>(text[start]))) {
+            break;
+        }
+    }
+    std::string_view last = text.substr(start);
+    return Utf8SequenceLength(last) == last.size() ? last.size() : 1;
 }
 
 }  // namespace
@@ -99,15 +136,21 @@ std::string CharacterAt(std::string_view text, std::size_t n) {
 }
 
 std::string TrimBlanks(std::string_view text) {
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && IsBlankOrControl(static_cast<unsigned char>(text[begin]))) {
-        ++begin;
+    while (!text.empty()) {
+        std::size_t length = Utf8SequenceLength(text);
+        if (!IsBlankOrControl(CodePoint(text.substr(0, length)))) {
+            break;
+        }
+        text.remove_prefix(length);
     }
-    while (end > begin && IsBlankOrControl(static_cast<unsigned char>(text[end - 1]))) {
-        --end;
+    while (!text.empty()) {
+        std::size_t length = LastSequenceLength(text);
+        if (!IsBlankOrControl(CodePoint(text.substr(text.size() - length)))) {
+            break;
+        }
+        text.remove_suffix(length);
     }
-    return std::string(text.substr(begin, end - begin));
+    return std::string(text);
 }
 
 }  // namespace lumivane

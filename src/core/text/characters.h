@@ -21,8 +21,10 @@ namespace lumivane {
 // Character n (0-based) of the text, empty when the text is shorter.
 [[nodiscard]] std::string CharacterAt(std::string_view text, std::size_t n);
 
-// Removes leading and trailing blanks and control characters (every code
-// point up to U+0020, as the classic Trim does), nothing else.
+// Removes leading and trailing blanks and control characters: every code
+// point up to U+0020 as the classic Trim does, and also every other Unicode
+// blank (U+3000 typed by Chinese input methods, no-break and thin spaces,
+// zero-width characters, C1 controls). Nothing inside the text.
 [[nodiscard]] std::string TrimBlanks(std::string_view text);
 
 }  // namespace lumivane

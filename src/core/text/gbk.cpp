@@ -45,7 +45,7 @@ ConversionResult Convert(std::string_view input, bool toGbk) {
     ConversionResult result;
     IconvHandle& cd = Converter(toGbk);
     if (!cd.valid()) {
-        result.error = std::string("iconv cannot convert ") + from + " to " + to;
+        result.error = std::string("系统无法把 ") + from + " 转换为 " + to;
         return result;
     }
     std::string out;
@@ -67,11 +67,11 @@ ConversionResult Convert(std::string_view input, bool toGbk) {
         }
         result.errorOffset = input.size() - inLeft;
         if (errno == EILSEQ) {
-            result.error = std::string("invalid or unconvertible ") + sourceName +
-                           " sequence at byte " + std::to_string(result.errorOffset);
+            result.error = std::string("第 ") + std::to_string(result.errorOffset) +
+                           " 字节起不是有效的 " + sourceName + " 文字";
         } else {
-            result.error = std::string("incomplete ") + sourceName + " sequence at byte " +
-                           std::to_string(result.errorOffset);
+            result.error = std::string("第 ") + std::to_string(result.errorOffset) + " 字节起的 " +
+                           sourceName + " 文字不完整";
         }
         return result;
     }
@@ -85,7 +85,7 @@ ConversionResult Convert(std::string_view input, bool toGbk) {
 ConversionResult Utf8ToGbk(std::string_view utf8) {
     if (!IsValidUtf8(utf8)) {
         ConversionResult bad;
-        bad.error = "text is not valid UTF-8";
+        bad.error = "文字不是有效的 UTF-8 编码。";
         return bad;
     }
     ConversionResult result = Convert(utf8, true);

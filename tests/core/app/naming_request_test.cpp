@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/text/characters.h"
+
 #include <set>
 #include <string>
 #include <vector>
@@ -32,6 +34,78 @@ TEST(NamingRequest, TrimsAndSplitsTheFamilyName) {
     ASSERT_EQ(three.outcome, NamingOutcome::Filled);
     EXPECT_EQ(state.familyName.secondText, "马");
     EXPECT_EQ(three.rows.front().Caption().rfind("司马光", 0), 0u);
+}
+
+// Chinese input methods type the ideographic space U+3000; as a leading
+// character it would leave the first family character empty (天格 04).
+TEST(NamingRequest, UnicodeBlanksAroundTheFamilyNameAreTrimmed) {
+    struct Case {
+        const char* label;
+        const char* typed;
+    } cases[] = {{"ideographic space before", "\xE3\x80\x80王"},
+                 {"ideographic spaces around", "\xE3\x80\x80王\xE3\x80\x80"},
+                 {"no-break space after", "王\xC2\xA0"},
+                 {"zero-width space before", "\xE2\x80\x8B王"}};
+    for (const Case& c : cases) {
+        NamingState state = Seeded();
+        NamingResult r = RunNamingRequest(state, {c.typed, 1, 0, false}, {});
+        ASSERT_EQ(r.outcome, NamingOutcome::Filled) << c.label;
+        EXPECT_EQ(r.trimmedFamilyText, "王") << c.label;
+        EXPECT_EQ(state.familyName.firstIndex, FindCharacter("王")) << c.label;
+        EXPECT_EQ(r.rows.front().columns[kColumnTianGe], "05") << c.label << ": 王 4 + 1";
+    }
+    NamingState state = Seeded();
+    EXPECT_EQ(RunNamingRequest(state, {"\xE3\x80\x80", 1, 0, false}, {}).outcome,
+              NamingOutcome::EmptyFamilyName);
+}
+
+// A family name in traditional characters scores as its simplified record.
+TEST(NamingRequest, TraditionalFamilyCharactersUseTheirSimplifiedRecords) {
+    struct Case {
+        const char* traditional;
+        const char* simplified;
+        std::uint32_t kangxi;  // full-radical counts of the family name
+    } cases[] = {{"張", "张", 11}, {"陳", "陈", 16}, {"劉", "刘", 15}, {"歐陽", "欧阳", 15}};
+    for (const Case& c : cases) {
+        NamingState traditional = Seeded();
+        NamingState simplified = Seeded();
+        NamingResult t = RunNamingRequest(traditional, {c.traditional, 1, 0, false}, {});
+        NamingResult s = RunNamingRequest(simplified, {c.simplified, 1, 0, false}, {});
+        ASSERT_EQ(t.outcome, NamingOutcome::Filled) << c.traditional << ": " << t.message;
+        EXPECT_EQ(traditional.familyName.firstIndex, simplified.familyName.firstIndex);
+        EXPECT_EQ(traditional.familyName.secondIndex, simplified.familyName.secondIndex);
+        EXPECT_EQ(traditional.familyName.firstText, CharacterAt(c.traditional, 0))
+            << "the text stays as typed";
+        EXPECT_EQ(KangxiStrokesOf(traditional.familyName.firstIndex), c.kangxi) << c.traditional;
+        ASSERT_EQ(t.rows.size(), s.rows.size());
+        EXPECT_EQ(t.rows.front().columns[kColumnScore], s.rows.front().columns[kColumnScore]);
+        EXPECT_EQ(t.rows.front().columns[kColumnTianGe], s.rows.front().columns[kColumnTianGe]);
+        EXPECT_EQ(t.rows.front().familyCode, s.rows.front().familyCode)
+            << "one favourite for 張 and 张, not a merged unknown code";
+    }
+    // A character with a record of its own keeps it (於 is a family name of its own).
+    EXPECT_EQ(FindFamilyCharacter("於"), FindCharacter("於"));
+    ASSERT_NE(FindCharacter("於"), DictionarySize);
+}
+
+TEST(NamingRequest, AFamilyCharacterWithoutARecordStopsTheRequest) {
+    NamingState state = Seeded();
+    (void)RunNamingRequest(state, {"李", 1, 0, false}, {});
+    const auto before = state.candidates.codes;
+    for (const char* text : {"丂", "王丂", "A", "丂王"}) {
+        bool chartShown = false;
+        NamingHooks hooks;
+        hooks.showBirthChart = [&] { return chartShown = true; };
+        NamingResult r = RunNamingRequest(state, {text, 1, 0, false}, hooks);
+        EXPECT_EQ(r.outcome, NamingOutcome::InvalidFamilyName) << text;
+        EXPECT_NE(r.message.find("不在字库中"), std::string::npos) << r.message;
+        EXPECT_NE(r.message.find(std::string(text) == "A" ? "A" : "丂"), std::string::npos)
+            << "names the character: " << r.message;
+        EXPECT_FALSE(chartShown) << text;
+    }
+    EXPECT_EQ(state.candidates.codes, before);
+    // A third character plays no part and so is not checked.
+    EXPECT_EQ(RunNamingRequest(state, {"司马丂", 1, 0, false}, {}).outcome, NamingOutcome::Filled);
 }
 
 TEST(NamingRequest, EmptyOrUnusableFamilyNamesChangeNothing) {

@@ -313,6 +313,27 @@ TEST(AcceptFilters, TrimsTheSixTextBoxes) {
         << "untrimmed text matches nothing";
 }
 
+TEST(AcceptFilters, TrimsUnicodeBlanksAndWritesPinyinAsTheDictionaryDoes) {
+    FilterSet filters;
+    filters.chk1_3 = filters.chk4_1 = filters.chk4_2 = filters.chk4_3 = true;
+    filters.edt1_3 = "\xE3\x80\x80华\xE3\x80\x80";  // ideographic spaces
+    filters.edt4_1 = "\xE3\x80\x80Míng";
+    filters.edt4_2 = "ming2\xC2\xA0";
+    filters.edt4_3 = "lü";
+    FilterAcceptance accepted = AcceptFilters(filters);
+    ASSERT_TRUE(accepted.ok()) << accepted.error;
+    EXPECT_EQ(accepted.filters.edt1_3, "华");
+    EXPECT_EQ(accepted.filters.edt4_1, "ming");
+    EXPECT_EQ(accepted.filters.edt4_2, "ming");
+    EXPECT_EQ(accepted.filters.edt4_3, "lv");
+    const std::uint32_t ming = FindCharacter("明");
+    EXPECT_TRUE(FirstCharacterTest(accepted.filters, ming));
+    EXPECT_TRUE(SecondCharacterTest(accepted.filters, ming));
+    EXPECT_TRUE(WholeNameTest(accepted.filters,
+                              MakeGivenNameCode(FindCharacter("吕"), FindCharacter("华"))));
+    EXPECT_FALSE(FirstCharacterTest(filters, ming)) << "as typed, nothing matches";
+}
+
 TEST(AcceptFilters, RejectsWithAMessageNamingTheText) {
     struct Case {
         const char* label;

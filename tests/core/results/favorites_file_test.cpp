@@ -5,7 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <thread>
 #include "../app/temp_folder.h"
+
+#include "core/app/data_folder.h"
 #include "core/data/character_dictionary.h"
 #include "core/naming/naming_state.h"
 
@@ -157,11 +161,16 @@ TEST_F(FavoritesFileTest, LinesBeyondTheShownOnesSurviveARewrite) {
     EXPECT_EQ(load.shown[1999], all[1999]);
     EXPECT_EQ(load.beyond[0], all[2000]);
 
+    EXPECT_EQ(FavoritesNotShownText(load.beyond.size()),
+              "另有 500 个收藏未显示（最多显示 2000 个）");
+    EXPECT_EQ(FavoritesNotShownText(0), "");
+
     // Remove the first shown row; everything else, shown or not, stays.
-    std::vector<Favorite> kept(load.shown.begin() + 1, load.shown.end());
-    FavoritesWrite write = RewriteShownFavorites(path, kept, load.beyond);
+    FavoritesWrite write = RemoveFavorites(path, std::span(&all[0], 1), load.All());
     ASSERT_TRUE(write.ok()) << write.error;
+    EXPECT_FALSE(write.changedMeanwhile);
     EXPECT_EQ(write.lineCount, 2499u);
+    EXPECT_EQ(write.content.size(), 2499u);
     FavoritesLoad after = LoadFavorites(path);
     ASSERT_TRUE(after.ok());
     std::vector<Favorite> reread = after.shown;
@@ -182,6 +191,92 @@ TEST_F(FavoritesFileTest, RemoveTakesOutEveryCopyAndKeepsOthers) {
     EXPECT_EQ(ReadAll(path), "65609,1037\r\n7300,65701\r\n");
     ASSERT_TRUE(RemoveFavorite(path, Favorite{1, 2}, removed).ok());
     EXPECT_FALSE(removed);
+}
+
+// The favourites view removes the ticked entries from the file as it is at
+// that moment, whatever another program did to it since the view was filled.
+TEST_F(FavoritesFileTest, RemovalWorksOnTheCurrentFileAndTellsWhetherItChanged) {
+    const Favorite a{1, 2}, b{3, 4}, c{5, 6};  // 74,39  76,41  78,43
+    const std::vector<Favorite> shown{a, b, c};
+    struct Case {
+        const char* label;
+        std::string fileNow;  // the file when 移出收藏 is pressed
+        std::vector<Favorite> ticked;
+        std::string after;
+        bool changed;
+    } cases[] = {
+        {"unchanged, one ticked", "74,39\r\n76,41\r\n78,43\r\n", {b}, "74,39\r\n78,43\r\n", false},
+        {"unchanged, none ticked: rewritten sorted",
+         "74,39\r\n76,41\r\n78,43\r\n",
+         {},
+         "74,39\r\n76,41\r\n78,43\r\n",
+         false},
+        {"added meanwhile: kept",
+         "74,39\r\n76,41\r\n78,43\r\n80,45\r\n",
+         {a},
+         "76,41\r\n78,43\r\n80,45\r\n",
+         true},
+        {"removed meanwhile: stays removed", "74,39\r\n78,43\r\n", {c}, "74,39\r\n", true},
+        {"ticked twice in the file: every copy",
+         "74,39\r\n76,41\r\n76,41\r\n78,43\r\n",
+         {b},
+         "74,39\r\n78,43\r\n",
+         true},
+        {"emptied meanwhile", "", {a}, "", true},
+    };
+    for (const Case& k : cases) {
+        WriteAll(path, k.fileNow);
+        // The view was filled from the file as the program wrote it: a, b, c.
+        FavoritesWrite write = RemoveFavorites(path, k.ticked, shown);
+        ASSERT_TRUE(write.ok()) << k.label << ": " << write.error;
+        EXPECT_EQ(write.changedMeanwhile, k.changed) << k.label;
+        EXPECT_EQ(ReadAll(path), k.after) << k.label;
+        FavoritesLoad reread = LoadFavorites(path);
+        EXPECT_EQ(write.content, reread.All()) << k.label << ": content is the file";
+    }
+
+    // Damaged meanwhile: reported, and the file stays as the other program left it.
+    const std::string damaged = "74,39\r\nnot a favourite\r\n";
+    WriteAll(path, damaged);
+    FavoritesWrite write = RemoveFavorites(path, std::span(&a, 1), shown);
+    EXPECT_FALSE(write.ok());
+    EXPECT_EQ(write.errorLine, 2u);
+    EXPECT_FALSE(write.changedMeanwhile);
+    EXPECT_EQ(ReadAll(path), damaged);
+}
+
+// Writers that run at the same moment take turns: none of their lines is lost.
+TEST_F(FavoritesFileTest, ConcurrentWritersKeepEveryLine) {
+    constexpr std::uint32_t kWriters = 20;
+    std::vector<std::thread> writers;
+    std::atomic<int> failures{0};
+    for (std::uint32_t i = 0; i < kWriters; ++i) {
+        writers.emplace_back([&, i] {
+            Favorite f{MakeFamilyNameCode(i, DictionarySize), MakeGivenNameCode(i, i + 1)};
+            if (!AddFavorites(path, std::span(&f, 1)).ok()) {
+                ++failures;
+            }
+        });
+    }
+    for (std::thread& writer : writers) {
+        writer.join();
+    }
+    EXPECT_EQ(failures.load(), 0);
+    FavoritesLoad load = LoadFavorites(path);
+    ASSERT_TRUE(load.ok());
+    EXPECT_EQ(load.shown.size(), kWriters);
+    EXPECT_TRUE(std::filesystem::exists(LockPathBeside(path)));
+}
+
+// A holder that never lets go makes a change fail with a message, not hang.
+TEST_F(FavoritesFileTest, ALockHeldElsewhereFailsTheChangeAfterWaiting) {
+    WriteAll(path, "74,39\r\n");
+    FileLockBeside held(path, std::chrono::milliseconds(0));
+    ASSERT_TRUE(held.locked()) << held.error();
+    FileLockBeside second(path, std::chrono::milliseconds(50));
+    EXPECT_FALSE(second.locked());
+    EXPECT_NE(second.error().find("正被另一个程序修改"), std::string::npos) << second.error();
+    EXPECT_EQ(ReadAll(path), "74,39\r\n");
 }
 
 TEST_F(FavoritesFileTest, FailedWriteLeavesTheOldFile) {

@@ -22,12 +22,30 @@ TEST(Characters, StrayBytesCountAsOneCharacterEach) {
     EXPECT_TRUE(IsValidUtf8("王\xF0\xA0\x80\x80"));
 }
 
-TEST(Characters, TrimRemovesBlanksAndControlCharactersOnlyAtTheEnds) {
-    EXPECT_EQ(TrimBlanks("  王 \t\r\n"), "王");
-    EXPECT_EQ(TrimBlanks("\x01诸 葛\x7F"), "诸 葛");
-    EXPECT_EQ(TrimBlanks(" \t "), "");
-    // The ideographic space is a character, not a blank, to the classic trim.
-    EXPECT_EQ(TrimBlanks("\xE3\x80\x80王"), "\xE3\x80\x80王");
+TEST(Characters, TrimRemovesEveryUnicodeBlankOnlyAtTheEnds) {
+    struct Case {
+        const char* label;
+        const char* text;
+        const char* trimmed;
+    } cases[] = {
+        {"ASCII blanks", "  王 \t\r\n", "王"},
+        {"controls kept inside", "\x01诸 葛\x7F", "诸 葛"},
+        {"blanks only", " \t ", ""},
+        {"ideographic space U+3000", "\xE3\x80\x80王\xE3\x80\x80", "王"},
+        {"no-break space U+00A0", "\xC2\xA0王", "王"},
+        {"C1 control U+0085", "王\xC2\x85", "王"},
+        {"em space U+2003 and thin space U+2009", "\xE2\x80\x83欧阳\xE2\x80\x89", "欧阳"},
+        {"zero-width space U+200B", "\xE2\x80\x8B李", "李"},
+        {"byte-order mark U+FEFF", "\xEF\xBB\xBFming", "ming"},
+        {"narrow no-break U+202F, medium U+205F", "\xE2\x80\xAF王\xE2\x81\x9F", "王"},
+        {"ideographic space inside stays", "欧\xE3\x80\x80阳", "欧\xE3\x80\x80阳"},
+        {"a neighbour of U+3000 is no blank", "\xE3\x80\x81", "\xE3\x80\x81"},  // 、
+        {"stray byte at the end stays", "王\xE5", "王\xE5"},
+        {"only an ideographic space", "\xE3\x80\x80", ""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(TrimBlanks(c.text), c.trimmed) << c.label;
+    }
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <map>
 #include <set>
 #include <sstream>
 #include <string>
@@ -307,6 +308,72 @@ void GenerateNames(const std::filesystem::path& data, const std::filesystem::pat
     Write(out / "name_tables.inc", code.str());
 }
 
+// The code point of a text of exactly one UTF-8 character, else 0.
+std::uint32_t SingleCodePoint(const std::string& text) {
+    if (text.empty()) {
+        return 0;
+    }
+    auto lead = static_cast<unsigned char>(text[0]);
+    std::size_t length = lead < 0x80    ? 1
+                         : lead >= 0xF0 ? 4
+                         : lead >= 0xE0 ? 3
+                         : lead >= 0xC0 ? 2
+                                        : 0;
+    if (length == 0 || text.size() != length) {
+        return 0;
+    }
+    std::uint32_t value = length == 1 ? lead : lead & (0x7Fu >> length);
+    for (std::size_t k = 1; k < length; ++k) {
+        value = (value << 6) | (static_cast<unsigned char>(text[k]) & 0x3Fu);
+    }
+    return value;
+}
+
+// Traditional characters the dictionary lacks, each with the index of its
+// simplified record. A traditional character that has a record of its own
+// keeps it, and a simplified form without a record maps nothing.
+void GenerateTraditional(const std::filesystem::path& data, const std::filesystem::path& out) {
+    std::map<std::string, std::uint32_t> dictionary;
+    for (const Row& row : ReadRows(data / "characters.tsv")) {
+        dictionary.emplace(row.fields.at(1), static_cast<std::uint32_t>(dictionary.size()));
+    }
+    const std::string file = (data / "traditional-simplified.tsv").string();
+    std::ostringstream codePoints;
+    std::ostringstream indexes;
+    std::uint32_t previous = 0;
+    std::size_t count = 0;
+    for (const Row& row : ReadRows(file)) {
+        if (row.fields.size() != 2) {
+            Fail(file, row.line, "expected traditional, simplified");
+        }
+        std::uint32_t traditional = SingleCodePoint(row.fields[0]);
+        if (traditional == 0 || SingleCodePoint(row.fields[1]) == 0) {
+            Fail(file, row.line, "expected one character on each side");
+        }
+        if (traditional <= previous) {
+            Fail(file, row.line, "lines out of code point order");
+        }
+        previous = traditional;
+        auto simplified = dictionary.find(row.fields[1]);
+        if (dictionary.count(row.fields[0]) != 0 || simplified == dictionary.end()) {
+            continue;
+        }
+        codePoints << "    0x" << std::hex << traditional << std::dec << "u,\n";
+        indexes << "    " << simplified->second << "u,\n";
+        ++count;
+    }
+    std::ostringstream code;
+    code << Header({"traditional-simplified.tsv", "characters.tsv"})
+         << "// Traditional characters in code point order, and the index of the\n"
+         << "// simplified record of each.\n"
+         << "inline constexpr std::size_t kGeneratedTraditionalCount = " << count << ";\n\n"
+         << "inline constexpr std::uint32_t kGeneratedTraditionalCodePoints[] = {\n"
+         << codePoints.str() << "    0u,\n};\n\n"
+         << "inline constexpr std::uint16_t kGeneratedTraditionalIndexes[] = {\n"
+         << indexes.str() << "    0u,\n};\n";
+    Write(out / "traditional_tables.inc", code.str());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -320,5 +387,6 @@ int main(int argc, char** argv) {
     GenerateCharacters(data, out);
     GenerateRadicals(data, out);
     GenerateNames(data, out);
+    GenerateTraditional(data, out);
     return 0;
 }

@@ -1,0 +1,51 @@
+#include "core/data/traditional_characters.h"
+
+#include <algorithm>
+#include <cstddef>
+
+#include "core/data/character_dictionary.h"
+#include "core/data/traditional_tables.inc"
+
+namespace lumivane {
+namespace {
+
+// The code point of a text of exactly one well-formed UTF-8 character, else 0.
+std::uint32_t SingleCodePoint(std::string_view text) {
+    if (text.empty()) {
+        return 0;
+    }
+    auto lead = static_cast<unsigned char>(text[0]);
+    std::size_t length = lead < 0x80   ? 1
+                         : lead < 0xC2 ? 0
+                         : lead < 0xE0 ? 2
+                         : lead < 0xF0 ? 3
+                         : lead < 0xF5 ? 4
+                                       : 0;
+    if (length == 0 || text.size() != length) {
+        return 0;
+    }
+    std::uint32_t value = length == 1 ? lead : lead & (0x7Fu >> length);
+    for (std::size_t k = 1; k < length; ++k) {
+        auto byte = static_cast<unsigned char>(text[k]);
+        if ((byte & 0xC0) != 0x80) {
+            return 0;
+        }
+        value = (value << 6) | (byte & 0x3Fu);
+    }
+    return value;
+}
+
+}  // namespace
+
+std::uint32_t FindSimplifiedOfTraditional(std::string_view text) {
+    const std::uint32_t codePoint = SingleCodePoint(text);
+    const std::uint32_t* begin = kGeneratedTraditionalCodePoints;
+    const std::uint32_t* end = begin + kGeneratedTraditionalCount;
+    const std::uint32_t* found = std::lower_bound(begin, end, codePoint);
+    if (codePoint == 0 || found == end || *found != codePoint) {
+        return DictionarySize;
+    }
+    return kGeneratedTraditionalIndexes[found - begin];
+}
+
+}  // namespace lumivane

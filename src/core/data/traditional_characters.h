@@ -1,0 +1,16 @@
+#pragma once
+// Traditional characters the dictionary has no record of, mapped to the record
+// of their simplified form (OpenCC's traditional→simplified table, see
+// data/README.md), so that a family name typed as 張 scores as 张.
+
+#include <cstdint>
+#include <string_view>
+
+namespace lumivane {
+
+// The index of the simplified record of a traditional character that the
+// dictionary lacks; DictionarySize for any other text (a character with its
+// own record, one without a simplified record, several characters).
+[[nodiscard]] std::uint32_t FindSimplifiedOfTraditional(std::string_view text);
+
+}  // namespace lumivane
