@@ -123,7 +123,7 @@ int RunFavorites(const std::vector<std::string>& args, CommandIo& io) {
             }
             for (const Favorite& f : load.beyond) {
                 io.out << FamilyText(f.familyCode) << GivenText(f.givenCode) << '\t'
-                       << FavoriteLine(f) << "\t(not shown)\n";
+                       << FavoriteLine(f) << "\t（未显示）\n";
             }
         }
         return kExitOk;
@@ -145,8 +145,8 @@ int RunFavorites(const std::vector<std::string>& args, CommandIo& io) {
         if (!write.ok()) {
             return Fail(io, write.error + "（收藏夹未改动）");
         }
-        io.out << "added " << FavoriteLine(*favorite) << " (" << write.lineCount
-               << " favourites)\n";
+        io.out << "已加入 " << FavoriteLine(*favorite) << "（收藏夹共 " << write.lineCount
+               << " 个）\n";
         return kExitOk;
     }
     bool removed = false;
@@ -157,7 +157,7 @@ int RunFavorites(const std::vector<std::string>& args, CommandIo& io) {
     if (!removed) {
         return BadInput(io, command.c_str(), FavoriteLine(*favorite) + " 不在收藏夹中");
     }
-    io.out << "removed " << FavoriteLine(*favorite) << " (" << write.lineCount << " favourites)\n";
+    io.out << "已移出 " << FavoriteLine(*favorite) << "（收藏夹共 " << write.lineCount << " 个）\n";
     return kExitOk;
 }
 

@@ -13,7 +13,7 @@ public:
         std::map<std::string, JsonScalar> result;
         SkipBlanks();
         if (!Take('{'))
-            return Fail(error, "expected '{'");
+            return Fail(error, "此处应为“{”");
         SkipBlanks();
         if (Take('}'))
             return Finish(result, error);
@@ -21,22 +21,22 @@ public:
             SkipBlanks();
             std::string key;
             if (!String(key))
-                return Fail(error, "expected a key in double quotes");
+                return Fail(error, "此处应为双引号括起的键名");
             SkipBlanks();
             if (!Take(':'))
-                return Fail(error, "expected ':'");
+                return Fail(error, "此处应为“:”");
             SkipBlanks();
             JsonScalar value;
             if (!Scalar(value))
-                return Fail(error, "expected a string, number, true, false or null");
+                return Fail(error, "此处应为字符串、数字、true、false 或 null");
             if (!result.emplace(key, value).second)
-                return Fail(error, "duplicate key \"" + key + "\"");
+                return Fail(error, "键“" + key + "”重复");
             SkipBlanks();
             if (Take(','))
                 continue;
             if (Take('}'))
                 return Finish(result, error);
-            return Fail(error, "expected ',' or '}'");
+            return Fail(error, "此处应为“,”或“}”");
         }
     }
 
@@ -45,12 +45,12 @@ private:
                                                             std::string& error) {
         SkipBlanks();
         if (m_pos != m_text.size())
-            return Fail(error, "unexpected text after the object");
+            return Fail(error, "对象之后不应再有文字");
         return std::move(r);
     }
 
     std::nullopt_t Fail(std::string& error, const std::string& what) {
-        error = what + " at byte " + std::to_string(m_pos);
+        error = "第 " + std::to_string(m_pos) + " 字节：" + what;
         return std::nullopt;
     }
 

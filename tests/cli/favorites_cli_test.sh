@@ -14,14 +14,14 @@ check() {  # label, expected, actual
     fi
 }
 
-"$cli" favorites add 华 生坤 >/dev/null; check "add exit" 0 $?
+check "add reports in Chinese" "已加入 7300,65701（收藏夹共 1 个）" "$("$cli" favorites add 华 生坤)"
 "$cli" favorites add 欧阳 建华 >/dev/null
 "$cli" favorites add 华 生坤 >/dev/null
 check "sorted, unique, CR LF" "$(printf '70320345,196645\r\n7300,65701\r\n')" "$(cat "$file")"
 check "list" "$(printf '欧阳建华\t70320345,196645\n华生坤\t7300,65701')" "$("$cli" favorites list)"
 "$cli" favorites list --json | grep -q '"given": "生坤"'; check "json" 0 $?
 
-"$cli" favorites remove 华 生坤 >/dev/null; check "remove exit" 0 $?
+check "remove reports in Chinese" "已移出 7300,65701（收藏夹共 1 个）" "$("$cli" favorites remove 华 生坤)"
 check "removed" "$(printf '70320345,196645\r\n')" "$(cat "$file")"
 "$cli" favorites remove 华 生坤 2>/dev/null; check "remove absent" 2 $?
 "$cli" favorites add 王 A 2>/dev/null; check "given not in dictionary" 2 $?

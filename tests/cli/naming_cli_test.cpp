@@ -99,6 +99,13 @@ TEST(NameCommand, AdvancedRequestAppliesTheFilterFile) {
     CliRun badKey = RunCli({"name", "--family", "张", "--advanced", "--filters", path});
     EXPECT_EQ(badKey.exitCode, 2);
     EXPECT_NE(badKey.err.find("chk9_9"), std::string::npos);
+
+    // A damaged file is refused with the place of the fault, in Chinese.
+    std::ofstream(path, std::ios::trunc) << R"({"chk1_1": 1,})";
+    CliRun damaged = RunCli({"name", "--family", "张", "--advanced", "--filters", path});
+    EXPECT_EQ(damaged.exitCode, 2);
+    EXPECT_NE(damaged.err.find("第 13 字节：此处应为双引号括起的键名"), std::string::npos)
+        << damaged.err;
     std::remove(path);
 }
 
