@@ -30,6 +30,7 @@ int RunScore(const std::vector<std::string>& args, CommandIo& io);
 int RunName(const std::vector<std::string>& args, CommandIo& io);
 int RunChart(const std::vector<std::string>& args, CommandIo& io);
 int RunUrl(const std::vector<std::string>& args, CommandIo& io);
+int RunPage(const std::vector<std::string>& args, CommandIo& io);
 int RunLunar(const std::vector<std::string>& args, CommandIo& io);
 int RunSolar(const std::vector<std::string>& args, CommandIo& io);
 int RunPillars(const std::vector<std::string>& args, CommandIo& io);

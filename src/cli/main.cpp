@@ -23,8 +23,9 @@ const Command kCommands[] = {
     {"url",
      "HANDLER [--family 王] [--row-caption 王明] [--sex 男|女] [--calendar solar|lunar|unknown "
      "--date YYYY-MM-DD [--leap] --hour H] [--star-sign 宝瓶座] [--zodiac 龙] [--caption 魔羯座] "
-     "[--tag 3] [--year 2024]",
+     "[--tag 3] [--year 2024] [--site URL]",
      RunUrl},
+    {"page", "ADDRESS [--today YYYY-MM-DD]", RunPage},
     {"lunar", "YYYY-MM-DD | --from YYYY-MM-DD --to YYYY-MM-DD", RunLunar},
     {"solar", "YEAR MONTH DAY [--leap]", RunSolar},
     {"pillars", "YYYY-MM-DD HOUR", RunPillars},

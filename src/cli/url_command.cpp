@@ -1,6 +1,7 @@
 // lumivane-cli url HANDLER: the address a menu item, button or link opens,
 // built from the same inputs the main window would read, for scripts and bug
-// reports. Nothing is fetched.
+// reports: on the built-in site, or with --site on an online site. Nothing is
+// fetched.
 
 #include <ostream>
 
@@ -8,6 +9,7 @@
 #include "cli/commands.h"
 #include "cli/date_options.h"
 #include "cli/json.h"
+#include "core/app/online_site.h"
 #include "core/app/web_addresses.h"
 #include "core/chart/birth_chart.h"
 #include "core/chart/clock.h"
@@ -55,7 +57,7 @@ bool CheckText(const Arguments& parsed, const char* option, std::string& error) 
 int RunUrl(const std::vector<std::string>& args, CommandIo& io) {
     ArgumentSpec spec{kDateValueOptions, kDateFlagOptions, 1, 1};
     spec.valueOptions.insert({"--family", "--row-caption", "--sex", "--star-sign", "--zodiac",
-                              "--caption", "--tag", "--year"});
+                              "--caption", "--tag", "--year", "--site"});
     std::string error;
     auto parsed = ParseArguments(args, spec, error);
     if (!parsed) {
@@ -125,7 +127,16 @@ int RunUrl(const std::vector<std::string>& args, CommandIo& io) {
         }
     }
 
-    WebAddressResult result = AddressOfHandler(handler, inputs);
+    WebSite site;
+    if (auto text = parsed->Value("--site")) {
+        std::optional<std::string> root = SiteBaseOf(*text);
+        if (!root) {
+            return BadInput(io, kCommand,
+                            "--site 需要 http:// 或 https:// 开头的站点地址，而不是“" + *text + "”");
+        }
+        site = WebSiteOnRoot(*root);
+    }
+    WebAddressResult result = AddressOfHandler(handler, inputs, site);
     if (!result.ok()) {
         return BadInput(io, kCommand, result.error);
     }

@@ -14,11 +14,13 @@
 
 namespace lumivane {
 
-// The maker's addresses. The site root is a neutral placeholder under the
-// reserved ".example" domain until the real site is known; every address of
-// the program is derived from these four values.
-inline constexpr std::string_view kSiteRootAddress = "https://www.velisora.example/";
-inline constexpr std::string_view kSupportBaseAddress = "https://support.velisora.example/";
+// The site the addresses are built on. By default it is the program's own
+// site, answered inside the browser window from Lumivane's own data (see
+// site/site_pages.h), so every address keeps its path and query keys and
+// works offline; an online site can be set in config.ini instead.
+inline constexpr std::string_view kSiteScheme = "lumivane";
+inline constexpr std::string_view kSiteRootAddress = "lumivane://site/";
+inline constexpr std::string_view kSupportBaseAddress = "lumivane://site/support/";
 // Eight characters naming the build: "LV" and the version 2.2.8 in two-digit parts.
 inline constexpr std::string_view kVersionCode = "LV020208";
 inline constexpr std::string_view kAuthorPagePath = "author.asp";

@@ -1,0 +1,340 @@
+// The name pages of the built-in site: the name form, the analysis of one
+// full name, the dictionary record of a character and a family name's page.
+
+#include <array>
+
+#include "core/app/site/site_render.h"
+#include "core/data/name_corpora.h"
+#include "core/data/radical_table.h"
+#include "core/naming/family_name.h"
+#include "core/naming/numerology.h"
+#include "core/text/characters.h"
+
+namespace lumivane::site {
+namespace {
+
+constexpr std::array<std::string_view, 5> kGridNames = {"天格", "人格", "地格", "外格", "总格"};
+
+std::string Text(std::string_view text) {
+    return Escape(text);
+}
+
+std::string Number(long long value) {
+    return std::to_string(value);
+}
+
+// The readings as the dictionary holds them: comma-separated, usual first.
+std::vector<std::string> Readings(std::uint32_t index) {
+    std::vector<std::string> out;
+    std::string_view readings = CharacterReading(index);
+    while (!readings.empty()) {
+        const std::size_t comma = readings.find(',');
+        std::string_view one = readings.substr(0, comma);
+        if (!one.empty()) {
+            out.emplace_back(one);
+        }
+        readings = comma == std::string_view::npos ? std::string_view{} : readings.substr(comma + 1);
+    }
+    return out;
+}
+
+struct Usage {
+    std::string_view words;  // 常用 较常用 少见
+    std::uint32_t rank = 0;  // 1-based; 0 when the table does not list the character
+};
+
+// The rank of a character in one position table of a sex, in words: within
+// the first two tiers the generators draw from it is 常用, within all four
+// 较常用, else 少见.
+Usage UsageIn(std::span<const PositionEntry> table, const RankBounds& bounds,
+              std::uint32_t index) {
+    for (std::size_t rank = 0; rank < table.size(); ++rank) {
+        if (table[rank].CharIndex == index && table[rank].Count > 0) {
+            const auto place = static_cast<std::uint32_t>(rank);
+            if (place < bounds[1]) {
+                return {"常用", place + 1};
+            }
+            if (place < bounds[3]) {
+                return {"较常用", place + 1};
+            }
+            return {"少见", place + 1};
+        }
+    }
+    return {"少见", 0};
+}
+
+std::string UsageText(const Usage& usage) {
+    if (usage.rank == 0) {
+        return std::string(usage.words);
+    }
+    return std::string(usage.words) + "（第 " + Number(usage.rank) + " 位）";
+}
+
+std::string_view SexWord(Sex sex) {
+    return sex == Sex::Male ? "男孩" : "女孩";
+}
+
+// How often a character is given to children of a sex, in the first and the
+// second place of two-character names.
+std::string UsageLine(std::uint32_t index, Sex sex) {
+    const WorkingSet set = SelectWorkingSet(sex);
+    return std::string(SexWord(sex)) + "名首字：" +
+           UsageText(UsageIn(set.FirstPosition, set.Bounds, index)) + "；次字：" +
+           UsageText(UsageIn(set.SecondPosition, set.Bounds, index));
+}
+
+std::string RadicalText(std::uint32_t index) {
+    const RadicalEntry radical = Radical(RadicalIndexOf(index));
+    if (radical.RadicalName.empty()) {
+        return "—";
+    }
+    return Text(radical.RadicalName) + "（" + std::string(radical.RadicalStrokes) + " 画）";
+}
+
+std::optional<Sex> SexOfQuery(const Query& query) {
+    std::optional<std::string> text = query.Get("xingbie");
+    if (text == "男") {
+        return Sex::Male;
+    }
+    if (text == "女") {
+        return Sex::Female;
+    }
+    return std::nullopt;
+}
+
+std::string NameForm(std::string_view family = {}, std::string_view given = {},
+                     std::optional<Sex> sex = std::nullopt) {
+    const bool female = sex == Sex::Female;
+    return "<form method=\"get\" accept-charset=\"GBK\" action=\"" +
+           Escape(SiteLink("sm/QimingTest.asp")) +
+           "\"><label>姓氏 <input name=\"xing\" size=\"4\" maxlength=\"2\" value=\"" +
+           Text(family) +
+           "\"></label><label>名字 <input name=\"ming\" size=\"4\" maxlength=\"2\" value=\"" +
+           Text(given) + "\"></label><label>性别 <select name=\"xingbie\"><option" +
+           (female ? "" : " selected") + ">男</option><option" + (female ? " selected" : "") +
+           ">女</option></select></label><button type=\"submit\">分析</button></form>\n";
+}
+
+// One row of the characters' table; family characters have no usage.
+std::string CharacterRow(std::string_view text, std::uint32_t index,
+                         const std::string& usage) {
+    if (index >= DictionarySize) {
+        return Row({Cell(Text(text)), Cell("字库未收此字，按 0 画计", false), Cell(""), Cell(""),
+                    Cell(""), Cell(""), Cell(""), Cell("")});
+    }
+    return Row({Cell(Text(text)), Cell(Text(TonedReadingsText(index))),
+                Cell(Number(SimplifiedStrokesOf(index))), Cell(Number(KangxiStrokesOf(index))),
+                Cell(RadicalText(index)), Cell(ElementsText(MeaningElementsOf(index))),
+                Cell(ElementsText(RadicalElementsOf(index))), Cell(usage)});
+}
+
+std::string GridRow(std::string_view name, int number) {
+    const std::string_view rating = NumberRating(number);
+    const char* style = rating == "大吉" || rating == "吉" ? "good"
+                        : rating == "半吉"                  ? "mid"
+                                                           : "bad";
+    const std::string_view element = number > 0 ? ElementOfNumber(number % 10) : "";
+    return Row({Cell(std::string(name), true), Cell(Number(number)),
+                Cell(element.empty() ? "—" : std::string(element)),
+                Cell("<span class=\"" + std::string(style) + "\">" + std::string(rating) + "</span>"),
+                Cell(std::string(NumberExplanation(number)))});
+}
+
+}  // namespace
+
+std::string ElementsText(ElementMask mask) {
+    constexpr struct {
+        ElementMask bit;
+        std::string_view name;
+    } kElements[] = {{kMetal, "金"}, {kWood, "木"}, {kWater, "水"}, {kFire, "火"}, {kEarth, "土"}};
+    std::string out;
+    for (const auto& element : kElements) {
+        if ((mask & element.bit) != 0) {
+            out += (out.empty() ? "" : "、") + std::string(element.name);
+        }
+    }
+    return out.empty() ? "—" : out;
+}
+
+std::string TonedReadingsText(std::uint32_t index) {
+    std::string out;
+    for (const std::string& reading : Readings(index)) {
+        out += (out.empty() ? "" : "、") + reading;
+    }
+    return out.empty() ? "—" : out;
+}
+
+std::string UsualReading(std::uint32_t index) {
+    std::vector<std::string> readings = Readings(index);
+    return readings.empty() ? "?" : readings.front();
+}
+
+SitePage NameFormPage(std::string_view title) {
+    return BuiltInPage(std::string(title),
+                       "<p>输入姓氏、名字和性别，澜庭按五格数理与字库分析这个名字。</p>\n" +
+                           NameForm());
+}
+
+SitePage NameAnalysisPage(const Query& query) {
+    const std::string family = query.Get("xing").value_or("");
+    const std::string given = query.Get("ming").value_or("");
+    const std::optional<Sex> sex = SexOfQuery(query);
+    if (family.empty() || given.empty()) {
+        std::string missing = family.empty() && given.empty() ? "姓氏和名字"
+                              : family.empty()                ? "姓氏"
+                                                              : "名字";
+        return BuiltInPage("姓名分析",
+                           MissingBox("分析一个名字需要" + missing + "。") +
+                               NameForm(family, given, sex));
+    }
+
+    const FamilyName familyName = MakeFamilyName(family);
+    const std::vector<std::string> givenCharacters = SplitCharacters(given);
+    const std::uint32_t first = FindCharacter(givenCharacters[0]);
+    const std::uint32_t second =
+        givenCharacters.size() > 1 ? FindCharacter(givenCharacters[1]) : kNoSecondCharacter;
+    const GivenNameCode code = MakeGivenNameCode(first, second);
+    const FiveGrids grids = ComputeGrids(familyName, code);
+    const std::string pattern = SanCaiPattern(grids.TianGe, grids.DiGe, grids.WaiGe);
+    const int patternValue = SanCaiValue(pattern);
+    const std::string score = FormatGejuScore(GejuScore(grids, patternValue));
+
+    std::string shownFamily = familyName.firstText + familyName.secondText;
+    std::string shownGiven = givenCharacters[0] + (givenCharacters.size() > 1 ? givenCharacters[1] : "");
+    std::string body;
+    std::string pinyin;
+    for (std::uint32_t index :
+         {familyName.firstIndex, familyName.secondText.empty() ? DictionarySize + 1
+                                                               : familyName.secondIndex,
+          first, givenCharacters.size() > 1 ? second : DictionarySize + 1}) {
+        if (index <= DictionarySize) {
+            pinyin += (pinyin.empty() ? "" : " ") + UsualReading(index);
+        }
+    }
+    body += "<p class=\"big\">" + Text(shownFamily + shownGiven) + "</p><p class=\"pinyin\">" +
+            Text(pinyin) + "</p>\n";
+    if (CharacterCount(family) > 2 || givenCharacters.size() > 2) {
+        body += Note("姓氏与名字各取前两个字分析。");
+    }
+    body += "<p>性别：" + (sex ? std::string(sex == Sex::Male ? "男" : "女") : "未给出") + "</p>\n";
+
+    body += "<h2>逐字</h2><table>" +
+            Row({Cell("字", true), Cell("拼音", true), Cell("简体笔画", true),
+                 Cell("康熙笔画", true), Cell("部首", true), Cell("字义五行", true),
+                 Cell("部首五行", true),
+                 Cell(sex ? "名字中的用法（" + std::string(SexWord(*sex)) + "）" : "名字中的用法",
+                      true)});
+    body += CharacterRow(familyName.firstText, familyName.firstIndex, "姓");
+    if (!familyName.secondText.empty()) {
+        body += CharacterRow(familyName.secondText, familyName.secondIndex, "姓");
+    }
+    for (std::size_t i = 0; i < givenCharacters.size() && i < 2; ++i) {
+        const std::uint32_t index = i == 0 ? first : second;
+        body += CharacterRow(givenCharacters[i], index,
+                             sex ? UsageLine(index, *sex) : std::string("性别未给出"));
+    }
+    body += "</table>\n";
+
+    body += "<h2>五格</h2><table>" +
+            Row({Cell("格", true), Cell("数", true), Cell("五行", true), Cell("吉凶", true),
+                 Cell("数理释义", true)});
+    const std::array<int, 5> numbers = {grids.TianGe, grids.RenGe, grids.DiGe, grids.WaiGe,
+                                        grids.ZongGe};
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        body += GridRow(kGridNames[i], numbers[i]);
+    }
+    body += "</table>\n" +
+            Note("五格由康熙笔画算出；吉凶取自各数的分值，释义是澜庭自己的说法，仅供参考。");
+
+    body += "<h2>三才</h2><p>天格、地格、外格的五行：<b>" + Text(pattern) +
+            "</b>，配置值 " + Number(patternValue) + "。</p>\n";
+    body += "<h2>格局评分</h2><p class=\"score\">" + score + "</p>\n" +
+            Note("评分 = 三才配置值 ÷ 4 + 天格与外格分值的十分之一 + 人格、地格、总格的分值，再加 50。");
+
+    const auto year = query.Number("nian", 1, 9999);
+    const auto month = query.Number("yue", 1, 12);
+    const auto day = query.Number("ri", 1, 31);
+    const auto hour = query.Number("hh", 0, 23);
+    body += "<h2>生辰</h2>";
+    std::optional<BirthChart> chart;
+    if (year && month && day && hour) {
+        chart = ChartOfBirth(*year, *month, *day, *hour);
+    }
+    if (chart) {
+        body += ChartTable(*chart);
+    } else {
+        body += "<p>没有出生日期，未排八字。起名之后双击名字，会带上那次起名的出生日期。</p>\n";
+    }
+    body += "<p><a href=\"" + Escape(SiteLink("xhzd/")) + "\">在新华字典中查字</a></p>\n";
+    return BuiltInPage("姓名分析：" + shownFamily + shownGiven, body);
+}
+
+SitePage DictionaryPage(const Query& query) {
+    const std::string form = "<form method=\"get\" accept-charset=\"GBK\" action=\"" +
+                             Escape(SiteLink("xhzd/")) +
+                             "\"><label>汉字 <input name=\"zi\" size=\"4\" maxlength=\"1\" "
+                             "value=\"" +
+                             Text(query.Get("zi").value_or("")) +
+                             "\"></label><button type=\"submit\">查字</button></form>\n";
+    const std::optional<std::string> text = query.Get("zi");
+    if (!text) {
+        return BuiltInPage("新华字典", "<p>输入一个汉字，查看它的读音、笔画、部首和五行。</p>\n" +
+                                           form);
+    }
+    const std::string character = CharacterAt(*text, 0);
+    const std::uint32_t index = FindCharacter(character);
+    if (index >= DictionarySize) {
+        return BuiltInPage("新华字典",
+                           MissingBox("字库中没有“" + Text(character) +
+                                      "”。澜庭的字库收有 7227 个起名用字。") +
+                               form);
+    }
+    std::string body = form + "<p class=\"big\">" + Text(character) + "</p>\n<table>";
+    body += Row({Cell("读音", true), Cell(Text(TonedReadingsText(index)))});
+    body += Row({Cell("简体笔画", true), Cell(Number(SimplifiedStrokesOf(index)))});
+    body += Row({Cell("康熙笔画", true), Cell(Number(KangxiStrokesOf(index)))});
+    body += Row({Cell("部首", true), Cell(RadicalText(index))});
+    body += Row({Cell("字义五行", true), Cell(ElementsText(MeaningElementsOf(index)))});
+    body += Row({Cell("部首五行", true), Cell(ElementsText(RadicalElementsOf(index)))});
+    body += Row({Cell("男孩名中", true), Cell(UsageLine(index, Sex::Male))});
+    body += Row({Cell("女孩名中", true), Cell(UsageLine(index, Sex::Female))});
+    body += "</table>\n" +
+            Note("用法按全国姓名统计中各字在名字首字、次字的排位：前 200 位为常用，前 400 "
+                 "位为较常用，其余为少见。");
+    return BuiltInPage("新华字典：" + character, body);
+}
+
+SitePage FamilyNamePage(const Query& query) {
+    const std::string form = "<form method=\"get\" accept-charset=\"GBK\" action=\"" +
+                             Escape(SiteLink("sm/sm/sm.asp")) +
+                             "\"><input type=\"hidden\" name=\"sm\" value=\"8\">"
+                             "<input type=\"hidden\" name=\"act\" value=\"ok\">"
+                             "<label>姓氏 <input name=\"xing\" size=\"4\" maxlength=\"2\" value=\"" +
+                             Text(query.Get("xing").value_or("")) +
+                             "\"></label><button type=\"submit\">查看</button></form>\n";
+    const std::optional<std::string> family = query.Get("xing");
+    if (!family) {
+        return BuiltInPage("姓氏", "<p>输入姓氏，查看澜庭所知的这个姓的笔画、读音和五行。</p>\n" +
+                                       form);
+    }
+    const FamilyName name = MakeFamilyName(*family);
+    std::string body = form + "<p class=\"big\">" + Text(name.firstText + name.secondText) +
+                       "</p>\n<table>" +
+                       Row({Cell("字", true), Cell("读音", true), Cell("简体笔画", true),
+                            Cell("康熙笔画", true), Cell("部首", true), Cell("字义五行", true),
+                            Cell("部首五行", true), Cell("", true)});
+    body += CharacterRow(name.firstText, name.firstIndex, "");
+    if (!name.secondText.empty()) {
+        body += CharacterRow(name.secondText, name.secondIndex, "");
+    }
+    body += "</table>\n" +
+            Note("这里只写澜庭字库中的事实；姓氏的源流与历史需要在线站点。") +
+            "<p><a href=\"" + Escape(SiteLink("sm/")) + "\">为这个姓起的名字做姓名分析</a></p>\n";
+    return BuiltInPage("姓氏：" + name.firstText + name.secondText, body);
+}
+
+SitePage FamilyNameListPage() {
+    return FamilyNamePage(Query(""));
+}
+
+}  // namespace lumivane::site
