@@ -26,7 +26,7 @@ bool BrowserLoader::Load() {
     if (create == nullptr || m_open == nullptr) {
         return false;
     }
-    m_window = create(m_parent);
+    m_window = create(m_parent, m_pages);
     return m_window != nullptr;
 }
 

@@ -9,11 +9,15 @@
 #include <QString>
 #include <string>
 
+#include "gui/site_page_source.h"
+
 namespace lumivane::gui {
 
 class BrowserLoader {
 public:
-    explicit BrowserLoader(QWidget* parent) : m_parent(parent) {}
+    // The built-in site's pages come from the source.
+    explicit BrowserLoader(QWidget* parent, SitePageSource pages = &BuiltInSitePage)
+        : m_parent(parent), m_pages(pages) {}
     BrowserLoader(const BrowserLoader&) = delete;
     BrowserLoader& operator=(const BrowserLoader&) = delete;
 
@@ -27,10 +31,11 @@ public:
     [[nodiscard]] const QString& Error() const { return m_error; }
 
 private:
-    using CreateFunction = QDialog* (*)(QWidget*);
+    using CreateFunction = QDialog* (*)(QWidget*, SitePageSource);
     using OpenFunction = void (*)(QDialog*, const char*);
 
     QWidget* m_parent;
+    SitePageSource m_pages;
     QLibrary m_library;
     QPointer<QDialog> m_window;
     OpenFunction m_open = nullptr;

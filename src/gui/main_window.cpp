@@ -363,7 +363,8 @@ void TfrmMain::BuildMenus() {
 
     QMenu* about = bar->addMenu(QStringLiteral("关于"));
     about->setObjectName(QStringLiteral("N5"));
-    AddItem(about, "N95", "使用帮助", "N95Click")->setVisible(false);
+    // The help page is the built-in site's, so it is shown now.
+    AddItem(about, "N95", "使用帮助", "N95Click");
     AddItem(about, "N96", "软件升级", "N96Click");
     AddItem(about, "N97", "关于作者", "N97Click");
     AddItem(about, "N98", "建议反馈", "N98Click")->setVisible(false);

@@ -1,5 +1,7 @@
 #include "gui/online_services.h"
 
+#include "core/app/online_site.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QEvent>
@@ -125,10 +127,19 @@ private:
 
 OnlineServices::OnlineServices(const OnlineServicesState& state, WebPageOpener openWebPage,
                                WebSite site, QObject* parent)
+    : OnlineServices(
+          state, std::move(openWebPage), [site = std::move(site)] { return site; }, parent) {}
+
+OnlineServices::OnlineServices(const OnlineServicesState& state, WebPageOpener openWebPage,
+                               WebSiteSource siteSource, QObject* parent)
     : QObject(parent),
       m_state(state),
       m_openWebPage(std::move(openWebPage)),
-      m_site(std::move(site)) {}
+      m_siteSource(std::move(siteSource)) {}
+
+WebSite OnlineServices::Site() const {
+    return m_siteSource();
+}
 
 QString OnlineServices::HandlerOfControl(const QObject* control) {
     QString handler = control->property(kHandlerProperty).toString();
@@ -179,28 +190,29 @@ void OnlineServices::Open(const std::string& address) const {
 
 void OnlineServices::RunHandler(const QString& handler, const QObject* control) {
     const std::string name = handler.toStdString();
+    const WebSite site = Site();
     if (const FixedWebPage* page = FindFixedWebPage(name)) {
-        Open(FixedPageAddress(*page, m_site));
+        Open(FixedPageAddress(*page, site));
     } else if (name == "N23Click" || name == "Label36Click") {
-        Open(FamilyOriginAddress(m_state.FamilyNameBoxText().toStdString(), m_site));
+        Open(FamilyOriginAddress(m_state.FamilyNameBoxText().toStdString(), site));
     } else if (name == "N35Click" || name == "Label32Click") {
         const std::optional<int> tag =
             name == "N35Click" ? TagOf(control) : ForecastTagOfLinkControl(control);
         if (tag) {
             if (auto address =
-                    StarForecastAddress(*tag, m_state.StarSignLabelText().toStdString(), m_site)) {
+                    StarForecastAddress(*tag, m_state.StarSignLabelText().toStdString(), site)) {
                 Open(*address);
             }
         }
     } else if (name == "N42Click") {
-        Open(StarSignPageAddress(CaptionOf(control), m_site));
+        Open(StarSignPageAddress(CaptionOf(control), site));
     } else if (name == "Label108Click") {
-        Open(StarSignPageAddress(m_state.StarSignLabelText().toStdString(), m_site));
+        Open(StarSignPageAddress(m_state.StarSignLabelText().toStdString(), site));
     } else if (name == "Label107Click") {
         Open(ZodiacPageAddress(m_state.ZodiacLabelText().toStdString(), m_state.CurrentYear(),
-                               m_site));
+                               site));
     } else if (name == "N96Click") {
-        Open(UpgradeAddress(m_site));
+        Open(UpgradeAddress(site));
     } else if (name == "Label37Click") {
         Label37Click();
     }
@@ -216,7 +228,7 @@ void OnlineServices::OpenNameAnalysis(int row, std::string_view destination) {
     inputs.sexIndex = m_state.SexIndex();
     inputs.birth = m_state.Birth();
     inputs.destination = std::string(destination);
-    Open(NameAnalysisAddress(inputs, m_site));
+    Open(NameAnalysisAddress(inputs, Site()));
 }
 
 void OnlineServices::listview_ResultDblClick(int selectedRow) {
@@ -231,7 +243,8 @@ void OnlineServices::Label37Click() {
 
 OnlineServices* ConnectOnlineServices(QWidget* mainWindow, const OnlineServicesState& state,
                                       WebPageOpener openWebPage) {
-    auto* services = new OnlineServices(state, std::move(openWebPage), WebSite{}, mainWindow);
+    auto* services = new OnlineServices(state, std::move(openWebPage), WebSiteSource(&LoadWebSite),
+                                        mainWindow);
     services->ConnectControls(mainWindow);
     return services;
 }

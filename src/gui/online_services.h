@@ -1,9 +1,9 @@
 #pragma once
-// The online services of the main window: each menu item, tool button and
-// link that opens a page of the maker's site, found by its objectName (or by
-// its "handler" property where several controls share one handler), builds
-// its address in the core from what the window shows at that moment and
-// opens it in the browser window.
+// The services of the main window: each menu item, tool button and link that
+// opens a service page, found by its objectName (or by its "handler" property
+// where several controls share one handler), builds its address in the core
+// from what the window shows at that moment and opens it in the browser
+// window: on the built-in site, or on the online site config.ini names.
 
 #include <QObject>
 #include <QString>
@@ -34,12 +34,16 @@ public:
 };
 
 using WebPageOpener = std::function<void(const std::string& address)>;
+// The site the addresses are built on, asked at every click.
+using WebSiteSource = std::function<WebSite()>;
 
 class OnlineServices final : public QObject {
     Q_OBJECT
 public:
     OnlineServices(const OnlineServicesState& state, WebPageOpener openWebPage, WebSite site = {},
                    QObject* parent = nullptr);
+    OnlineServices(const OnlineServicesState& state, WebPageOpener openWebPage,
+                   WebSiteSource siteSource, QObject* parent = nullptr);
 
     // Connects every control of the window that opens a page: QActions by
     // triggered, buttons and clickable labels by clicked, plain labels by a
@@ -62,15 +66,17 @@ public slots:
 private:
     void RunHandler(const QString& handler, const QObject* control);
     void Open(const std::string& address) const;
+    [[nodiscard]] WebSite Site() const;
 
     const OnlineServicesState& m_state;
     WebPageOpener m_openWebPage;
-    WebSite m_site;
+    WebSiteSource m_siteSource;
 };
 
-// Connects the window's online services to a page opener (the browser
-// window); call once, after the window's widgets exist. The services live as
-// a child of the window.
+// Connects the window's services to a page opener (the browser window), on
+// the site of config.ini (read at each click, so a change applies at once);
+// call once, after the window's widgets exist. The services live as a child
+// of the window.
 OnlineServices* ConnectOnlineServices(QWidget* mainWindow, const OnlineServicesState& state,
                                       WebPageOpener openWebPage);
 

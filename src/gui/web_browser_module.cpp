@@ -7,8 +7,9 @@
 
 extern "C" {
 
-__attribute__((visibility("default"))) QDialog* LumivaneCreateBrowserWindow(QWidget* parent) {
-    return new lumivane::gui::TfrmWebbrowser(parent);
+__attribute__((visibility("default"))) QDialog* LumivaneCreateBrowserWindow(
+    QWidget* parent, lumivane::gui::SitePageSource pages) {
+    return new lumivane::gui::TfrmWebbrowser(pages, parent);
 }
 
 __attribute__((visibility("default"))) void LumivaneOpenWebPage(QDialog* window,

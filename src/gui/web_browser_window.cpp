@@ -9,8 +9,16 @@
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QBuffer>
 #include <QWebEngineHistory>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineUrlRequestJob>
+#include <QWebEngineUrlScheme>
+#include <QWebEngineUrlSchemeHandler>
 #include <QWebEngineView>
+
+#include "core/app/web_addresses.h"
 
 namespace lumivane::gui {
 namespace {
@@ -41,9 +49,60 @@ QIcon IconOfButton(const char* name, QStyle::StandardPixmap fallback, const QSty
     return style->standardIcon(fallback);
 }
 
+QByteArray SchemeName() {
+    return QByteArray::fromStdString(std::string(kSiteScheme));
+}
+
+// The built-in site's scheme: an address with a host, so that relative links
+// and forms resolve as on any site. The web engine takes schemes until its
+// first profile is made, which the first page does; the program's start never
+// loads the engine for this.
+void RegisterSiteScheme() {
+    static bool registered = false;
+    if (registered) {
+        return;
+    }
+    registered = true;
+    QWebEngineUrlScheme scheme(SchemeName());
+    scheme.setSyntax(QWebEngineUrlScheme::Syntax::Host);
+    scheme.setFlags(QWebEngineUrlScheme::LocalScheme | QWebEngineUrlScheme::LocalAccessAllowed);
+    QWebEngineUrlScheme::registerScheme(scheme);
+}
+
+// Answers the built-in site's addresses from the page source.
+class SiteSchemeHandler final : public QWebEngineUrlSchemeHandler {
+public:
+    SiteSchemeHandler(SitePageSource pages, QObject* parent)
+        : QWebEngineUrlSchemeHandler(parent), m_pages(pages) {}
+
+    void requestStarted(QWebEngineUrlRequestJob* job) override {
+        // The encoded form keeps the query's GBK escapes as they were sent.
+        const QByteArray address = job->requestUrl().toEncoded();
+        SitePageReply reply = m_pages(std::string_view(address.constData(),
+                                                       static_cast<std::size_t>(address.size())));
+        auto* body = new QBuffer(job);
+        body->setData(QByteArray::fromStdString(reply.html));
+        body->open(QIODevice::ReadOnly);
+        job->reply(QByteArrayLiteral("text/html;charset=utf-8"), body);
+    }
+
+private:
+    SitePageSource m_pages;
+};
+
+// A link to a new window (target=_blank, window.open) opens in this page.
+class SameViewPage final : public QWebEnginePage {
+public:
+    using QWebEnginePage::QWebEnginePage;
+
+protected:
+    QWebEnginePage* createWindow(WebWindowType) override { return this; }
+};
+
 }  // namespace
 
-TfrmWebbrowser::TfrmWebbrowser(QWidget* parent) : QDialog(parent) {
+TfrmWebbrowser::TfrmWebbrowser(SitePageSource pages, QWidget* parent)
+    : QDialog(parent), m_pages(pages) {
     setObjectName(QStringLiteral("frmWebbrowser"));
     setWindowTitle(QStringLiteral("网页浏览器"));
     setWindowFlag(Qt::WindowMaximizeButtonHint);
@@ -79,7 +138,13 @@ TfrmWebbrowser::~TfrmWebbrowser() = default;
 QWebEngineView* TfrmWebbrowser::EnsureView() {
     // Starting the web engine takes a while, so it waits for the first page.
     if (m_view == nullptr) {
+        RegisterSiteScheme();
+        QWebEngineProfile* profile = QWebEngineProfile::defaultProfile();
+        if (profile->urlSchemeHandler(SchemeName()) == nullptr) {
+            profile->installUrlSchemeHandler(SchemeName(), new SiteSchemeHandler(m_pages, profile));
+        }
         m_view = new QWebEngineView(this);
+        m_view->setPage(new SameViewPage(profile, m_view));
         m_view->setObjectName(QStringLiteral("WebBrowser1"));
         m_layout->addWidget(m_view, 1);
         connect(m_view, &QWebEngineView::printFinished, this, [this](bool) { m_printing = false; });

@@ -1,12 +1,15 @@
 #pragma once
-// TfrmWebbrowser: the one modal browser window that shows the maker's online
-// pages. It is created at start-up and kept until the end, so the history of
-// its web view carries over from one opening to the next.
+// TfrmWebbrowser: the one modal browser window that shows the service pages,
+// of the built-in site (its own scheme, answered from the page source) or of
+// an online site. It is kept until the end, so the history of its web view
+// carries over from one opening to the next. Links that would open a new
+// window (target=_blank, window.open) open in the same view.
 
 #include <QDialog>
 #include <memory>
 #include <string>
 
+#include "gui/site_page_source.h"
 #include "gui/web_engine_setup.h"
 
 class QPrinter;
@@ -19,7 +22,7 @@ namespace lumivane::gui {
 class TfrmWebbrowser final : public QDialog {
     Q_OBJECT
 public:
-    explicit TfrmWebbrowser(QWidget* parent = nullptr);
+    explicit TfrmWebbrowser(SitePageSource pages, QWidget* parent = nullptr);
     ~TfrmWebbrowser() override;
 
     // Navigates to the address (percent-encoded, as the core builds it), then
@@ -49,6 +52,7 @@ private:
     QToolButton* m_print = nullptr;
     QToolButton* m_close = nullptr;
     QWebEngineView* m_view = nullptr;
+    SitePageSource m_pages;
     std::unique_ptr<QPrinter> m_printer;
     bool m_printing = false;  // the printer is busy until the web view has finished
 };

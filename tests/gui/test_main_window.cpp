@@ -146,8 +146,10 @@ private slots:
                 visible << action->text();
             }
         }
-        // The designed items, then the program's own About item.
-        QCOMPARE(visible, QStringList({"软件升级", "关于作者", "关于澜庭起名软件(&A)…"}));
+        // The designed items (使用帮助 shown, as the built-in site answers it;
+        // 建议反馈 still hidden), then the program's own About item.
+        QCOMPARE(visible,
+                 QStringList({"使用帮助", "软件升级", "关于作者", "关于澜庭起名软件(&A)…"}));
         // The forecast items share one handler and differ by Tag.
         auto* week = m_w->main.findChild<QAction*>("N37");
         QVERIFY(week != nullptr);
