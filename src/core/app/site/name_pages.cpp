@@ -26,7 +26,7 @@ std::string Number(long long value) {
 // The readings as the dictionary holds them: comma-separated, usual first.
 std::vector<std::string> Readings(std::uint32_t index) {
     std::vector<std::string> out;
-    std::string_view readings = CharacterReading(index);
+    std::string_view readings = CharacterTonedReadings(index);
     while (!readings.empty()) {
         const std::size_t comma = readings.find(',');
         std::string_view one = readings.substr(0, comma);

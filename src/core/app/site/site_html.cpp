@@ -1,6 +1,7 @@
 #include "core/app/site/site_html.h"
 
 #include "core/app/web_addresses.h"
+#include "core/data/character_dictionary.h"
 #include "core/text/characters.h"
 #include "core/text/gbk.h"
 
@@ -38,14 +39,29 @@ std::string PercentDecode(std::string_view text) {
     return out;
 }
 
-// GBK first: the program's addresses and the pages' forms send GBK. Plain
-// ASCII is the same in both.
-std::optional<std::string> DecodeValue(std::string_view bytes) {
-    ConversionResult utf8 = GbkToUtf8(bytes);
-    if (utf8.ok()) {
-        return utf8.text;
+// How many of the text's characters the dictionary holds.
+int DictionaryHits(std::string_view utf8) {
+    int hits = 0;
+    for (const std::string& character : SplitCharacters(utf8)) {
+        hits += FindCharacter(character) < DictionarySize ? 1 : 0;
     }
-    if (IsValidUtf8(bytes)) {
+    return hits;
+}
+
+// The program's addresses and the pages' forms send GBK; an address typed by
+// hand may hold UTF-8. Chinese in UTF-8 is often valid GBK as well (明华 reads
+// as 鏄庡), so when both readings work the one whose characters the
+// dictionary knows better wins, and GBK on a tie.
+std::optional<std::string> DecodeValue(std::string_view bytes) {
+    ConversionResult gbk = GbkToUtf8(bytes);
+    const bool utf8 = IsValidUtf8(bytes);
+    if (gbk.ok() && utf8) {
+        return DictionaryHits(bytes) > DictionaryHits(gbk.text) ? std::string(bytes) : gbk.text;
+    }
+    if (gbk.ok()) {
+        return gbk.text;
+    }
+    if (utf8) {
         return std::string(bytes);
     }
     return std::nullopt;

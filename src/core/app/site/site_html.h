@@ -12,8 +12,8 @@
 namespace lumivane::site {
 
 // The values of a query, decoded: "+" and percent escapes to bytes, then the
-// bytes read as GBK, or as UTF-8 when they are not GBK but valid UTF-8. A
-// value that is neither is dropped, as if the key were not there.
+// bytes read as GBK (as the program sends them) or UTF-8 (as typed by hand).
+// A value that is neither is dropped, as if the key were not there.
 class Query {
 public:
     explicit Query(std::string_view query);

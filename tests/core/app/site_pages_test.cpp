@@ -1,0 +1,322 @@
+// The built-in site: every address the program builds answers a page, the
+// name analysis, dictionary, chart and calendar pages say what the core's data
+// and calendar say, and everything a page echoes back is escaped.
+
+#include "core/app/site/site_pages.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "core/app/site/site_render.h"
+#include "core/app/web_addresses.h"
+#include "core/data/character_dictionary.h"
+#include "core/naming/numerology.h"
+
+namespace lumivane {
+namespace {
+
+const FixedClock kToday({2025, 6, 1, 9, 0, 0});
+
+SitePage Page(const std::string& address) {
+    return RenderSitePage(address, kToday);
+}
+
+bool Has(const SitePage& page, const std::string& text) {
+    return page.html.find(text) != std::string::npos;
+}
+
+std::string AnalysisAddress(const std::string& family, const std::string& caption, int sex = 0) {
+    NameAnalysisInputs inputs;
+    inputs.familyText = family;
+    inputs.rowCaption = caption;
+    inputs.sexIndex = sex;
+    inputs.birth = {2024, 5, 1, 8};
+    return NameAnalysisAddress(inputs);
+}
+
+// The handlers whose pages the program answers from its own data; every
+// other address of the menus is a service that needs an online site.
+const std::set<std::string> kBuiltInHandlers = {
+    "sbtn_onlineSMClick", "sbtn_dictClick", "N22Click",     "N25Click",
+    "N26Click",           "N74Click",       "N79Click",     "N91Click",
+    "N93Click",           "N95Click",       "N97Click",     "N23Click",
+    "Label36Click",       "N96Click",       "Label37Click", "listview_ResultDblClick"};
+
+TEST(SitePages, EveryAddressOfTheProgramAnswersAPage) {
+    WebPageInputs inputs;
+    inputs.familyNameBox = "王";
+    inputs.starSignLabel = "宝瓶座";
+    inputs.zodiacLabel = "龙";
+    inputs.caption = "魔羯座";
+    inputs.tag = 3;
+    inputs.currentYear = 2025;
+    inputs.analysis.familyText = "王";
+    inputs.analysis.rowCaption = "王明华";
+    inputs.analysis.birth = {2024, 5, 1, 8};
+    std::vector<std::string> handlers;
+    for (const FixedWebPage& page : FixedWebPages()) {
+        handlers.emplace_back(page.handler);
+    }
+    for (std::string_view handler : BuiltPageHandlers()) {
+        handlers.emplace_back(handler);
+    }
+    for (const std::string& handler : handlers) {
+        WebAddressResult address = AddressOfHandler(handler, inputs);
+        ASSERT_TRUE(address.ok()) << handler << ": " << address.error;
+        ASSERT_TRUE(IsBuiltInSiteAddress(address.address)) << handler;
+        SitePage page = Page(address.address);
+        const bool builtIn = kBuiltInHandlers.count(handler) > 0;
+        EXPECT_EQ(page.kind, builtIn ? SitePage::Kind::BuiltIn : SitePage::Kind::OnlineOnly)
+            << handler << " " << address.address;
+        EXPECT_EQ(page.html.rfind("<!DOCTYPE html>", 0), 0u) << handler;
+        EXPECT_TRUE(Has(page, "<title>" + page.title + "</title>")) << handler;
+        EXPECT_FALSE(page.title.empty()) << handler;
+        EXPECT_FALSE(Has(page, "<script")) << handler;
+        if (!builtIn) {
+            EXPECT_TRUE(Has(page, "需要在线站点")) << handler;
+            EXPECT_TRUE(Has(page, "[Online]\nSiteRoot=")) << handler;
+        }
+    }
+}
+
+TEST(SitePages, OnlineOnlyPageNamesTheServiceAndItsAddress) {
+    struct Case {
+        const char* handler;
+        const char* name;
+        const char* path;
+    };
+    const std::vector<Case> cases = {
+        {"N24Click", "周公解梦", "sm/chouqian/zgjm.asp"},
+        {"N57Click", "诸葛神算", "sm/chouqian/lvzu.asp"},
+        {"N30Click", "日干论命", "sm/sm/sm.asp?sm=3"},
+        {"N76Click", "黄道吉日", "sm/yuce/hdjr.asp?act=xrz&amp;word=%BC%DE%C8%A2&amp;upto=365"},
+        {"N92Click", "三字经", "szj/"},
+        {"N98Click", "建议反馈", "support/feedback.asp"},
+    };
+    for (const Case& c : cases) {
+        SitePage page = Page(FixedPageAddress(*FindFixedWebPage(c.handler)));
+        EXPECT_EQ(page.kind, SitePage::Kind::OnlineOnly) << c.handler;
+        EXPECT_NE(page.title.find(c.name), std::string::npos) << c.handler << ": " << page.title;
+        EXPECT_TRUE(Has(page, std::string("&lt;站点根地址&gt;") + c.path)) << c.handler;
+    }
+}
+
+TEST(SitePages, AddressesWithoutAPage) {
+    EXPECT_EQ(Page("lumivane://site/nothing.asp").kind, SitePage::Kind::NotFound);
+    EXPECT_EQ(Page("https://example.org/sm/").kind, SitePage::Kind::NotFound);
+    EXPECT_FALSE(IsBuiltInSiteAddress("https://example.org/sm/"));
+    // An sm number no page has says what is missing instead of failing.
+    SitePage unknown = Page("lumivane://site/sm/sm/sm.asp?sm=99");
+    EXPECT_EQ(unknown.kind, SitePage::Kind::BuiltIn);
+    EXPECT_TRUE(Has(unknown, "没有编号为 99 的测算"));
+}
+
+// 王明华: 王 4, 明 8, 華 12 + 艹 counted as 艸 (6) = 14 Kangxi strokes, as
+// name numerology counts them; the grids and score follow from those.
+TEST(NameAnalysisPage, WangMingHua) {
+    SitePage page = Page(AnalysisAddress("王", "王明华"));
+    ASSERT_EQ(page.kind, SitePage::Kind::BuiltIn);
+    EXPECT_EQ(page.title, "姓名分析：王明华");
+    EXPECT_TRUE(Has(page, "wáng míng huá"));
+    struct Grid {
+        const char* name;
+        const char* number;
+        const char* element;
+        const char* rating;
+    };
+    for (const Grid& g : {Grid{"天格", "5", "土", "good\">大吉"}, Grid{"人格", "12", "木", "bad\">凶"},
+                          Grid{"地格", "22", "木", "bad\">凶"}, Grid{"外格", "15", "土", "good\">大吉"},
+                          Grid{"总格", "26", "土", "mid\">半吉"}}) {
+        EXPECT_TRUE(Has(page, std::string("<th>") + g.name + "</th><td>" + g.number + "</td><td>" +
+                                  g.element + "</td><td><span class=\"" + g.rating))
+            << g.name;
+    }
+    EXPECT_TRUE(Has(page, "<b>土木土</b>"));
+    EXPECT_TRUE(Has(page, "<p class=\"score\">63.90</p>"));
+    EXPECT_TRUE(Has(page, "男孩名首字"));
+    EXPECT_TRUE(Has(page, "<td>2024年</td><td>5月</td><td>1日</td><td>8时</td>"));
+    EXPECT_TRUE(Has(page, "八字五行个数"));
+}
+
+TEST(NameAnalysisPage, ShapesOfNames) {
+    struct Case {
+        const char* label;
+        std::string family;
+        std::string caption;
+        std::vector<std::string> rows;  // characters shown in the table, in order
+        int waiGe;                      // by the rule of the name's shape
+    };
+    const std::uint32_t ou = FindCharacter("欧");
+    const std::uint32_t hua = FindCharacter("华");
+    const std::vector<Case> cases = {
+        // Two-character family name and given name: 外格 = f + e.
+        {"compound family", "欧阳", "欧阳明华", {"欧", "阳", "明", "华"},
+         static_cast<int>(KangxiStrokesOf(ou) + KangxiStrokesOf(hua))},
+        // One-character family and given name: 外格 is always 2.
+        {"one-character given", "王", "王明", {"王", "明"}, 2},
+    };
+    for (const Case& c : cases) {
+        SitePage page = Page(AnalysisAddress(c.family, c.caption));
+        EXPECT_EQ(page.title, "姓名分析：" + c.caption) << c.label;
+        std::size_t at = 0;
+        for (const std::string& character : c.rows) {
+            at = page.html.find("<tr><td>" + character + "</td>", at);
+            EXPECT_NE(at, std::string::npos) << c.label << " " << character;
+        }
+        EXPECT_TRUE(Has(page, "<th>外格</th><td>" + std::to_string(c.waiGe) + "</td>")) << c.label;
+    }
+}
+
+TEST(NameAnalysisPage, EchoesEverythingEscaped) {
+    struct Case {
+        const char* label;
+        std::string family;
+        std::string caption;
+        std::string shown;
+        std::string never;
+    };
+    const std::vector<Case> cases = {
+        // Only the first two characters of a family name count, as in the program.
+        {"markup", "<script>", "<script>明", "&lt;s明", "<script"},
+        {"ampersand and quote", "<&", "<&\"华", "&lt;&amp;&quot;华", "<&"},
+        {"attribute breaker", "\"'", "\"'>明", "&quot;&#39;&gt;明", "\"'>"},
+    };
+    for (const Case& c : cases) {
+        SitePage page = Page(AnalysisAddress(c.family, c.caption));
+        EXPECT_EQ(page.kind, SitePage::Kind::BuiltIn) << c.label;
+        EXPECT_TRUE(Has(page, c.shown)) << c.label;
+        EXPECT_FALSE(Has(page, c.never)) << c.label;
+        EXPECT_TRUE(Has(page, "字库未收")) << c.label;
+    }
+}
+
+TEST(NameAnalysisPage, QueryValuesInGbkOrUtf8) {
+    const std::string gbk = Page(
+        "lumivane://site/sm/QimingTest.asp?xing=%CD%F5&ming=%C3%F7%BB%AA&xingbie=%C5%AE").html;
+    const std::string utf8 = Page(
+        "lumivane://site/sm/QimingTest.asp?xing=%E7%8E%8B&ming=%E6%98%8E%E5%8D%8E&xingbie=%E5%A5%B3")
+                                 .html;
+    EXPECT_EQ(gbk, utf8);
+    EXPECT_NE(gbk.find("女孩名首字"), std::string::npos);
+    // A form's blanks arrive as "+" and are trimmed; bytes that are neither
+    // GBK nor UTF-8 count as a missing value.
+    SitePage blanks = Page("lumivane://site/sm/QimingTest.asp?xing=+%CD%F5+&ming=%C3%F7");
+    EXPECT_EQ(blanks.title, "姓名分析：王明");
+    SitePage broken = Page("lumivane://site/sm/QimingTest.asp?xing=%FF&ming=%C3%F7");
+    EXPECT_TRUE(Has(broken, "需要姓氏"));
+}
+
+TEST(NameAnalysisPage, SaysWhatIsMissing) {
+    struct Case {
+        const char* query;
+        const char* missing;
+    };
+    for (const Case& c : {Case{"", "需要姓氏和名字"}, Case{"?xing=%CD%F5", "需要名字"},
+                          Case{"?ming=%C3%F7", "需要姓氏"}}) {
+        SitePage page = Page(std::string("lumivane://site/sm/QimingTest.asp") + c.query);
+        EXPECT_EQ(page.kind, SitePage::Kind::BuiltIn) << c.query;
+        EXPECT_TRUE(Has(page, "class=\"missing\"")) << c.query;
+        EXPECT_TRUE(Has(page, c.missing)) << c.query;
+        EXPECT_TRUE(Has(page, "action=\"lumivane://site/sm/QimingTest.asp\"")) << c.query;
+    }
+    // Without a birth date (a double-click before any chart) there is no chart.
+    SitePage noChart = Page("lumivane://site/sm/QimingTest.asp?xing=%CD%F5&ming=%C3%F7&nian=0");
+    EXPECT_TRUE(Has(noChart, "没有出生日期"));
+}
+
+TEST(DictionaryPage, RecordOfAPolyphone) {
+    SitePage page = Page("lumivane://site/xhzd/?zi=%B3%A4");  // 长 in GBK
+    EXPECT_EQ(page.title, "新华字典：长");
+    // Both readings of 长 with their tones, the usual first, as the dictionary holds them.
+    const std::string readings(CharacterTonedReadings(FindCharacter("长")));
+    ASSERT_NE(readings.find(','), std::string::npos);
+    EXPECT_TRUE(Has(page, "cháng"));
+    EXPECT_TRUE(Has(page, "zhǎng"));
+    EXPECT_TRUE(Has(page, "<th>读音</th><td>" + readings.substr(0, readings.find(',')) + "、"));
+    EXPECT_TRUE(Has(page, "男孩名中"));
+    EXPECT_TRUE(Has(page, "女孩名中"));
+
+    EXPECT_TRUE(Has(Page("lumivane://site/xhzd/"), "name=\"zi\""));
+    SitePage absent = Page("lumivane://site/xhzd/?zi=%3C");
+    EXPECT_TRUE(Has(absent, "字库中没有“&lt;”"));
+}
+
+TEST(ChartPage, ChartOfADateAndWhatIsMissing) {
+    // 2000-01-15 at noon: day pillar 壬申, hour pillar 丙午 (the published almanac).
+    SitePage chart = Page("lumivane://site/sm/paipan/pp_bazi.asp?nian=2000&yue=1&ri=15&hh=12");
+    EXPECT_TRUE(Has(chart, "<td>壬申</td><td>丙午</td>"));
+    EXPECT_TRUE(Has(chart, "八字五行个数"));
+    EXPECT_TRUE(Has(chart, "<option value=\"12\" selected>"));
+    SitePage sm1 = Page("lumivane://site/sm/sm/sm.asp?sm=1&nian=2000&yue=1&ri=15");
+    EXPECT_EQ(sm1.title, "生辰八字");
+    EXPECT_TRUE(Has(sm1, "<input type=\"hidden\" name=\"sm\" value=\"1\">"));
+    EXPECT_TRUE(Has(sm1, "<option value=\"\" selected>未知</option>"));
+    EXPECT_TRUE(Has(Page("lumivane://site/sm/sm/sm.asp?sm=2&nian=2000&yue=1"), "还需要出生的日"));
+    EXPECT_TRUE(Has(Page("lumivane://site/sm/paipan/pp_bazi.asp?nian=2023&yue=2&ri=30"),
+                    "没有这个日期"));
+}
+
+// Dates as published for 2025 (中国科学院紫金山天文台《2025年中国天文年历》, Beijing time).
+TEST(SolarTermsPage, TermsOf2025) {
+    SitePage page = Page("lumivane://site/sm/24jq.asp?year=2025");
+    EXPECT_EQ(page.title, "2025年二十四节气");
+    EXPECT_TRUE(Has(page, "<td>小寒</td><td>2025-01-05</td>"));
+    EXPECT_TRUE(Has(page, "<td>立春</td><td>2025-02-03</td><td>星期一</td>"));
+    EXPECT_TRUE(Has(page, "<td>清明</td><td>2025-04-04</td>"));
+    EXPECT_TRUE(Has(page, "<td>冬至</td><td>2025-12-21</td>"));
+    // Without a year: this year; a year outside the checked calendar says so.
+    EXPECT_EQ(Page("lumivane://site/sm/24jq.asp").title, "2025年二十四节气");
+    EXPECT_TRUE(Has(Page("lumivane://site/sm/24jq.asp?year=1800"), "不在范围内"));
+}
+
+// The Spring Festival of 2024 was on 10 February, 立春 on 4 February.
+TEST(MonthCalendarPage, FebruaryOf2024) {
+    SitePage page = Page("lumivane://site/sm/yuce/wnl.asp?year=2024&month=2");
+    EXPECT_EQ(page.title, "2024年2月");
+    EXPECT_TRUE(Has(page, "<span class=\"day\">10</span><br>正月"));
+    EXPECT_TRUE(Has(page, "<span class=\"day\">4</span><br>廿五 <span class=\"term\">立春</span>"));
+    // 2024-02-01 was a Thursday: three empty cells before it.
+    EXPECT_TRUE(Has(page, "<tr><td class=\"other\"></td><td class=\"other\"></td><td "
+                          "class=\"other\"></td><td><span class=\"day\">1</span>"));
+    EXPECT_TRUE(Has(page, "wnl.asp?year=2024&amp;month=1"));
+    EXPECT_TRUE(Has(page, "wnl.asp?year=2024&amp;month=3"));
+    EXPECT_EQ(Page("lumivane://site/sm/yuce/wnl.asp").title, "2025年6月");
+    EXPECT_TRUE(Has(Page("lumivane://site/sm/yuce/wnl.asp?year=2024&month=13"), "不在范围内"));
+}
+
+TEST(FamilyNamePage, FactsOfTheDictionaryOnly) {
+    SitePage page = Page(AddressOfHandler("N23Click", {.familyNameBox = "欧阳"}).address);
+    EXPECT_EQ(page.title, "姓氏：欧阳");
+    EXPECT_TRUE(Has(page, "<tr><td>欧</td>"));
+    EXPECT_TRUE(Has(page, "<tr><td>阳</td>"));
+    SitePage form = Page(AddressOfHandler("N23Click", {}).address);
+    EXPECT_TRUE(Has(form, "name=\"xing\""));
+}
+
+TEST(NumberWords, EveryNumberHasItsOwnWordsAndRating) {
+    std::set<std::string_view> seen;
+    for (int n = 1; n <= 81; ++n) {
+        const std::string_view words = site::NumberExplanation(n);
+        EXPECT_FALSE(words.empty()) << n;
+        EXPECT_TRUE(seen.insert(words).second) << n;
+        const std::string_view rating = site::NumberRating(n);
+        // The rating follows the number's points.
+        const int points = NumberValue(n);
+        EXPECT_EQ(rating, points >= 12  ? "大吉"
+                          : points >= 8 ? "吉"
+                          : points >= 5 ? "半吉"
+                          : points >= 1 ? "凶"
+                                        : "大凶")
+            << n;
+    }
+    // Past 81 the numbers count on from 1, as their points do.
+    EXPECT_EQ(site::NumberExplanation(83), site::NumberExplanation(3));
+    EXPECT_EQ(site::NumberRating(82), site::NumberRating(2));
+    EXPECT_TRUE(site::NumberExplanation(0).empty());
+}
+
+}  // namespace
+}  // namespace lumivane
