@@ -1,7 +1,8 @@
 // The browser window against a small HTTP server of the test's own on
 // 127.0.0.1: the address reaches the server byte for byte, the history
 // carries over from one opening to the next, and back on the first page does
-// nothing.
+// nothing. Then the built-in site: its scheme answers from the core's pages,
+// its forms send GBK, and new-window links open in the same view.
 
 #include <unistd.h>
 
@@ -14,6 +15,7 @@
 #include <QToolButton>
 #include <QWebEngineHistory>
 #include <QWebEngineView>
+#include <algorithm>
 #include <functional>
 
 #include "gui/online_services.h"
@@ -107,6 +109,7 @@ private slots:
     void initTestCase();
     void buttonsAndCaption();
     void opensPagesAndKeepsHistory();
+    void builtInSiteFormsAndNewWindows();
     void webEngineFlagsAreAddedOnce();
     void cleanupTestCase();
 
@@ -127,7 +130,7 @@ private:
 
 void WebBrowserWindowTest::initTestCase() {
     QVERIFY(m_site.Listen());
-    m_browser = new TfrmWebbrowser;
+    m_browser = new TfrmWebbrowser(&BuiltInSitePage);
     WebSite site{m_site.Root().toStdString(),
                  (m_site.Root() + QStringLiteral("support/")).toStdString()};
     m_window = new QWidget;
@@ -246,6 +249,55 @@ void WebBrowserWindowTest::opensPagesAndKeepsHistory() {
              QByteArray(m_site.Root().toLatin1() +
                         "sm/sm/sm.asp?sm=8&act=ok&xing=%CD%F5%26%20%23%3D%25#body"));
     QVERIFY(!m_browser->isVisible());
+}
+
+void WebBrowserWindowTest::builtInSiteFormsAndNewWindows() {
+    struct Step {
+        const char* label;
+        const char* script;  // run on the page shown before
+        QString title;       // of the page that must follow
+        QByteArray inUrl;    // part of its address
+        bool reached = false;
+        QByteArray url;
+    };
+    std::vector<Step> steps = {
+        {"the form of 姓名测试", "", QStringLiteral("姓名测试"), "lumivane://site/sm/"},
+        {"the form sends GBK",
+         "document.querySelector('[name=xing]').value='王';"
+         "document.querySelector('[name=ming]').value='明华';"
+         "document.querySelector('[name=xingbie]').value='女';"
+         "document.querySelector('form').submit();",
+         QStringLiteral("姓名分析：王明华"), "xing=%CD%F5&ming=%C3%F7%BB%AA&xingbie=%C5%AE"},
+        {"a link to a new window",
+         "var a=document.createElement('a');a.href='lumivane://site/xhzd/?zi=%B3%A4';"
+         "a.target='_blank';document.body.appendChild(a);a.click();",
+         QStringLiteral("新华字典：长"), "xhzd/?zi=%B3%A4"},
+        {"window.open", "window.open('lumivane://site/sm/24jq.asp?year=2025');",
+         QStringLiteral("2025年二十四节气"), "24jq.asp?year=2025"},
+    };
+    WhileOpen([&] {
+        for (Step& step : steps) {
+            if (*step.script != '\0') {
+                m_browser->WebBrowser1()->page()->runJavaScript(QString::fromUtf8(step.script));
+            }
+            step.reached = QTest::qWaitFor(
+                [&] { return m_browser->WebBrowser1()->title() == step.title; }, kWaitMs);
+            step.url = m_browser->WebBrowser1()->url().toEncoded();
+            if (!step.reached) {
+                break;
+            }
+        }
+    });
+    m_browser->OpenWebPage("lumivane://site/sm/");
+    for (const Step& step : steps) {
+        QVERIFY2(step.reached, step.label);
+        QVERIFY2(step.url.contains(step.inUrl), qPrintable(QString::fromLatin1(step.url)));
+    }
+    // Every page came into the one window.
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    QCOMPARE(std::count_if(windows.begin(), windows.end(),
+                           [](QWidget* w) { return qobject_cast<TfrmWebbrowser*>(w) != nullptr; }),
+             1);
 }
 
 void WebBrowserWindowTest::webEngineFlagsAreAddedOnce() {
