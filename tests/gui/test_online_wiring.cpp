@@ -1,7 +1,11 @@
 // The real main window's controls reach the online services, and the services
-// read the window's state at the moment of the click.
+// read the window's state at the moment of the click; a double-click on a row
+// of the detailed list shows that name's analysis in the browser window.
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
@@ -11,6 +15,7 @@
 #include <QFile>
 
 #include "core/app/web_addresses.h"
+#include "gui/application.h"
 #include "gui/browser_loader.h"
 #include "gui/main_window_services.h"
 #include "gui/result_table_model.h"
@@ -127,6 +132,59 @@ private slots:
         // No row selected: nothing opens.
         emit m_w->main.nameAnalysisRequested(-1);
         QCOMPARE(m_opened.size(), std::size_t{1});
+    }
+
+    // The whole road, as a user takes it: a request, the detailed list, a
+    // double-click on a row, and the browser window (its module loaded then)
+    // shows the built-in analysis page of that row's name.
+    void doubleClickOnARowShowsItsAnalysisPage() {
+        NamingState state(RandomSource(11));
+        FixedClock clock(TestNow());
+        RecordingSink sink;
+        ApplicationWindows windows(state, clock, sink);
+        TfrmMain& main = windows.Main();
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        main.findChild<QLineEdit*>(QStringLiteral("edt_FirstName"))->setText(QStringLiteral("王"));
+        main.findChild<QPushButton*>(QStringLiteral("btn_CreateName"))->click();
+        QTRY_VERIFY(!main.ResultModel()->Rows().empty());
+        main.findChild<QPushButton*>(QStringLiteral("btn_ShowNameProperty"))->click();
+        auto* list = main.findChild<QTableView*>(QStringLiteral("listview_Result"));
+        QTRY_VERIFY(list->isVisible());
+        const int row = 2;
+        const QString caption = QString::fromStdString(main.ResultModel()->Rows()[row].Caption());
+
+        QString title;
+        QString url;
+        QTimer::singleShot(0, this, [&] {
+            QDialog* browser = nullptr;
+            QTest::qWaitFor(
+                [&] {
+                    browser = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                    return browser != nullptr;
+                },
+                30000);
+            if (browser == nullptr) {
+                return;
+            }
+            QObject* view = browser->findChild<QObject*>(QStringLiteral("WebBrowser1"));
+            QTest::qWaitFor(
+                [&] {
+                    title = view != nullptr ? view->property("title").toString() : QString();
+                    return title.startsWith(QStringLiteral("姓名分析"));
+                },
+                30000);
+            url = view != nullptr ? view->property("url").toUrl().toString() : QString();
+            browser->reject();
+        });
+        const QRect cell = list->visualRect(main.ResultModel()->index(row, 0));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, cell.center());
+        QCOMPARE(title, QStringLiteral("姓名分析：") + caption.trimmed());
+        QVERIFY2(url.startsWith(QStringLiteral("lumivane://site/sm/QimingTest.asp?xing=")),
+                 qPrintable(url));
+        QVERIFY2(url.endsWith(QStringLiteral("&dest=sm5")), qPrintable(url));
+        QCOMPARE(sink.errors, QStringList());
     }
 };
 
