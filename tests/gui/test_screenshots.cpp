@@ -1,7 +1,12 @@
 // Pictures of the real windows on a real X server (run under xvfb-run): the
-// main window after a request, the filter dialog and the favourites view.
+// main window after a request, the filter dialog, the favourites view and
+// the browser window with the analysis page of a row.
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
+#include <QScreen>
+#include <QTimer>
 #include <QDir>
 #include <QFrame>
 #include <QLabel>
@@ -13,6 +18,8 @@
 #include <QTableView>
 #include <QToolButton>
 
+#include "gui/application.h"
+#include "gui/web_engine_setup.h"
 #include "gui_test_support.h"
 
 using namespace lumivane;
@@ -21,6 +28,13 @@ using namespace lumivane::gui::test;
 
 class TestScreenshots : public QObject {
     Q_OBJECT
+public:
+    // Before the application object, as the program does at start.
+    static void initMain() {
+        static char name[] = "test_gui_screenshots";
+        char* argv[] = {name, nullptr};
+        PrepareWebEngine(1, argv);
+    }
 
 private:
     static void Save(QWidget* widget, const QString& name) {
@@ -208,6 +222,71 @@ private slots:
         w.main.findChild<QToolButton*>("sbtn_Favorites")->click();
         QTest::qWait(100);
         Save(&w.main, QStringLiteral("favourites-view-long.png"));
+    }
+
+    // A girl's two-character names born on 2024-05-01 at 08:00; the first row's analysis.
+    void analysisPage() {
+        DataHome home;
+        NamingState state(RandomSource(7));
+        FixedClock clock(TestNow());
+        RecordingSink sink;
+        ApplicationWindows windows(state, clock, sink);
+        TfrmMain& main = windows.Main();
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        main.findChild<QLineEdit*>(QStringLiteral("edt_FirstName"))->setText(QStringLiteral("王"));
+        PickText(main.findChild<QComboBox*>(QStringLiteral("cmb_NameLength")), QStringLiteral("双字"));
+        PickText(main.findChild<QComboBox*>(QStringLiteral("cmb_Sex")), QStringLiteral("女"));
+        PickText(main.findChild<QComboBox*>(QStringLiteral("cmb_Year")), QStringLiteral("2024"));
+        PickText(main.findChild<QComboBox*>(QStringLiteral("cmb_Month")), QStringLiteral("05"));
+        PickText(main.findChild<QComboBox*>(QStringLiteral("cmb_Day")), QStringLiteral("01"));
+        PickText(main.findChild<QComboBox*>(QStringLiteral("cmb_Hour")), QStringLiteral("08:00 - 08:59"));
+        main.findChild<QPushButton*>(QStringLiteral("btn_CreateName"))->click();
+        QVERIFY(!main.ResultModel()->Rows().empty());
+        main.findChild<QPushButton*>(QStringLiteral("btn_ShowNameProperty"))->click();
+        auto* list = main.findChild<QTableView*>(QStringLiteral("listview_Result"));
+        QTRY_VERIFY(list->isVisible());
+
+        bool shown = false;
+        QTimer::singleShot(0, this, [&] {
+            QDialog* browser = nullptr;
+            QTest::qWaitFor(
+                [&] {
+                    browser = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                    return browser != nullptr;
+                },
+                30000);
+            if (browser == nullptr) {
+                return;
+            }
+            QObject* view = browser->findChild<QObject*>(QStringLiteral("WebBrowser1"));
+            shown = QTest::qWaitFor(
+                [&] {
+                    return view != nullptr &&
+                           view->property("title").toString().startsWith(QStringLiteral("姓名分析"));
+                },
+                30000);
+            // Without a window manager nothing maximises the window; size it as one would.
+            browser->setGeometry(0, 0, 1100, 1000);
+            QTest::qWait(1500);  // the page's painting at that size
+            const QPixmap screen = browser->screen()->grabWindow(browser->winId());
+            QDir().mkpath(QStringLiteral(LUMIVANE_SCREENSHOT_DIR));
+            screen.save(QStringLiteral(LUMIVANE_SCREENSHOT_DIR "/browser-analysis.png"));
+            // The lower half: 三才, the score and the chart.
+            QMetaObject::invokeMethod(view, "setFocus");
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
+            QTest::qWait(1000);
+            browser->screen()
+                ->grabWindow(browser->winId())
+                .save(QStringLiteral(LUMIVANE_SCREENSHOT_DIR "/browser-analysis-lower.png"));
+            browser->reject();
+        });
+        const QRect cell = list->visualRect(main.ResultModel()->index(0, 0));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, cell.center());
+        QVERIFY(shown);
+        QVERIFY(QFileInfo(QStringLiteral(LUMIVANE_SCREENSHOT_DIR "/browser-analysis.png")).size() >
+                10000);
     }
 };
 

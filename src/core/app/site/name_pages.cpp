@@ -115,14 +115,16 @@ std::string NameForm(std::string_view family = {}, std::string_view given = {},
            ">女</option></select></label><button type=\"submit\">分析</button></form>\n";
 }
 
-// One row of the characters' table; family characters have no usage.
-std::string CharacterRow(std::string_view text, std::uint32_t index,
-                         const std::string& usage) {
+// One row of the characters' table; family characters have no usage and
+// show only their usual reading, the one a family name is read with.
+std::string CharacterRow(std::string_view text, std::uint32_t index, const std::string& usage,
+                         bool familyCharacter = false) {
     if (index >= DictionarySize) {
         return Row({Cell(Text(text)), Cell("字库未收此字，按 0 画计", false), Cell(""), Cell(""),
                     Cell(""), Cell(""), Cell(""), Cell("")});
     }
-    return Row({Cell(Text(text)), Cell(Text(TonedReadingsText(index))),
+    return Row({Cell(Text(text)),
+                Cell(Text(familyCharacter ? UsualReading(index) : TonedReadingsText(index))),
                 Cell(Number(SimplifiedStrokesOf(index))), Cell(Number(KangxiStrokesOf(index))),
                 Cell(RadicalText(index)), Cell(ElementsText(MeaningElementsOf(index))),
                 Cell(ElementsText(RadicalElementsOf(index))), Cell(usage)});
@@ -218,15 +220,15 @@ SitePage NameAnalysisPage(const Query& query) {
     }
     body += "<p>性别：" + (sex ? std::string(sex == Sex::Male ? "男" : "女") : "未给出") + "</p>\n";
 
-    body += "<h2>逐字</h2><table>" +
+    body += "<h2>逐字</h2><table class=\"chars\">" +
             Row({Cell("字", true), Cell("拼音", true), Cell("简体笔画", true),
                  Cell("康熙笔画", true), Cell("部首", true), Cell("字义五行", true),
                  Cell("部首五行", true),
                  Cell(sex ? "名字中的用法（" + std::string(SexWord(*sex)) + "）" : "名字中的用法",
                       true)});
-    body += CharacterRow(familyName.firstText, familyName.firstIndex, "姓");
+    body += CharacterRow(familyName.firstText, familyName.firstIndex, "姓", true);
     if (!familyName.secondText.empty()) {
-        body += CharacterRow(familyName.secondText, familyName.secondIndex, "姓");
+        body += CharacterRow(familyName.secondText, familyName.secondIndex, "姓", true);
     }
     for (std::size_t i = 0; i < givenCharacters.size() && i < 2; ++i) {
         const std::uint32_t index = i == 0 ? first : second;

@@ -190,7 +190,8 @@ h1 { font-size: 24px; color: #8c2f1b; margin: 18px 0 10px; }
 h2 { font-size: 18px; border-bottom: 1px solid #d9cbb8; padding-bottom: 4px; margin-top: 26px; }
 table { border-collapse: collapse; margin: 8px 0; }
 th, td { border: 1px solid #d9cbb8; padding: 5px 10px; text-align: left; vertical-align: top; }
-th { background: #f1e9dc; font-weight: normal; color: #5a3b22; }
+th { background: #f1e9dc; font-weight: normal; color: #5a3b22; white-space: nowrap; }
+.chars td { white-space: nowrap; } .chars td:last-child { white-space: normal; }
 .big { font-size: 34px; letter-spacing: 4px; }
 .pinyin { color: #666; font-size: 17px; }
 .score { font-size: 28px; color: #8c2f1b; }
