@@ -27,6 +27,13 @@ struct GeneratedAttributeWords {
 };
 
 using GeneratedRadical = RadicalEntry;
+
+// A family name: offset and length into kGeneratedFamilyNameBlob.
+struct GeneratedFamilyName {
+    std::uint32_t textOffset;
+    std::uint8_t textLength;
+    std::uint32_t bearers;
+};
 using GeneratedPositionEntry = PositionEntry;
 
 }  // namespace lumivane::generated

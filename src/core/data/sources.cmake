@@ -14,12 +14,14 @@ set(LUMIVANE_DATA_TABLES
   ${LUMIVANE_DATA_DIR}/position-female-first.tsv
   ${LUMIVANE_DATA_DIR}/position-female-second.tsv
   ${LUMIVANE_DATA_DIR}/traditional-simplified.tsv
+  ${LUMIVANE_DATA_DIR}/family-names.tsv
 )
 set(LUMIVANE_GENERATED_TABLES
   ${LUMIVANE_GENERATED_DIR}/character_tables.inc
   ${LUMIVANE_GENERATED_DIR}/radical_tables.inc
   ${LUMIVANE_GENERATED_DIR}/name_tables.inc
   ${LUMIVANE_GENERATED_DIR}/traditional_tables.inc
+  ${LUMIVANE_GENERATED_DIR}/family_name_tables.inc
 )
 add_custom_command(
   OUTPUT ${LUMIVANE_GENERATED_TABLES}
@@ -34,6 +36,7 @@ target_sources(lumivane_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/radical_table.cpp
   ${CMAKE_CURRENT_LIST_DIR}/name_corpora.cpp
   ${CMAKE_CURRENT_LIST_DIR}/traditional_characters.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/family_names.cpp
   ${LUMIVANE_GENERATED_TABLES}
 )
 target_include_directories(lumivane_core PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/generated)

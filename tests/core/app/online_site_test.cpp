@@ -50,7 +50,9 @@ TEST(OnlineSite, SavingTheSettingsKeepsTheSection) {
     TempDataHome home;
     const auto path = home.root() / "config.ini";
     WriteAll(path, "[Online]\r\nSiteRoot=https://www.example.org/\r\n");
-    ASSERT_EQ(SaveSettingsTo(path, MainInputs{.firstName = "王"}, FilterSet{}), "");
+    MainInputs inputs;
+    inputs.firstName = "王";
+    ASSERT_EQ(SaveSettingsTo(path, inputs, FilterSet{}), "");
     EXPECT_EQ(LoadWebSiteFrom(path).ServicesBase(), "https://www.example.org/sm/");
     // A missing file is the built-in site.
     EXPECT_EQ(LoadWebSiteFrom(home.root() / "none.ini").siteRoot, kSiteRootAddress);

@@ -13,6 +13,7 @@
 #include "core/app/site/site_render.h"
 #include "core/app/web_addresses.h"
 #include "core/data/character_dictionary.h"
+#include "core/data/family_names.h"
 #include "core/naming/numerology.h"
 
 namespace lumivane {
@@ -287,13 +288,39 @@ TEST(MonthCalendarPage, FebruaryOf2024) {
     EXPECT_TRUE(Has(Page("lumivane://site/sm/yuce/wnl.asp?year=2024&month=13"), "不在范围内"));
 }
 
-TEST(FamilyNamePage, FactsOfTheDictionaryOnly) {
-    SitePage page = Page(AddressOfHandler("N23Click", {.familyNameBox = "欧阳"}).address);
+TEST(FamilyNamePage, FactsLumivaneHolds) {
+    WebPageInputs inputs;
+    inputs.familyNameBox = "欧阳";
+    SitePage page = Page(AddressOfHandler("N23Click", inputs).address);
     EXPECT_EQ(page.title, "姓氏：欧阳");
     EXPECT_TRUE(Has(page, "<tr><td>欧</td>"));
     EXPECT_TRUE(Has(page, "<tr><td>阳</td>"));
-    SitePage form = Page(AddressOfHandler("N23Click", {}).address);
-    EXPECT_TRUE(Has(form, "name=\"xing\""));
+    const std::optional<FamilyNameStatistic> ouyang = FindFamilyName("欧阳");
+    ASSERT_TRUE(ouyang.has_value());
+    EXPECT_TRUE(Has(page, "排第 " + std::to_string(ouyang->Rank) + " 位"));
+    // A family name the statistics do not list says so, and invents nothing.
+    inputs.familyNameBox = "王李";
+    EXPECT_TRUE(Has(Page(AddressOfHandler("N23Click", inputs).address), "统计中没有这个姓氏"));
+    inputs.familyNameBox = "";
+    EXPECT_TRUE(Has(Page(AddressOfHandler("N23Click", inputs).address), "name=\"xing\""));
+}
+
+TEST(FamilyNameListPage, ByBearersInPagesOfAHundred) {
+    SitePage first = Page("lumivane://site/sm/sm/bjx.asp");
+    EXPECT_EQ(first.title, "百家姓");
+    // 王, 李 and 张 are the three most borne family names (national statistics, 1930-2008).
+    const std::size_t wang = first.html.find("xing=%CD%F5\">王</a>");
+    const std::size_t li = first.html.find("xing=%C0%EE\">李</a>");
+    const std::size_t zhang = first.html.find("xing=%D5%C5\">张</a>");
+    EXPECT_TRUE(wang < li && li < zhang && zhang != std::string::npos);
+    EXPECT_TRUE(Has(first, "<tr><td>100</td>"));
+    EXPECT_FALSE(Has(first, "<tr><td>101</td>"));
+    EXPECT_TRUE(Has(first, "bjx.asp?from=101"));
+    const std::string last = std::to_string(FamilyNameCount());
+    SitePage end = Page("lumivane://site/sm/sm/bjx.asp?from=" + last);
+    EXPECT_TRUE(Has(end, "<tr><td>" + last + "</td>"));
+    EXPECT_FALSE(Has(end, "后 100 位"));
+    EXPECT_TRUE(Has(Page("lumivane://site/sm/sm/bjx.asp?from=0"), "没有这个排名"));
 }
 
 TEST(NumberWords, EveryNumberHasItsOwnWordsAndRating) {

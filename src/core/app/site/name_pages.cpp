@@ -1,9 +1,11 @@
 // The name pages of the built-in site: the name form, the analysis of one
 // full name, the dictionary record of a character and a family name's page.
 
+#include <algorithm>
 #include <array>
 
 #include "core/app/site/site_render.h"
+#include "core/data/family_names.h"
 #include "core/data/name_corpora.h"
 #include "core/data/radical_table.h"
 #include "core/naming/family_name.h"
@@ -115,16 +117,16 @@ std::string NameForm(std::string_view family = {}, std::string_view given = {},
            ">女</option></select></label><button type=\"submit\">分析</button></form>\n";
 }
 
-// One row of the characters' table; family characters have no usage and
-// show only their usual reading, the one a family name is read with.
-std::string CharacterRow(std::string_view text, std::uint32_t index, const std::string& usage,
-                         bool familyCharacter = false) {
+// One row of the characters' table; family characters have no usage. Every
+// reading is shown: the dictionary does not say which one a family name takes
+// (单 shàn, 曾 zēng).
+std::string CharacterRow(std::string_view text, std::uint32_t index, const std::string& usage) {
     if (index >= DictionarySize) {
         return Row({Cell(Text(text)), Cell("字库未收此字，按 0 画计", false), Cell(""), Cell(""),
                     Cell(""), Cell(""), Cell(""), Cell("")});
     }
     return Row({Cell(Text(text)),
-                Cell(Text(familyCharacter ? UsualReading(index) : TonedReadingsText(index))),
+                Cell(Text(TonedReadingsText(index))),
                 Cell(Number(SimplifiedStrokesOf(index))), Cell(Number(KangxiStrokesOf(index))),
                 Cell(RadicalText(index)), Cell(ElementsText(MeaningElementsOf(index))),
                 Cell(ElementsText(RadicalElementsOf(index))), Cell(usage)});
@@ -140,6 +142,51 @@ std::string GridRow(std::string_view name, int number) {
                 Cell(element.empty() ? "—" : std::string(element)),
                 Cell("<span class=\"" + std::string(style) + "\">" + std::string(rating) + "</span>"),
                 Cell(std::string(NumberExplanation(number)))});
+}
+
+constexpr std::uint32_t kFamilyNamesPerPage = 100;
+
+// People as a parent reads them: 8846.6 万. The counts are estimates of the
+// statistics, so below ten thousand only that is said.
+std::string BearersText(std::uint32_t bearers) {
+    if (bearers < 10000) {
+        return "不足 1 万人";
+    }
+    const std::uint32_t tenths = (bearers + 500) / 1000;  // in 0.1 万
+    return Number(tenths / 10) + "." + Number(tenths % 10) + " 万人";
+}
+
+std::string FamilyNameLink(std::string_view name) {
+    return "<a href=\"" + Escape(SiteLink("sm/sm/sm.asp?sm=8&act=ok&xing=" + LinkValue(name))) +
+           "\">" + Text(name) + "</a>";
+}
+
+// The readings and the Kangxi strokes of a family name's characters; all
+// readings, as the dictionary does not say which one the family name takes.
+std::string FamilyNameReading(std::string_view name) {
+    std::string out;
+    for (const std::string& character : SplitCharacters(name)) {
+        const std::uint32_t index = FindCharacter(character);
+        out += (out.empty() ? "" : " ") + (index < DictionarySize ? TonedReadingsText(index) : "—");
+    }
+    return out;
+}
+
+std::string FamilyNameStrokes(std::string_view name) {
+    std::uint32_t strokes = 0;
+    for (const std::string& character : SplitCharacters(name)) {
+        const std::uint32_t index = FindCharacter(character);
+        if (index >= DictionarySize) {
+            return "—";
+        }
+        strokes += KangxiStrokesOf(index);
+    }
+    return Number(strokes);
+}
+
+std::string StatisticsSource() {
+    return Note("人数出自全国户籍姓名统计（1930–2008 年出生人口，Bao 2023，CC BY-NC-SA），"
+                "笔画为康熙笔画。");
 }
 
 }  // namespace
@@ -226,9 +273,9 @@ SitePage NameAnalysisPage(const Query& query) {
                  Cell("部首五行", true),
                  Cell(sex ? "名字中的用法（" + std::string(SexWord(*sex)) + "）" : "名字中的用法",
                       true)});
-    body += CharacterRow(familyName.firstText, familyName.firstIndex, "姓", true);
+    body += CharacterRow(familyName.firstText, familyName.firstIndex, "姓");
     if (!familyName.secondText.empty()) {
-        body += CharacterRow(familyName.secondText, familyName.secondIndex, "姓", true);
+        body += CharacterRow(familyName.secondText, familyName.secondIndex, "姓");
     }
     for (std::size_t i = 0; i < givenCharacters.size() && i < 2; ++i) {
         const std::uint32_t index = i == 0 ? first : second;
@@ -329,14 +376,52 @@ SitePage FamilyNamePage(const Query& query) {
     if (!name.secondText.empty()) {
         body += CharacterRow(name.secondText, name.secondIndex, "");
     }
-    body += "</table>\n" +
-            Note("这里只写澜庭字库中的事实；姓氏的源流与历史需要在线站点。") +
+    body += "</table>\n";
+    if (std::optional<FamilyNameStatistic> statistic =
+            FindFamilyName(name.firstText + name.secondText)) {
+        body += "<p>在 1930–2008 年出生的人中，姓" + Text(statistic->Text) + "的约有 " +
+                BearersText(statistic->Bearers) + "，在统计的 " + Number(FamilyNameCount()) +
+                " 个姓氏中排第 " + Number(statistic->Rank) + " 位。</p>\n" + StatisticsSource();
+    } else {
+        body += "<p>全国姓名统计中没有这个姓氏。</p>\n";
+    }
+    body += Note("这里只写澜庭数据中的事实；姓氏的源流与历史需要在线站点。") +
             "<p><a href=\"" + Escape(SiteLink("sm/")) + "\">为这个姓起的名字做姓名分析</a></p>\n";
     return BuiltInPage("姓氏：" + name.firstText + name.secondText, body);
 }
 
-SitePage FamilyNameListPage() {
-    return FamilyNamePage(Query(""));
+SitePage FamilyNameListPage(const Query& query) {
+    const std::uint32_t count = static_cast<std::uint32_t>(FamilyNameCount());
+    const std::optional<int> from = query.Number("from", 1, static_cast<int>(count));
+    const std::uint32_t first = from ? static_cast<std::uint32_t>(*from) : 1;
+    const std::uint32_t last = std::min(count, first + kFamilyNamesPerPage - 1);
+    std::string body;
+    if (query.Get("from") && !from) {
+        body += MissingBox("没有这个排名：统计共有 " + Number(count) + " 个姓氏。");
+    }
+    body += "<p>按人数排列的姓氏，第 " + Number(first) + " 至 " + Number(last) + " 位，共 " +
+            Number(count) + " 个。点姓氏可看它的详情。</p>\n<table>" +
+            Row({Cell("排名", true), Cell("姓氏", true), Cell("拼音", true), Cell("康熙笔画", true),
+                 Cell("人数", true)});
+    for (std::uint32_t rank = first; rank <= last; ++rank) {
+        const FamilyNameStatistic name = *FamilyNameOfRank(rank);
+        body += Row({Cell(Number(rank)), Cell(FamilyNameLink(name.Text)),
+                     Cell(Text(FamilyNameReading(name.Text))), Cell(FamilyNameStrokes(name.Text)),
+                     Cell(BearersText(name.Bearers))});
+    }
+    body += "</table>\n<p>";
+    const auto pageLink = [](std::uint32_t start, std::string_view caption) {
+        return "<a href=\"" + Escape(SiteLink("sm/sm/bjx.asp?from=" + Number(start))) + "\">" +
+               std::string(caption) + "</a> ";
+    };
+    if (first > 1) {
+        body += pageLink(first > kFamilyNamesPerPage ? first - kFamilyNamesPerPage : 1, "‹ 前 100 位");
+    }
+    if (last < count) {
+        body += pageLink(last + 1, "后 100 位 ›");
+    }
+    body += "</p>\n" + StatisticsSource();
+    return BuiltInPage("百家姓", body);
 }
 
 }  // namespace lumivane::site

@@ -240,7 +240,7 @@ SitePage RenderSitePage(std::string_view address, const Clock& clock) {
         return MonthCalendarPage(query, clock);
     }
     if (path == "sm/sm/bjx.asp") {
-        return FamilyNameListPage();
+        return FamilyNameListPage(query);
     }
     if (path == "support/help/index.asp") {
         return HelpPage();

@@ -24,7 +24,7 @@ namespace lumivane::site {
 [[nodiscard]] SitePage NameAnalysisPage(const Query& query);
 [[nodiscard]] SitePage DictionaryPage(const Query& query);
 [[nodiscard]] SitePage FamilyNamePage(const Query& query);
-[[nodiscard]] SitePage FamilyNameListPage();
+[[nodiscard]] SitePage FamilyNameListPage(const Query& query);
 
 // Calendar pages.
 // sm: the number of the sm.asp page it answers, 0 for pp_bazi.asp.

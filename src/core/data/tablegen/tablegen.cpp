@@ -372,6 +372,42 @@ void GenerateTraditional(const std::filesystem::path& data, const std::filesyste
          << "inline constexpr std::uint16_t kGeneratedTraditionalIndexes[] = {\n"
          << indexes.str() << "    0u,\n};\n";
     Write(out / "traditional_tables.inc", code.str());
+// Family names by bearers: one string of all names and, per rank, the offset
+// and length of its name, so that the table needs no relocation at start.
+void GenerateFamilyNames(const std::filesystem::path& data, const std::filesystem::path& out) {
+    const std::string file = (data / "family-names.tsv").string();
+    auto rows = ReadRows(file);
+    if (rows.empty() || rows.size() > 0xFFFF) {
+        Fail(file, 0, "family-name count out of range");
+    }
+    std::set<std::string> seen;
+    std::string blob;
+    std::ostringstream blobLiteral;
+    std::ostringstream entries;
+    std::uint32_t previous = 0xFFFFFFFFu;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const Row& row = rows[i];
+        if (row.fields.size() != 3 || Number(file, row, 0, 0xFFFF) != i + 1) {
+            Fail(file, row.line, "expected rank, family name, bearers in rank order");
+        }
+        const std::string& name = row.fields[1];
+        if (name.empty() || name.size() > 12 || !seen.insert(name).second) {
+            Fail(file, row.line, "empty, long or repeated family name");
+        }
+        const std::uint32_t bearers = Number(file, row, 2, 0xFFFFFFFFu);
+        if (bearers > previous) {
+            Fail(file, row.line, "not ordered by bearers");
+        }
+        previous = bearers;
+        entries << "    {" << blob.size() << "u, " << name.size() << "u, " << bearers << "u},\n";
+        blob += name;
+        blobLiteral << "    " << Literal(name) << "\n";
+    }
+    std::ostringstream code;
+    code << Header({"family-names.tsv"}) << "inline constexpr char kGeneratedFamilyNameBlob[] =\n"
+         << blobLiteral.str() << ";\n\ninline constexpr GeneratedFamilyName kGeneratedFamilyNames[] = {\n"
+         << entries.str() << "};\n";
+    Write(out / "family_name_tables.inc", code.str());
 }
 
 }  // namespace
@@ -388,5 +424,6 @@ int main(int argc, char** argv) {
     GenerateRadicals(data, out);
     GenerateNames(data, out);
     GenerateTraditional(data, out);
+    GenerateFamilyNames(data, out);
     return 0;
 }
