@@ -25,8 +25,8 @@ std::optional<LocalDateTime> ParseToday(const std::string& text) {
     if (!year || !month || !day) {
         return std::nullopt;
     }
-    return LocalDateTime{static_cast<int>(*year), static_cast<int>(*month), static_cast<int>(*day),
-                         12, 0, 0};
+    return LocalDateTime{
+        static_cast<int>(*year), static_cast<int>(*month), static_cast<int>(*day), 12, 0, 0};
 }
 
 }  // namespace
@@ -40,13 +40,15 @@ int RunPage(const std::vector<std::string>& args, CommandIo& io) {
     }
     const std::string& address = parsed->positional[0];
     if (!IsBuiltInSiteAddress(address)) {
-        return BadInput(io, kCommand, "“" + address + "”不是澜庭自带站点的地址（以 lumivane://site/ 开头）");
+        return BadInput(io, kCommand,
+                        "“" + address + "”不是澜庭自带站点的地址（以 lumivane://site/ 开头）");
     }
     SitePage page;
     if (auto text = parsed->Value("--today")) {
         std::optional<LocalDateTime> today = ParseToday(*text);
         if (!today) {
-            return BadInput(io, kCommand, "--today 需要 YYYY-MM-DD 形式的日期，而不是“" + *text + "”");
+            return BadInput(io, kCommand,
+                            "--today 需要 YYYY-MM-DD 形式的日期，而不是“" + *text + "”");
         }
         page = RenderSitePage(address, FixedClock(*today));
     } else {

@@ -131,8 +131,9 @@ int RunUrl(const std::vector<std::string>& args, CommandIo& io) {
     if (auto text = parsed->Value("--site")) {
         std::optional<std::string> root = SiteBaseOf(*text);
         if (!root) {
-            return BadInput(io, kCommand,
-                            "--site 需要 http:// 或 https:// 开头的站点地址，而不是“" + *text + "”");
+            return BadInput(
+                io, kCommand,
+                "--site 需要 http:// 或 https:// 开头的站点地址，而不是“" + *text + "”");
         }
         site = WebSiteOnRoot(*root);
     }

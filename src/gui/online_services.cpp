@@ -243,8 +243,8 @@ void OnlineServices::Label37Click() {
 
 OnlineServices* ConnectOnlineServices(QWidget* mainWindow, const OnlineServicesState& state,
                                       WebPageOpener openWebPage) {
-    auto* services = new OnlineServices(state, std::move(openWebPage), WebSiteSource(&LoadWebSite),
-                                        mainWindow);
+    auto* services =
+        new OnlineServices(state, std::move(openWebPage), WebSiteSource(&LoadWebSite), mainWindow);
     services->ConnectControls(mainWindow);
     return services;
 }

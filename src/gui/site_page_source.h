@@ -10,7 +10,7 @@
 namespace lumivane::gui {
 
 struct SitePageReply {
-    std::string html;  // UTF-8, a whole page
+    std::string html;    // UTF-8, a whole page
     bool found = false;  // false: the site has no page there (the html says so)
 };
 

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QBuffer>
 #include <QHBoxLayout>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -9,7 +10,6 @@
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
-#include <QBuffer>
 #include <QWebEngineHistory>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
@@ -78,8 +78,8 @@ public:
     void requestStarted(QWebEngineUrlRequestJob* job) override {
         // The encoded form keeps the query's GBK escapes as they were sent.
         const QByteArray address = job->requestUrl().toEncoded();
-        SitePageReply reply = m_pages(std::string_view(address.constData(),
-                                                       static_cast<std::size_t>(address.size())));
+        SitePageReply reply = m_pages(
+            std::string_view(address.constData(), static_cast<std::size_t>(address.size())));
         auto* body = new QBuffer(job);
         body->setData(QByteArray::fromStdString(reply.html));
         body->open(QIODevice::ReadOnly);

@@ -60,9 +60,11 @@ TEST(UrlCommand, PrintsTheHandlerAndItsAddress) {
          s + "QimingTest.asp?xing=%C0%EE&ming=%C3%F7&xingbie=%C5%AE&xuexing=A&nian=0&yue=0&ri=0"
              "&hh=0&mm=30&ver=LV020208&dest=sm3"},
         {"upgrade", {"url", "N96Click"}, "lumivane://site/support/?ver=LV020208"},
-        {"online site", {"url", "N22Click", "--site", "https://example.org/x"},
+        {"online site",
+         {"url", "N22Click", "--site", "https://example.org/x"},
          "https://example.org/x/sm/sm/sm.asp?sm=5"},
-        {"online site, support page", {"url", "N96Click", "--site", "http://example.org/"},
+        {"online site, support page",
+         {"url", "N96Click", "--site", "http://example.org/"},
          "http://example.org/support/?ver=LV020208"},
         {"online site, analysis",
          {"url", "listview_ResultDblClick", "--family", "王", "--row-caption", "王明", "--site",

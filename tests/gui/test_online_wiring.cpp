@@ -5,10 +5,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
-#include <QTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QTimer>
 #include <QToolButton>
 #include <QtTest>
 

@@ -5,8 +5,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
-#include <QScreen>
-#include <QTimer>
 #include <QDir>
 #include <QFrame>
 #include <QLabel>
@@ -15,7 +13,9 @@
 #include <QMessageBox>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QScreen>
 #include <QTableView>
+#include <QTimer>
 #include <QToolButton>
 
 #include "gui/application.h"
@@ -235,12 +235,14 @@ private slots:
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
         main.findChild<QLineEdit*>(QStringLiteral("edt_FirstName"))->setText(QStringLiteral("王"));
-        PickText(main.findChild<QComboBox*>(QStringLiteral("cmb_NameLength")), QStringLiteral("双字"));
+        PickText(main.findChild<QComboBox*>(QStringLiteral("cmb_NameLength")),
+                 QStringLiteral("双字"));
         PickText(main.findChild<QComboBox*>(QStringLiteral("cmb_Sex")), QStringLiteral("女"));
         PickText(main.findChild<QComboBox*>(QStringLiteral("cmb_Year")), QStringLiteral("2024"));
         PickText(main.findChild<QComboBox*>(QStringLiteral("cmb_Month")), QStringLiteral("05"));
         PickText(main.findChild<QComboBox*>(QStringLiteral("cmb_Day")), QStringLiteral("01"));
-        PickText(main.findChild<QComboBox*>(QStringLiteral("cmb_Hour")), QStringLiteral("08:00 - 08:59"));
+        PickText(main.findChild<QComboBox*>(QStringLiteral("cmb_Hour")),
+                 QStringLiteral("08:00 - 08:59"));
         main.findChild<QPushButton*>(QStringLiteral("btn_CreateName"))->click();
         QVERIFY(!main.ResultModel()->Rows().empty());
         main.findChild<QPushButton*>(QStringLiteral("btn_ShowNameProperty"))->click();
@@ -262,8 +264,8 @@ private slots:
             QObject* view = browser->findChild<QObject*>(QStringLiteral("WebBrowser1"));
             shown = QTest::qWaitFor(
                 [&] {
-                    return view != nullptr &&
-                           view->property("title").toString().startsWith(QStringLiteral("姓名分析"));
+                    return view != nullptr && view->property("title").toString().startsWith(
+                                                  QStringLiteral("姓名分析"));
                 },
                 30000);
             // Without a window manager nothing maximises the window; size it as one would.

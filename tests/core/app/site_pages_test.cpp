@@ -128,9 +128,10 @@ TEST(NameAnalysisPage, WangMingHua) {
         const char* element;
         const char* rating;
     };
-    for (const Grid& g : {Grid{"天格", "5", "土", "good\">大吉"}, Grid{"人格", "12", "木", "bad\">凶"},
-                          Grid{"地格", "22", "木", "bad\">凶"}, Grid{"外格", "15", "土", "good\">大吉"},
-                          Grid{"总格", "26", "土", "mid\">半吉"}}) {
+    for (const Grid& g :
+         {Grid{"天格", "5", "土", "good\">大吉"}, Grid{"人格", "12", "木", "bad\">凶"},
+          Grid{"地格", "22", "木", "bad\">凶"}, Grid{"外格", "15", "土", "good\">大吉"},
+          Grid{"总格", "26", "土", "mid\">半吉"}}) {
         EXPECT_TRUE(Has(page, std::string("<th>") + g.name + "</th><td>" + g.number + "</td><td>" +
                                   g.element + "</td><td><span class=\"" + g.rating))
             << g.name;
@@ -154,7 +155,10 @@ TEST(NameAnalysisPage, ShapesOfNames) {
     const std::uint32_t hua = FindCharacter("华");
     const std::vector<Case> cases = {
         // Two-character family name and given name: 外格 = f + e.
-        {"compound family", "欧阳", "欧阳明华", {"欧", "阳", "明", "华"},
+        {"compound family",
+         "欧阳",
+         "欧阳明华",
+         {"欧", "阳", "明", "华"},
          static_cast<int>(KangxiStrokesOf(ou) + KangxiStrokesOf(hua))},
         // One-character family and given name: 外格 is always 2.
         {"one-character given", "王", "王明", {"王", "明"}, 2},
@@ -195,11 +199,13 @@ TEST(NameAnalysisPage, EchoesEverythingEscaped) {
 }
 
 TEST(NameAnalysisPage, QueryValuesInGbkOrUtf8) {
-    const std::string gbk = Page(
-        "lumivane://site/sm/QimingTest.asp?xing=%CD%F5&ming=%C3%F7%BB%AA&xingbie=%C5%AE").html;
-    const std::string utf8 = Page(
-        "lumivane://site/sm/QimingTest.asp?xing=%E7%8E%8B&ming=%E6%98%8E%E5%8D%8E&xingbie=%E5%A5%B3")
-                                 .html;
+    const std::string gbk =
+        Page("lumivane://site/sm/QimingTest.asp?xing=%CD%F5&ming=%C3%F7%BB%AA&xingbie=%C5%AE").html;
+    const std::string utf8 =
+        Page(
+            "lumivane://site/sm/"
+            "QimingTest.asp?xing=%E7%8E%8B&ming=%E6%98%8E%E5%8D%8E&xingbie=%E5%A5%B3")
+            .html;
     EXPECT_EQ(gbk, utf8);
     EXPECT_NE(gbk.find("女孩名首字"), std::string::npos);
     // A form's blanks arrive as "+" and are trimmed; bytes that are neither
@@ -256,8 +262,8 @@ TEST(ChartPage, ChartOfADateAndWhatIsMissing) {
     EXPECT_TRUE(Has(sm1, "<input type=\"hidden\" name=\"sm\" value=\"1\">"));
     EXPECT_TRUE(Has(sm1, "<option value=\"\" selected>未知</option>"));
     EXPECT_TRUE(Has(Page("lumivane://site/sm/sm/sm.asp?sm=2&nian=2000&yue=1"), "还需要出生的日"));
-    EXPECT_TRUE(Has(Page("lumivane://site/sm/paipan/pp_bazi.asp?nian=2023&yue=2&ri=30"),
-                    "没有这个日期"));
+    EXPECT_TRUE(
+        Has(Page("lumivane://site/sm/paipan/pp_bazi.asp?nian=2023&yue=2&ri=30"), "没有这个日期"));
 }
 
 // Dates as published for 2025 (中国科学院紫金山天文台《2025年中国天文年历》, Beijing time).
@@ -280,8 +286,9 @@ TEST(MonthCalendarPage, FebruaryOf2024) {
     EXPECT_TRUE(Has(page, "<span class=\"day\">10</span><br>正月"));
     EXPECT_TRUE(Has(page, "<span class=\"day\">4</span><br>廿五 <span class=\"term\">立春</span>"));
     // 2024-02-01 was a Thursday: three empty cells before it.
-    EXPECT_TRUE(Has(page, "<tr><td class=\"other\"></td><td class=\"other\"></td><td "
-                          "class=\"other\"></td><td><span class=\"day\">1</span>"));
+    EXPECT_TRUE(Has(page,
+                    "<tr><td class=\"other\"></td><td class=\"other\"></td><td "
+                    "class=\"other\"></td><td><span class=\"day\">1</span>"));
     EXPECT_TRUE(Has(page, "wnl.asp?year=2024&amp;month=1"));
     EXPECT_TRUE(Has(page, "wnl.asp?year=2024&amp;month=3"));
     EXPECT_EQ(Page("lumivane://site/sm/yuce/wnl.asp").title, "2025年6月");

@@ -74,7 +74,8 @@ std::string RangeNote() {
 }
 
 std::string HourOptions(std::optional<int> hour) {
-    std::string out = std::string("<option value=\"\"") + (hour ? "" : " selected") + ">未知</option>";
+    std::string out =
+        std::string("<option value=\"\"") + (hour ? "" : " selected") + ">未知</option>";
     for (int h = 0; h < 24; ++h) {
         out += "<option value=\"" + std::to_string(h) + "\"" + (hour == h ? " selected" : "") +
                ">" + TwoDigits(h) + ":00 - " + TwoDigits(h) + ":59</option>";
@@ -189,11 +190,11 @@ SitePage ChartPage(std::string_view title, const Query& query, int sm) {
     }
     std::optional<BirthChart> chart = ChartOfBirth(*year, *month, *day, hour.value_or(-1));
     if (!chart) {
-        body = MissingBox("没有这个日期：" + std::to_string(*year) + "年" + std::to_string(*month) +
-                          "月" + std::to_string(*day) + "日。可排 " +
-                          std::to_string(kFirstChartYear) + " 至 " +
-                          std::to_string(kLastChartYear) + " 年的公历日期。") +
-               ChartForm(sm, year, month, day, hour);
+        body =
+            MissingBox("没有这个日期：" + std::to_string(*year) + "年" + std::to_string(*month) +
+                       "月" + std::to_string(*day) + "日。可排 " + std::to_string(kFirstChartYear) +
+                       " 至 " + std::to_string(kLastChartYear) + " 年的公历日期。") +
+            ChartForm(sm, year, month, day, hour);
         return BuiltInPage(std::string(title), body);
     }
     body = ChartForm(sm, year, month, day, hour) + ChartTable(*chart);
@@ -214,10 +215,10 @@ SitePage SolarTermsPage(const Query& query, const Clock& clock) {
     std::string body = YearForm("sm/24jq.asp", year) + "<table>" +
                        Row({Cell("节气", true), Cell("日期", true), Cell("星期", true)});
     for (const TermDate& term : TermsOfYear(year)) {
-        body += Row({Cell(std::string(term.name)), Cell(IsoDate(term.date)),
-                     Cell("星期" + std::string(kWeekdays[static_cast<std::size_t>(WeekdayOf(
-                                       DayNumber(term.date.Year, term.date.Month,
-                                                 term.date.Day)))]))});
+        body +=
+            Row({Cell(std::string(term.name)), Cell(IsoDate(term.date)),
+                 Cell("星期" + std::string(kWeekdays[static_cast<std::size_t>(WeekdayOf(
+                                   DayNumber(term.date.Year, term.date.Month, term.date.Day)))]))});
     }
     body += "</table>\n" + Note("日期按北京时间，由澜庭的天文历法算出，已与公布的农历核对。");
     return BuiltInPage(std::to_string(year) + "年二十四节气", body);
@@ -271,10 +272,11 @@ SitePage MonthCalendarPage(const Query& query, const Clock& clock) {
     for (int day = 1; day <= length; ++day) {
         std::string cell = "<span class=\"day\">" + std::to_string(day) + "</span><br>";
         if (auto lunar = SolarToLunar(year, month, day)) {
-            cell += lunar->Day == 1 ? (lunar->IsLeap ? std::string(LeapMonthMark) : std::string()) +
-                                          std::string(LunarMonthNames[static_cast<std::size_t>(
-                                              lunar->Month - 1)])
-                                    : LunarDayName(lunar->Day);
+            cell +=
+                lunar->Day == 1
+                    ? (lunar->IsLeap ? std::string(LeapMonthMark) : std::string()) +
+                          std::string(LunarMonthNames[static_cast<std::size_t>(lunar->Month - 1)])
+                    : LunarDayName(lunar->Day);
         }
         for (const TermDate& term : terms) {
             if (term.date == WesternDate{year, month, day}) {

@@ -35,7 +35,8 @@ std::vector<std::string> Readings(std::uint32_t index) {
         if (!one.empty()) {
             out.emplace_back(one);
         }
-        readings = comma == std::string_view::npos ? std::string_view{} : readings.substr(comma + 1);
+        readings =
+            comma == std::string_view::npos ? std::string_view{} : readings.substr(comma + 1);
     }
     return out;
 }
@@ -48,8 +49,7 @@ struct Usage {
 // The rank of a character in one position table of a sex, in words: within
 // the first two tiers the generators draw from it is 常用, within all four
 // 较常用, else 少见.
-Usage UsageIn(std::span<const PositionEntry> table, const RankBounds& bounds,
-              std::uint32_t index) {
+Usage UsageIn(std::span<const PositionEntry> table, const RankBounds& bounds, std::uint32_t index) {
     for (std::size_t rank = 0; rank < table.size(); ++rank) {
         if (table[rank].CharIndex == index && table[rank].Count > 0) {
             const auto place = static_cast<std::uint32_t>(rank);
@@ -125,8 +125,7 @@ std::string CharacterRow(std::string_view text, std::uint32_t index, const std::
         return Row({Cell(Text(text)), Cell("字库未收此字，按 0 画计", false), Cell(""), Cell(""),
                     Cell(""), Cell(""), Cell(""), Cell("")});
     }
-    return Row({Cell(Text(text)),
-                Cell(Text(TonedReadingsText(index))),
+    return Row({Cell(Text(text)), Cell(Text(TonedReadingsText(index))),
                 Cell(Number(SimplifiedStrokesOf(index))), Cell(Number(KangxiStrokesOf(index))),
                 Cell(RadicalText(index)), Cell(ElementsText(MeaningElementsOf(index))),
                 Cell(ElementsText(RadicalElementsOf(index))), Cell(usage)});
@@ -135,13 +134,14 @@ std::string CharacterRow(std::string_view text, std::uint32_t index, const std::
 std::string GridRow(std::string_view name, int number) {
     const std::string_view rating = NumberRating(number);
     const char* style = rating == "大吉" || rating == "吉" ? "good"
-                        : rating == "半吉"                  ? "mid"
+                        : rating == "半吉"                 ? "mid"
                                                            : "bad";
     const std::string_view element = number > 0 ? ElementOfNumber(number % 10) : "";
-    return Row({Cell(std::string(name), true), Cell(Number(number)),
-                Cell(element.empty() ? "—" : std::string(element)),
-                Cell("<span class=\"" + std::string(style) + "\">" + std::string(rating) + "</span>"),
-                Cell(std::string(NumberExplanation(number)))});
+    return Row(
+        {Cell(std::string(name), true), Cell(Number(number)),
+         Cell(element.empty() ? "—" : std::string(element)),
+         Cell("<span class=\"" + std::string(style) + "\">" + std::string(rating) + "</span>"),
+         Cell(std::string(NumberExplanation(number)))});
 }
 
 constexpr std::uint32_t kFamilyNamesPerPage = 100;
@@ -185,8 +185,9 @@ std::string FamilyNameStrokes(std::string_view name) {
 }
 
 std::string StatisticsSource() {
-    return Note("人数出自全国户籍姓名统计（1930–2008 年出生人口，Bao 2023，CC BY-NC-SA），"
-                "笔画为康熙笔画。");
+    return Note(
+        "人数出自全国户籍姓名统计（1930–2008 年出生人口，Bao 2023，CC BY-NC-SA），"
+        "笔画为康熙笔画。");
 }
 
 }  // namespace
@@ -219,9 +220,9 @@ std::string UsualReading(std::uint32_t index) {
 }
 
 SitePage NameFormPage(std::string_view title) {
-    return BuiltInPage(std::string(title),
-                       "<p>输入姓氏、名字和性别，澜庭按五格数理与字库分析这个名字。</p>\n" +
-                           NameForm());
+    return BuiltInPage(
+        std::string(title),
+        "<p>输入姓氏、名字和性别，澜庭按五格数理与字库分析这个名字。</p>\n" + NameForm());
 }
 
 SitePage NameAnalysisPage(const Query& query) {
@@ -232,9 +233,8 @@ SitePage NameAnalysisPage(const Query& query) {
         std::string missing = family.empty() && given.empty() ? "姓氏和名字"
                               : family.empty()                ? "姓氏"
                                                               : "名字";
-        return BuiltInPage("姓名分析",
-                           MissingBox("分析一个名字需要" + missing + "。") +
-                               NameForm(family, given, sex));
+        return BuiltInPage("姓名分析", MissingBox("分析一个名字需要" + missing + "。") +
+                                           NameForm(family, given, sex));
     }
 
     const FamilyName familyName = MakeFamilyName(family);
@@ -249,13 +249,14 @@ SitePage NameAnalysisPage(const Query& query) {
     const std::string score = FormatGejuScore(GejuScore(grids, patternValue));
 
     std::string shownFamily = familyName.firstText + familyName.secondText;
-    std::string shownGiven = givenCharacters[0] + (givenCharacters.size() > 1 ? givenCharacters[1] : "");
+    std::string shownGiven =
+        givenCharacters[0] + (givenCharacters.size() > 1 ? givenCharacters[1] : "");
     std::string body;
     std::string pinyin;
     for (std::uint32_t index :
-         {familyName.firstIndex, familyName.secondText.empty() ? DictionarySize + 1
-                                                               : familyName.secondIndex,
-          first, givenCharacters.size() > 1 ? second : DictionarySize + 1}) {
+         {familyName.firstIndex,
+          familyName.secondText.empty() ? DictionarySize + 1 : familyName.secondIndex, first,
+          givenCharacters.size() > 1 ? second : DictionarySize + 1}) {
         if (index <= DictionarySize) {
             pinyin += (pinyin.empty() ? "" : " ") + UsualReading(index);
         }
@@ -267,12 +268,12 @@ SitePage NameAnalysisPage(const Query& query) {
     }
     body += "<p>性别：" + (sex ? std::string(sex == Sex::Male ? "男" : "女") : "未给出") + "</p>\n";
 
-    body += "<h2>逐字</h2><table class=\"chars\">" +
-            Row({Cell("字", true), Cell("拼音", true), Cell("简体笔画", true),
-                 Cell("康熙笔画", true), Cell("部首", true), Cell("字义五行", true),
-                 Cell("部首五行", true),
-                 Cell(sex ? "名字中的用法（" + std::string(SexWord(*sex)) + "）" : "名字中的用法",
-                      true)});
+    body +=
+        "<h2>逐字</h2><table class=\"chars\">" +
+        Row({Cell("字", true), Cell("拼音", true), Cell("简体笔画", true), Cell("康熙笔画", true),
+             Cell("部首", true), Cell("字义五行", true), Cell("部首五行", true),
+             Cell(sex ? "名字中的用法（" + std::string(SexWord(*sex)) + "）" : "名字中的用法",
+                  true)});
     body += CharacterRow(familyName.firstText, familyName.firstIndex, "姓");
     if (!familyName.secondText.empty()) {
         body += CharacterRow(familyName.secondText, familyName.secondIndex, "姓");
@@ -284,9 +285,8 @@ SitePage NameAnalysisPage(const Query& query) {
     }
     body += "</table>\n";
 
-    body += "<h2>五格</h2><table>" +
-            Row({Cell("格", true), Cell("数", true), Cell("五行", true), Cell("吉凶", true),
-                 Cell("数理释义", true)});
+    body += "<h2>五格</h2><table>" + Row({Cell("格", true), Cell("数", true), Cell("五行", true),
+                                          Cell("吉凶", true), Cell("数理释义", true)});
     const std::array<int, 5> numbers = {grids.TianGe, grids.RenGe, grids.DiGe, grids.WaiGe,
                                         grids.ZongGe};
     for (std::size_t i = 0; i < numbers.size(); ++i) {
@@ -295,10 +295,12 @@ SitePage NameAnalysisPage(const Query& query) {
     body += "</table>\n" +
             Note("五格由康熙笔画算出；吉凶取自各数的分值，释义是澜庭自己的说法，仅供参考。");
 
-    body += "<h2>三才</h2><p>天格、地格、外格的五行：<b>" + Text(pattern) +
-            "</b>，配置值 " + Number(patternValue) + "。</p>\n";
-    body += "<h2>格局评分</h2><p class=\"score\">" + score + "</p>\n" +
-            Note("评分 = 三才配置值 ÷ 4 + 天格与外格分值的十分之一 + 人格、地格、总格的分值，再加 50。");
+    body += "<h2>三才</h2><p>天格、地格、外格的五行：<b>" + Text(pattern) + "</b>，配置值 " +
+            Number(patternValue) + "。</p>\n";
+    body +=
+        "<h2>格局评分</h2><p class=\"score\">" + score + "</p>\n" +
+        Note(
+            "评分 = 三才配置值 ÷ 4 + 天格与外格分值的十分之一 + 人格、地格、总格的分值，再加 50。");
 
     const auto year = query.Number("nian", 1, 9999);
     const auto month = query.Number("yue", 1, 12);
@@ -327,16 +329,15 @@ SitePage DictionaryPage(const Query& query) {
                              "\"></label><button type=\"submit\">查字</button></form>\n";
     const std::optional<std::string> text = query.Get("zi");
     if (!text) {
-        return BuiltInPage("新华字典", "<p>输入一个汉字，查看它的读音、笔画、部首和五行。</p>\n" +
-                                           form);
+        return BuiltInPage("新华字典",
+                           "<p>输入一个汉字，查看它的读音、笔画、部首和五行。</p>\n" + form);
     }
     const std::string character = CharacterAt(*text, 0);
     const std::uint32_t index = FindCharacter(character);
     if (index >= DictionarySize) {
-        return BuiltInPage("新华字典",
-                           MissingBox("字库中没有“" + Text(character) +
-                                      "”。澜庭的字库收有 7227 个起名用字。") +
-                               form);
+        return BuiltInPage("新华字典", MissingBox("字库中没有“" + Text(character) +
+                                                  "”。澜庭的字库收有 7227 个起名用字。") +
+                                           form);
     }
     std::string body = form + "<p class=\"big\">" + Text(character) + "</p>\n<table>";
     body += Row({Cell("读音", true), Cell(Text(TonedReadingsText(index)))});
@@ -348,30 +349,30 @@ SitePage DictionaryPage(const Query& query) {
     body += Row({Cell("男孩名中", true), Cell(UsageLine(index, Sex::Male))});
     body += Row({Cell("女孩名中", true), Cell(UsageLine(index, Sex::Female))});
     body += "</table>\n" +
-            Note("用法按全国姓名统计中各字在名字首字、次字的排位：前 200 位为常用，前 400 "
-                 "位为较常用，其余为少见。");
+            Note(
+                "用法按全国姓名统计中各字在名字首字、次字的排位：前 200 位为常用，前 400 "
+                "位为较常用，其余为少见。");
     return BuiltInPage("新华字典：" + character, body);
 }
 
 SitePage FamilyNamePage(const Query& query) {
-    const std::string form = "<form method=\"get\" accept-charset=\"GBK\" action=\"" +
-                             Escape(SiteLink("sm/sm/sm.asp")) +
-                             "\"><input type=\"hidden\" name=\"sm\" value=\"8\">"
-                             "<input type=\"hidden\" name=\"act\" value=\"ok\">"
-                             "<label>姓氏 <input name=\"xing\" size=\"4\" maxlength=\"2\" value=\"" +
-                             Text(query.Get("xing").value_or("")) +
-                             "\"></label><button type=\"submit\">查看</button></form>\n";
+    const std::string form =
+        "<form method=\"get\" accept-charset=\"GBK\" action=\"" + Escape(SiteLink("sm/sm/sm.asp")) +
+        "\"><input type=\"hidden\" name=\"sm\" value=\"8\">"
+        "<input type=\"hidden\" name=\"act\" value=\"ok\">"
+        "<label>姓氏 <input name=\"xing\" size=\"4\" maxlength=\"2\" value=\"" +
+        Text(query.Get("xing").value_or("")) +
+        "\"></label><button type=\"submit\">查看</button></form>\n";
     const std::optional<std::string> family = query.Get("xing");
     if (!family) {
-        return BuiltInPage("姓氏", "<p>输入姓氏，查看澜庭所知的这个姓的笔画、读音和五行。</p>\n" +
-                                       form);
+        return BuiltInPage("姓氏",
+                           "<p>输入姓氏，查看澜庭所知的这个姓的笔画、读音和五行。</p>\n" + form);
     }
     const FamilyName name = MakeFamilyName(*family);
-    std::string body = form + "<p class=\"big\">" + Text(name.firstText + name.secondText) +
-                       "</p>\n<table>" +
-                       Row({Cell("字", true), Cell("读音", true), Cell("简体笔画", true),
-                            Cell("康熙笔画", true), Cell("部首", true), Cell("字义五行", true),
-                            Cell("部首五行", true), Cell("", true)});
+    std::string body =
+        form + "<p class=\"big\">" + Text(name.firstText + name.secondText) + "</p>\n<table>" +
+        Row({Cell("字", true), Cell("读音", true), Cell("简体笔画", true), Cell("康熙笔画", true),
+             Cell("部首", true), Cell("字义五行", true), Cell("部首五行", true), Cell("", true)});
     body += CharacterRow(name.firstText, name.firstIndex, "");
     if (!name.secondText.empty()) {
         body += CharacterRow(name.secondText, name.secondIndex, "");
@@ -385,8 +386,8 @@ SitePage FamilyNamePage(const Query& query) {
     } else {
         body += "<p>全国姓名统计中没有这个姓氏。</p>\n";
     }
-    body += Note("这里只写澜庭数据中的事实；姓氏的源流与历史需要在线站点。") +
-            "<p><a href=\"" + Escape(SiteLink("sm/")) + "\">为这个姓起的名字做姓名分析</a></p>\n";
+    body += Note("这里只写澜庭数据中的事实；姓氏的源流与历史需要在线站点。") + "<p><a href=\"" +
+            Escape(SiteLink("sm/")) + "\">为这个姓起的名字做姓名分析</a></p>\n";
     return BuiltInPage("姓氏：" + name.firstText + name.secondText, body);
 }
 
@@ -415,7 +416,8 @@ SitePage FamilyNameListPage(const Query& query) {
                std::string(caption) + "</a> ";
     };
     if (first > 1) {
-        body += pageLink(first > kFamilyNamesPerPage ? first - kFamilyNamesPerPage : 1, "‹ 前 100 位");
+        body +=
+            pageLink(first > kFamilyNamesPerPage ? first - kFamilyNamesPerPage : 1, "‹ 前 100 位");
     }
     if (last < count) {
         body += pageLink(last + 1, "后 100 位 ›");

@@ -79,7 +79,8 @@ Query::Query(std::string_view query) {
         if (key.empty() || equals == std::string_view::npos) {
             continue;
         }
-        if (std::optional<std::string> value = DecodeValue(PercentDecode(pair.substr(equals + 1)))) {
+        if (std::optional<std::string> value =
+                DecodeValue(PercentDecode(pair.substr(equals + 1)))) {
             m_values.emplace_back(key, std::move(*value));
         }
     }

@@ -103,10 +103,9 @@ SitePage OnlineOnlyPage(std::string_view name, const SiteAddress& address) {
 }
 
 SitePage NotFoundPage(const SiteAddress& address) {
-    SitePage page = BuiltInPage(
-        "没有这个页面",
-        "<p>澜庭自带的站点没有页面 <code>" + Escape(address.path) + "</code>。</p><p>" +
-            Link("", "查看澜庭自带的服务") + "</p>\n");
+    SitePage page = BuiltInPage("没有这个页面", "<p>澜庭自带的站点没有页面 <code>" +
+                                                    Escape(address.path) + "</code>。</p><p>" +
+                                                    Link("", "查看澜庭自带的服务") + "</p>\n");
     page.kind = SitePage::Kind::NotFound;
     return page;
 }
@@ -117,11 +116,11 @@ SitePage HomePage() {
         "<li>" +
         Link("sm/", "姓名测试") + "：五格、三才、格局评分与每个字的读音、笔画、五行</li><li>" +
         Link("xhzd/", "新华字典") + "：起名用字的读音、笔画、部首、五行和在名字中的用法</li><li>" +
-        Link("sm/paipan/pp_bazi.asp", "四柱八字排盘") + "：公历生日与时辰的八字、五行和纳音</li><li>" +
-        Link("sm/24jq.asp", "二十四节气") + "：一年中各节气的日期</li><li>" +
-        Link("sm/yuce/wnl.asp", "万年历") + "：公历、农历、节气和日柱</li><li>" +
-        Link("sm/sm/bjx.asp", "百家姓") + "：澜庭所知的姓氏</li><li>" +
-        Link("support/help/index.asp", "使用帮助") + "</li></ul>\n" +
+        Link("sm/paipan/pp_bazi.asp", "四柱八字排盘") +
+        "：公历生日与时辰的八字、五行和纳音</li><li>" + Link("sm/24jq.asp", "二十四节气") +
+        "：一年中各节气的日期</li><li>" + Link("sm/yuce/wnl.asp", "万年历") +
+        "：公历、农历、节气和日柱</li><li>" + Link("sm/sm/bjx.asp", "百家姓") +
+        "：澜庭所知的姓氏</li><li>" + Link("support/help/index.asp", "使用帮助") + "</li></ul>\n" +
         Note("运势、灵签、解梦、配对等服务需要在线站点，打开时会有说明。");
     return BuiltInPage("澜庭起名 · 自带站点", body);
 }
@@ -194,10 +193,11 @@ SitePage SmPage(const SiteAddress& address, const Query& query) {
         }
     }
     return BuiltInPage(
-        "测算", MissingBox(sm ? "没有编号为 " + Escape(*sm) + " 的测算。" : "地址中缺少测算的编号 sm。") +
-                    "<ul><li>" + Link("sm/sm/sm.asp?sm=5", "姓名测算") + "</li><li>" +
-                    Link("sm/sm/sm.asp?sm=1", "生辰八字") + "</li><li>" +
-                    Link("sm/sm/sm.asp?sm=8", "姓氏") + "</li></ul>\n");
+        "测算",
+        MissingBox(sm ? "没有编号为 " + Escape(*sm) + " 的测算。" : "地址中缺少测算的编号 sm。") +
+            "<ul><li>" + Link("sm/sm/sm.asp?sm=5", "姓名测算") + "</li><li>" +
+            Link("sm/sm/sm.asp?sm=1", "生辰八字") + "</li><li>" +
+            Link("sm/sm/sm.asp?sm=8", "姓氏") + "</li></ul>\n");
 }
 
 }  // namespace

@@ -405,7 +405,8 @@ void GenerateFamilyNames(const std::filesystem::path& data, const std::filesyste
     }
     std::ostringstream code;
     code << Header({"family-names.tsv"}) << "inline constexpr char kGeneratedFamilyNameBlob[] =\n"
-         << blobLiteral.str() << ";\n\ninline constexpr GeneratedFamilyName kGeneratedFamilyNames[] = {\n"
+         << blobLiteral.str()
+         << ";\n\ninline constexpr GeneratedFamilyName kGeneratedFamilyNames[] = {\n"
          << entries.str() << "};\n";
     Write(out / "family_name_tables.inc", code.str());
 }
