@@ -103,6 +103,10 @@ TEST(SitePages, OnlineOnlyPageNamesTheServiceAndItsAddress) {
         EXPECT_NE(page.title.find(c.name), std::string::npos) << c.handler << ": " << page.title;
         EXPECT_TRUE(Has(page, std::string("&lt;站点根地址&gt;") + c.path)) << c.handler;
     }
+    // The address is shown as a browser shows it: escaped, other bytes percent-encoded.
+    SitePage odd = Page("lumivane://site/sm/chouqian/zgjm.asp?q=<b>\xFF\xCD\xF5#body");
+    EXPECT_TRUE(Has(odd, "zgjm.asp?q=&lt;b&gt;%FF%CD%F5</code>"));
+    EXPECT_FALSE(Has(odd, "<b>\xFF"));
 }
 
 TEST(SitePages, AddressesWithoutAPage) {

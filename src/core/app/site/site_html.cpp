@@ -169,6 +169,22 @@ std::string Escape(std::string_view text) {
     return out;
 }
 
+std::string EscapeAddressPart(std::string_view text) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string printable;
+    for (char ch : text) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c <= 0x20 || c >= 0x7F) {
+            printable += '%';
+            printable += kHex[c >> 4];
+            printable += kHex[c & 0x0F];
+        } else {
+            printable += ch;
+        }
+    }
+    return Escape(printable);
+}
+
 std::string LinkValue(std::string_view text) {
     return PercentEncodeQueryValue(text);
 }

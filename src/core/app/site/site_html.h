@@ -37,6 +37,10 @@ struct SiteAddress {
 // Text for HTML content and attribute values: & < > " ' escaped.
 [[nodiscard]] std::string Escape(std::string_view text);
 
+// Part of an address as a page shows it: bytes outside printable ASCII
+// percent-encoded, as a browser shows them, then escaped for HTML.
+[[nodiscard]] std::string EscapeAddressPart(std::string_view text);
+
 // A query value as a built-in page's link writes it: percent-encoded GBK, as
 // the program's own addresses are.
 [[nodiscard]] std::string LinkValue(std::string_view text);

@@ -83,9 +83,9 @@ std::string Link(std::string_view path, std::string_view caption) {
 }
 
 SitePage OnlineOnlyPage(std::string_view name, const SiteAddress& address) {
-    std::string onSite = "&lt;站点根地址&gt;" + Escape(address.path);
+    std::string onSite = "&lt;站点根地址&gt;" + EscapeAddressPart(address.path);
     if (!address.query.empty()) {
-        onSite += "?" + Escape(address.query);
+        onSite += "?" + EscapeAddressPart(address.query);
     }
     const std::string body =
         "<p>“" + std::string(name) +
