@@ -14,9 +14,9 @@
 namespace {
 
 constexpr std::string_view kTags[] = {
-    "html", "head", "meta", "title", "style", "body", "header", "main",  "h1",     "h2",
-    "p",    "table", "tr",  "th",    "td",    "span", "b",      "br",    "form",   "label",
-    "input", "select", "option", "button", "ul", "li",   "code",   "pre",   "a"};
+    "html",  "head",   "meta",   "title",  "style", "body", "header", "main", "h1",   "h2",
+    "p",     "table",  "tr",     "th",     "td",    "span", "b",      "br",   "form", "label",
+    "input", "select", "option", "button", "ul",    "li",   "code",   "pre",  "a"};
 
 bool IsLetter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
@@ -39,9 +39,8 @@ bool KnownTagAt(std::string_view html, std::size_t at) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string address =
-        std::string(lumivane::kSiteRootAddress) +
-        std::string(reinterpret_cast<const char*>(data), size);
+    const std::string address = std::string(lumivane::kSiteRootAddress) +
+                                std::string(reinterpret_cast<const char*>(data), size);
     const lumivane::FixedClock clock({2025, 6, 1, 12, 0, 0});
     const lumivane::SitePage page = lumivane::RenderSitePage(address, clock);
     FUZZ_CHECK(page.html.rfind("<!DOCTYPE html>", 0) == 0);

@@ -158,17 +158,18 @@ private slots:
         QString url;
         QTimer::singleShot(0, this, [&] {
             QDialog* browser = nullptr;
-            QTest::qWaitFor(
+            const bool opened = QTest::qWaitFor(
                 [&] {
                     browser = qobject_cast<QDialog*>(QApplication::activeModalWidget());
                     return browser != nullptr;
                 },
                 30000);
-            if (browser == nullptr) {
+            if (!opened) {
                 return;
             }
             QObject* view = browser->findChild<QObject*>(QStringLiteral("WebBrowser1"));
-            QTest::qWaitFor(
+            // The title is compared after the wait, also when the wait ran out.
+            (void)QTest::qWaitFor(
                 [&] {
                     title = view != nullptr ? view->property("title").toString() : QString();
                     return title.startsWith(QStringLiteral("姓名分析"));

@@ -19,6 +19,7 @@
 #include <QToolButton>
 
 #include "gui/application.h"
+#include "gui/browser_loader.h"
 #include "gui/web_engine_setup.h"
 #include "gui_test_support.h"
 
@@ -222,6 +223,46 @@ private slots:
         w.main.findChild<QToolButton*>("sbtn_Favorites")->click();
         QTest::qWait(100);
         Save(&w.main, QStringLiteral("favourites-view-long.png"));
+    // A few more pages of the built-in site, as the browser window shows them.
+    void sitePages() {
+        DataHome home;
+        NamingState state(RandomSource(7));
+        FixedClock clock(TestNow());
+        RecordingSink sink;
+        ApplicationWindows windows(state, clock, sink);
+        BrowserLoader loader(&windows.Main());
+        QVERIFY2(loader.Load(), qPrintable(loader.Error()));
+        const struct {
+            const char* address;
+            const char* title;
+            const char* file;
+        } pages[] = {
+            {"lumivane://site/sm/yuce/wnl.asp?year=2024&month=2", "2024年2月", "site-month.png"},
+            {"lumivane://site/sm/sm/bjx.asp", "百家姓", "site-family-names.png"},
+            {"lumivane://site/sm/chouqian/guanyin.asp", "观音灵签", "site-online-only.png"},
+            {"lumivane://site/xhzd/?zi=%B3%A4", "新华字典：长", "site-dictionary.png"},
+        };
+        for (const auto& page : pages) {
+            bool shown = false;
+            QTimer::singleShot(0, this, [&] {
+                QDialog* browser = loader.Window();
+                QObject* view = browser->findChild<QObject*>(QStringLiteral("WebBrowser1"));
+                shown = QTest::qWaitFor(
+                    [&] {
+                        return view != nullptr &&
+                               view->property("title").toString() == QString::fromUtf8(page.title);
+                    },
+                    30000);
+                browser->setGeometry(0, 0, 1100, 900);
+                QTest::qWait(1000);
+                browser->screen()
+                    ->grabWindow(browser->winId())
+                    .save(QStringLiteral(LUMIVANE_SCREENSHOT_DIR "/") + QLatin1String(page.file));
+                browser->reject();
+            });
+            QVERIFY(loader.OpenWebPage(page.address));
+            QVERIFY2(shown, page.title);
+        }
     }
 
     // A girl's two-character names born on 2024-05-01 at 08:00; the first row's analysis.
@@ -252,13 +293,13 @@ private slots:
         bool shown = false;
         QTimer::singleShot(0, this, [&] {
             QDialog* browser = nullptr;
-            QTest::qWaitFor(
+            const bool opened = QTest::qWaitFor(
                 [&] {
                     browser = qobject_cast<QDialog*>(QApplication::activeModalWidget());
                     return browser != nullptr;
                 },
                 30000);
-            if (browser == nullptr) {
+            if (!opened) {
                 return;
             }
             QObject* view = browser->findChild<QObject*>(QStringLiteral("WebBrowser1"));

@@ -21,7 +21,9 @@ std::string AboutDataSources() {
     // The terms as data/README.md states them; the name statistics lead because
     // their licence restricts use (non-commercial, share alike).
     return "内置数据 / Built-in data\n"
-           "Name statistics: the given-name corpora, the position frequency tables and the "
+           "Name statistics: the given-name corpora, the position frequency tables, the family "
+           "names "
+           "by bearers and the "
            "order of the character dictionary are derived from the ChineseNames database, "
            "national household-registration statistics of Han Chinese born 1930–2008. Its "
            "author requires GPL-3 and CC BY-NC-SA (attribution, non-commercial use only, share "

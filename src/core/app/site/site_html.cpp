@@ -213,6 +213,7 @@ th { background: #f1e9dc; font-weight: normal; color: #5a3b22; white-space: nowr
 .pinyin { color: #666; font-size: 17px; }
 .score { font-size: 28px; color: #8c2f1b; }
 .note { color: #666; font-size: 13px; }
+.lines { white-space: pre-line; }
 .missing { background: #fff4e0; border: 1px solid #e3c38a; padding: 8px 12px; }
 .good { color: #1d6b2f; } .bad { color: #a02020; } .mid { color: #8a6d00; }
 form { background: #f4efe6; padding: 10px 14px; margin: 10px 0; }

@@ -103,9 +103,9 @@ SitePage OnlineOnlyPage(std::string_view name, const SiteAddress& address) {
 }
 
 SitePage NotFoundPage(const SiteAddress& address) {
-    SitePage page = BuiltInPage("没有这个页面", "<p>澜庭自带的站点没有页面 <code>" +
-                                                    Escape(address.path) + "</code>。</p><p>" +
-                                                    Link("", "查看澜庭自带的服务") + "</p>\n");
+    SitePage page = BuiltInPage(
+        "没有这个页面", "<p>澜庭自带的站点没有页面 <code>" + EscapeAddressPart(address.path) +
+                            "</code>。</p><p>" + Link("", "查看澜庭自带的服务") + "</p>\n");
     page.kind = SitePage::Kind::NotFound;
     return page;
 }
@@ -146,16 +146,19 @@ SitePage HelpPage() {
     return BuiltInPage("使用帮助", body);
 }
 
-// The about text is plain paragraphs separated by blank lines.
+// The about text is plain paragraphs separated by blank lines; its licence
+// and citations keep their own language.
 SitePage AboutPage() {
-    std::string body;
+    std::string body =
+        "<p>澜庭起名软件帮助父母为孩子选择名字：从真实的常用名字和常用字中提出名字，"
+        "按五格数理评分，并排出孩子的八字。它的数据都在本机，不连接网络。</p>\n";
     const std::string about = AboutText();
     std::size_t at = 0;
     while (at < about.size()) {
         std::size_t end = about.find("\n\n", at);
         const std::string paragraph = about.substr(at, end - at);
         if (!paragraph.empty()) {
-            body += "<p>" + Escape(paragraph) + "</p>\n";
+            body += "<p class=\"lines\">" + Escape(paragraph) + "</p>\n";
         }
         if (end == std::string::npos) {
             break;
