@@ -76,6 +76,7 @@ TEST(SitePages, EveryAddressOfTheProgramAnswersAPage) {
         EXPECT_TRUE(Has(page, "<title>" + page.title + "</title>")) << handler;
         EXPECT_FALSE(page.title.empty()) << handler;
         EXPECT_FALSE(Has(page, "<script")) << handler;
+        EXPECT_TRUE(Has(page, "content=\"default-src 'none';")) << handler;
         if (!builtIn) {
             EXPECT_TRUE(Has(page, "需要在线站点")) << handler;
             EXPECT_TRUE(Has(page, "[Online]\nSiteRoot=")) << handler;

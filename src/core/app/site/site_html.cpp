@@ -241,6 +241,10 @@ constexpr std::string_view kNavigation[][2] = {
 std::string PageFrame(std::string_view title, std::string_view body) {
     std::string html =
         "<!DOCTYPE html>\n<html lang=\"zh-CN\"><head><meta charset=\"utf-8\">"
+        // No script, frame or outside resource: should an echo ever slip
+        // through unescaped, it still could not run or fetch anything.
+        "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; "
+        "style-src 'unsafe-inline'; form-action lumivane:\">"
         "<title>" +
         Escape(title) + "</title><style>" + std::string(kStyleSheet) +
         "</style></head>\n<body><header>";
