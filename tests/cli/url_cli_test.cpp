@@ -146,7 +146,7 @@ TEST(PageCommand, RefusesAddressesWithoutAPage) {
         const char* message;
     };
     const std::vector<Case> cases = {
-        {"no address", {"page"}, "expected 1 argument"},
+        {"no address", {"page"}, "需要 1 个参数"},
         {"online address", {"page", "https://example.org/sm/"}, "lumivane://site/"},
         {"no such page", {"page", "lumivane://site/nothing.asp"}, "nothing.asp"},
         {"bad today", {"page", "lumivane://site/", "--today", "2025-13-01"}, "--today"},

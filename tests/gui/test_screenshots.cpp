@@ -1,6 +1,7 @@
 // Pictures of the real windows on a real X server (run under xvfb-run): the
-// main window after a request, the filter dialog, the favourites view and
-// the browser window with the analysis page of a row.
+// main window after a request, the filter dialog, the favourites view, Qt's
+// own windows in Chinese, and the browser window with pages of the built-in
+// site, among them the analysis page of a row.
 
 #include <QApplication>
 #include <QCheckBox>
@@ -11,9 +12,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QScreen>
 #include <QTableView>
 #include <QTimer>
 #include <QToolButton>
@@ -223,6 +224,8 @@ private slots:
         w.main.findChild<QToolButton*>("sbtn_Favorites")->click();
         QTest::qWait(100);
         Save(&w.main, QStringLiteral("favourites-view-long.png"));
+    }
+
     // A few more pages of the built-in site, as the browser window shows them.
     void sitePages() {
         DataHome home;

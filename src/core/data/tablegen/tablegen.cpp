@@ -372,6 +372,8 @@ void GenerateTraditional(const std::filesystem::path& data, const std::filesyste
          << "inline constexpr std::uint16_t kGeneratedTraditionalIndexes[] = {\n"
          << indexes.str() << "    0u,\n};\n";
     Write(out / "traditional_tables.inc", code.str());
+}
+
 // Family names by bearers: one string of all names and, per rank, the offset
 // and length of its name, so that the table needs no relocation at start.
 void GenerateFamilyNames(const std::filesystem::path& data, const std::filesystem::path& out) {
