@@ -85,6 +85,18 @@ std::string UsageLine(std::uint32_t index, Sex sex) {
            UsageText(UsageIn(set.SecondPosition, set.Bounds, index));
 }
 
+// The words' thresholds as the tables of each sex set them.
+std::string UsageRule() {
+    const auto rule = [](const RankBounds& bounds) {
+        return "前 " + Number(bounds[1]) + " 位为常用，前 " + Number(bounds[3]) + " 位为较常用";
+    };
+    const RankBounds male = SelectWorkingSet(Sex::Male).Bounds;
+    const RankBounds female = SelectWorkingSet(Sex::Female).Bounds;
+    const std::string rules =
+        male == female ? rule(male) : "男孩名" + rule(male) + "；女孩名" + rule(female);
+    return "用法按全国姓名统计中各字在名字首字、次字的排位：" + rules + "，其余为少见。";
+}
+
 std::string RadicalText(std::uint32_t index) {
     const RadicalEntry radical = Radical(RadicalIndexOf(index));
     if (radical.RadicalName.empty()) {
@@ -348,10 +360,7 @@ SitePage DictionaryPage(const Query& query) {
     body += Row({Cell("部首五行", true), Cell(ElementsText(RadicalElementsOf(index)))});
     body += Row({Cell("男孩名中", true), Cell(UsageLine(index, Sex::Male))});
     body += Row({Cell("女孩名中", true), Cell(UsageLine(index, Sex::Female))});
-    body += "</table>\n" +
-            Note(
-                "用法按全国姓名统计中各字在名字首字、次字的排位：前 200 位为常用，前 400 "
-                "位为较常用，其余为少见。");
+    body += "</table>\n" + Note(UsageRule());
     return BuiltInPage("新华字典：" + character, body);
 }
 
