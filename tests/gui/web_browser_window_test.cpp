@@ -257,10 +257,12 @@ void WebBrowserWindowTest::builtInSiteFormsAndNewWindows() {
         const char* script;  // run on the page shown before
         QString title;       // of the page that must follow
         QByteArray inUrl;    // part of its address
+    };
+    struct Seen {
         bool reached = false;
         QByteArray url;
     };
-    std::vector<Step> steps = {
+    const std::vector<Step> steps = {
         {"the form of 姓名测试", "", QStringLiteral("姓名测试"), "lumivane://site/sm/"},
         {"the form sends GBK",
          "document.querySelector('[name=xing]').value='王';"
@@ -275,23 +277,25 @@ void WebBrowserWindowTest::builtInSiteFormsAndNewWindows() {
         {"window.open", "window.open('lumivane://site/sm/24jq.asp?year=2025');",
          QStringLiteral("2025年二十四节气"), "24jq.asp?year=2025"},
     };
+    std::vector<Seen> seen(steps.size());
     WhileOpen([&] {
-        for (Step& step : steps) {
-            if (*step.script != '\0') {
-                m_browser->WebBrowser1()->page()->runJavaScript(QString::fromUtf8(step.script));
+        for (std::size_t k = 0; k < steps.size(); ++k) {
+            if (*steps[k].script != '\0') {
+                m_browser->WebBrowser1()->page()->runJavaScript(QString::fromUtf8(steps[k].script));
             }
-            step.reached = QTest::qWaitFor(
-                [&] { return m_browser->WebBrowser1()->title() == step.title; }, kWaitMs);
-            step.url = m_browser->WebBrowser1()->url().toEncoded();
-            if (!step.reached) {
+            seen[k].reached = QTest::qWaitFor(
+                [&] { return m_browser->WebBrowser1()->title() == steps[k].title; }, kWaitMs);
+            seen[k].url = m_browser->WebBrowser1()->url().toEncoded();
+            if (!seen[k].reached) {
                 break;
             }
         }
     });
     m_browser->OpenWebPage("lumivane://site/sm/");
-    for (const Step& step : steps) {
-        QVERIFY2(step.reached, step.label);
-        QVERIFY2(step.url.contains(step.inUrl), qPrintable(QString::fromLatin1(step.url)));
+    for (std::size_t k = 0; k < steps.size(); ++k) {
+        QVERIFY2(seen[k].reached, steps[k].label);
+        QVERIFY2(seen[k].url.contains(steps[k].inUrl),
+                 qPrintable(QString::fromLatin1(seen[k].url)));
     }
     // Every page came into the one window.
     const QWidgetList windows = QApplication::topLevelWidgets();
