@@ -118,10 +118,11 @@ TEST_P(PositionTables, CountsAreScaledToTheSameLargestValue) {
                                        [](const PositionEntry& e) { return e.Count > 0; });
     const auto above100 = std::count_if(table.begin(), table.end() - 1,
                                         [](const PositionEntry& e) { return e.Count > 100; });
-    // Counts come from the real statistics of some two thousand name characters.
+    // Counts come from the real statistics of some two thousand name characters;
+    // some 350 to 450 offered ones count above 100 (the held-back ones are capped).
     EXPECT_GT(nonZero, 1500);
     EXPECT_LT(nonZero, 3000);
-    EXPECT_GT(above100, 400);
+    EXPECT_GT(above100, 300);
     EXPECT_LT(above100, nonZero);
 }
 
@@ -158,7 +159,7 @@ TEST(PositionTables, TopRanksDescribeNamesGivenToday) {
         std::vector<const char*> top;
     } cases[] = {
         {"male first", male.FirstPosition, {"文", "志", "佳", "海", "子"}},
-        {"male second", male.SecondPosition, {"龙", "杰", "豪", "明", "宇"}},
+        {"male second", male.SecondPosition, {"龙", "杰", "豪", "明", "林"}},
         {"female first", female.FirstPosition, {"晓", "梦", "佳", "丽", "文"}},
         {"female second", female.SecondPosition, {"怡", "婷", "燕", "敏", "丽"}},
     };
@@ -181,7 +182,7 @@ TEST(PositionTables, TopRanksDescribeNamesGivenToday) {
     }
 }
 
-TEST(PositionTables, HoldBackTheOtherSexSonPreferenceAndFamilyNames) {
+TEST(PositionTables, HoldBackTheOtherSexWordsIllMeaningSonPreferenceAndFamilyNames) {
     const WorkingSet male = SelectWorkingSet(Sex::Male);
     const WorkingSet female = SelectWorkingSet(Sex::Female);
     const struct {
@@ -195,6 +196,12 @@ TEST(PositionTables, HoldBackTheOtherSexSonPreferenceAndFamilyNames) {
         {"son preference, boy", male, {"娣", "招", "引", "男", "弟", "带", "改", "根"}},
         {"family names, girl", female, {"王", "张", "李", "刘", "陈", "杨"}},
         {"family names, boy", male, {"王", "张", "李", "刘", "陈", "杨"}},
+        {"word characters, girl", female, {"京", "纪", "路", "意", "音", "南"}},
+        {"word characters, boy", male, {"京", "科", "基", "政", "治", "照"}},
+        {"leaning male, for a girl", female, {"聪", "昭", "晖", "泓", "垚", "焱"}},
+        {"leaning female, for a boy", male, {"钰", "冰", "瑜", "若", "榕"}},
+        {"ill meaning, girl", female, {"淋", "郁", "妞", "咪", "鸽", "飘"}},
+        {"ill meaning, boy", male, {"淋", "野", "浪", "旋", "豫"}},
     };
     for (const auto& c : cases) {
         for (const char* text : c.heldBack) {

@@ -17,20 +17,38 @@ COHORT_WEIGHTS = {"2000_2008": 1.0, "1990_1999": 0.5}
 # zero run.
 CLEAR_SEX_INDEX = 0.4
 
+# A character whose gender index reaches this value (but not CLEAR_SEX_INDEX)
+# leans to one sex: the other sex holds at most 35 % of its bearers. Paired at
+# random with the other sex's characters it gives names that read as of the
+# wrong sex (南 聪 昭 晖 垚 for a girl, 钰 冰 瑜 诺 for a boy), so it is held
+# back from the other sex like a clear one, unless that sex's names of the
+# 2000s use it (子 of 子涵, 文 of 文静 stay with girls).
+LEANING_SEX_INDEX = 0.3
+
 # A character that the births of 2000-2008 use at less than this share of its
 # rate over all births of 1930-2008 is dated (秀 桂 淑 建 国 军): held back from
 # both sexes.
 DATED_TREND = 0.5
 
-# A character borne by fewer recent children (weighted as above) than its
-# frequency in the ordinary words of jieba's dictionary (the sum over the words
-# that contain it) is a character of the language more than of names (以 好 品
-# 非 果 上 为 理): held back from both sexes.
-WORD_CHARACTER_RATIO = 1.0
+# A character borne by fewer recent children (weighted as above) than this
+# many times its frequency in the ordinary words of jieba's dictionary (the sum
+# over the words that contain it) is a character of the language more than of
+# names (以 好 品 非 果 上 为 理; 京 纪 科 基 路 意 音): held back from both sexes.
+# Below three the characters are nearly all those of everyday words, which
+# paired at random with a name character give odd names (北京 in 奕京, 纪念 in
+# 韵纪); above it name characters such as 安 成 书 语 begin.
+WORD_CHARACTER_RATIO = 3.0
+
+# A character whose meaning the statistics' raters judge below the neutral
+# middle of their five-point scale (name.valence < 3) is of doubtful or ill
+# meaning in a name (淋 'drenched', 郁 'gloomy', 妞 'wench', 咪 'meow', 野 'wild',
+# 浪 'dissolute'): held back from both sexes.
+ILL_MEANING_VALENCE = 3.0
 
 # The characters of the two-character names the national lists of a sex give
 # for the births of the 2000s (一凡 一鸣 for boys, 玉婷 丹丹 for girls) are
-# current for that sex whatever the two rules above say.
+# current for that sex whatever the dated, word-character, leaning and
+# ill-meaning rules say (小 of 小龙 is rated below 3).
 CURRENT_DECADE = 2000
 
 # Characters of names that wished for a son; never offered to either sex.
@@ -62,9 +80,11 @@ TRANSLITERATION_MIN_PER_THOUSAND = 0.5
 class NameStatistics:
     recent: dict = field(default_factory=dict)        # (char, sex) -> recent bearers, two-character names
     clear_sex: dict = field(default_factory=dict)     # char -> 'male' / 'female'
+    leaning_sex: dict = field(default_factory=dict)   # char -> 'male' / 'female', not clearly
     trend: dict = field(default_factory=dict)         # char -> 2000-2008 rate / 1930-2008 rate
     dated: set = field(default_factory=set)
     word_characters: set = field(default_factory=set)
+    ill_meaning: set = field(default_factory=set)
     current: dict = field(default_factory=dict)       # sex -> characters of its 2000s names
     family_names: dict = field(default_factory=dict)  # char -> why it is held back
     transliteration: set = field(default_factory=set)
@@ -81,6 +101,11 @@ class NameStatistics:
             return "dated"
         if ch in self.word_characters and not current:
             return "word character"
+        leaning = self.leaning_sex.get(ch)
+        if leaning and leaning != sex and not current:
+            return f"leaning {leaning}"
+        if ch in self.ill_meaning and not current:
+            return "ill meaning"
         if ch in SON_PREFERENCE:
             return "son preference"
         if ch in self.family_names:
@@ -92,10 +117,10 @@ def recent_bearers(given_char):
     return sum(given_char.cohorts.get(c, 0) * w for c, w in COHORT_WEIGHTS.items())
 
 
-def clear_sex_of(gender_index):
-    if gender_index >= CLEAR_SEX_INDEX:
+def clear_sex_of(gender_index, threshold=CLEAR_SEX_INDEX):
+    if gender_index >= threshold:
         return "male"
-    if gender_index <= -CLEAR_SEX_INDEX:
+    if gender_index <= -threshold:
         return "female"
     return None
 
@@ -155,11 +180,17 @@ def build(src):
             two_char = max(bearers - single[i], 0) / bearers if bearers else 0.0
             stats.recent[(ch, sex)] = recent_bearers(g) * share * two_char
         stats.trend[ch] = g.ppm["2000_2008"] / g.ppm["all"] if g.ppm.get("all") else 0.0
+        if g.valence < ILL_MEANING_VALENCE:
+            stats.ill_meaning.add(ch)
         if stats.trend[ch] < DATED_TREND:
             stats.dated.add(ch)
         sex = clear_sex_of(g.gender)
         if sex:
             stats.clear_sex[ch] = sex
+        else:
+            leaning = clear_sex_of(g.gender, LEANING_SEX_INDEX)
+            if leaning:
+                stats.leaning_sex[ch] = leaning
     stats.current = {s: {c for name, sex, decade, _ in src.decade_names
                          if sex == s and decade == CURRENT_DECADE and len(name) == 2
                          for c in name} for s in SEXES}

@@ -29,6 +29,7 @@ class GivenCharacter:
     gender: float              # the statistics' gender index, -1 (female) .. +1 (male)
     cohorts: dict = field(default_factory=dict)  # cohort -> bearers of both sexes
     ppm: dict = field(default_factory=dict)      # cohort or "all" -> bearers per million people
+    valence: float = 3.0       # raters' mean judgement of its meaning, 1 (bad) .. 5 (good)
 
 
 @dataclass
@@ -128,7 +129,8 @@ def load(sources_dir, jieba_dict, unihan_dir=None):
         src.given[r["character"]] = GivenCharacter(
             int(r["n.male"]), int(r["n.female"]), float(r["name.gender"]),
             {c: int(r["n." + c]) for c in COHORTS},
-            {**{c: float(r["ppm." + c]) for c in COHORTS}, "all": float(r["name.ppm"])})
+            {**{c: float(r["ppm." + c]) for c in COHORTS}, "all": float(r["name.ppm"])},
+            float(r["name.valence"]))
     src.family = [(r["surname"], int(r["n.1930_2008"]))
                   for r in read_csv(os.path.join(pb, "familyname.csv"))]
     for r in read_csv(os.path.join(pb, "top1000name.prov.csv")):

@@ -60,7 +60,7 @@ def position_text(table, records, sex, factor, held_back):
          f"counts above 100: {sum(1 for _, c in table if c > 100)}",
          f"Ranks 0-{offered - 1}: offered, by descending count; ranks {offered}-"
          f"{offered + back - 1}: held back from this sex (other sex, dated, word character, "
-         "son preference, family name), count capped at 100; then the characters counting 0."],
+         "leaning to the other sex, ill meaning, son preference, family name), count capped at 100; then the characters counting 0."],
         [NAMES, JIEBA])]
     for rank, (idx, count) in enumerate(table):
         lines.append(f"{rank}\t{idx}\t{records[idx]['text']}\t{count}\n")

@@ -10,7 +10,8 @@ def stats_of(decade_names=(), **given_chars):
         decade_names=list(decade_names),
         family=[("王", 88465683), ("林", 11609000), ("闫", 3077000), ("禤", 20000)],
         names={"伟": (2825007, 454481)},
-        jieba=[("好的", 5000, "l"), ("好人", 3000, "n"), ("克林顿", 50, "nrt")])
+        jieba=[("好的", 5000, "l"), ("好人", 3000, "n"), ("克林顿", 50, "nrt"),
+               ("京城", 4000, "ns")])
     return ns.build(src)
 
 
@@ -31,6 +32,14 @@ class NameStatisticsTest(unittest.TestCase):
             with self.subTest(index):
                 self.assertEqual(ns.clear_sex_of(index), sex)
 
+    def test_leaning_lies_between_its_threshold_and_the_clear_one(self):
+        stats = stats_of(昭=given(6000, 2500, 0.36, recent=900),
+                         钰=given(3000, 7000, -0.37, recent=9000),
+                         宁=given(5000, 4200, 0.29, recent=3000),
+                         伟=given(3000000, 500000, 0.7, recent=700000))
+        self.assertEqual(stats.leaning_sex, {"昭": "male", "钰": "female"})
+        self.assertEqual(stats.clear_sex, {"伟": "male"})
+
     def test_reasons_to_hold_a_character_back(self):
         stats = stats_of(
             伟=given(3000000, 500000, 0.7, recent=700000),
@@ -41,10 +50,24 @@ class NameStatisticsTest(unittest.TestCase):
             王=given(100000, 200000, -0.3, recent=40000),
             林=given(9000000, 8000000, 0.06, recent=2000000),
             闫=given(5000, 3000, 0.2, recent=1000),
-            禤=given(10, 10, 0.0, recent=10))
-        cases = [("伟", "female", "clearly male"), ("伟", "male", None),
+            禤=given(10, 10, 0.0, recent=10),
+            昭=given(6000, 2500, 0.36, recent=90000),
+            诺=given(3000, 7000, -0.38, recent=90000),
+            海=given(6000, 3000, 0.3, recent=90000),
+            京=given(5000, 4000, 0.1, recent=11000),
+            城=given(5000, 4000, 0.1, recent=12500),
+            淋=given(5000, 4000, 0.1, recent=90000, valence=2.3125),
+            宜=given(5000, 4000, 0.1, recent=90000, valence=3.0))
+        cases = [("昭", "female", "leaning male"), ("昭", "male", None),
+                 ("诺", "male", "leaning female"), ("诺", "female", None),
+                 ("海", "female", "leaning male"),  # the threshold itself leans
+                 ("伟", "female", "clearly male"), ("伟", "male", None),
                  ("婷", "male", "clearly female"), ("秀", "female", "dated"),
-                 ("好", "male", "word character"), ("招", "male", "son preference"),
+                 ("好", "male", "word character"),
+                 ("京", "male", "word character"),  # 11,000 bearers < 3 × 4,000 in words
+                 ("城", "female", None),             # 12,500 bearers: a name character
+                 ("淋", "female", "ill meaning"), ("淋", "male", "ill meaning"),
+                 ("宜", "male", None),               # rated neutral: not below the middle ("招", "male", "son preference"),
                  ("男", "female", "son preference"), ("王", "female", "family name"),
                  ("闫", "male", "family name"),
                  ("林", "male", None),  # given names use it more than the family name
@@ -56,15 +79,20 @@ class NameStatisticsTest(unittest.TestCase):
     def test_a_character_of_the_names_of_the_2000s_is_current_for_that_sex(self):
         decade_names = [("玉婷", "female", 2000, 200000), ("一凡", "male", 2000, 90000),
                         ("秀英", "female", 1950, 2000000), ("玉", "male", 2000, 50000)]
+        decade_names += [("子涵", "female", 2000, 180000), ("小龙", "male", 2000, 60000)]
         stats = stats_of(decade_names,
+                         子=given(700000, 400000, 0.33, recent=900000),
                          玉=given(5000000, 6000000, -0.1, recent=900000, ppm2000=300, ppm_all=700),
                          秀=given(1000, 5000000, -0.9, recent=100000, ppm2000=100, ppm_all=800),
                          一=given(900000, 600000, 0.2, recent=800000),
-                         凡=given(300000, 200000, 0.2, recent=300000))
+                         凡=given(300000, 200000, 0.2, recent=300000),
+                         小=given(900000, 1300000, -0.33, recent=900000, valence=2.9375))
         stats.word_characters.add("一")  # as 一 is in thousands of ordinary words
         cases = [("玉", "female", None), ("玉", "male", "dated"),  # a one-character name
                  ("秀", "female", "dated"),                        # only in the 1950s
-                 ("一", "male", None), ("一", "female", "word character")]
+                 ("一", "male", None), ("一", "female", "word character"),
+                 ("子", "female", None),                          # leans male, 子涵 is current
+                 ("小", "male", None), ("小", "female", "ill meaning")]  # 小龙 is current
         for ch, sex, reason in cases:
             with self.subTest(ch=ch, sex=sex):
                 self.assertEqual(stats.held_back(ch, sex), reason)
