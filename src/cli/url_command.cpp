@@ -42,7 +42,7 @@ bool CheckText(const Arguments& parsed, const char* option, std::string& error) 
         return true;
     }
     if (!IsValidUtf8(*value)) {
-        error = std::string(option) + " is not valid UTF-8 text";
+        error = std::string(option) + " 不是有效的 UTF-8 文字";
         return false;
     }
     if (std::string message = GbkRejectionMessage(*value); !message.empty()) {
@@ -81,14 +81,14 @@ int RunUrl(const std::vector<std::string>& args, CommandIo& io) {
     if (auto text = parsed->Value("--tag")) {
         std::optional<long long> tag = ParseInteger(*text, -1000000, 1000000);
         if (!tag) {
-            return BadInput(io, kCommand, "--tag needs a whole number, not “" + *text + "”");
+            return BadInput(io, kCommand, "--tag 须是整数，不是“" + *text + "”");
         }
         inputs.tag = static_cast<int>(*tag);
     }
     if (auto text = parsed->Value("--year")) {
         std::optional<long long> year = ParseInteger(*text, 1, 9999);
         if (!year) {
-            return BadInput(io, kCommand, "--year needs a year 1 to 9999, not “" + *text + "”");
+            return BadInput(io, kCommand, "--year 须是 1 至 9999 的年份，不是“" + *text + "”");
         }
         inputs.currentYear = static_cast<int>(*year);
     }
@@ -101,7 +101,7 @@ int RunUrl(const std::vector<std::string>& args, CommandIo& io) {
         } else if (*sex == SexText(1)) {
             inputs.analysis.sexIndex = 1;
         } else {
-            return BadInput(io, kCommand, "--sex is 男 or 女, not “" + *sex + "”");
+            return BadInput(io, kCommand, "--sex 须是 男 或 女，不是“" + *sex + "”");
         }
     }
 

@@ -90,11 +90,11 @@ TEST(UrlCommand, RefusesBadInput) {
     };
     const std::vector<Case> cases = {
         {"no handler", {"url"}, "需要 1 个参数"},
-        {"unknown handler", {"url", "N99Click"}, "no handler N99Click"},
-        {"Tag of no forecast", {"url", "N35Click", "--tag", "7"}, "Tag 7"},
+        {"unknown handler", {"url", "N99Click"}, "没有名为 N99Click 的网页处理程序"},
+        {"Tag of no forecast", {"url", "N35Click", "--tag", "7"}, "Tag 为 7"},
         {"Tag not a number", {"url", "N35Click", "--tag", "x"}, "--tag"},
         {"sex", {"url", "N22Click", "--sex", "m"}, "--sex"},
-        {"row missing", {"url", "listview_ResultDblClick", "--family", "王"}, "result row"},
+        {"row missing", {"url", "listview_ResultDblClick", "--family", "王"}, "--row-caption"},
         {"date that does not exist",
          {"url", "N22Click", "--calendar", "solar", "--date", "2023-02-30"},
          "不存在"},

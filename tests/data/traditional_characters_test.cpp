@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "core/data/character_dictionary.h"
 
 namespace lumivane {
@@ -32,6 +35,25 @@ TEST(TraditionalCharacters, OnlySingleTraditionalCharactersWithoutARecordMap) {
     for (const char* text : {"於",  // a family name with a record of its own
                              "张", "王", "丂", "", "張張", "\xE5", "A"}) {
         EXPECT_EQ(FindSimplifiedOfTraditional(text), DictionarySize) << "“" << text << "”";
+    }
+}
+
+TEST(TraditionalCharacters, FormsOfASimplifiedRecord) {
+    struct Case {
+        const char* simplified;
+        std::vector<std::string> forms;  // OpenCC's traditional forms without a record
+    } cases[] = {{"华", {"華"}},
+                 {"发", {"發", "髮"}},  // two words merged in simplified writing
+                 {"明", {}},            // written alike
+                 {"于", {}}};           // 於 has a record of its own
+    for (const Case& c : cases) {
+        EXPECT_EQ(TraditionalFormsOf(FindCharacter(c.simplified)), c.forms) << c.simplified;
+    }
+    EXPECT_TRUE(TraditionalFormsOf(DictionarySize).empty());
+    // Every form leads back to the record it is listed for.
+    const std::uint32_t zhang = FindCharacter("张");
+    for (const std::string& form : TraditionalFormsOf(zhang)) {
+        EXPECT_EQ(FindSimplifiedOfTraditional(form), zhang) << form;
     }
 }
 

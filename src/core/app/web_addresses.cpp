@@ -153,11 +153,11 @@ WebAddressResult Fail(std::string error) {
 WebAddressResult Forecast(std::optional<int> tag, std::string_view starSignLabel,
                           const WebSite& site, std::string_view what) {
     if (!tag) {
-        return Fail(std::string(what) + " needs the item's Tag or caption");
+        return Fail(std::string(what) + " 需要菜单项的 Tag 或标题（--tag 或 --caption）");
     }
     std::optional<std::string> address = StarForecastAddress(*tag, starSignLabel, site);
     if (!address) {
-        return Fail("no forecast has the Tag " + std::to_string(*tag));
+        return Fail("没有 Tag 为 " + std::to_string(*tag) + " 的运势页面");
     }
     return {*address, {}};
 }
@@ -165,7 +165,7 @@ WebAddressResult Forecast(std::optional<int> tag, std::string_view starSignLabel
 WebAddressResult Analysis(const WebPageInputs& inputs, std::string_view destination,
                           const WebSite& site) {
     if (inputs.analysis.rowCaption.empty()) {
-        return Fail("the analysis needs a result row (its caption)");
+        return Fail("姓名分析需要结果列表中的一行（--row-caption，例如 王明华）");
     }
     NameAnalysisInputs analysis = inputs.analysis;
     analysis.destination = std::string(destination);
@@ -319,13 +319,13 @@ WebAddressResult AddressOfHandler(std::string_view handler, const WebPageInputs&
     if (handler == "Label32Click") {
         std::optional<int> tag = inputs.tag ? inputs.tag : ForecastTagOfLink(inputs.caption);
         if (tag && (*tag < 1 || *tag > static_cast<int>(kForecastLinkCaptions.size()))) {
-            return Fail("the forecast links have the Tags 1 to 4");
+            return Fail("运势链接的 Tag 只有 1 至 4");
         }
         return Forecast(tag, inputs.starSignLabel, site, "Label32Click");
     }
     if (handler == "N42Click") {
         if (inputs.caption.empty()) {
-            return Fail("N42Click needs the caption of the sign item");
+            return Fail("N42Click 需要星座菜单项的标题（--caption）");
         }
         return {StarSignPageAddress(inputs.caption, site), {}};
     }
@@ -344,7 +344,7 @@ WebAddressResult AddressOfHandler(std::string_view handler, const WebPageInputs&
     if (handler == "Label37Click") {
         return Analysis(inputs, kAnalysisFromLink, site);
     }
-    return Fail("no handler " + std::string(handler) + " opens a web page");
+    return Fail("没有名为 " + std::string(handler) + " 的网页处理程序");
 }
 
 std::span<const std::string_view> BuiltPageHandlers() {

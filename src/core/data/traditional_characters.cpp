@@ -35,7 +35,40 @@ std::uint32_t SingleCodePoint(std::string_view text) {
     return value;
 }
 
+std::string Utf8Of(std::uint32_t codePoint) {
+    std::string text;
+    if (codePoint < 0x80) {
+        text += static_cast<char>(codePoint);
+    } else if (codePoint < 0x800) {
+        text += static_cast<char>(0xC0 | (codePoint >> 6));
+        text += static_cast<char>(0x80 | (codePoint & 0x3F));
+    } else if (codePoint < 0x10000) {
+        text += static_cast<char>(0xE0 | (codePoint >> 12));
+        text += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+        text += static_cast<char>(0x80 | (codePoint & 0x3F));
+    } else {
+        text += static_cast<char>(0xF0 | (codePoint >> 18));
+        text += static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F));
+        text += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+        text += static_cast<char>(0x80 | (codePoint & 0x3F));
+    }
+    return text;
+}
+
 }  // namespace
+
+std::vector<std::string> TraditionalFormsOf(std::uint32_t index) {
+    std::vector<std::string> forms;
+    if (index >= DictionarySize) {
+        return forms;
+    }
+    for (std::size_t k = 0; k < kGeneratedTraditionalCount; ++k) {
+        if (kGeneratedTraditionalIndexes[k] == index) {
+            forms.push_back(Utf8Of(kGeneratedTraditionalCodePoints[k]));
+        }
+    }
+    return forms;
+}
 
 std::uint32_t FindSimplifiedOfTraditional(std::string_view text) {
     const std::uint32_t codePoint = SingleCodePoint(text);

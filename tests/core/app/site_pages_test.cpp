@@ -250,6 +250,8 @@ TEST(DictionaryPage, RecordOfAPolyphone) {
     EXPECT_TRUE(Has(page, "<th>读音</th><td>" + readings.substr(0, readings.find(',')) + "、"));
     EXPECT_TRUE(Has(page, "男孩名中"));
     EXPECT_TRUE(Has(page, "女孩名中"));
+    EXPECT_TRUE(Has(page, "<th>繁体</th><td>長</td>"));
+    EXPECT_TRUE(Has(Page("lumivane://site/xhzd/?zi=%C3%F7"), "<th>繁体</th><td>—</td>"));  // 明
 
     EXPECT_TRUE(Has(Page("lumivane://site/xhzd/"), "name=\"zi\""));
     SitePage absent = Page("lumivane://site/xhzd/?zi=%3C");

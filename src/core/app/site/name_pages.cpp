@@ -8,6 +8,7 @@
 #include "core/data/family_names.h"
 #include "core/data/name_corpora.h"
 #include "core/data/radical_table.h"
+#include "core/data/traditional_characters.h"
 #include "core/naming/family_name.h"
 #include "core/naming/numerology.h"
 #include "core/text/characters.h"
@@ -103,6 +104,16 @@ std::string RadicalText(std::uint32_t index) {
         return "—";
     }
     return Text(radical.RadicalName) + "（" + std::string(radical.RadicalStrokes) + " 画）";
+}
+
+// The traditional forms OpenCC gives; a character written alike, or whose
+// traditional form is a record of its own (于 and 於), shows a dash.
+std::string TraditionalFormsText(std::uint32_t index) {
+    std::string text;
+    for (const std::string& form : TraditionalFormsOf(index)) {
+        text += (text.empty() ? "" : "、") + Text(form);
+    }
+    return text.empty() ? "—" : text;
 }
 
 std::optional<Sex> SexOfQuery(const Query& query) {
@@ -356,6 +367,7 @@ SitePage DictionaryPage(const Query& query) {
     body += Row({Cell("简体笔画", true), Cell(Number(SimplifiedStrokesOf(index)))});
     body += Row({Cell("康熙笔画", true), Cell(Number(KangxiStrokesOf(index)))});
     body += Row({Cell("部首", true), Cell(RadicalText(index))});
+    body += Row({Cell("繁体", true), Cell(TraditionalFormsText(index))});
     body += Row({Cell("字义五行", true), Cell(ElementsText(MeaningElementsOf(index)))});
     body += Row({Cell("部首五行", true), Cell(ElementsText(RadicalElementsOf(index)))});
     body += Row({Cell("男孩名中", true), Cell(UsageLine(index, Sex::Male))});
