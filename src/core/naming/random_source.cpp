@@ -14,17 +14,20 @@ RandomSource RandomSource::FromEntropy() {
 }
 
 std::uint32_t RandomSource::Draw(std::uint32_t k) {
+    return static_cast<std::uint32_t>(Draw64(k));
+}
+
+std::uint64_t RandomSource::Draw64(std::uint64_t k) {
     if (k == 0) {
         return 0;
     }
     // Rejection keeps every value equally likely (no modulo bias).
-    const std::uint64_t range = k;
-    const std::uint64_t limit = std::mt19937_64::max() - (std::mt19937_64::max() % range);
+    const std::uint64_t limit = std::mt19937_64::max() - (std::mt19937_64::max() % k);
     std::uint64_t value;
     do {
         value = m_engine();
     } while (value >= limit);
-    return static_cast<std::uint32_t>(value % range);
+    return value % k;
 }
 
 }  // namespace lumivane

@@ -15,6 +15,8 @@ public:
 
     // A uniform integer in 0 .. k - 1; 0 when k is 0.
     [[nodiscard]] std::uint32_t Draw(std::uint32_t k);
+    // The same for a bound beyond 32 bits (weights summed over many entries).
+    [[nodiscard]] std::uint64_t Draw64(std::uint64_t k);
 
 private:
     std::mt19937_64 m_engine;

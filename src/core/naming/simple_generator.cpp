@@ -1,48 +1,119 @@
 #include "core/naming/simple_generator.h"
 
+#include <algorithm>
+#include <span>
+#include <string_view>
+#include <vector>
+
 namespace lumivane {
 namespace {
 
-// Draws are taken from the first 80000 pool positions: the tail of the third
-// pass (ranks 201-300 as first character) is left out on purpose, so weaker
-// first characters are a little rarer.
-constexpr std::uint32_t kPairDrawRange = 80000;
+// Free pairs take their characters from the first 301 ranks of each position,
+// never both from ranks 201-300.
+constexpr std::size_t kPairRanks = 301;
+constexpr std::size_t kStrongRanks = 201;
 
-void AppendPairs(NamingState& state, int firstLow, int firstHigh, int secondLow, int secondHigh) {
-    const WorkingSet& ws = state.workingSet;
-    for (int a = firstLow; a <= firstHigh; ++a) {
-        for (int b = secondLow; b <= secondHigh; ++b) {
-            state.pairPool.push_back(
-                MakeGivenNameCode(ws.FirstPosition[static_cast<std::size_t>(a)].CharIndex,
-                                  ws.SecondPosition[static_cast<std::size_t>(b)].CharIndex));
-        }
+// Entries are drawn with the chance of their weight. Drawing evenly made the
+// rare end of a list as likely as its top, and parents read most names built
+// from rare name characters as odd (雪赛, 舒玛, 滔柯), so a name is proposed as
+// often as its characters are given in their positions.
+class WeightedDraw {
+public:
+    void Add(std::uint64_t weight) {
+        m_totals.push_back((m_totals.empty() ? 0 : m_totals.back()) + weight);
     }
+    // An entry index; every entry alike when all weights are 0.
+    [[nodiscard]] std::size_t Draw(RandomSource& random) const {
+        if (m_totals.empty()) {
+            return 0;
+        }
+        if (m_totals.back() == 0) {
+            return random.Draw(static_cast<std::uint32_t>(m_totals.size()));
+        }
+        const std::uint64_t target = random.Draw64(m_totals.back());
+        return static_cast<std::size_t>(std::upper_bound(m_totals.begin(), m_totals.end(), target) -
+                                        m_totals.begin());
+    }
+
+private:
+    std::vector<std::uint64_t> m_totals;  // running sums of the weights
+};
+
+WeightedDraw RankDraw(std::span<const PositionEntry> table) {
+    WeightedDraw draw;
+    for (std::size_t r = 0; r < kPairRanks && r < table.size(); ++r) {
+        draw.Add(std::max<std::uint32_t>(table[r].Count, 1));  // every rank keeps a chance
+    }
+    return draw;
+}
+
+// Count of every character in one position table, by character index.
+std::vector<std::uint32_t> CountsByCharacter(std::span<const PositionEntry> table) {
+    std::vector<std::uint32_t> counts(DictionarySize + 1, 0);
+    for (std::size_t r = 0; r < table.size() && r < DictionarySize; ++r) {
+        counts[std::min<std::uint32_t>(table[r].CharIndex, DictionarySize)] = table[r].Count;
+    }
+    return counts;
+}
+
+// The usual syllable of a character: its reading, or the first of several.
+std::string_view UsualSyllable(std::uint32_t index) {
+    std::string_view reading = CharacterReading(index);
+    if (!reading.empty() && reading.front() == ',') {
+        reading.remove_prefix(1);
+        reading = reading.substr(0, reading.find(','));
+    }
+    return reading;
+}
+
+// Two different characters read alike stammer (懿亦, 芯欣); a doubled
+// character (婷婷) is a name form of its own.
+bool ReadAlike(std::uint32_t first, std::uint32_t second) {
+    return first != second && UsualSyllable(first) == UsualSyllable(second);
 }
 
 }  // namespace
 
 void AddCorpusNames(NamingState& state, int n) {
-    const auto& corpus = state.workingSet.Corpus;
-    if (corpus.empty()) {
+    const WorkingSet& ws = state.workingSet;
+    if (ws.Corpus.empty()) {
         return;
     }
-    // The last corpus name is never drawn, as the draw bound is size - 1.
-    auto range = static_cast<std::uint32_t>(corpus.size() - 1);
+    // A corpus name weighs as its first character's count in the first position
+    // times its second's in the second. The last name is never drawn, as the
+    // draw bound has always been size - 1.
+    const std::vector<std::uint32_t> first = CountsByCharacter(ws.FirstPosition);
+    const std::vector<std::uint32_t> second = CountsByCharacter(ws.SecondPosition);
+    WeightedDraw draw;
+    for (std::size_t k = 0; k + 1 < ws.Corpus.size(); ++k) {
+        const GivenNameCode code = ws.Corpus[k];
+        draw.Add(std::uint64_t{first[std::min(FirstIndexOf(code), DictionarySize)]} *
+                 second[std::min(SecondIndexOf(code), DictionarySize)]);
+    }
     for (int k = 0; k < n; ++k) {
         if (state.candidates.count() >= kCandidateLimit) {
             return;
         }
-        state.candidates.codes.push_back(corpus[state.random.Draw(range)]);
+        state.candidates.codes.push_back(ws.Corpus[draw.Draw(state.random)]);
     }
 }
 
 void AddFrequentPairs(NamingState& state, int n) {
-    state.pairPool.clear();
-    AppendPairs(state, 0, 200, 0, 200);
-    AppendPairs(state, 0, 200, 201, 300);
-    AppendPairs(state, 201, 300, 0, 200);
-    for (int k = 0; k < n; ++k) {
-        state.candidates.codes.push_back(state.pairPool[state.random.Draw(kPairDrawRange)]);
+    const WorkingSet& ws = state.workingSet;
+    const WeightedDraw first = RankDraw(ws.FirstPosition);
+    const WeightedDraw second = RankDraw(ws.SecondPosition);
+    // Refused draws are rare with real tables; the bound keeps a degenerate
+    // table (every pair reading alike) from looping forever.
+    for (long k = 0, attempts = 0; k < n && attempts < 100L * n; ++attempts) {
+        const std::size_t a = first.Draw(state.random);
+        const std::size_t b = second.Draw(state.random);
+        const std::uint32_t firstIndex = ws.FirstPosition[a].CharIndex;
+        const std::uint32_t secondIndex = ws.SecondPosition[b].CharIndex;
+        if ((a >= kStrongRanks && b >= kStrongRanks) || ReadAlike(firstIndex, secondIndex)) {
+            continue;
+        }
+        state.candidates.codes.push_back(MakeGivenNameCode(firstIndex, secondIndex));
+        ++k;
     }
 }
 

@@ -6,11 +6,13 @@
 
 namespace lumivane {
 
-// Appends n corpus names drawn with replacement; stops at kCandidateLimit codes.
+// Appends n corpus names drawn with replacement, each as often as its
+// characters are given in their positions; stops at kCandidateLimit codes.
 void AddCorpusNames(NamingState& state, int n);
 
-// Refills the pair pool from the most frequent characters and appends n pairs
-// drawn from it with replacement.
+// Appends n pairs of frequent first and second characters, each character
+// drawn with the chance of its count in its position; two different characters
+// that read alike are not paired.
 void AddFrequentPairs(NamingState& state, int n);
 
 }  // namespace lumivane
