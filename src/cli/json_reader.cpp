@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "core/text/characters.h"
+
 namespace lumivane::cli {
 namespace {
 
@@ -71,24 +73,6 @@ private:
             return true;
         }
         return false;
-    }
-
-    static void AppendUtf8(std::string& out, unsigned code) {
-        if (code < 0x80) {
-            out += static_cast<char>(code);
-        } else if (code < 0x800) {
-            out += static_cast<char>(0xC0 | (code >> 6));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        } else if (code < 0x10000) {
-            out += static_cast<char>(0xE0 | (code >> 12));
-            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (code >> 18));
-            out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        }
     }
 
     bool Hex4(unsigned& value) {
@@ -165,7 +149,7 @@ private:
                     } else if (code >= 0xDC00 && code < 0xE000) {
                         return false;
                     }
-                    AppendUtf8(out, code);
+                    out += Utf8OfCodePoint(code);
                     break;
                 }
                 default:

@@ -1,6 +1,8 @@
 # Sources of the reference-data subsystem. The committed text tables of data/
 # become constexpr arrays through a small host tool run at build time.
-add_executable(lumivane_tablegen ${CMAKE_CURRENT_LIST_DIR}/tablegen/tablegen.cpp)
+add_executable(lumivane_tablegen ${CMAKE_CURRENT_LIST_DIR}/tablegen/tablegen.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/../text/characters.cpp)
+target_include_directories(lumivane_tablegen PRIVATE ${CMAKE_CURRENT_LIST_DIR}/../..)
 
 set(LUMIVANE_DATA_DIR ${PROJECT_SOURCE_DIR}/data)
 set(LUMIVANE_GENERATED_DIR ${CMAKE_CURRENT_BINARY_DIR}/generated/core/data)

@@ -105,6 +105,33 @@ std::size_t Utf8SequenceLength(std::string_view text) {
     return length;
 }
 
+std::uint32_t SingleCodePoint(std::string_view text) {
+    if (text.empty() || Utf8SequenceLength(text) != text.size() || !IsValidUtf8(text)) {
+        return 0;
+    }
+    return static_cast<std::uint32_t>(CodePoint(text));
+}
+
+std::string Utf8OfCodePoint(std::uint32_t codePoint) {
+    std::string out;
+    if (codePoint < 0x80) {
+        out += static_cast<char>(codePoint);
+    } else if (codePoint < 0x800) {
+        out += static_cast<char>(0xC0 | (codePoint >> 6));
+        out += static_cast<char>(0x80 | (codePoint & 0x3F));
+    } else if (codePoint < 0x10000) {
+        out += static_cast<char>(0xE0 | (codePoint >> 12));
+        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (codePoint & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (codePoint >> 18));
+        out += static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (codePoint & 0x3F));
+    }
+    return out;
+}
+
 std::size_t CharacterCount(std::string_view text) {
     std::size_t count = 0;
     while (!text.empty()) {

@@ -3,6 +3,7 @@
 // split by characters, never by bytes.
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,6 +15,12 @@ namespace lumivane {
 // Length in bytes of the UTF-8 sequence that starts the text (1 for a stray
 // byte, so that scanning always advances; 0 for an empty text).
 [[nodiscard]] std::size_t Utf8SequenceLength(std::string_view text);
+
+// The code point of a text that is exactly one well-formed UTF-8 character
+// (a multi-byte sequence or plain ASCII); 0 for anything else.
+[[nodiscard]] std::uint32_t SingleCodePoint(std::string_view text);
+// The UTF-8 sequence of a code point.
+[[nodiscard]] std::string Utf8OfCodePoint(std::uint32_t codePoint);
 
 [[nodiscard]] std::size_t CharacterCount(std::string_view text);
 [[nodiscard]] std::vector<std::string> SplitCharacters(std::string_view text);

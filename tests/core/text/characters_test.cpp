@@ -48,5 +48,20 @@ TEST(Characters, TrimRemovesEveryUnicodeBlankOnlyAtTheEnds) {
     }
 }
 
+TEST(Characters, CodePointsOfSingleCharactersRoundTrip) {
+    struct Case {
+        const char* text;
+        std::uint32_t codePoint;  // 0: not exactly one well-formed character
+    } cases[] = {{"A", 0x41},     {"é", 0xE9},        {"張", 0x5F35}, {"𠀀", 0x20000},
+                 {"", 0},         {"张张", 0},        {"\xE5", 0},    {"\xE5\xBC", 0},
+                 {"\xC0\x80", 0}, {"\xED\xA0\x80", 0}};  // overlong, surrogate
+    for (const Case& c : cases) {
+        EXPECT_EQ(SingleCodePoint(c.text), c.codePoint) << "“" << c.text << "”";
+        if (c.codePoint != 0) {
+            EXPECT_EQ(Utf8OfCodePoint(c.codePoint), c.text);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace lumivane

@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "core/text/characters.h"
+
 namespace {
 
 constexpr std::uint32_t kDictionarySize = 7227;
@@ -308,27 +310,6 @@ void GenerateNames(const std::filesystem::path& data, const std::filesystem::pat
     Write(out / "name_tables.inc", code.str());
 }
 
-// The code point of a text of exactly one UTF-8 character, else 0.
-std::uint32_t SingleCodePoint(const std::string& text) {
-    if (text.empty()) {
-        return 0;
-    }
-    auto lead = static_cast<unsigned char>(text[0]);
-    std::size_t length = lead < 0x80    ? 1
-                         : lead >= 0xF0 ? 4
-                         : lead >= 0xE0 ? 3
-                         : lead >= 0xC0 ? 2
-                                        : 0;
-    if (length == 0 || text.size() != length) {
-        return 0;
-    }
-    std::uint32_t value = length == 1 ? lead : lead & (0x7Fu >> length);
-    for (std::size_t k = 1; k < length; ++k) {
-        value = (value << 6) | (static_cast<unsigned char>(text[k]) & 0x3Fu);
-    }
-    return value;
-}
-
 // Traditional characters the dictionary lacks, each with the index of its
 // simplified record. A traditional character that has a record of its own
 // keeps it, and a simplified form without a record maps nothing.
@@ -346,8 +327,8 @@ void GenerateTraditional(const std::filesystem::path& data, const std::filesyste
         if (row.fields.size() != 2) {
             Fail(file, row.line, "expected traditional, simplified");
         }
-        std::uint32_t traditional = SingleCodePoint(row.fields[0]);
-        if (traditional == 0 || SingleCodePoint(row.fields[1]) == 0) {
+        std::uint32_t traditional = lumivane::SingleCodePoint(row.fields[0]);
+        if (traditional == 0 || lumivane::SingleCodePoint(row.fields[1]) == 0) {
             Fail(file, row.line, "expected one character on each side");
         }
         if (traditional <= previous) {
