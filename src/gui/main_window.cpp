@@ -760,8 +760,6 @@ void TfrmMain::RunRequest(bool advanced) {
     switch (result.outcome) {
         case NamingOutcome::EmptyFamilyName:
         case NamingOutcome::InvalidFamilyName:
-            m_messages.Information(this, QString::fromStdString(result.message));
-            break;
         case NamingOutcome::NoMatchingNames:
             m_messages.Information(this, QString::fromStdString(result.message));
             break;
