@@ -2,7 +2,6 @@
 
 #include "core/naming/advanced_generator.h"
 #include "core/naming/remove_duplicate_codes.h"
-#include "core/naming/shuffle_codes.h"
 #include "core/naming/simple_generator.h"
 #include "core/naming/single_generator.h"
 #include "core/text/characters.h"
@@ -14,7 +13,6 @@ namespace {
 constexpr int kCorpusDraws = 50;
 constexpr int kPairDraws = 1900;
 constexpr int kCorpusBound = 100;
-constexpr long kSingleShuffleBound = 1999;
 
 }  // namespace
 
@@ -42,8 +40,7 @@ void GenerateCandidates(NamingState& state, int nameLengthIndex, int sexIndex,
     }
     if (nameLengthIndex == 0) {
         AddSingleCharacters(state, tests ? &*tests : nullptr);
-        ShuffleCodes(state.random, state.candidates.codes, kSingleShuffleBound,
-                     static_cast<long>(state.candidates.count()));
+        OrderSingleCharactersByUse(state);
     } else if (tests) {
         AddFilteredCorpusNames(state, *tests, kCorpusBound);
         AddTieredPairs(state, *tests);

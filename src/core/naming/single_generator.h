@@ -14,4 +14,9 @@ inline constexpr std::uint32_t kSingleCharacterMinimumCount = 100;
 // passing the first-character test, or only the fixed first character.
 void AddSingleCharacters(NamingState& state, const FilterTests* filters);
 
+// Puts the candidates in a random order in which a character comes early with
+// the chance of its counts in both positions, so the first screen holds the
+// characters parents give most, not a draw of the whole list's rare end.
+void OrderSingleCharactersByUse(NamingState& state);
+
 }  // namespace lumivane

@@ -203,6 +203,35 @@ TEST(SingleCharacterGeneration, TakesFrequentCharactersOfBothPositions) {
     }
 }
 
+TEST(SingleCharacterGeneration, CommonCharactersComeFirst) {
+    for (Sex sex : {Sex::Male, Sex::Female}) {
+        NamingState state = SeededState(sex, 11);
+        AddSingleCharacters(state, nullptr);
+        std::vector<GivenNameCode> before = state.candidates.codes;
+        OrderSingleCharactersByUse(state);
+        std::vector<GivenNameCode> after = state.candidates.codes;
+        std::sort(before.begin(), before.end());
+        std::sort(after.begin(), after.end());
+        EXPECT_EQ(after, before) << "the same codes, only reordered";
+
+        // The ten most given first characters stand, on average, far earlier
+        // than the ten least given characters the list holds.
+        const auto& codes = state.candidates.codes;
+        auto meanPosition = [&](std::size_t fromRank, std::size_t toRank) {
+            double sum = 0;
+            for (std::size_t r = fromRank; r < toRank; ++r) {
+                const GivenNameCode code = MakeGivenNameCode(
+                    state.workingSet.FirstPosition[r].CharIndex, kNoSecondCharacter);
+                sum += static_cast<double>(std::find(codes.begin(), codes.end(), code) -
+                                           codes.begin());
+            }
+            return sum / static_cast<double>(toRank - fromRank);
+        };
+        const std::size_t frequent = FrequentCount(state.workingSet.FirstPosition);
+        EXPECT_LT(meanPosition(0, 10) * 4, meanPosition(frequent - 10, frequent));
+    }
+}
+
 TEST(SingleCharacterGeneration, AdvancedRequestsFilterOrFixTheCharacter) {
     NamingState state = SeededState(Sex::Male);
     FilterSet filters;
