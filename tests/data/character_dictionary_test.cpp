@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstdint>
+#include <cstdlib>
 #include <initializer_list>
 #include <limits>
 #include <map>
@@ -416,6 +417,22 @@ TEST(CharacterDictionary, NameCharactersComeFirstAndTheRareTailBroadlyInPinyinOr
 TEST(CharacterDictionary, HoldsTheNameCharactersOfTheGeneralStandardList) {
     for (const char* text : {"堃", "婳", "媞", "瑀", "瑢", "曈", "禛", "泚", "珹", "垚", "淏"}) {
         EXPECT_LT(FindCharacter(text), DictionarySize) << text;
+    }
+}
+
+// The gender index is the statistics' name.gender of givenname.csv in
+// thousandths (强 0.967, 婷 -0.994, 子 0.288, 谕 0.000); characters they lack
+// (扎, a family name only) read 0.
+TEST(CharacterDictionary, GenderIndexComesFromTheNameStatistics) {
+    EXPECT_EQ(CharacterGenderIndex(FindCharacter("强")), 967);
+    EXPECT_EQ(CharacterGenderIndex(FindCharacter("婷")), -994);
+    EXPECT_EQ(CharacterGenderIndex(FindCharacter("子")), 288);
+    EXPECT_EQ(CharacterGenderIndex(FindCharacter("谕")), 0);
+    EXPECT_EQ(CharacterGenderIndex(FindCharacter("扎")), 0);
+    EXPECT_EQ(CharacterGenderIndex(DictionarySize), 0);
+    EXPECT_EQ(CharacterGenderIndex(DictionarySize + 9), 0);
+    for (std::uint32_t index = 0; index < DictionarySize; ++index) {
+        ASSERT_LE(std::abs(CharacterGenderIndex(index)), 1000) << CharacterText(index);
     }
 }
 

@@ -58,6 +58,7 @@ def build_records(src, notes):
             "radical_elements": characters.radical_elements(radical, ch),
             "simplified": strokes.total_strokes(src.unihan, ch), "kangxi": kangxi,
             "traditional": trad, "reason": reason[ch], "flag": 1 if ch in in_statistics else 0,
+            "gender": name_statistics.gender_per_mille(src.given.get(ch)),
         })
     characters.meaning_elements(src, records, notes)
     return records, radicals
@@ -69,18 +70,15 @@ def build_names(src, records, notes):
     national = corpora.national_names(src, index_of, stats)
     rejected = defaultdict(int)
     candidates = corpora.text_candidates(src, stats, index_of, national, rejected)
-    # Pass 1: the ranks measured with every candidate decide which candidates
-    # have both characters frequent in their place; pass 2 measures the final
-    # tables with the names kept.
-    everyone = dict(national)
-    everyone.update(corpora.provisional_names(candidates, stats))
-    tables, _, _ = positions.build(stats, everyone, records)
+    # The ranks come from the national names and every candidate's positions,
+    # so they decide which candidates have both characters frequent in their
+    # place without depending on the candidates kept.
+    tables, factors, held_back = positions.build(stats, national, records, candidates)
     rank_tables = {key: {records[i]["text"]: r for i, r in positions.ranks(t).items()}
                    for key, t in tables.items()}
     found = corpora.text_names(candidates, stats, rank_tables)
     names = dict(national)
     names.update(found)
-    tables, factors, held_back = positions.build(stats, names, records)
     corpus = {s: corpora.corpus_of(names, s, index_of, stats) for s in name_statistics.SEXES}
     notes["rejected"] = dict(rejected)
     notes["national names"] = len(national)

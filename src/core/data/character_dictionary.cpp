@@ -26,6 +26,8 @@ using generated::kGeneratedCharacterTexts;
 static_assert(generated::kGeneratedCharacterCount == DictionarySize);
 static_assert(std::size(kGeneratedCharacterTexts) == DictionarySize + 1);
 static_assert(std::size(kGeneratedAttributeWords) == DictionarySize + 1);
+static_assert(std::size(generated::kGeneratedGenderIndex) == DictionarySize + 1);
+static_assert(generated::kGeneratedGenderIndex[DictionarySize] == 0);
 static_assert(kGeneratedAttributeWords[DictionarySize].a == 0 &&
               kGeneratedAttributeWords[DictionarySize].b == 0);
 
@@ -85,6 +87,10 @@ std::uint32_t SimplifiedStrokesOf(std::uint32_t index) {
 
 std::uint32_t KangxiStrokesOf(std::uint32_t index) {
     return (AttributeWordB(index) >> 8) & 0xFF;
+}
+
+int CharacterGenderIndex(std::uint32_t index) {
+    return generated::kGeneratedGenderIndex[Clamp(index)];
 }
 
 CharacterRecord Character(std::uint32_t index) {

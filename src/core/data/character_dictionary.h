@@ -46,6 +46,10 @@ struct CharacterRecord {
 [[nodiscard]] ElementMask RadicalElementsOf(std::uint32_t index);
 [[nodiscard]] std::uint32_t SimplifiedStrokesOf(std::uint32_t index);
 [[nodiscard]] std::uint32_t KangxiStrokesOf(std::uint32_t index);
+// How the national statistics divide the character's bearers between the
+// sexes, in thousandths: -1000 all female .. +1000 all male; 0 for a character
+// they do not hold and for the empty record.
+[[nodiscard]] int CharacterGenderIndex(std::uint32_t index);
 
 // Index of the record whose text equals the argument byte for byte (UTF-8);
 // DictionarySize when none does (also for an empty text or several characters).

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/naming/shuffle_codes.h"
+#include "core/naming/simple_generator.h"
 
 namespace lumivane {
 
@@ -86,6 +87,10 @@ void AddTierPairs(NamingState& state, const FilterTests& filters,
                   long lo1, long lo2, long hi1, long hi2, std::uint32_t quota) {
     auto& pool = state.pairPool;
     pool.clear();
+    // Pairs the program makes up keep to the sex on balance; a character the
+    // user fixed is their choice, whatever its partners.
+    const FilterSet& f = filters.Filters();
+    const bool keepBalance = !f.chk1_1 && !f.chk1_2;
     auto pass = [&](long aLow, long aHigh, long bLow, long bHigh) {
         aLow = std::max(aLow, 0L);
         bLow = std::max(bLow, 0L);
@@ -95,7 +100,10 @@ void AddTierPairs(NamingState& state, const FilterTests& filters,
             for (long b = bLow; b <= bHigh; ++b) {
                 GivenNameCode pair = MakeGivenNameCode(l1[static_cast<std::size_t>(a)],
                                                        l2[static_cast<std::size_t>(b)]);
-                if (pool.size() < kPairPoolCapacity && filters.PassesFilter(pair, 3)) {
+                if (pool.size() < kPairPoolCapacity && filters.PassesFilter(pair, 3) &&
+                    !(keepBalance && PairLeansToOtherSex(FirstIndexOf(pair),
+                                                         SecondIndexOf(pair),
+                                                         state.workingSet.sex))) {
                     pool.push_back(pair);
                 }
             }

@@ -66,13 +66,19 @@ std::string_view UsualSyllable(std::uint32_t index) {
     return reading;
 }
 
-// Two different characters read alike stammer (懿亦, 芯欣); a doubled
-// character (婷婷) is a name form of its own.
+// Two characters read alike stammer (懿亦, 芯欣). A doubled character is a
+// name form of its own that the corpus holds where it is real (婷婷, 丹丹);
+// doubled at random it makes a pet name (博博, 慧慧).
 bool ReadAlike(std::uint32_t first, std::uint32_t second) {
-    return first != second && UsualSyllable(first) == UsualSyllable(second);
+    return UsualSyllable(first) == UsualSyllable(second);
 }
 
 }  // namespace
+
+bool PairLeansToOtherSex(std::uint32_t first, std::uint32_t second, Sex sex) {
+    const int balance = CharacterGenderIndex(first) + CharacterGenderIndex(second);
+    return sex == Sex::Female ? balance > 0 : balance < 0;
+}
 
 void AddCorpusNames(NamingState& state, int n) {
     const WorkingSet& ws = state.workingSet;
@@ -109,7 +115,8 @@ void AddFrequentPairs(NamingState& state, int n) {
         const std::size_t b = second.Draw(state.random);
         const std::uint32_t firstIndex = ws.FirstPosition[a].CharIndex;
         const std::uint32_t secondIndex = ws.SecondPosition[b].CharIndex;
-        if ((a >= kStrongRanks && b >= kStrongRanks) || ReadAlike(firstIndex, secondIndex)) {
+        if ((a >= kStrongRanks && b >= kStrongRanks) || ReadAlike(firstIndex, secondIndex) ||
+            PairLeansToOtherSex(firstIndex, secondIndex, ws.sex)) {
             continue;
         }
         state.candidates.codes.push_back(MakeGivenNameCode(firstIndex, secondIndex));

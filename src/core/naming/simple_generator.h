@@ -10,9 +10,15 @@ namespace lumivane {
 // characters are given in their positions; stops at kCandidateLimit codes.
 void AddCorpusNames(NamingState& state, int n);
 
+// Two characters that each suit a sex can together lean to the other one
+// (金烨, 彦晨 for a girl): a pair reads as the sex its characters' bearers lean
+// to on balance, by the sum of their gender indexes.
+[[nodiscard]] bool PairLeansToOtherSex(std::uint32_t first, std::uint32_t second, Sex sex);
+
 // Appends n pairs of frequent first and second characters, each character
-// drawn with the chance of its count in its position; two different characters
-// that read alike are not paired.
+// drawn with the chance of its count in its position; two characters
+// that read alike (a character doubled among them) are not paired, nor two
+// that lean to the other sex.
 void AddFrequentPairs(NamingState& state, int n);
 
 }  // namespace lumivane

@@ -162,12 +162,15 @@ TEST(SimpleGeneration, PairsFollowTheCountsOfTheirPositions) {
         std::map<std::uint32_t, int> seen;
         for (GivenNameCode code : state.candidates.codes) {
             ++seen[FirstIndexOf(code)];
-            // Different characters that read alike are never paired.
-            if (FirstIndexOf(code) != SecondIndexOf(code)) {
-                EXPECT_NE(CharacterReading(FirstIndexOf(code)),
-                          CharacterReading(SecondIndexOf(code)))
-                    << CharacterText(FirstIndexOf(code)) << CharacterText(SecondIndexOf(code));
-            }
+            // A pair never leans to the other sex on balance.
+            const int balance = CharacterGenderIndex(FirstIndexOf(code)) +
+                                CharacterGenderIndex(SecondIndexOf(code));
+            EXPECT_TRUE(sex == Sex::Female ? balance <= 0 : balance >= 0)
+                << CharacterText(FirstIndexOf(code)) << CharacterText(SecondIndexOf(code));
+            // Characters that read alike are never paired, nor is one doubled.
+            EXPECT_NE(FirstIndexOf(code), SecondIndexOf(code)) << CharacterText(FirstIndexOf(code));
+            EXPECT_NE(CharacterReading(FirstIndexOf(code)), CharacterReading(SecondIndexOf(code)))
+                << CharacterText(FirstIndexOf(code)) << CharacterText(SecondIndexOf(code));
         }
         // The most given first character comes about as often as its share of
         // the counts says (the refused pairs shift shares by a little only).
@@ -266,8 +269,13 @@ TEST(AdvancedGeneration, WithoutConditionsTakesCorpusNamesAndFourTiers) {
         ASSERT_TRUE(corpus.count(code));
     AddTieredPairs(state, tests);
     EXPECT_EQ(state.candidates.count(), 101u + 400 + 300 + 150 + 50);
-    // The last tier pools the pairs of ranks up to 400 (70801 pairs with no filter).
-    EXPECT_EQ(state.pairPool.size(), 70801u);
+    // The last tier pools the pairs of ranks up to 400 (70801 pairs with no
+    // filter) but those that lean to the other sex.
+    EXPECT_LT(state.pairPool.size(), 70801u);
+    EXPECT_GT(state.pairPool.size(), 50000u);
+    for (GivenNameCode code : state.pairPool)
+        ASSERT_FALSE(PairLeansToOtherSex(FirstIndexOf(code), SecondIndexOf(code), Sex::Male))
+            << CharacterText(FirstIndexOf(code)) << CharacterText(SecondIndexOf(code));
     auto firstRanks = RanksOf(state.workingSet.FirstPosition);
     auto secondRanks = RanksOf(state.workingSet.SecondPosition);
     for (std::size_t i = 101; i < state.candidates.count(); ++i) {
@@ -275,6 +283,23 @@ TEST(AdvancedGeneration, WithoutConditionsTakesCorpusNamesAndFourTiers) {
         ASSERT_LE(firstRanks.at(FirstIndexOf(code)), 400u);
         ASSERT_LE(secondRanks.at(SecondIndexOf(code)), 400u);
     }
+}
+
+TEST(AdvancedGeneration, AFixedCharacterKeepsEveryPartner) {
+    // 强 fixed for a girl: the user's choice, so its partners are not held to
+    // the girls' balance (强涵 leans male on balance and still comes).
+    NamingState state = SeededState(Sex::Female);
+    FilterSet filters;
+    filters.chk1_1 = true;
+    filters.edt1_1 = "强";
+    FilterTests tests(filters);
+    AddTieredPairs(state, tests);
+    ASSERT_GT(state.candidates.count(), 0u);
+    const auto leaning = std::count_if(
+        state.candidates.codes.begin(), state.candidates.codes.end(), [](GivenNameCode code) {
+            return PairLeansToOtherSex(FirstIndexOf(code), SecondIndexOf(code), Sex::Female);
+        });
+    EXPECT_GT(leaning, 0);
 }
 
 TEST(AdvancedGeneration, TwoFixedCharactersLeaveOneName) {

@@ -115,17 +115,6 @@ def text_candidates(src, stats, index_of, national, rejected):
     return out
 
 
-def provisional_names(candidates, stats):
-    """The candidates found in text as names of the sexes their estimate gives,
-    one bearer each: the evidence for the ranks that the last check reads."""
-    out = {}
-    for name in candidates:
-        est = estimate(stats, name)
-        out[name] = {"sexes": {s for s in SEXES if est[s] >= TEXT_SHARE},
-                     "weight": {s: 1.0 for s in SEXES}}
-    return out
-
-
 def text_name_sexes(stats, name, rank_tables):
     """The sexes a name found in text belongs to: a clear estimated share, no
     character held back from the sex, both characters frequent in their place."""

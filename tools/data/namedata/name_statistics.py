@@ -25,6 +25,16 @@ CLEAR_SEX_INDEX = 0.4
 # 2000s use it (子 of 子涵, 文 of 文静 stay with girls).
 LEANING_SEX_INDEX = 0.3
 
+# The statistics end with the births of 2008 (their last cohort centres on
+# 2004); the children named now are born two decades later. A character's count
+# is carried forward at the pace its rate changed from the births of the 1990s
+# to those of 2000-2008, that pace bounded to doubling or halving a decade:
+# a fall for MOMENTUM_STEPS decades (丽 燕 萍 红 kept falling), a rise for one
+# decade only, as the fastest risers of the 2000s were often that decade's
+# fashions (圳 燚 炫 粤), which readers found odd in today's names.
+MOMENTUM_BOUNDS = (0.5, 2.0)
+MOMENTUM_STEPS = 2
+
 # A character that the births of 2000-2008 use at less than this share of its
 # rate over all births of 1930-2008 is dated (秀 桂 淑 建 国 军): held back from
 # both sexes.
@@ -82,6 +92,7 @@ class NameStatistics:
     clear_sex: dict = field(default_factory=dict)     # char -> 'male' / 'female'
     leaning_sex: dict = field(default_factory=dict)   # char -> 'male' / 'female', not clearly
     trend: dict = field(default_factory=dict)         # char -> 2000-2008 rate / 1930-2008 rate
+    momentum: dict = field(default_factory=dict)      # char -> factor carrying its count to today
     dated: set = field(default_factory=set)
     word_characters: set = field(default_factory=set)
     ill_meaning: set = field(default_factory=set)
@@ -106,6 +117,8 @@ class NameStatistics:
             return f"leaning {leaning}"
         if ch in self.ill_meaning and not current:
             return "ill meaning"
+        if ch in self.transliteration and not current:
+            return "transliteration"
         if ch in SON_PREFERENCE:
             return "son preference"
         if ch in self.family_names:
@@ -115,6 +128,23 @@ class NameStatistics:
 
 def recent_bearers(given_char):
     return sum(given_char.cohorts.get(c, 0) * w for c, w in COHORT_WEIGHTS.items())
+
+
+def gender_per_mille(given_char):
+    """The gender index in thousandths (-1000 all female .. +1000 all male); 0
+    for a character the statistics do not hold."""
+    return round(given_char.gender * 1000) if given_char else 0
+
+
+def momentum_of(given_char):
+    """The factor that carries a character's recent count forward to today."""
+    low, high = MOMENTUM_BOUNDS
+    before = given_char.ppm.get("1990_1999", 0.0)
+    if before <= 0:
+        step = high if given_char.ppm.get("2000_2008", 0.0) > 0 else 1.0
+    else:
+        step = min(max(given_char.ppm.get("2000_2008", 0.0) / before, low), high)
+    return step ** MOMENTUM_STEPS if step < 1 else step
 
 
 def clear_sex_of(gender_index, threshold=CLEAR_SEX_INDEX):
@@ -180,6 +210,7 @@ def build(src):
             two_char = max(bearers - single[i], 0) / bearers if bearers else 0.0
             stats.recent[(ch, sex)] = recent_bearers(g) * share * two_char
         stats.trend[ch] = g.ppm["2000_2008"] / g.ppm["all"] if g.ppm.get("all") else 0.0
+        stats.momentum[ch] = momentum_of(g)
         if g.valence < ILL_MEANING_VALENCE:
             stats.ill_meaning.add(ch)
         if stats.trend[ch] < DATED_TREND:

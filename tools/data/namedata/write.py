@@ -31,15 +31,17 @@ def write(path, text):
 def characters_text(records):
     lines = [header(
         ["index\ttext\treading\tmeaning_elements\tradical_index\tradical_elements\t"
-         "simplified_strokes\tkangxi_strokes\tflag\ttoned_readings",
+         "simplified_strokes\tkangxi_strokes\tflag\ttoned_readings\tgender_index",
          "flag 1: the character occurs in the national given-name or family-name statistics.",
+         "gender_index: the statistics' gender index of the character in given names, in thousandths",
+         "(-1000 all female .. +1000 all male); 0 when the statistics do not hold it.",
          "Elements are written as characters (金木水火土), '-' for none."],
         [UNIHAN, OPENCC, CNCHAR, NAMES, CORPUS, JIEBA])]
     for r in records:
         lines.append("\t".join(str(x) for x in (
             r["index"], r["text"], r["reading"], r["meaning"] or "-", r["radical"],
             r["radical_elements"] or "-", r["simplified"], r["kangxi"], r["flag"],
-            r["toned"])) + "\n")
+            r["toned"], r["gender"])) + "\n")
     return "".join(lines)
 
 
@@ -59,7 +61,7 @@ def position_text(table, records, sex, factor, held_back):
          f"Non-zero counts: {sum(1 for _, c in table if c > 0)}; "
          f"counts above 100: {sum(1 for _, c in table if c > 100)}",
          f"Ranks 0-{offered - 1}: offered, by descending count; ranks {offered}-"
-         f"{offered + back - 1}: held back from this sex (other sex, dated, word character, "
+         f"{offered + back - 1}: held back from this sex (other sex, dated, word character, transliteration, "
          "leaning to the other sex, ill meaning, son preference, family name), count capped at 100; then the characters counting 0."],
         [NAMES, JIEBA])]
     for rank, (idx, count) in enumerate(table):

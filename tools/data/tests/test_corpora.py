@@ -79,11 +79,6 @@ class TextNamesTest(unittest.TestCase):
             "character not in the given-name statistics": 1,  # 明月
         })
 
-    def test_provisional_names_take_the_sex_of_their_estimate(self):
-        names = corpora.provisional_names(["欣怡", "子涵"], statistics())
-        self.assertEqual(names["欣怡"]["sexes"], {"female"})
-        self.assertEqual(names["子涵"]["sexes"], set())
-
     def test_sex_needs_a_clear_share_and_frequent_characters(self):
         stats = statistics()
         ranks = {(s, p): {c: i for i, c in enumerate("子轩涵欣怡建国")} for s in ("male", "female")

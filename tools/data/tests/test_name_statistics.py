@@ -67,7 +67,8 @@ class NameStatisticsTest(unittest.TestCase):
                  ("京", "male", "word character"),  # 11,000 bearers < 3 × 4,000 in words
                  ("城", "female", None),             # 12,500 bearers: a name character
                  ("淋", "female", "ill meaning"), ("淋", "male", "ill meaning"),
-                 ("宜", "male", None),               # rated neutral: not below the middle ("招", "male", "son preference"),
+                 ("宜", "male", None),               # rated neutral: not below the middle
+                 ("招", "male", "son preference"),
                  ("男", "female", "son preference"), ("王", "female", "family name"),
                  ("闫", "male", "family name"),
                  ("林", "male", None),  # given names use it more than the family name
@@ -96,6 +97,30 @@ class NameStatisticsTest(unittest.TestCase):
         for ch, sex, reason in cases:
             with self.subTest(ch=ch, sex=sex):
                 self.assertEqual(stats.held_back(ch, sex), reason)
+
+    def test_momentum_carries_a_fall_two_decades_on_and_a_rise_one(self):
+        def momentum(ppm_nineties, ppm_2000s):
+            g = given(100, 100, ppm2000=ppm_2000s)
+            g.ppm["1990_1999"] = ppm_nineties
+            return ns.momentum_of(g)
+        self.assertAlmostEqual(momentum(4115, 5517), 5517 / 4115)         # 琳, rising
+        self.assertAlmostEqual(momentum(6236, 3734), (3734 / 6236) ** 2)  # 萍, falling
+        self.assertEqual(momentum(1496, 9491), 2.0)    # 涵: a rise at most doubles
+        self.assertEqual(momentum(20528, 9258), 0.25)  # 丽: each decade at most halves
+        self.assertEqual(momentum(0, 12), 2.0)         # new in the 2000s
+        self.assertEqual(momentum(0, 0), 1.0)
+
+    def test_transliteration_characters_are_held_back_unless_current(self):
+        stats = stats_of([("斯琪", "female", 2000, 1000)],
+                         斯=given(5000, 4000, 0.1, recent=20000), 琪=given(1000, 90000, -0.9))
+        stats.transliteration.add("斯")
+        self.assertEqual(stats.held_back("斯", "male"), "transliteration")
+        self.assertIsNone(stats.held_back("斯", "female"))  # 斯琪 is a name of the 2000s
+
+    def test_gender_index_is_written_in_thousandths(self):
+        self.assertEqual(ns.gender_per_mille(given(16026, 5187669, -0.994)), -994)
+        self.assertEqual(ns.gender_per_mille(given(9894803, 166043, 0.967)), 967)
+        self.assertEqual(ns.gender_per_mille(None), 0)
 
     def test_transliteration_characters_come_from_foreign_names(self):
         jieba = [(f"克{c}顿", 3, "nrt") for c in "一二三四五六七八九十甲乙丙丁戊己庚辛壬癸"]

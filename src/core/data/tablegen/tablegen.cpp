@@ -67,6 +67,20 @@ std::vector<Row> ReadRows(const std::filesystem::path& path) {
 }
 
 std::uint32_t Number(const std::string& file, const Row& row, std::size_t field,
+                     std::uint32_t max);
+
+// A number with an optional minus sign, within -limit..limit.
+int SignedNumber(const std::string& file, const Row& row, std::size_t field, std::uint32_t limit) {
+    const std::string& text = row.fields.at(field);
+    if (!text.empty() && text.front() == '-') {
+        Row magnitude = row;
+        magnitude.fields.at(field) = text.substr(1);
+        return -static_cast<int>(Number(file, magnitude, field, limit));
+    }
+    return static_cast<int>(Number(file, row, field, limit));
+}
+
+std::uint32_t Number(const std::string& file, const Row& row, std::size_t field,
                      std::uint32_t max) {
     const std::string& text = row.fields.at(field);
     if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos ||
@@ -165,6 +179,7 @@ void GenerateCharacters(const std::filesystem::path& data, const std::filesystem
     std::ostringstream blobLiteral;
     std::ostringstream texts;
     std::ostringstream words;
+    std::ostringstream genders;
     std::set<std::string> seen;
     auto place = [&](const std::string& piece) {
         const std::size_t offset = blob.size();
@@ -174,8 +189,8 @@ void GenerateCharacters(const std::filesystem::path& data, const std::filesystem
     };
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const Row& row = rows[i];
-        if (row.fields.size() != 10) {
-            Fail(file, row.line, "expected 10 fields");
+        if (row.fields.size() != 11) {
+            Fail(file, row.line, "expected 11 fields");
         }
         if (Number(file, row, 0, kDictionarySize - 1) != i) {
             Fail(file, row.line, "index out of order");
@@ -204,6 +219,7 @@ void GenerateCharacters(const std::filesystem::path& data, const std::filesystem
         char buffer[64];
         std::snprintf(buffer, sizeof buffer, "    {0x%08Xu, 0x%08Xu},\n", a, b);
         words << buffer;
+        genders << "    " << SignedNumber(file, row, 10, 1000) << ",\n";
     }
     std::ostringstream code;
     code << Header({"characters.tsv"})
@@ -217,7 +233,10 @@ void GenerateCharacters(const std::filesystem::path& data, const std::filesystem
          << texts.str() << "    {" << blob.size() << "u, 0u, " << blob.size() << "u, 0u, "
          << blob.size() << "u, 0u},\n};\n\n"
          << "inline constexpr GeneratedAttributeWords kGeneratedAttributeWords[] = {\n"
-         << words.str() << "    {0x00000000u, 0x00000000u},\n};\n";
+         << words.str() << "    {0x00000000u, 0x00000000u},\n};\n\n"
+         << "// Gender index in given names, in thousandths (-1000 female .. +1000 male).\n"
+         << "inline constexpr std::int16_t kGeneratedGenderIndex[] = {\n"
+         << genders.str() << "    0,\n};\n";
     Write(out / "character_tables.inc", code.str());
 }
 
