@@ -101,8 +101,7 @@ void AddTierPairs(NamingState& state, const FilterTests& filters,
                 GivenNameCode pair = MakeGivenNameCode(l1[static_cast<std::size_t>(a)],
                                                        l2[static_cast<std::size_t>(b)]);
                 if (pool.size() < kPairPoolCapacity && filters.PassesFilter(pair, 3) &&
-                    !(keepBalance && PairLeansToOtherSex(FirstIndexOf(pair),
-                                                         SecondIndexOf(pair),
+                    !(keepBalance && PairLeansToOtherSex(FirstIndexOf(pair), SecondIndexOf(pair),
                                                          state.workingSet.sex))) {
                     pool.push_back(pair);
                 }

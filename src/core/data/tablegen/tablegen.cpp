@@ -66,8 +66,7 @@ std::vector<Row> ReadRows(const std::filesystem::path& path) {
     return rows;
 }
 
-std::uint32_t Number(const std::string& file, const Row& row, std::size_t field,
-                     std::uint32_t max);
+std::uint32_t Number(const std::string& file, const Row& row, std::size_t field, std::uint32_t max);
 
 // A number with an optional minus sign, within -limit..limit.
 int SignedNumber(const std::string& file, const Row& row, std::size_t field, std::uint32_t limit) {
