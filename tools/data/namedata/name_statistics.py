@@ -40,6 +40,12 @@ MOMENTUM_STEPS = 2
 # both sexes.
 DATED_TREND = 0.5
 
+# A character is dated, too, when it is fading: the births of 2000-2008 use it
+# less than those of 1930-2008 did on average, and its momentum halves its
+# count again by today (丽 燕 萍 娜 敏 for girls; 勇 亮 强 伟 海 for boys).
+# Readers took the names these give for those of their parents' generation.
+FADING_MOMENTUM = 0.5
+
 # A character borne by fewer recent children (weighted as above) than this
 # many times its frequency in the ordinary words of jieba's dictionary (the sum
 # over the words that contain it) is a character of the language more than of
@@ -56,9 +62,11 @@ WORD_CHARACTER_RATIO = 3.0
 ILL_MEANING_VALENCE = 3.0
 
 # The characters of the two-character names the national lists of a sex give
-# for the births of the 2000s (一凡 一鸣 for boys, 玉婷 丹丹 for girls) are
-# current for that sex whatever the dated, word-character, leaning and
-# ill-meaning rules say (小 of 小龙 is rated below 3).
+# for the births of the 2000s (一凡 一鸣 for boys, 子涵 丹丹 for girls) are
+# current for that sex whatever the word-character, leaning, ill-meaning and
+# transliteration rules say (一 is in thousands of words). Not the dated rule:
+# those lists name the children of 2000-2008, and the characters that fade
+# since (玉 of 玉婷, 丽 of 佳丽, 伟 海 强 for boys) read as dated today.
 CURRENT_DECADE = 2000
 
 # Characters of names that wished for a son; never offered to either sex.
@@ -108,7 +116,7 @@ class NameStatistics:
         if other and other != sex:
             return f"clearly {other}"
         current = ch in self.current.get(sex, ())
-        if ch in self.dated and not current:
+        if ch in self.dated:
             return "dated"
         if ch in self.word_characters and not current:
             return "word character"
@@ -134,6 +142,10 @@ def gender_per_mille(given_char):
     """The gender index in thousandths (-1000 all female .. +1000 all male); 0
     for a character the statistics do not hold."""
     return round(given_char.gender * 1000) if given_char else 0
+
+
+def is_fading(given_char, trend):
+    return trend < 1 and momentum_of(given_char) < FADING_MOMENTUM
 
 
 def momentum_of(given_char):
@@ -213,7 +225,7 @@ def build(src):
         stats.momentum[ch] = momentum_of(g)
         if g.valence < ILL_MEANING_VALENCE:
             stats.ill_meaning.add(ch)
-        if stats.trend[ch] < DATED_TREND:
+        if stats.trend[ch] < DATED_TREND or is_fading(g, stats.trend[ch]):
             stats.dated.add(ch)
         sex = clear_sex_of(g.gender)
         if sex:

@@ -89,7 +89,8 @@ class NameStatisticsTest(unittest.TestCase):
                          凡=given(300000, 200000, 0.2, recent=300000),
                          小=given(900000, 1300000, -0.33, recent=900000, valence=2.9375))
         stats.word_characters.add("一")  # as 一 is in thousands of ordinary words
-        cases = [("玉", "female", None), ("玉", "male", "dated"),  # a one-character name
+        cases = [("玉", "female", "dated"),  # 玉婷 of the 2000s does not make 玉 current today
+                 ("玉", "male", "dated"),
                  ("秀", "female", "dated"),                        # only in the 1950s
                  ("一", "male", None), ("一", "female", "word character"),
                  ("子", "female", None),                          # leans male, 子涵 is current
@@ -97,6 +98,16 @@ class NameStatisticsTest(unittest.TestCase):
         for ch, sex, reason in cases:
             with self.subTest(ch=ch, sex=sex):
                 self.assertEqual(stats.held_back(ch, sex), reason)
+
+    def test_a_fading_character_is_dated(self):
+        def dated(ppm_nineties, ppm_2000s, ppm_all):
+            g = given(100, 100, recent=1000, ppm2000=ppm_2000s, ppm_all=ppm_all)
+            g.ppm["1990_1999"] = ppm_nineties
+            return "燕" in stats_of(燕=g).dated
+        self.assertTrue(dated(11141, 5211, 8800))    # 燕: below its long-run rate, halving
+        self.assertFalse(dated(11141, 5211, 5000))   # above its long-run rate: not fading
+        self.assertFalse(dated(10612, 8377, 16700))  # 金: falls, but by less than half in 20 years
+        self.assertTrue(dated(10612, 8377, 16800))   # below half its long-run rate
 
     def test_momentum_carries_a_fall_two_decades_on_and_a_rise_one(self):
         def momentum(ppm_nineties, ppm_2000s):
