@@ -242,6 +242,17 @@ TEST(PositionTables, HoldBackTheOtherSexWordsIllMeaningSonPreferenceAndFamilyNam
     EXPECT_EQ(wei.Count, 100u);
 }
 
+// Real names gather on the common pairs more than independent characters
+// would, so the draw exponent calibrated on the national list lies above 1;
+// a value far above would leave the list a few dozen names.
+TEST(PositionTables, DrawExponentGathersOnCommonPairs) {
+    for (Sex sex : {Sex::Male, Sex::Female}) {
+        const double exponent = SelectWorkingSet(sex).PairExponent;
+        EXPECT_GT(exponent, 1.05);
+        EXPECT_LT(exponent, 2.0);
+    }
+}
+
 TEST(NameCorpora, HoldOnlyDistinctRealTwoCharacterNames) {
     for (Sex sex : {Sex::Male, Sex::Female}) {
         const WorkingSet set = SelectWorkingSet(sex);

@@ -29,7 +29,7 @@ from collections import defaultdict
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from namedata import characters, corpora, name_statistics, positions, readings, sources, strokes  # noqa: E402
+from namedata import characters, concentration, corpora, name_statistics, positions, readings, sources, strokes  # noqa: E402
 from namedata import write  # noqa: E402
 
 
@@ -86,7 +86,8 @@ def build_names(src, records, notes):
     notes["text names"] = len(found)
     notes["transliteration"] = "".join(sorted(stats.transliteration, key=characters.gbk_key))
     notes["family names held back"] = "".join(sorted(stats.family_names, key=characters.gbk_key))
-    return tables, factors, held_back, corpus
+    exponents = concentration.build(src, national, candidates)
+    return tables, factors, held_back, corpus, exponents
 
 
 def main():
@@ -99,14 +100,15 @@ def main():
     src = sources.load(args.sources, args.jieba_dict, args.unihan)
     notes = defaultdict(list)
     records, radicals = build_records(src, notes)
-    tables, factors, held_back, corpus = build_names(src, records, notes)
-    write.write_all(args.out, records, radicals, tables, factors, held_back, corpus)
+    tables, factors, held_back, corpus, exponents = build_names(src, records, notes)
+    write.write_all(args.out, records, radicals, tables, factors, held_back, corpus, exponents)
     for key, value in sorted(notes.items()):
         shown = value if not isinstance(value, list) else (
             f"{len(value)}: " + " ".join(value[:60]))
         print(f"{key}: {shown}", file=sys.stderr)
     for s in name_statistics.SEXES:
-        print(s, "factor", factors[s], "corpus", len(corpus[s]), file=sys.stderr)
+        print(s, "factor", factors[s], "corpus", len(corpus[s]), "exponent", exponents[s],
+              file=sys.stderr)
 
 
 if __name__ == "__main__":

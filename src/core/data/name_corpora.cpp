@@ -42,11 +42,13 @@ WorkingSet SelectWorkingSet(Sex sex) {
         set.SecondPosition = kGeneratedMaleSecond;
         set.Corpus = kGeneratedMaleCorpus;
         set.Bounds = kMaleRankBounds;
+        set.PairExponent = kGeneratedMalePairExponent;
     } else {
         set.FirstPosition = kGeneratedFemaleFirst;
         set.SecondPosition = kGeneratedFemaleSecond;
         set.Corpus = kGeneratedFemaleCorpus;
         set.Bounds = kFemaleRankBounds;
+        set.PairExponent = kGeneratedFemalePairExponent;
     }
     return set;
 }

@@ -46,6 +46,10 @@ inline constexpr std::array<std::uint32_t, 4> TierQuotas{400, 300, 150, 50};
 // names, so its size is per sex (see data/README.md).
 struct WorkingSet {
     Sex sex = Sex::Male;
+    // Free pairs and corpus names are drawn with the chance of the product of
+    // their characters' counts raised to this power: real names gather on the
+    // common pairs more than independent characters would (data/README.md).
+    double PairExponent = 1.0;
     std::span<const PositionEntry> FirstPosition;
     std::span<const PositionEntry> SecondPosition;
     std::span<const GivenNameCode> Corpus;

@@ -15,6 +15,7 @@ set(LUMIVANE_DATA_TABLES
   ${LUMIVANE_DATA_DIR}/position-male-second.tsv
   ${LUMIVANE_DATA_DIR}/position-female-first.tsv
   ${LUMIVANE_DATA_DIR}/position-female-second.tsv
+  ${LUMIVANE_DATA_DIR}/draw-exponents.tsv
   ${LUMIVANE_DATA_DIR}/traditional-simplified.tsv
   ${LUMIVANE_DATA_DIR}/family-names.tsv
 )

@@ -1,6 +1,7 @@
 #include "core/naming/simple_generator.h"
 
 #include <algorithm>
+#include <cmath>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -16,7 +17,8 @@ constexpr std::size_t kStrongRanks = 201;
 // Entries are drawn with the chance of their weight. Drawing evenly made the
 // rare end of a list as likely as its top, and parents read most names built
 // from rare name characters as odd (雪赛, 舒玛, 滔柯), so a name is proposed as
-// often as its characters are given in their positions.
+// often as its characters are given in their positions, gathered on the common
+// pairs as real names are (the working set's exponent).
 class WeightedDraw {
 public:
     void Add(std::uint64_t weight) {
@@ -39,12 +41,29 @@ private:
     std::vector<std::uint64_t> m_totals;  // running sums of the weights
 };
 
-WeightedDraw RankDraw(std::span<const PositionEntry> table) {
+// Whole weights in proportion to the given ones, the largest 2^40 so that the
+// running sums of any table stay far inside 64 bits; a positive weight keeps
+// at least 1.
+WeightedDraw DrawOf(const std::vector<double>& weights) {
+    const double largest =
+        weights.empty() ? 0.0 : *std::max_element(weights.begin(), weights.end());
+    const double scale = largest > 0 ? 1099511627776.0 / largest : 0.0;
     WeightedDraw draw;
-    for (std::size_t r = 0; r < kPairRanks && r < table.size(); ++r) {
-        draw.Add(std::max<std::uint32_t>(table[r].Count, 1));  // every rank keeps a chance
+    for (double w : weights) {
+        draw.Add(
+            w > 0 ? std::max<std::uint64_t>(1, static_cast<std::uint64_t>(std::llround(w * scale)))
+                  : 0);
     }
     return draw;
+}
+
+// A count of 0 weighs as 1 so that every rank keeps a chance.
+WeightedDraw RankDraw(std::span<const PositionEntry> table, double exponent) {
+    std::vector<double> weights;
+    for (std::size_t r = 0; r < kPairRanks && r < table.size(); ++r) {
+        weights.push_back(std::pow(std::max<double>(table[r].Count, 1.0), exponent));
+    }
+    return DrawOf(weights);
 }
 
 // Count of every character in one position table, by character index.
@@ -86,16 +105,19 @@ void AddCorpusNames(NamingState& state, int n) {
         return;
     }
     // A corpus name weighs as its first character's count in the first position
-    // times its second's in the second. The last name is never drawn, as the
-    // draw bound has always been size - 1.
+    // times its second's in the second, raised to the working set's exponent.
+    // The last name is never drawn, as the draw bound has always been size - 1.
     const std::vector<std::uint32_t> first = CountsByCharacter(ws.FirstPosition);
     const std::vector<std::uint32_t> second = CountsByCharacter(ws.SecondPosition);
-    WeightedDraw draw;
+    std::vector<double> weights;
     for (std::size_t k = 0; k + 1 < ws.Corpus.size(); ++k) {
         const GivenNameCode code = ws.Corpus[k];
-        draw.Add(std::uint64_t{first[std::min(FirstIndexOf(code), DictionarySize)]} *
-                 second[std::min(SecondIndexOf(code), DictionarySize)]);
+        const double product =
+            static_cast<double>(first[std::min(FirstIndexOf(code), DictionarySize)]) *
+            second[std::min(SecondIndexOf(code), DictionarySize)];
+        weights.push_back(product > 0 ? std::pow(product, ws.PairExponent) : 0.0);
     }
+    const WeightedDraw draw = DrawOf(weights);
     for (int k = 0; k < n; ++k) {
         if (state.candidates.count() >= kCandidateLimit) {
             return;
@@ -106,8 +128,8 @@ void AddCorpusNames(NamingState& state, int n) {
 
 void AddFrequentPairs(NamingState& state, int n) {
     const WorkingSet& ws = state.workingSet;
-    const WeightedDraw first = RankDraw(ws.FirstPosition);
-    const WeightedDraw second = RankDraw(ws.SecondPosition);
+    const WeightedDraw first = RankDraw(ws.FirstPosition, ws.PairExponent);
+    const WeightedDraw second = RankDraw(ws.SecondPosition, ws.PairExponent);
     // Refused draws are rare with real tables; the bound keeps a degenerate
     // table (every pair reading alike) from looping forever.
     for (long k = 0, attempts = 0; k < n && attempts < 100L * n; ++attempts) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <set>
 #include <unordered_set>
@@ -155,9 +156,10 @@ TEST(SimpleGeneration, PairsFollowTheCountsOfTheirPositions) {
         ASSERT_EQ(state.candidates.count(), static_cast<std::size_t>(kDraws));
 
         const auto& first = state.workingSet.FirstPosition;
-        std::uint64_t total = 0;
+        const double exponent = state.workingSet.PairExponent;
+        double total = 0;
         for (std::size_t r = 0; r <= 300; ++r) {
-            total += std::max<std::uint32_t>(first[r].Count, 1);
+            total += std::pow(std::max<double>(first[r].Count, 1), exponent);
         }
         std::map<std::uint32_t, int> seen;
         for (GivenNameCode code : state.candidates.codes) {
@@ -173,8 +175,9 @@ TEST(SimpleGeneration, PairsFollowTheCountsOfTheirPositions) {
                 << CharacterText(FirstIndexOf(code)) << CharacterText(SecondIndexOf(code));
         }
         // The most given first character comes about as often as its share of
-        // the counts says (the refused pairs shift shares by a little only).
-        const double expected = static_cast<double>(first[0].Count) / total;
+        // the counts raised to the exponent says (the refused pairs shift
+        // shares by a little only).
+        const double expected = std::pow(first[0].Count, exponent) / total;
         const double observed = static_cast<double>(seen[first[0].CharIndex]) / kDraws;
         EXPECT_NEAR(observed, expected, expected * 0.15) << CharacterText(first[0].CharIndex);
         // A character of rank 300 is far rarer than the top one.

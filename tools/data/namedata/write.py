@@ -86,7 +86,21 @@ def corpus_text(corpus, sex):
     return "".join(lines)
 
 
-def write_all(out, records, radicals, tables, factors, held_back, corpora):
+def exponents_text(exponents):
+    lines = [header(
+        ["sex\texponent\tlisted_names\tlisted_share\tshare_at_exponent_1",
+         "Free pairs are drawn with the chance (count(first) x count(second)) ** exponent: at",
+         "this exponent the model's most common pairs hold the share of all two-character",
+         "names of the births of 2000-2008 that the national list of the 2000s gives to its",
+         "listed_names most common two-character names (listed_share)."],
+        [NAMES, JIEBA])]
+    for sex in SEXES:
+        exponent, top, share, share_at_1 = exponents[sex]
+        lines.append(f"{sex}\t{exponent:.2f}\t{top}\t{share:.4f}\t{share_at_1:.4f}\n")
+    return "".join(lines)
+
+
+def write_all(out, records, radicals, tables, factors, held_back, corpora, exponents):
     write(os.path.join(out, "characters.tsv"), characters_text(records))
     write(os.path.join(out, "radicals.tsv"), radicals_text(radicals))
     for sex in SEXES:
@@ -94,3 +108,4 @@ def write_all(out, records, radicals, tables, factors, held_back, corpora):
             write(os.path.join(out, f"position-{sex}-{pos}.tsv"),
                   position_text(tables[(sex, pos)], records, sex, factors[sex], held_back[sex]))
         write(os.path.join(out, f"corpus-{sex}.txt"), corpus_text(corpora[sex], sex))
+    write(os.path.join(out, "draw-exponents.tsv"), exponents_text(exponents))

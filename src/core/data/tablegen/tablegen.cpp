@@ -4,6 +4,7 @@
 //
 // Usage: lumivane_tablegen DATA_DIR OUTPUT_DIR
 
+#include <cctype>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -314,12 +315,41 @@ std::string Positions(const std::filesystem::path& data, const std::string& name
     return code.str();
 }
 
+// The draw exponents of the two sexes, written as given ("1.23"): one to three
+// with at most two decimals.
+std::string Exponents(const std::filesystem::path& data) {
+    const std::string file = (data / "draw-exponents.tsv").string();
+    auto rows = ReadRows(file);
+    const char* sexes[] = {"male", "female"};
+    const char* symbols[] = {"kGeneratedMalePairExponent", "kGeneratedFemalePairExponent"};
+    if (rows.size() != 2) {
+        Fail(file, 0, "expected a row for male and one for female");
+    }
+    std::ostringstream code;
+    for (std::size_t i = 0; i < 2; ++i) {
+        const Row& row = rows[i];
+        if (row.fields.size() != 5 || row.fields[0] != sexes[i]) {
+            Fail(file, row.line, std::string("expected the row of ") + sexes[i]);
+        }
+        const std::string& text = row.fields[1];
+        const bool shaped = text.size() == 4 && text[1] == '.' &&
+                            std::isdigit(static_cast<unsigned char>(text[0])) &&
+                            std::isdigit(static_cast<unsigned char>(text[2])) &&
+                            std::isdigit(static_cast<unsigned char>(text[3]));
+        if (!shaped || text < "1.00" || text > "3.00") {
+            Fail(file, row.line, "exponent must be 1.00 to 3.00: " + text);
+        }
+        code << "inline constexpr double " << symbols[i] << " = " << text << ";\n";
+    }
+    return code.str();
+}
+
 void GenerateNames(const std::filesystem::path& data, const std::filesystem::path& out) {
     std::ostringstream code;
     code << Header({"corpus-male.txt", "corpus-female.txt", "position-male-first.tsv",
                     "position-male-second.tsv", "position-female-first.tsv",
-                    "position-female-second.tsv"})
-         << Corpus(data, "corpus-male.txt", "kGeneratedMaleCorpus")
+                    "position-female-second.tsv", "draw-exponents.tsv"})
+         << Exponents(data) << Corpus(data, "corpus-male.txt", "kGeneratedMaleCorpus")
          << Corpus(data, "corpus-female.txt", "kGeneratedFemaleCorpus")
          << Positions(data, "position-male-first.tsv", "kGeneratedMaleFirst")
          << Positions(data, "position-male-second.tsv", "kGeneratedMaleSecond")
