@@ -15,8 +15,6 @@ class GbkLengthValidator final : public QValidator {
 public:
     GbkLengthValidator(int maxBytes, QObject* parent);
     State validate(QString& input, int& pos) const override;
-    // GBK bytes of the text; a character GBK cannot hold counts two.
-    [[nodiscard]] static int GbkByteLength(const QString& text);
     // Why the last refused input was refused, for the user.
     [[nodiscard]] QString LastRejection() const { return m_lastRejection; }
 

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QFile>
 #include <QPushButton>
 #include <QStringList>
@@ -102,6 +103,39 @@ inline void ClickWhenModal(TfrmSelect& dialog, const char* button) {
             b->click();
         }
     });
+}
+
+// The modal window that opens next (the browser window of an analysis) and
+// its page view (WebBrowser1); both null when none opens within the time.
+struct ModalBrowser {
+    QDialog* dialog = nullptr;
+    QObject* view = nullptr;
+};
+inline ModalBrowser WaitForModalBrowser(int milliseconds = 30000) {
+    ModalBrowser found;
+    const bool opened = QTest::qWaitFor(
+        [&] {
+            found.dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            return found.dialog != nullptr;
+        },
+        milliseconds);
+    if (opened) {
+        found.view = found.dialog->findChild<QObject*>(QStringLiteral("WebBrowser1"));
+    }
+    return found;
+}
+
+// The view's page title once it starts with `prefix`, or the last title read
+// when the time runs out.
+inline QString WaitForPageTitle(QObject* view, const QString& prefix, int milliseconds = 30000) {
+    QString title;
+    (void)QTest::qWaitFor(
+        [&] {
+            title = view != nullptr ? view->property("title").toString() : QString();
+            return title.startsWith(prefix);
+        },
+        milliseconds);
+    return title;
 }
 
 inline QStringList Captions(const ResultTableModel& model) {

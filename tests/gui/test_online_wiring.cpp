@@ -157,26 +157,15 @@ private slots:
         QString title;
         QString url;
         QTimer::singleShot(0, this, [&] {
-            QDialog* browser = nullptr;
-            const bool opened = QTest::qWaitFor(
-                [&] {
-                    browser = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-                    return browser != nullptr;
-                },
-                30000);
-            if (!opened) {
+            const ModalBrowser browser = WaitForModalBrowser();
+            if (browser.dialog == nullptr) {
                 return;
             }
-            QObject* view = browser->findChild<QObject*>(QStringLiteral("WebBrowser1"));
             // The title is compared after the wait, also when the wait ran out.
-            (void)QTest::qWaitFor(
-                [&] {
-                    title = view != nullptr ? view->property("title").toString() : QString();
-                    return title.startsWith(QStringLiteral("姓名分析"));
-                },
-                30000);
-            url = view != nullptr ? view->property("url").toUrl().toString() : QString();
-            browser->reject();
+            title = WaitForPageTitle(browser.view, QStringLiteral("姓名分析"));
+            url = browser.view != nullptr ? browser.view->property("url").toUrl().toString()
+                                          : QString();
+            browser.dialog->reject();
         });
         const QRect cell = list->visualRect(main.ResultModel()->index(row, 0));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());

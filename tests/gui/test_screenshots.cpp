@@ -295,23 +295,14 @@ private slots:
 
         bool shown = false;
         QTimer::singleShot(0, this, [&] {
-            QDialog* browser = nullptr;
-            const bool opened = QTest::qWaitFor(
-                [&] {
-                    browser = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-                    return browser != nullptr;
-                },
-                30000);
-            if (!opened) {
+            const ModalBrowser modal = WaitForModalBrowser();
+            if (modal.dialog == nullptr) {
                 return;
             }
-            QObject* view = browser->findChild<QObject*>(QStringLiteral("WebBrowser1"));
-            shown = QTest::qWaitFor(
-                [&] {
-                    return view != nullptr && view->property("title").toString().startsWith(
-                                                  QStringLiteral("姓名分析"));
-                },
-                30000);
+            QDialog* browser = modal.dialog;
+            QObject* view = modal.view;
+            shown = WaitForPageTitle(view, QStringLiteral("姓名分析"))
+                        .startsWith(QStringLiteral("姓名分析"));
             // Without a window manager nothing maximises the window; size it as one would.
             browser->setGeometry(0, 0, 1100, 1000);
             QTest::qWait(1500);  // the page's painting at that size

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -92,6 +93,57 @@ bool ReadAlike(std::uint32_t first, std::uint32_t second) {
     return UsualSyllable(first) == UsualSyllable(second);
 }
 
+// A corpus name weighs as its first character's count in the first position
+// times its second's in the second, raised to the working set's exponent. The
+// last name is never drawn, as the draw bound has always been size - 1.
+WeightedDraw CorpusDraw(const WorkingSet& ws) {
+    const std::vector<std::uint32_t> first = CountsByCharacter(ws.FirstPosition);
+    const std::vector<std::uint32_t> second = CountsByCharacter(ws.SecondPosition);
+    std::vector<double> weights;
+    for (std::size_t k = 0; k + 1 < ws.Corpus.size(); ++k) {
+        const GivenNameCode code = ws.Corpus[k];
+        const double product =
+            static_cast<double>(first[std::min(FirstIndexOf(code), DictionarySize)]) *
+            second[std::min(SecondIndexOf(code), DictionarySize)];
+        weights.push_back(product > 0 ? std::pow(product, ws.PairExponent) : 0.0);
+    }
+    return DrawOf(weights);
+}
+
+struct SimpleDraws {
+    WeightedDraw corpus;
+    WeightedDraw first;
+    WeightedDraw second;
+};
+
+SimpleDraws MakeDraws(const WorkingSet& ws) {
+    return {CorpusDraw(ws), RankDraw(ws.FirstPosition, ws.PairExponent),
+            RankDraw(ws.SecondPosition, ws.PairExponent)};
+}
+
+bool SameTables(const WorkingSet& a, const WorkingSet& b) {
+    return a.FirstPosition.data() == b.FirstPosition.data() &&
+           a.SecondPosition.data() == b.SecondPosition.data() &&
+           a.Corpus.data() == b.Corpus.data() && a.Corpus.size() == b.Corpus.size() &&
+           a.PairExponent == b.PairExponent;
+}
+
+// The draws depend on the working set's tables alone, so those of the two
+// built-in sets are made once, at the first request of that sex; another set
+// is drawn from afresh into `own`.
+const SimpleDraws& DrawsOf(const WorkingSet& ws, std::optional<SimpleDraws>& own) {
+    if (SameTables(ws, SelectWorkingSet(ws.sex))) {
+        if (ws.sex == Sex::Male) {
+            static const SimpleDraws male = MakeDraws(SelectWorkingSet(Sex::Male));
+            return male;
+        }
+        static const SimpleDraws female = MakeDraws(SelectWorkingSet(Sex::Female));
+        return female;
+    }
+    own = MakeDraws(ws);
+    return *own;
+}
+
 }  // namespace
 
 bool PairLeansToOtherSex(std::uint32_t first, std::uint32_t second, Sex sex) {
@@ -104,20 +156,8 @@ void AddCorpusNames(NamingState& state, int n) {
     if (ws.Corpus.empty()) {
         return;
     }
-    // A corpus name weighs as its first character's count in the first position
-    // times its second's in the second, raised to the working set's exponent.
-    // The last name is never drawn, as the draw bound has always been size - 1.
-    const std::vector<std::uint32_t> first = CountsByCharacter(ws.FirstPosition);
-    const std::vector<std::uint32_t> second = CountsByCharacter(ws.SecondPosition);
-    std::vector<double> weights;
-    for (std::size_t k = 0; k + 1 < ws.Corpus.size(); ++k) {
-        const GivenNameCode code = ws.Corpus[k];
-        const double product =
-            static_cast<double>(first[std::min(FirstIndexOf(code), DictionarySize)]) *
-            second[std::min(SecondIndexOf(code), DictionarySize)];
-        weights.push_back(product > 0 ? std::pow(product, ws.PairExponent) : 0.0);
-    }
-    const WeightedDraw draw = DrawOf(weights);
+    std::optional<SimpleDraws> own;
+    const WeightedDraw& draw = DrawsOf(ws, own).corpus;
     for (int k = 0; k < n; ++k) {
         if (state.candidates.count() >= kCandidateLimit) {
             return;
@@ -128,8 +168,10 @@ void AddCorpusNames(NamingState& state, int n) {
 
 void AddFrequentPairs(NamingState& state, int n) {
     const WorkingSet& ws = state.workingSet;
-    const WeightedDraw first = RankDraw(ws.FirstPosition, ws.PairExponent);
-    const WeightedDraw second = RankDraw(ws.SecondPosition, ws.PairExponent);
+    std::optional<SimpleDraws> own;
+    const SimpleDraws& draws = DrawsOf(ws, own);
+    const WeightedDraw& first = draws.first;
+    const WeightedDraw& second = draws.second;
     // Refused draws are rare with real tables; the bound keeps a degenerate
     // table (every pair reading alike) from looping forever.
     for (long k = 0, attempts = 0; k < n && attempts < 100L * n; ++attempts) {

@@ -110,4 +110,34 @@ std::string GbkRejectionMessage(std::string_view utf8) {
     return Utf8ToGbk(utf8).error;
 }
 
+namespace {
+
+std::size_t CharacterGbkBytes(const std::string& character) {
+    ConversionResult gbk = Utf8ToGbk(character);
+    return gbk.ok() ? gbk.text.size() : 2;
+}
+
+}  // namespace
+
+std::size_t GbkByteLength(std::string_view utf8) {
+    std::size_t bytes = 0;
+    for (const std::string& character : SplitCharacters(utf8)) {
+        bytes += CharacterGbkBytes(character);
+    }
+    return bytes;
+}
+
+std::string GbkPrefixThatFits(std::string_view utf8, std::size_t maxBytes) {
+    std::string kept;
+    std::size_t bytes = 0;
+    for (const std::string& character : SplitCharacters(utf8)) {
+        bytes += CharacterGbkBytes(character);
+        if (bytes > maxBytes) {
+            break;
+        }
+        kept += character;
+    }
+    return kept;
+}
+
 }  // namespace lumivane

@@ -27,4 +27,11 @@ struct ConversionResult {
 // e.g. "“𠀀”不是 GBK 字符，无法使用。". Empty when the whole text is encodable.
 [[nodiscard]] std::string GbkRejectionMessage(std::string_view utf8);
 
+// Bytes of the text in GBK; a character GBK cannot hold counts two.
+[[nodiscard]] std::size_t GbkByteLength(std::string_view utf8);
+
+// The whole characters from the start of the text whose GBK bytes fit in
+// maxBytes ("欧阳修明" in 6 bytes keeps "欧阳修").
+[[nodiscard]] std::string GbkPrefixThatFits(std::string_view utf8, std::size_t maxBytes);
+
 }  // namespace lumivane

@@ -47,5 +47,18 @@ TEST(GbkConversion, MalformedInputIsRejectedInBothDirections) {
     EXPECT_FALSE(GbkToUtf8("\xBB\xAA\xFF").ok());  // 0xFF is never a GBK byte
 }
 
+// A text box of n GBK bytes keeps the whole characters that fit: a family
+// name of three characters, a fixed filter character of one.
+TEST(GbkLength, CountsBytesAndKeepsTheCharactersThatFit) {
+    EXPECT_EQ(GbkByteLength("欧阳修明"), 8u);
+    EXPECT_EQ(GbkByteLength("Li王"), 4u);
+    EXPECT_EQ(GbkByteLength("\xF0\xA0\x80\x80"), 2u);  // 𠀀 has no GBK form, counts two
+    EXPECT_EQ(GbkPrefixThatFits("欧阳修明", 6), "欧阳修");
+    EXPECT_EQ(GbkPrefixThatFits("欧阳修", 6), "欧阳修");
+    EXPECT_EQ(GbkPrefixThatFits("aa王", 3), "aa");  // never half a character
+    EXPECT_EQ(GbkPrefixThatFits("王", 1), "");
+    EXPECT_EQ(GbkPrefixThatFits("", 6), "");
+}
+
 }  // namespace
 }  // namespace lumivane

@@ -10,7 +10,7 @@ one at which the most common pairs of the model hold the share that the
 national lists give to the most common names."""
 
 from namedata import positions
-from namedata.name_statistics import SEXES
+from namedata.name_statistics import SEXES, two_character_bearers
 
 COHORT = "2000_2008"
 # The characters of each place searched for the model's most common pairs;
@@ -23,15 +23,9 @@ def birth_counts(src, names, text_names, sex):
     """({char: first-place count}, {char: second-place count}) of the
     two-character names given to `sex` in the births of 2000-2008."""
     shares = positions.position_shares(names, sex, text_names)
-    k = SEXES.index(sex)
     first, second = {}, {}
     for ch, g in src.given.items():
-        bearers = (g.male, g.female)[k]
-        total = g.male + g.female
-        if not bearers or not total:
-            continue
-        single = src.names.get(ch, (0, 0))[k]
-        count = g.cohorts.get(COHORT, 0) * bearers / total * max(bearers - single, 0) / bearers
+        count = two_character_bearers(g, src.names.get(ch, (0, 0)), sex, {COHORT: 1.0})
         share = shares.get(ch, (0.5, 0.5))
         first[ch] = count * share[0]
         second[ch] = count * share[1]

@@ -134,8 +134,23 @@ class NameStatistics:
         return None
 
 
-def recent_bearers(given_char):
-    return sum(given_char.cohorts.get(c, 0) * w for c, w in COHORT_WEIGHTS.items())
+def recent_bearers(given_char, cohort_weights=COHORT_WEIGHTS):
+    return sum(given_char.cohorts.get(c, 0) * w for c, w in cohort_weights.items())
+
+
+def two_character_bearers(given_char, single, sex, cohort_weights=COHORT_WEIGHTS):
+    """Bearers of `sex` in the cohorts (weighted; the recent ones by default)
+    who carry the character in a two-character given name: its bearers split
+    by its share of each sex over all cohorts (the statistics give no cohort by
+    sex), less the share whose whole given name is the one character (`single`:
+    (male, female) bearers of that name)."""
+    k = SEXES.index(sex)
+    bearers = (given_char.male, given_char.female)[k]
+    total = given_char.male + given_char.female
+    if not bearers or not total:
+        return 0.0
+    return (recent_bearers(given_char, cohort_weights) * bearers / total
+            * max(bearers - single[k], 0) / bearers)
 
 
 def gender_per_mille(given_char):
@@ -212,15 +227,9 @@ def transliteration_characters(jieba, family, given):
 def build(src):
     stats = NameStatistics()
     for ch, g in src.given.items():
-        total = g.male + g.female
         single = src.names.get(ch, (0, 0))
-        for i, sex in enumerate(SEXES):
-            bearers = (g.male, g.female)[i]
-            share = bearers / total if total else 0.0
-            # People whose whole given name is the one character stand in
-            # neither position of a two-character name.
-            two_char = max(bearers - single[i], 0) / bearers if bearers else 0.0
-            stats.recent[(ch, sex)] = recent_bearers(g) * share * two_char
+        for sex in SEXES:
+            stats.recent[(ch, sex)] = two_character_bearers(g, single, sex)
         stats.trend[ch] = g.ppm["2000_2008"] / g.ppm["all"] if g.ppm.get("all") else 0.0
         stats.momentum[ch] = momentum_of(g)
         if g.valence < ILL_MEANING_VALENCE:

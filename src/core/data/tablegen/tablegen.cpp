@@ -67,22 +67,9 @@ std::vector<Row> ReadRows(const std::filesystem::path& path) {
     return rows;
 }
 
-std::uint32_t Number(const std::string& file, const Row& row, std::size_t field, std::uint32_t max);
-
-// A number with an optional minus sign, within -limit..limit.
-int SignedNumber(const std::string& file, const Row& row, std::size_t field, std::uint32_t limit) {
-    const std::string& text = row.fields.at(field);
-    if (!text.empty() && text.front() == '-') {
-        Row magnitude = row;
-        magnitude.fields.at(field) = text.substr(1);
-        return -static_cast<int>(Number(file, magnitude, field, limit));
-    }
-    return static_cast<int>(Number(file, row, field, limit));
-}
-
-std::uint32_t Number(const std::string& file, const Row& row, std::size_t field,
-                     std::uint32_t max) {
-    const std::string& text = row.fields.at(field);
+// The digits `text` of field `field` of a row as a number of at most `max`.
+std::uint32_t Digits(const std::string& file, const Row& row, std::size_t field,
+                     const std::string& text, std::uint32_t max) {
     if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos ||
         text.size() > 9) {
         Fail(file, row.line, "field " + std::to_string(field + 1) + " is not a number: " + text);
@@ -92,6 +79,20 @@ std::uint32_t Number(const std::string& file, const Row& row, std::size_t field,
         Fail(file, row.line, "field " + std::to_string(field + 1) + " out of range: " + text);
     }
     return value;
+}
+
+std::uint32_t Number(const std::string& file, const Row& row, std::size_t field,
+                     std::uint32_t max) {
+    return Digits(file, row, field, row.fields.at(field), max);
+}
+
+// A number with an optional minus sign, within -limit..limit.
+int SignedNumber(const std::string& file, const Row& row, std::size_t field, std::uint32_t limit) {
+    const std::string& text = row.fields.at(field);
+    if (!text.empty() && text.front() == '-') {
+        return -static_cast<int>(Digits(file, row, field, text.substr(1), limit));
+    }
+    return static_cast<int>(Digits(file, row, field, text, limit));
 }
 
 // A C++ string literal holding the bytes of `text`, every non-ASCII byte escaped.
