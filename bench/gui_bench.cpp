@@ -17,7 +17,7 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
-#include "core/chart/clock.h"
+#include "core/platform/clock.h"
 #include "core/naming/naming_state.h"
 #include "gui/application.h"
 #include "gui/main_window.h"

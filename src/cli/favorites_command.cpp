@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "cli/arguments.h"
+#include "core/app/data_folder.h"
 #include "cli/commands.h"
 #include "cli/json.h"
 #include "core/data/character_dictionary.h"

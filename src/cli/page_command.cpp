@@ -6,8 +6,8 @@
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
-#include "core/app/site/site_pages.h"
-#include "core/chart/clock.h"
+#include "core/site/site_pages.h"
+#include "core/platform/clock.h"
 
 namespace lumivane::cli {
 namespace {

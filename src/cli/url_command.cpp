@@ -12,7 +12,7 @@
 #include "core/app/online_site.h"
 #include "core/app/web_addresses.h"
 #include "core/chart/birth_chart.h"
-#include "core/chart/clock.h"
+#include "core/platform/clock.h"
 #include "core/text/characters.h"
 #include "core/text/gbk.h"
 

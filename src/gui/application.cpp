@@ -14,7 +14,7 @@
 #include "gui/gui_icons.h"
 #include "gui/message_sink.h"
 #include "gui/single_instance.h"
-#include "gui/web_engine_setup.h"
+#include "gui/web/web_engine_setup.h"
 
 namespace lumivane::gui {
 

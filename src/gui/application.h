@@ -4,13 +4,13 @@
 #include <functional>
 #include <memory>
 
-#include "core/chart/clock.h"
+#include "core/platform/clock.h"
 #include "core/naming/naming_state.h"
-#include "gui/browser_loader.h"
+#include "gui/web/browser_loader.h"
 #include "gui/filter_dialog.h"
 #include "gui/main_window.h"
 #include "gui/main_window_services.h"
-#include "gui/print_loader.h"
+#include "gui/print/print_loader.h"
 
 namespace lumivane::gui {
 

@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "core/chart/clock.h"
+#include "core/platform/clock.h"
 #include "gui/main_window.h"
 #include "gui/result_table_model.h"
 

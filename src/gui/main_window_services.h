@@ -1,7 +1,7 @@
 #pragma once
 // What the online services read from the main window at the moment of a click.
 
-#include "gui/online_services.h"
+#include "gui/web/online_services.h"
 
 namespace lumivane {
 class Clock;

@@ -8,7 +8,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-#include "core/app/system_error.h"
+#include "core/platform/system_error.h"
 #include "report/name_list_report.h"
 
 namespace lumivane::report {

@@ -2,7 +2,7 @@
 // The main window's print interface served by the report engine; the status
 // panel shows the printing text while the preview is open.
 
-#include "gui/print_service.h"
+#include "report/print_service.h"
 
 namespace lumivane::report {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/app/site/site_pages.h"
+#include "core/site/site_pages.h"
 #include "core/app/web_addresses.h"
 #include "core/text/characters.h"
 #include "fuzz_check.h"

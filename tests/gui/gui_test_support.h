@@ -13,7 +13,7 @@
 #include <QtTest>
 #include <memory>
 
-#include "core/chart/clock.h"
+#include "core/platform/clock.h"
 #include "core/naming/naming_state.h"
 #include "gui/application.h"
 #include "gui/filter_dialog.h"

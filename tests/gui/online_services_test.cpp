@@ -9,7 +9,7 @@
 #include <QToolButton>
 #include <vector>
 
-#include "gui/online_services.h"
+#include "gui/web/online_services.h"
 
 using namespace lumivane;
 using namespace lumivane::gui;

@@ -18,7 +18,7 @@
 
 #include "gui/application.h"
 #include "gui/gui_fonts.h"
-#include "gui/print_service.h"
+#include "report/print_service.h"
 #include "gui_test_support.h"
 
 using namespace lumivane;

@@ -16,7 +16,7 @@
 #include <QtTest>
 #include <functional>
 
-#include "gui/print_loader.h"
+#include "gui/print/print_loader.h"
 #include "gui_test_support.h"
 #include "pdf_probe.h"
 

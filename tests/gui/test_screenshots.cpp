@@ -20,8 +20,8 @@
 #include <QToolButton>
 
 #include "gui/application.h"
-#include "gui/browser_loader.h"
-#include "gui/web_engine_setup.h"
+#include "gui/web/browser_loader.h"
+#include "gui/web/web_engine_setup.h"
 #include "gui_test_support.h"
 
 using namespace lumivane;

@@ -18,8 +18,8 @@
 #include <algorithm>
 #include <functional>
 
-#include "gui/online_services.h"
-#include "gui/web_browser_window.h"
+#include "gui/web/online_services.h"
+#include "gui/web/web_browser_window.h"
 
 using namespace lumivane;
 using namespace lumivane::gui;

@@ -12,7 +12,7 @@
 #include <QWebEngineView>
 
 #include "gui/application.h"
-#include "gui/web_engine_setup.h"
+#include "gui/web/web_engine_setup.h"
 
 namespace {
 

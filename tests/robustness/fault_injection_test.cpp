@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/data_folder.h"
+#include "core/platform/file_io.h"
 #include "core/app/ini_file.h"
 #include "core/app/settings.h"
 #include "core/naming/naming_state.h"

@@ -5,7 +5,7 @@
 #include <climits>
 #include <filesystem>
 
-#include "core/app/data_folder.h"
+#include "core/platform/file_io.h"
 #include "core/app/ini_file.h"
 #include "core/calendar/lunar_conversion.h"
 #include "file_faults.h"

@@ -1,19 +1,11 @@
 #include "core/app/data_folder.h"
 
-#include <fcntl.h>
 #include <pwd.h>
-#include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstdlib>
-#include <fstream>
-#include <system_error>
-#include <thread>
 #include <vector>
 
-#include "core/app/system_error.h"
 
 namespace lumivane {
 namespace {
@@ -40,10 +32,6 @@ std::string HomeFolder() {
     return {};
 }
 
-std::string ErrnoText(const std::string& what, const std::filesystem::path& path) {
-    const int error = errno;
-    return what + " " + path.string() + "：" + SystemErrorText(error);
-}
 
 }  // namespace
 
@@ -72,159 +60,9 @@ std::filesystem::path SettingsFilePath() {
     return folder.empty() ? folder : folder / "config.ini";
 }
 
-bool EnsureFileExists(const std::filesystem::path& path) {
-    if (path.empty() || !path.has_filename()) {
-        return false;
-    }
-    std::error_code error;
-    if (std::filesystem::exists(path, error)) {
-        return std::filesystem::is_regular_file(path, error);
-    }
-    if (path.has_parent_path()) {
-        std::filesystem::create_directories(path.parent_path(), error);
-        if (error) {
-            return false;
-        }
-    }
-    // O_EXCL: never truncate a file that appeared meanwhile.
-    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        return errno == EEXIST;
-    }
-    ::close(fd);
-    return true;
-}
-
-FileReadResult ReadFileBytes(const std::filesystem::path& path, bool missingIsEmpty) {
-    FileReadResult result;
-    std::error_code error;
-    if (!std::filesystem::exists(path, error)) {
-        if (!missingIsEmpty) {
-            result.error = "文件不存在：" + path.string();
-        }
-        return result;
-    }
-    // A folder opens like a file and only fails at the first read.
-    if (!std::filesystem::is_regular_file(path, error)) {
-        result.error = "无法读取文件（不是普通文件）：" + path.string();
-        return result;
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        result.error = "无法读取文件：" + path.string();
-        return result;
-    }
-    // The stream buffer throws on a failed read rather than setting badbit.
-    try {
-        result.bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    } catch (const std::ios_base::failure&) {
-        in.setstate(std::ios::badbit);
-    }
-    if (in.bad()) {
-        result.bytes.clear();
-        result.error = "读取文件时出错：" + path.string();
-    }
-    return result;
-}
-
-std::string WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
-    if (path.empty() || !path.has_filename()) {
-        return "无效的文件路径";
-    }
-    std::filesystem::path folder = path.parent_path();
-    std::string pattern = (folder.empty() ? std::string(".") : folder.string()) + "/." +
-                          path.filename().string() + ".XXXXXX";
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    int fd = ::mkstemp(name.data());
-    if (fd < 0) {
-        return ErrnoText("无法创建临时文件", pattern);
-    }
-    const std::filesystem::path temporary(name.data());
-    auto fail = [&](const std::string& what) {
-        std::string message = ErrnoText(what, temporary);
-        ::close(fd);
-        ::unlink(temporary.c_str());
-        return message;
-    };
-    // Keep the permissions of the file being replaced.
-    struct stat old {};
-    mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
-    if (::fchmod(fd, mode) != 0) {
-        return fail("无法设置文件权限");
-    }
-    const char* data = bytes.data();
-    std::size_t left = bytes.size();
-    while (left > 0) {
-        ssize_t written = ::write(fd, data, left);
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return fail("写入文件时出错");
-        }
-        data += written;
-        left -= static_cast<std::size_t>(written);
-    }
-    if (::fsync(fd) != 0) {
-        return fail("写入文件时出错");
-    }
-    if (::close(fd) != 0) {
-        ::unlink(temporary.c_str());
-        return ErrnoText("写入文件时出错", temporary);
-    }
-    if (::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::string message = ErrnoText("无法替换文件", path);
-        ::unlink(temporary.c_str());
-        return message;
-    }
-    return {};
-}
-
-std::filesystem::path LockPathBeside(const std::filesystem::path& path) {
-    return path.parent_path() / ("." + path.filename().string() + ".lock");
-}
-
-FileLockBeside::FileLockBeside(const std::filesystem::path& path,
-                               std::chrono::milliseconds patience) {
-    if (path.empty() || !path.has_filename()) {
-        m_error = "无效的文件路径";
-        return;
-    }
-    const std::filesystem::path lockPath = LockPathBeside(path);
-    if (path.has_parent_path()) {
-        std::error_code ignored;
-        std::filesystem::create_directories(path.parent_path(), ignored);
-    }
-    int fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        m_error = ErrnoText("无法创建锁文件", lockPath);
-        return;
-    }
-    const auto deadline = std::chrono::steady_clock::now() + patience;
-    for (;;) {
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
-            m_fd = fd;
-            return;
-        }
-        if (errno != EWOULDBLOCK && errno != EINTR) {
-            m_error = ErrnoText("无法锁定文件", lockPath);
-            break;
-        }
-        if (std::chrono::steady_clock::now() >= deadline) {
-            m_error = "文件正被另一个程序修改，请稍后再试：" + path.string();
-            break;
-        }
-        // Writers hold the lock for one read and one write of a small file.
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    ::close(fd);
-}
-
-FileLockBeside::~FileLockBeside() {
-    if (m_fd >= 0) {
-        ::close(m_fd);  // closing releases the lock
-    }
+std::filesystem::path FavoritesFilePath() {
+    std::filesystem::path folder = DataFolderPath();
+    return folder.empty() ? folder : folder / "Favorites.Velisora";
 }
 
 }  // namespace lumivane

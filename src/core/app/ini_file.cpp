@@ -3,7 +3,7 @@
 #include <charconv>
 #include <limits>
 
-#include "core/app/data_folder.h"
+#include "core/platform/file_io.h"
 #include "core/text/gbk.h"
 
 namespace lumivane {

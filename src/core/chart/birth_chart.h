@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/chart/clock.h"
+#include "core/platform/clock.h"
 
 namespace lumivane {
 

@@ -4,7 +4,7 @@
 #include <charconv>
 #include <map>
 
-#include "core/app/data_folder.h"
+#include "core/platform/file_io.h"
 #include "core/data/character_dictionary.h"
 #include "core/naming/family_name.h"
 #include "core/naming/naming_state.h"
@@ -167,11 +167,6 @@ std::optional<Favorite> ParseFavoriteLine(std::string_view line) {
     }
     return Favorite{static_cast<std::uint32_t>(*family - kFamilyCodeOffset),
                     static_cast<GivenNameCode>(*given - kGivenCodeOffset)};
-}
-
-std::filesystem::path FavoritesFilePath() {
-    std::filesystem::path folder = DataFolderPath();
-    return folder.empty() ? folder : folder / "Favorites.Velisora";
 }
 
 std::string FavoritesNotShownText(std::size_t notShown) {

@@ -52,9 +52,6 @@ struct Favorite {
 // Two decimal integers (digits only, at least the offsets) and one comma.
 [[nodiscard]] std::optional<Favorite> ParseFavoriteLine(std::string_view line);
 
-// The data folder + "Favorites.Velisora"; empty when the data home is unknown.
-[[nodiscard]] std::filesystem::path FavoritesFilePath();
-
 // Beside the count of a favourites view that cannot show every line, e.g.
 // "另有 500 个收藏未显示（最多显示 2000 个）"; empty when none is left out.
 [[nodiscard]] std::string FavoritesNotShownText(std::size_t notShown);

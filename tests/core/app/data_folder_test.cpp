@@ -1,6 +1,7 @@
 // The data folder and the file helpers.
 
 #include "core/app/data_folder.h"
+#include "core/platform/file_io.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdio>
 
-#include "core/app/site/site_render.h"
+#include "core/site/site_render.h"
 #include "core/calendar/lunar_conversion.h"
 #include "core/calendar/pillars.h"
 #include "core/calendar/solar_terms.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/chart/clock.h"
+#include "core/platform/clock.h"
 
 namespace lumivane {
 

@@ -1,4 +1,4 @@
-#include "core/chart/clock.h"
+#include "core/platform/clock.h"
 
 #include <ctime>
 

@@ -9,8 +9,8 @@
 #include <memory>
 #include <string>
 
-#include "gui/site_page_source.h"
-#include "gui/web_engine_setup.h"
+#include "gui/web/site_page_source.h"
+#include "gui/web/web_engine_setup.h"
 
 class QPrinter;
 class QToolButton;

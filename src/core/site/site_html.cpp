@@ -1,4 +1,4 @@
-#include "core/app/site/site_html.h"
+#include "core/site/site_html.h"
 
 #include "core/app/web_addresses.h"
 #include "core/data/character_dictionary.h"

@@ -6,10 +6,10 @@
 #include <string>
 #include <string_view>
 
-#include "core/app/site/site_html.h"
-#include "core/app/site/site_pages.h"
+#include "core/site/site_html.h"
+#include "core/site/site_pages.h"
 #include "core/chart/birth_chart.h"
-#include "core/chart/clock.h"
+#include "core/platform/clock.h"
 #include "core/data/character_dictionary.h"
 
 namespace lumivane::site {

@@ -1,4 +1,4 @@
-#include "gui/print_loader.h"
+#include "gui/print/print_loader.h"
 
 #include "gui/message_sink.h"
 #include "gui/module_loader.h"

@@ -2,10 +2,10 @@
 // its sm number) chooses the page. The paths are those the program's
 // addresses are built on, so the same address works on an online site.
 
-#include "core/app/site/site_pages.h"
+#include "core/site/site_pages.h"
 
 #include "core/app/about_text.h"
-#include "core/app/site/site_render.h"
+#include "core/site/site_render.h"
 #include "core/app/web_addresses.h"
 
 namespace lumivane {

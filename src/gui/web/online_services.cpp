@@ -1,4 +1,4 @@
-#include "gui/online_services.h"
+#include "gui/web/online_services.h"
 
 #include "core/app/online_site.h"
 

@@ -9,7 +9,7 @@
 #include <QString>
 #include <string>
 
-#include "gui/site_page_source.h"
+#include "gui/web/site_page_source.h"
 
 namespace lumivane::gui {
 

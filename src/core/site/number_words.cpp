@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "core/app/site/site_render.h"
+#include "core/site/site_render.h"
 #include "core/naming/numerology.h"
 
 namespace lumivane::site {

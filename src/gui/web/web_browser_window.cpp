@@ -1,4 +1,4 @@
-#include "gui/web_browser_window.h"
+#include "gui/web/web_browser_window.h"
 
 #include <QAbstractButton>
 #include <QApplication>

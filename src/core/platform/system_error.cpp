@@ -1,4 +1,4 @@
-#include "core/app/system_error.h"
+#include "core/platform/system_error.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "gui/web_engine_setup.h"
+#include "gui/web/web_engine_setup.h"
 
 #include <unistd.h>
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <array>
 
-#include "core/app/site/site_render.h"
+#include "core/site/site_render.h"
 #include "core/data/family_names.h"
 #include "core/data/name_corpora.h"
 #include "core/data/radical_table.h"

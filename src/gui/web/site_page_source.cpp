@@ -1,7 +1,7 @@
-#include "gui/site_page_source.h"
+#include "gui/web/site_page_source.h"
 
-#include "core/app/site/site_pages.h"
-#include "core/chart/clock.h"
+#include "core/site/site_pages.h"
+#include "core/platform/clock.h"
 
 namespace lumivane::gui {
 

@@ -1,4 +1,4 @@
-#include "gui/browser_loader.h"
+#include "gui/web/browser_loader.h"
 
 #include "gui/module_loader.h"
 

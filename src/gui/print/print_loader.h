@@ -8,7 +8,7 @@
 #include <memory>
 #include <utility>
 
-#include "gui/print_service.h"
+#include "report/print_service.h"
 
 namespace lumivane::gui {
 

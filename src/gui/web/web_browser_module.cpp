@@ -3,7 +3,7 @@
 
 #include <QWidget>
 
-#include "gui/web_browser_window.h"
+#include "gui/web/web_browser_window.h"
 
 extern "C" {
 

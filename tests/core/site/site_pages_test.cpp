@@ -2,7 +2,7 @@
 // name analysis, dictionary, chart and calendar pages say what the core's data
 // and calendar say, and everything a page echoes back is escaped.
 
-#include "core/app/site/site_pages.h"
+#include "core/site/site_pages.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/site/site_render.h"
+#include "core/site/site_render.h"
 #include "core/app/web_addresses.h"
 #include "core/data/character_dictionary.h"
 #include "core/data/family_names.h"
