@@ -17,8 +17,8 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
-#include "core/platform/clock.h"
 #include "core/naming/naming_state.h"
+#include "core/platform/clock.h"
 #include "gui/application.h"
 #include "gui/main_window.h"
 #include "gui/message_sink.h"

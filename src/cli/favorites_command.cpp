@@ -4,9 +4,9 @@
 #include <ostream>
 
 #include "cli/arguments.h"
-#include "core/app/data_folder.h"
 #include "cli/commands.h"
 #include "cli/json.h"
+#include "core/app/data_folder.h"
 #include "core/data/character_dictionary.h"
 #include "core/naming/family_name.h"
 #include "core/results/favorites_file.h"

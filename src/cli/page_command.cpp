@@ -6,8 +6,8 @@
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
-#include "core/site/site_pages.h"
 #include "core/platform/clock.h"
+#include "core/site/site_pages.h"
 
 namespace lumivane::cli {
 namespace {

@@ -4,13 +4,13 @@
 #include <functional>
 #include <memory>
 
-#include "core/platform/clock.h"
 #include "core/naming/naming_state.h"
-#include "gui/web/browser_loader.h"
+#include "core/platform/clock.h"
 #include "gui/filter_dialog.h"
 #include "gui/main_window.h"
 #include "gui/main_window_services.h"
 #include "gui/print/print_loader.h"
+#include "gui/web/browser_loader.h"
 
 namespace lumivane::gui {
 

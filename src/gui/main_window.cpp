@@ -36,9 +36,9 @@
 #include "gui/gui_icons.h"
 #include "gui/keyboard_access.h"
 #include "gui/message_sink.h"
-#include "report/print_service.h"
 #include "gui/result_table_model.h"
 #include "gui/show_page.h"
+#include "report/print_service.h"
 
 namespace lumivane::gui {
 

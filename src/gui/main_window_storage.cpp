@@ -12,9 +12,9 @@
 #include <algorithm>
 
 #include "core/app/data_folder.h"
-#include "core/platform/file_io.h"
 #include "core/app/settings.h"
 #include "core/naming/filter_controls.h"
+#include "core/platform/file_io.h"
 #include "core/results/favorites_file.h"
 #include "gui/chart_panel.h"
 #include "gui/filter_dialog.h"

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/site/site_pages.h"
 #include "core/app/web_addresses.h"
+#include "core/site/site_pages.h"
 #include "core/text/characters.h"
 #include "fuzz_check.h"
 

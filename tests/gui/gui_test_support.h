@@ -13,8 +13,8 @@
 #include <QtTest>
 #include <memory>
 
-#include "core/platform/clock.h"
 #include "core/naming/naming_state.h"
+#include "core/platform/clock.h"
 #include "gui/application.h"
 #include "gui/filter_dialog.h"
 #include "gui/main_window.h"

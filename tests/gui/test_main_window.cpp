@@ -18,8 +18,8 @@
 
 #include "gui/application.h"
 #include "gui/gui_fonts.h"
-#include "report/print_service.h"
 #include "gui_test_support.h"
+#include "report/print_service.h"
 
 using namespace lumivane;
 using namespace lumivane::gui;

@@ -16,9 +16,9 @@
 
 #include "core/app/web_addresses.h"
 #include "gui/application.h"
-#include "gui/web/browser_loader.h"
 #include "gui/main_window_services.h"
 #include "gui/result_table_model.h"
+#include "gui/web/browser_loader.h"
 #include "gui/web/web_engine_setup.h"
 #include "gui_test_support.h"
 

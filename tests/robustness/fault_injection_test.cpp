@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "core/platform/file_io.h"
 #include "core/app/ini_file.h"
 #include "core/app/settings.h"
 #include "core/naming/naming_state.h"
+#include "core/platform/file_io.h"
 #include "core/results/favorites_file.h"
 #include "file_faults.h"
 

@@ -5,9 +5,9 @@
 #include <climits>
 #include <filesystem>
 
-#include "core/platform/file_io.h"
 #include "core/app/ini_file.h"
 #include "core/calendar/lunar_conversion.h"
+#include "core/platform/file_io.h"
 #include "file_faults.h"
 
 namespace lumivane::robustness {

@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <vector>
 
-
 namespace lumivane {
 namespace {
 
@@ -31,7 +30,6 @@ std::string HomeFolder() {
     }
     return {};
 }
-
 
 }  // namespace
 

@@ -3,10 +3,10 @@
 #include <ctime>
 
 #include "core/app/data_folder.h"
-#include "core/platform/file_io.h"
 #include "core/app/ini_file.h"
 #include "core/data/radical_table.h"
 #include "core/naming/filter_controls.h"
+#include "core/platform/file_io.h"
 
 namespace lumivane {
 namespace {

@@ -4,10 +4,10 @@
 #include <charconv>
 #include <map>
 
-#include "core/platform/file_io.h"
 #include "core/data/character_dictionary.h"
 #include "core/naming/family_name.h"
 #include "core/naming/naming_state.h"
+#include "core/platform/file_io.h"
 #include "core/text/characters.h"
 #include "core/text/gbk_order.h"
 

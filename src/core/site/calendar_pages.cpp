@@ -6,12 +6,12 @@
 #include <array>
 #include <cstdio>
 
-#include "core/site/site_render.h"
 #include "core/calendar/lunar_conversion.h"
 #include "core/calendar/pillars.h"
 #include "core/calendar/solar_terms.h"
 #include "core/calendar/vocabulary.h"
 #include "core/calendar/western_calendar.h"
+#include "core/site/site_render.h"
 #include "core/text/characters.h"
 
 namespace lumivane::site {

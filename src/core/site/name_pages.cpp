@@ -4,13 +4,13 @@
 #include <algorithm>
 #include <array>
 
-#include "core/site/site_render.h"
 #include "core/data/family_names.h"
 #include "core/data/name_corpora.h"
 #include "core/data/radical_table.h"
 #include "core/data/traditional_characters.h"
 #include "core/naming/family_name.h"
 #include "core/naming/numerology.h"
+#include "core/site/site_render.h"
 #include "core/text/characters.h"
 
 namespace lumivane::site {

@@ -4,8 +4,8 @@
 
 #include <array>
 
-#include "core/site/site_render.h"
 #include "core/naming/numerology.h"
+#include "core/site/site_render.h"
 
 namespace lumivane::site {
 namespace {

@@ -5,8 +5,8 @@
 #include "core/site/site_pages.h"
 
 #include "core/app/about_text.h"
-#include "core/site/site_render.h"
 #include "core/app/web_addresses.h"
+#include "core/site/site_render.h"
 
 namespace lumivane {
 namespace site {

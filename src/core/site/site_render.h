@@ -6,11 +6,11 @@
 #include <string>
 #include <string_view>
 
+#include "core/chart/birth_chart.h"
+#include "core/data/character_dictionary.h"
+#include "core/platform/clock.h"
 #include "core/site/site_html.h"
 #include "core/site/site_pages.h"
-#include "core/chart/birth_chart.h"
-#include "core/platform/clock.h"
-#include "core/data/character_dictionary.h"
 
 namespace lumivane::site {
 

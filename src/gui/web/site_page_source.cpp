@@ -1,7 +1,7 @@
 #include "gui/web/site_page_source.h"
 
-#include "core/site/site_pages.h"
 #include "core/platform/clock.h"
+#include "core/site/site_pages.h"
 
 namespace lumivane::gui {
 

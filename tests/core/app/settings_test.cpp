@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "core/app/data_folder.h"
-#include "core/platform/file_io.h"
 #include "core/naming/filter_controls.h"
+#include "core/platform/file_io.h"
 #include "temp_folder.h"
 
 namespace lumivane {

@@ -10,9 +10,9 @@
 #include "../app/temp_folder.h"
 
 #include "core/app/data_folder.h"
-#include "core/platform/file_io.h"
 #include "core/data/character_dictionary.h"
 #include "core/naming/naming_state.h"
+#include "core/platform/file_io.h"
 
 namespace lumivane {
 namespace {

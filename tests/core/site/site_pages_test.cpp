@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "core/site/site_render.h"
 #include "core/app/web_addresses.h"
 #include "core/data/character_dictionary.h"
 #include "core/data/family_names.h"
 #include "core/naming/numerology.h"
+#include "core/site/site_render.h"
 
 namespace lumivane {
 namespace {
