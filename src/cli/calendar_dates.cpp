@@ -12,11 +12,6 @@ std::string TwoDigits(int value) {
     return (value >= 0 && value < 10 ? "0" : "") + std::to_string(value);
 }
 
-std::string MonthName(int month, bool leap) {
-    return (leap ? std::string(LeapMonthMark) : std::string()) +
-           std::string(LunarMonthNames[static_cast<std::size_t>(month - 1)]);
-}
-
 // The lunar dates of the first and last supported days.
 LunarDate FirstSupportedLunarDate() {
     return *SolarToLunar(kFirstSupportedDate.Year, kFirstSupportedDate.Month,
@@ -85,7 +80,7 @@ std::optional<WesternDate> ParseSupportedDate(const std::string& text, std::stri
 }
 
 std::string LunarDateText(const LunarDate& date) {
-    return std::to_string(date.Year) + "年" + MonthName(date.Month, date.IsLeap) +
+    return std::to_string(date.Year) + "年" + LunarMonthName(date.Month, date.IsLeap) +
            LunarDayName(date.Day);
 }
 
@@ -99,16 +94,16 @@ std::optional<WesternDate> SupportedLunarToSolar(const LunarDate& date, std::str
     }
     const int leapMonth = LeapMonthOf(date.Year);
     if (date.IsLeap && leapMonth != date.Month) {
-        error =
-            "农历 " + LunarDateText(date) + " 不存在：" + std::to_string(date.Year) + "年" +
-            (leapMonth == 0 ? std::string("没有闰月") : "的闰月是" + MonthName(leapMonth, true));
+        error = "农历 " + LunarDateText(date) + " 不存在：" + std::to_string(date.Year) + "年" +
+                (leapMonth == 0 ? std::string("没有闰月")
+                                : "的闰月是" + LunarMonthName(leapMonth, true));
         return std::nullopt;
     }
     const auto western = LunarToSolar(date.Year, date.Month, date.Day, date.IsLeap);
     if (!western) {
         // Within the range only the 30th of a short month fails.
         error = "农历 " + LunarDateText(date) + " 不存在：" + std::to_string(date.Year) + "年" +
-                MonthName(date.Month, date.IsLeap) + "只有 29 天";
+                LunarMonthName(date.Month, date.IsLeap) + "只有 29 天";
         return std::nullopt;
     }
     return western;

@@ -4,12 +4,13 @@
 
 #include "cli/calendar_dates.h"
 #include "core/calendar/vocabulary.h"
+#include "core/chart/birth_chart.h"
 
 namespace lumivane::cli {
 namespace {
 
-constexpr int kFirstYear = 1949;
-constexpr int kLastYear = 2039;
+constexpr int kFirstYear = kFirstBirthYear;
+constexpr int kLastYear = kLastBirthYear;
 
 std::string TwoDigits(int n) {
     char buffer[16];
@@ -85,8 +86,7 @@ std::optional<DateInputs> DateInputsFromOptions(const Arguments& arguments, std:
         return std::nullopt;
     }
     inputs.calendarType = static_cast<int>(CalendarType::Lunar);
-    inputs.monthText = (leap ? std::string(LeapMonthMark) : std::string()) +
-                       std::string(LunarMonthNames[static_cast<std::size_t>(month - 1)]);
+    inputs.monthText = LunarMonthName(month, leap);
     inputs.dayText = LunarDayName(day);
     return inputs;
 }

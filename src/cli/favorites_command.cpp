@@ -20,7 +20,8 @@ constexpr const char* kUsage =
     "用法：lumivane-cli favorites list [--json] | add 姓 名 | remove 姓 名";
 
 std::string FamilyText(std::uint32_t code) {
-    return std::string(CharacterText(code >> 16)) + std::string(CharacterText(code & 0xFFFF));
+    const FamilyName family = FamilyNameOfCode(code);
+    return family.firstText + family.secondText;
 }
 
 std::string GivenText(GivenNameCode code) {

@@ -25,10 +25,7 @@ Json LunarJson(const WesternDate& date, const LunarDate& lunar) {
         .Set("month", lunar.Month)
         .Set("day", lunar.Day)
         .Set("leap", lunar.IsLeap)
-        .Set("monthName", lunar.Month >= 1 && lunar.Month <= 12
-                              ? std::string(lunar.IsLeap ? LeapMonthMark : "") +
-                                    std::string(LunarMonthNames[lunar.Month - 1])
-                              : std::string())
+        .Set("monthName", LunarMonthName(lunar.Month, lunar.IsLeap))
         .Set("dayName", LunarDayName(lunar.Day))
         .Set("yearName", GanZhiName(YearGanZhi(lunar.Year)));
     return json;

@@ -60,9 +60,7 @@ int RunPillars(const std::vector<std::string>& args, CommandIo& io) {
     // changes at 正月初一 and not with the year pillar at 立春.
     const LunarDate lunar = *SolarToLunar(date->Year, date->Month, date->Day);
     json.Set("lunarYear", GanZhiName(YearGanZhi(lunar.Year)))
-        .Set("lunarMonth",
-             std::string(lunar.IsLeap ? LeapMonthMark : "") +
-                 std::string(LunarMonthNames[static_cast<std::size_t>(lunar.Month - 1)]))
+        .Set("lunarMonth", LunarMonthName(lunar.Month, lunar.IsLeap))
         .Set("lunarDay", LunarDayName(lunar.Day));
     json.Set("hourName", hourParts ? std::string(BranchNames[hourParts->Branch]) + "时" : "")
         .Set("year", PillarJson(pillars.Year))

@@ -52,10 +52,7 @@ int RunSolar(const std::vector<std::string>& args, CommandIo& io) {
         .Set("lunarMonth", lunar.Month)
         .Set("lunarDay", lunar.Day)
         .Set("leap", lunar.IsLeap)
-        .Set("lunarName",
-             std::string(lunar.IsLeap ? LeapMonthMark : "") +
-                 std::string(LunarMonthNames[static_cast<std::size_t>(lunar.Month - 1)]) +
-                 LunarDayName(lunar.Day))
+        .Set("lunarName", LunarMonthName(lunar.Month, lunar.IsLeap) + LunarDayName(lunar.Day))
         .Set("gregorian", DateText(*western))
         .Set("year", western->Year)
         .Set("month", western->Month)

@@ -368,7 +368,7 @@ void TfrmSelect::chk1_1Click(const QString& sender) {
 }
 
 void TfrmSelect::cmb6_1AClick(const QString& sender) {
-    const int row = sender.size() > 5 ? sender.at(5).digitValue() : 0;  // "cmb6_1A" -> 1
+    const int row = RowOfControl(sender.toStdString());
     auto* strokes = Control<QComboBox>(QStringLiteral("cmb6_%1A").arg(row));
     auto* radicals = Control<QComboBox>(QStringLiteral("cmb6_%1B").arg(row));
     if (strokes == nullptr || radicals == nullptr) {

@@ -25,7 +25,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <map>
+
 #include "core/app/naming_request.h"
+#include "core/app/services.h"
 #include "core/app/settings.h"
 #include "core/calendar/vocabulary.h"
 #include "gui/about_dialog.h"
@@ -91,10 +94,9 @@ void FitLongestEntry(QComboBox* combo, const QStringList& entries) {
 // Every month and day entry of both calendars: "12", "闰十一月", "31", "廿九" ….
 QStringList MonthEntries() {
     QStringList entries = {QStringLiteral("12")};
-    for (std::string_view month : LunarMonthNames) {
-        const std::string name(month);
-        entries << QString::fromStdString(name)
-                << QString::fromStdString(std::string(LeapMonthMark) + name);
+    for (int month = 1; month <= 12; ++month) {
+        entries << QString::fromStdString(LunarMonthName(month, false))
+                << QString::fromStdString(LunarMonthName(month, true));
     }
     return entries;
 }
@@ -146,22 +148,26 @@ void SetItems(QComboBox* combo, const std::vector<std::string>& items, int index
     combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
 }
 
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 // One menu item with its design name, handler name and optional Tag.
-QAction* AddItem(QMenu* menu, const char* name, const char* caption, const char* handler,
-                 int tag = 0) {
-    QAction* action = menu->addAction(QString::fromUtf8(caption));
-    action->setObjectName(QLatin1String(name));
-    action->setProperty(kHandlerProperty, QLatin1String(handler));
+QAction* AddItem(QMenu* menu, std::string_view name, std::string_view caption,
+                 std::string_view handler, int tag = 0) {
+    QAction* action = menu->addAction(FromUtf8(caption));
+    action->setObjectName(FromUtf8(name));
+    action->setProperty(kHandlerProperty, FromUtf8(handler));
     if (tag != 0) {
         action->setProperty(kTagProperty, tag);
     }
     return action;
 }
 
-QMenu* AddSubMenu(QMenu* parent, const char* name, const char* caption) {
-    QMenu* menu = parent->addMenu(QString::fromUtf8(caption));
-    menu->setObjectName(QLatin1String(name));
-    menu->menuAction()->setObjectName(QLatin1String(name));
+QMenu* AddSubMenu(QMenu* parent, std::string_view name, std::string_view caption) {
+    QMenu* menu = parent->addMenu(FromUtf8(caption));
+    menu->setObjectName(FromUtf8(name));
+    menu->menuAction()->setObjectName(FromUtf8(name));
     return menu;
 }
 
@@ -170,7 +176,7 @@ QMenu* AddSubMenu(QMenu* parent, const char* name, const char* caption) {
 TfrmMain::TfrmMain(NamingState& state, const Clock& clock, MessageSink& messages, QWidget* parent)
     : QMainWindow(parent), m_state(state), m_clock(clock), m_messages(messages) {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("澜庭起名软件 V 2.2.8"));
+    setWindowTitle(QStringLiteral("澜庭起名软件 V " LUMIVANE_VERSION));
     setFont(SongFont(12));
     resize(780, 577);
 
@@ -278,96 +284,33 @@ void TfrmMain::BuildMenus() {
 
     QMenu* free = bar->addMenu(QStringLiteral("免费测算"));
     free->setObjectName(QStringLiteral("N2"));
-    QMenu* hot = AddSubMenu(free, "N12", "热门测算");
-    AddItem(hot, "N22", "姓名测算", "N22Click");
-    AddItem(hot, "N23", "姓氏起源", "N23Click");
-    AddItem(hot, "N24", "周公解梦", "N24Click");
-    AddItem(hot, "N25", "生辰八字", "N25Click");
-    AddItem(hot, "N26", "八字测算", "N26Click");
-    AddItem(hot, "N27", "星座运程", "N27Click");
-    QMenu* fortune = AddSubMenu(free, "N13", "免费算命");
-    AddItem(fortune, "N25", "生辰八字", "N25Click");
-    AddItem(fortune, "N26", "八字测算", "N26Click");
-    AddItem(fortune, "N30", "日干论命", "N30Click");
-    AddItem(fortune, "N31", "称骨论命", "N31Click");
-    AddItem(fortune, "N22", "姓名测算", "N22Click");
-    AddItem(fortune, "N34", "姓氏起源", "N23Click");
-    AddItem(fortune, "N33", "姓名配对", "N33Click");
-    QMenu* stars = AddSubMenu(free, "N14", "星座运程");
-    const char* forecasts[] = {"今日运势", "明日运势", "本周运势",
-                               "本月运势", "今年运势", "今年爱情运势"};
-    for (int k = 0; k < 6; ++k) {
-        const QByteArray name = "N" + QByteArray::number(35 + k);
-        AddItem(stars, name.constData(), forecasts[k], "N35Click", k + 1);
-    }
-    stars->addSeparator();
-    const char* signs[] = {"白羊座", "金牛座", "双子座", "巨蟹座", "狮子座", "处女座",
-                           "天秤座", "天蝎座", "射手座", "魔羯座", "水瓶座", "双鱼座"};
-    for (int k = 0; k < 12; ++k) {
-        const QByteArray name = "N" + QByteArray::number(42 + k);
-        AddItem(stars, name.constData(), signs[k], "N42Click", k + 1);
-    }
-    QMenu* zodiac = AddSubMenu(free, "N15", "生肖运程");
-    AddItem(zodiac, "N20091", "2009生肖运程", "N20091Click");
-    AddItem(zodiac, "N20101", "2010生肖运程", "N20101Click");
-    QMenu* lots = AddSubMenu(free, "N16", "抽签解签");
-    AddItem(lots, "N24", "周公解梦", "N24Click");
-    AddItem(lots, "N55", "观音灵签", "N55Click");
-    AddItem(lots, "N56", "吕祖灵签", "N56Click");
-    AddItem(lots, "N57", "诸葛神算", "N57Click");
-    AddItem(lots, "N58", "关帝神签", "N58Click");
-    AddItem(lots, "N59", "天后灵签", "N59Click");
-    AddItem(lots, "N60", "黄大仙灵签", "N60Click");
-    QMenu* couples = AddSubMenu(free, "N17", "情侣速配");
-    AddItem(couples, "N61", "星座对对配", "N61Click");
-    AddItem(couples, "N62", "姓名五格配对", "N62Click");
-    AddItem(couples, "N63", "生辰八字配对", "N63Click");
-    AddItem(couples, "N64", "生肖血型配对", "N64Click");
-    AddItem(couples, "QQ1", "QQ号码缘份测试", "QQ1Click");
-    AddItem(couples, "N65", "姓名配对关系提示", "N65Click");
-    QMenu* folk = AddSubMenu(free, "N18", "民俗预测");
-    AddItem(folk, "N66", "生男生女", "N66Click");
-    AddItem(folk, "N67", "三世财运", "N67Click");
-    AddItem(folk, "N68", "指纹预测", "N68Click");
-    AddItem(folk, "N69", "耳鸣预测", "N69Click");
-    AddItem(folk, "N70", "眼跳预测", "N70Click");
-    AddItem(folk, "N71", "心惊预测", "N71Click");
-    AddItem(folk, "N72", "面热预测", "N72Click");
-    QMenu* almanac = AddSubMenu(free, "N19", "择吉黄历");
-    AddItem(almanac, "N73", "黄道吉日", "N73Click");
-    AddItem(almanac, "N74", "万年历", "N74Click");
-    almanac->addSeparator();
-    AddItem(almanac, "N76", "结婚吉日", "N76Click");
-    QMenu* fun = AddSubMenu(free, "N20", "趣味测算");
-    AddItem(fun, "N77", "身份证算命", "N77Click");
-    AddItem(fun, "N78", "婚姻指数测试", "N78Click");
-    AddItem(fun, "QQ2", "QQ号码/手机号码吉凶", "QQ2Click");
-    QMenu* casting = AddSubMenu(free, "N21", "在线排盘");
-    AddItem(casting, "N79", "四柱八字排盘", "N79Click");
-    AddItem(casting, "N80", "紫微斗数排盘", "N80Click");
-    AddItem(casting, "N81", "大六壬起课", "N81Click");
-    AddItem(casting, "N82", "六爻起卦", "N82Click");
-    AddItem(casting, "N83", "奇门遁甲起局", "N83Click");
-    AddItem(casting, "N84", "玄空飞星排盘", "N84Click");
-    AddItem(casting, "N85", "金口诀立课", "N85Click");
-    casting->addSeparator();
-    AddItem(casting, "N86", "地区经度查询", "N86Click");
-    AddItem(casting, "N87", "真太阳时间修正", "N87Click");
-
     QMenu* other = bar->addMenu(QStringLiteral("其他功能"));
     other->setObjectName(QStringLiteral("N4"));
-    AddItem(other, "N3", "便民查询", "N3Click");
-    AddItem(other, "N92", "三字经", "N92Click");
-    AddItem(other, "N93", "百家姓", "N93Click");
-    AddItem(other, "N91", "二十四节气", "N91Click");
-
     QMenu* about = bar->addMenu(QStringLiteral("关于"));
     about->setObjectName(QStringLiteral("N5"));
-    // The help page is the built-in site's, so it is shown now.
-    AddItem(about, "N95", "使用帮助", "N95Click");
-    AddItem(about, "N96", "软件升级", "N96Click");
-    AddItem(about, "N97", "关于作者", "N97Click");
-    AddItem(about, "N98", "建议反馈", "N98Click")->setVisible(false);
+    // The services' items, submenus and lines come from the core's table.
+    std::map<std::string_view, QMenu*> menus = {{"N2", free}, {"N4", other}, {"N5", about}};
+    for (const Service& service : ServiceTable()) {
+        const auto found = menus.find(service.menu);
+        if (found == menus.end()) {
+            continue;  // the window's buttons and links
+        }
+        QMenu* menu = found->second;
+        switch (service.row) {
+            case ServiceRow::SubMenu:
+                menus[service.control] = AddSubMenu(menu, service.control, service.caption);
+                break;
+            case ServiceRow::Separator:
+                menu->addSeparator();
+                break;
+            case ServiceRow::Item:
+                AddItem(menu, service.control, service.caption, HandlerOf(service), service.tag)
+                    ->setVisible(!service.hidden);
+                break;
+            case ServiceRow::Control:
+                break;
+        }
+    }
     // The program's own About dialog: version, licence and the data sources.
     QAction* program = about->addAction(QStringLiteral("关于澜庭起名软件(&A)…"));
     program->setObjectName(QStringLiteral("N_About"));

@@ -195,14 +195,25 @@ void TfrmMain::ApplyRestoreStep(const RestoreStep& step) {
             }
             break;
     }
-    if (step.handler == "cmb_CalendarTypeChange") {
-        cmb_CalendarTypeChange();
-    } else if (step.handler == "cmb_YearClick") {
-        cmb_YearClick();
-    } else if (step.handler == "chk1_1Click" && m_select != nullptr) {
-        m_select->chk1_1Click(name);
-    } else if (step.handler == "cmb6_1AClick" && m_select != nullptr) {
-        m_select->cmb6_1AClick(name);
+    switch (step.then) {
+        case RestoreStep::Then::Nothing:
+            break;
+        case RestoreStep::Then::CalendarTypeChange:
+            cmb_CalendarTypeChange();
+            break;
+        case RestoreStep::Then::YearClick:
+            cmb_YearClick();
+            break;
+        case RestoreStep::Then::RowBoxClick:
+            if (m_select != nullptr) {
+                m_select->chk1_1Click(name);
+            }
+            break;
+        case RestoreStep::Then::StrokeCountClick:
+            if (m_select != nullptr) {
+                m_select->cmb6_1AClick(name);
+            }
+            break;
     }
     // The day list follows the month, so the stored day lands in the right
     // list. A stored month the list does not have selects nothing, and the

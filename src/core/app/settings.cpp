@@ -4,6 +4,7 @@
 
 #include "core/app/data_folder.h"
 #include "core/app/ini_file.h"
+#include "core/chart/birth_chart.h"
 #include "core/data/radical_table.h"
 #include "core/naming/filter_controls.h"
 #include "core/platform/file_io.h"
@@ -13,7 +14,7 @@ namespace {
 
 constexpr std::string_view kBirthday = "Birthday";
 constexpr std::string_view kSelect = "Select";
-constexpr int kFirstYear = 1949;
+constexpr int kFirstYear = kFirstBirthYear;
 
 struct IntegerKey {
     std::string_view name;
@@ -29,10 +30,6 @@ constexpr IntegerKey kIntegerKeys[] = {
     {"Day", &MainInputs::Day},
     {"Hour", &MainInputs::Hour},
 };
-
-bool IsStrokeCountList(std::string_view name) {
-    return name.find('A') != std::string_view::npos;
-}
 
 int CurrentLocalYear() {
     std::time_t now = std::time(nullptr);
@@ -149,41 +146,47 @@ StoredSettings LoadSettings() {
 
 std::vector<RestoreStep> RestoreSequence(const StoredSettings& settings) {
     using Kind = RestoreStep::Kind;
+    using Then = RestoreStep::Then;
     const MainInputs& in = settings.inputs;
     std::vector<RestoreStep> steps{
-        {"edt_FirstName", Kind::Text, in.firstName, 0, {}},
-        {"cmb_NameLength", Kind::ItemIndex, {}, in.NameLength, {}},
-        {"cmb_Sex", Kind::ItemIndex, {}, in.Sex, {}},
-        {"cmb_CalendarType", Kind::ItemIndex, {}, in.CalendarType, "cmb_CalendarTypeChange"},
-        {"cmb_Year", Kind::ItemIndex, {}, in.Year, "cmb_YearClick"},
-        {"cmb_Month", Kind::ItemIndex, {}, in.Month, {}},
-        {"cmb_Day", Kind::ItemIndex, {}, in.Day, {}},
-        {"cmb_Hour", Kind::ItemIndex, {}, in.Hour, {}},
+        {"edt_FirstName", Kind::Text, in.firstName, 0, Then::Nothing},
+        {"cmb_NameLength", Kind::ItemIndex, {}, in.NameLength, Then::Nothing},
+        {"cmb_Sex", Kind::ItemIndex, {}, in.Sex, Then::Nothing},
+        {"cmb_CalendarType", Kind::ItemIndex, {}, in.CalendarType, Then::CalendarTypeChange},
+        {"cmb_Year", Kind::ItemIndex, {}, in.Year, Then::YearClick},
+        {"cmb_Month", Kind::ItemIndex, {}, in.Month, Then::Nothing},
+        {"cmb_Day", Kind::ItemIndex, {}, in.Day, Then::Nothing},
+        {"cmb_Hour", Kind::ItemIndex, {}, in.Hour, Then::Nothing},
     };
     const FilterSet& f = settings.filters;
     for (const FilterControl& control : FilterControls()) {
         switch (control.kind) {
             case FilterControlKind::TextBox:
-                steps.push_back({control.name, Kind::Text, f.*(control.text), 0, {}});
+                steps.push_back({control.name, Kind::Text, f.*(control.text), 0, Then::Nothing});
                 break;
             case FilterControlKind::CheckBox:
                 steps.push_back(
-                    {control.name, Kind::Tick, {}, f.*(control.check) ? 1 : 0, "chk1_1Click"});
+                    {control.name, Kind::Tick, {}, f.*(control.check) ? 1 : 0, Then::RowBoxClick});
                 break;
             case FilterControlKind::SpinBox:
-                steps.push_back({control.name, Kind::Value, {}, f.*(control.number), {}});
+                steps.push_back(
+                    {control.name, Kind::Value, {}, f.*(control.number), Then::Nothing});
                 break;
             case FilterControlKind::ComboBox:
-                if (IsStrokeCountList(control.name)) {
-                    steps.push_back(
-                        {control.name, Kind::ItemIndex, {}, f.*(control.number), "cmb6_1AClick"});
+                if (IsStrokeCountList(control)) {
+                    steps.push_back({control.name,
+                                     Kind::ItemIndex,
+                                     {},
+                                     f.*(control.number),
+                                     Then::StrokeCountClick});
                 }
                 break;
         }
     }
     for (const FilterControl& control : FilterControls()) {
-        if (control.kind == FilterControlKind::ComboBox && !IsStrokeCountList(control.name)) {
-            steps.push_back({control.name, Kind::ItemIndex, {}, f.*(control.number), {}});
+        if (control.kind == FilterControlKind::ComboBox && !IsStrokeCountList(control)) {
+            steps.push_back(
+                {control.name, Kind::ItemIndex, {}, f.*(control.number), Then::Nothing});
         }
     }
     return steps;

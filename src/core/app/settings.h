@@ -63,11 +63,14 @@ std::string SaveSettings(const MainInputs& inputs, const FilterSet& filters);
 // which a refill would otherwise undo.
 struct RestoreStep {
     enum class Kind { Text, Tick, Value, ItemIndex };
+    // The handler to run right after: cmb_CalendarTypeChange, cmb_YearClick,
+    // chk1_1Click (a row box's click) or cmb6_1AClick (a stroke-count list's).
+    enum class Then { Nothing, CalendarTypeChange, YearClick, RowBoxClick, StrokeCountClick };
     std::string_view control;  // "edt_FirstName", "cmb_Year", "chk2_11", "cmb6_1B" …
     Kind kind;
-    std::string text;          // Kind::Text
-    int value = 0;             // Tick (0/1), Value, ItemIndex
-    std::string_view handler;  // the handler to run right after, or empty
+    std::string text;  // Kind::Text
+    int value = 0;     // Tick (0/1), Value, ItemIndex
+    Then then = Then::Nothing;
 };
 
 [[nodiscard]] std::vector<RestoreStep> RestoreSequence(const StoredSettings& settings);

@@ -1,6 +1,7 @@
 # Sources of the application subsystem: the request pipeline, settings, addresses.
 target_sources(lumivane_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/naming_request.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/services.cpp
   ${CMAKE_CURRENT_LIST_DIR}/web_addresses.cpp
   ${CMAKE_CURRENT_LIST_DIR}/data_folder.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ini_file.cpp

@@ -1,6 +1,7 @@
 #include "core/app/web_addresses.h"
 
 #include <array>
+#include <vector>
 
 #include "core/calendar/vocabulary.h"
 #include "core/text/characters.h"
@@ -11,71 +12,11 @@ namespace {
 
 using enum WebBase;
 
-constexpr FixedWebPage kFixedPages[] = {
-    {"sbtn_onlineSMClick", Services, ""},
-    {"sbtn_dictClick", SiteRoot, "xhzd/"},
-    {"N22Click", Services, "sm/sm.asp?sm=5"},
-    {"N24Click", Services, "chouqian/zgjm.asp#body"},
-    {"N25Click", Services, "sm/sm.asp?sm=1"},
-    {"N26Click", Services, "sm/sm.asp?sm=2"},
-    {"N27Click", Services, "astro/index.asp"},
-    {"N30Click", Services, "sm/sm.asp?sm=3"},
-    {"N31Click", Services, "sm/sm.asp?sm=4"},
-    {"N33Click", Services, "sm/sm.asp?sm=6#body"},
-    {"N20091Click", Services, "astro/2009sx.asp"},
-    {"N20101Click", Services, "astro/2010sx.asp"},
-    {"N55Click", Services, "chouqian/guanyin.asp"},
-    {"N56Click", Services, "chouqian/lvzu.asp"},
-    {"N57Click", Services, "chouqian/lvzu.asp"},  // 诸葛神算 shares 吕祖灵签's page
-    {"N58Click", Services, "chouqian/guandi.asp"},
-    {"N59Click", Services, "chouqian/mazu.asp"},
-    {"N60Click", Services, "chouqian/huangdaxian.asp"},
-    {"N61Click", Services, "qinglv/pd_astro.asp"},
-    {"N62Click", Services, "qinglv/pd_xmwg.asp"},
-    {"N63Click", Services, "sm/sm.asp?sm=6"},
-    {"N64Click", Services, "qinglv/pd_sxxx.asp"},
-    {"QQ1Click", Services, "qinglv/pd_qq.asp"},
-    {"N65Click", Services, "qinglv/pd_name.asp"},
-    {"N66Click", Services, "yuce/snsn.asp"},
-    {"N67Click", Services, "yuce/sanshishu.asp"},
-    {"N68Click", Services, "yuce/zwsm.asp"},
-    {"N69Click", Services, "yuce/emyc.asp"},
-    {"N70Click", Services, "yuce/ytyc.asp"},
-    {"N71Click", Services, "yuce/xjyc.asp"},
-    {"N72Click", Services, "yuce/myyc.asp"},
-    {"N73Click", Services, "yuce/hdjr.asp"},
-    {"N74Click", Services, "yuce/wnl.asp"},
-    {"N76Click", Services, "yuce/hdjr.asp?act=xrz&word=嫁娶&upto=365"},
-    {"N77Click", Services, "sfz/index.asp"},
-    {"N78Click", Services, "hunpei/index.asp"},
-    {"QQ2Click", Services, "yuce/hmjx.asp"},
-    {"N79Click", Services, "paipan/pp_bazi.asp"},
-    {"N80Click", Services, "paipan/pp_ziwei.asp"},
-    {"N81Click", Services, "paipan/pp_6r.asp"},
-    {"N82Click", Services, "paipan/pp_6y.asp"},
-    {"N83Click", Services, "paipan/pp_qmdj.asp"},
-    {"N84Click", Services, "paipan/pp_xk.asp"},
-    {"N85Click", Services, "paipan/pp_jkj.asp"},
-    {"N86Click", Services, "paipan/jingdu.asp"},
-    {"N87Click", Services, "paipan/taiyang.asp"},
-    {"N3Click", SiteRoot, "tools/"},
-    {"N92Click", SiteRoot, "szj/"},
-    {"N93Click", Services, "sm/bjx.asp"},
-    {"N91Click", Services, "24jq.asp"},
-    {"N95Click", Support, "help/index.asp"},
-    {"N97Click", Support, kAuthorPagePath},
-    {"N98Click", Support, "feedback.asp"},
-};
-
 constexpr std::array<std::string_view, 6> kForecastTypes = {"today", "nextday", "week",
                                                             "month", "year",    "yearlove"};
 constexpr std::array<std::string_view, 6> kForecastItemCaptions = {
     "今日运势", "明日运势", "本周运势", "本月运势", "今年运势", "今年爱情运势"};
 constexpr std::array<std::string_view, 4> kForecastLinkCaptions = {"今", "明", "周", "年"};
-
-constexpr std::array<std::string_view, 10> kBuiltHandlers = {
-    "N23Click",      "Label36Click",  "N35Click", "Label32Click", "N42Click",
-    "Label108Click", "Label107Click", "N96Click", "Label37Click", "listview_ResultDblClick"};
 
 bool IsUnreserved(unsigned char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
@@ -174,20 +115,22 @@ WebAddressResult Analysis(const WebPageInputs& inputs, std::string_view destinat
 
 }  // namespace
 
-std::span<const FixedWebPage> FixedWebPages() {
-    return kFixedPages;
-}
-
-const FixedWebPage* FindFixedWebPage(std::string_view handler) {
-    for (const FixedWebPage& page : FixedWebPages()) {
-        if (page.handler == handler) {
-            return &page;
+std::vector<std::string> FixedPageHandlers() {
+    std::vector<std::string> handlers;
+    for (const Service& service : ServiceTable()) {
+        if (service.IsFixed() && FindFixedWebPage(HandlerOf(service)) == &service) {
+            handlers.push_back(HandlerOf(service));
         }
     }
-    return nullptr;
+    return handlers;
 }
 
-std::string FixedPageAddress(const FixedWebPage& page, const WebSite& site) {
+const Service* FindFixedWebPage(std::string_view handler) {
+    const Service* service = FindServiceOfHandler(handler);
+    return service != nullptr && service->IsFixed() ? service : nullptr;
+}
+
+std::string FixedPageAddress(const Service& page, const WebSite& site) {
     return BaseAddress(page.base, site) + EncodeFixedPath(page.path);
 }
 
@@ -306,7 +249,7 @@ std::string NameAnalysisAddress(const NameAnalysisInputs& inputs, const WebSite&
 
 WebAddressResult AddressOfHandler(std::string_view handler, const WebPageInputs& inputs,
                                   const WebSite& site) {
-    if (const FixedWebPage* page = FindFixedWebPage(handler)) {
+    if (const Service* page = FindFixedWebPage(handler)) {
         return {FixedPageAddress(*page, site), {}};
     }
     if (handler == "N23Click" || handler == "Label36Click") {
@@ -347,8 +290,15 @@ WebAddressResult AddressOfHandler(std::string_view handler, const WebPageInputs&
     return Fail("没有名为 " + std::string(handler) + " 的网页处理程序");
 }
 
-std::span<const std::string_view> BuiltPageHandlers() {
-    return kBuiltHandlers;
+std::vector<std::string> BuiltPageHandlers() {
+    std::vector<std::string> handlers;
+    for (const Service& service : ServiceTable()) {
+        if (service.OpensAPage() && service.computed &&
+            FindServiceOfHandler(HandlerOf(service)) == &service) {
+            handlers.push_back(HandlerOf(service));
+        }
+    }
+    return handlers;
 }
 
 }  // namespace lumivane

@@ -6,10 +6,11 @@
 // parameters or cut the address short.
 
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "core/app/services.h"
 #include "core/chart/birth_chart.h"
 
 namespace lumivane {
@@ -21,8 +22,10 @@ namespace lumivane {
 inline constexpr std::string_view kSiteScheme = "lumivane";
 inline constexpr std::string_view kSiteRootAddress = "lumivane://site/";
 inline constexpr std::string_view kSupportBaseAddress = "lumivane://site/support/";
-// Eight characters naming the build: "LV" and the version 2.2.8 in two-digit parts.
-inline constexpr std::string_view kVersionCode = "LV020208";
+// Eight characters naming the build: "LV" and the version's parts in two
+// digits each (2.2.8 -> "LV020208"), made by the build from the project version.
+inline constexpr std::string_view kVersionCode = LUMIVANE_VERSION_CODE;
+static_assert(kVersionCode.size() == 8, "a version part has more than two digits");
 inline constexpr std::string_view kAuthorPagePath = "author.asp";
 
 // The bases an address is built on; tests point them at a local server.
@@ -33,18 +36,12 @@ struct WebSite {
     [[nodiscard]] std::string ServicesBase() const { return siteRoot + "sm/"; }
 };
 
-enum class WebBase { Services, SiteRoot, Support };
-
-// A page whose address never changes: the base followed by the path.
-struct FixedWebPage {
-    std::string_view handler;  // "N22Click"
-    WebBase base;
-    std::string_view path;  // UTF-8; its few Chinese query values are encoded when built
-};
-
-[[nodiscard]] std::span<const FixedWebPage> FixedWebPages();
-[[nodiscard]] const FixedWebPage* FindFixedWebPage(std::string_view handler);
-[[nodiscard]] std::string FixedPageAddress(const FixedWebPage& page, const WebSite& site = {});
+// The handlers of the pages whose address never changes (the service table's
+// fixed rows), each once, and the row of one of them.
+[[nodiscard]] std::vector<std::string> FixedPageHandlers();
+[[nodiscard]] const Service* FindFixedWebPage(std::string_view handler);
+// A fixed page's address: the base followed by the path.
+[[nodiscard]] std::string FixedPageAddress(const Service& page, const WebSite& site = {});
 
 // Percent-encodes a query value from its GBK bytes; only A-Z a-z 0-9 - . _ ~
 // stand as they are. A value GBK cannot hold (the input boxes refuse such
@@ -123,7 +120,7 @@ struct WebAddressResult {
                                                 const WebPageInputs& inputs,
                                                 const WebSite& site = {});
 
-// The handlers of the built pages (those of the fixed pages are in FixedWebPages).
-[[nodiscard]] std::span<const std::string_view> BuiltPageHandlers();
+// The handlers whose address is built from the window's state, each once.
+[[nodiscard]] std::vector<std::string> BuiltPageHandlers();
 
 }  // namespace lumivane

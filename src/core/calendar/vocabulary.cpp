@@ -57,6 +57,14 @@ std::string ElementName(int elementIndex) {
     return NameAt(ElementNames, elementIndex);
 }
 
+std::string LunarMonthName(int lunarMonth, bool leap) {
+    if (lunarMonth < 1 || lunarMonth > 12) {
+        return {};
+    }
+    return (leap ? std::string(LeapMonthMark) : std::string()) +
+           std::string(LunarMonthNames[static_cast<std::size_t>(lunarMonth - 1)]);
+}
+
 std::string LunarDayName(int lunarDay) {
     if (lunarDay < 1 || lunarDay > 30) {
         return {};

@@ -52,6 +52,8 @@ inline constexpr std::array<std::string_view, 6> LunarDayPrefixes = {"初", "十
 [[nodiscard]] std::string StarSignName(int starSignIndex);
 [[nodiscard]] std::string ElementName(int elementIndex);
 [[nodiscard]] std::string LunarDayName(int lunarDay);
+// "正月" … "十二月", "闰" in front of a leap month.
+[[nodiscard]] std::string LunarMonthName(int lunarMonth, bool leap);
 // An index outside 0-59 counts as 0.
 [[nodiscard]] std::string NaYinName(int cycleIndex);
 

@@ -148,8 +148,7 @@ BirthChartResult ComputeBirthChart(const DateInputs& inputs, std::string_view fa
     // The lunar year changes at 正月初一, the year pillar at 立春: the lunar row names the
     // lunar year, so a date between the two shows different years in the two rows.
     set(87, GanZhiName(YearGanZhi(lunar->Year)));
-    set(88, (lunar->IsLeap ? std::string(LeapMonthMark) : std::string()) +
-                std::string(LunarMonthNames[static_cast<std::size_t>(lunar->Month - 1)]));
+    set(88, LunarMonthName(lunar->Month, lunar->IsLeap));
     set(89, LunarDayName(lunar->Day));
     const auto hour = SplitGanZhi(pillars->Hour);
     set(90, chart.hourKnown

@@ -32,6 +32,10 @@ struct BirthFields {
 };
 
 // Value labels Label83 .. Label108 (index 0 is Label83) and the fourth line.
+// The birth years the date lists offer, and so the years of a chart.
+inline constexpr int kFirstBirthYear = 1949;
+inline constexpr int kLastBirthYear = 2039;
+
 inline constexpr int kChartValueLabelFirst = 83;
 inline constexpr int kChartValueLabelCount = 26;
 

@@ -12,8 +12,8 @@
 namespace lumivane {
 namespace {
 
-constexpr int kFirstListYear = 1949;
-constexpr int kLastListYear = 2039;
+constexpr int kFirstListYear = kFirstBirthYear;
+constexpr int kLastListYear = kLastBirthYear;
 
 std::string TwoDigits(int n) {
     char buffer[16];
@@ -68,10 +68,9 @@ std::vector<std::string> MonthItems(CalendarType type, int year) {
     if (type == CalendarType::Lunar) {
         int leap = LeapMonthOf(year);
         for (int i = 1; i <= 12; ++i) {
-            items.emplace_back(LunarMonthNames[static_cast<std::size_t>(i - 1)]);
+            items.push_back(LunarMonthName(i, false));
             if (i == leap) {
-                items.push_back(std::string(LeapMonthMark) +
-                                std::string(LunarMonthNames[static_cast<std::size_t>(i - 1)]));
+                items.push_back(LunarMonthName(i, true));
             }
         }
     } else {

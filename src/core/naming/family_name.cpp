@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "core/data/name_corpora.h"
 #include "core/data/traditional_characters.h"
 #include "core/text/characters.h"
 
@@ -34,11 +35,15 @@ std::string UnknownFamilyCharacterMessage(const FamilyName& name) {
 
 FamilyName FamilyNameOfCode(std::uint32_t familyCode) {
     FamilyName name;
-    name.firstIndex = familyCode >> 16;
-    name.secondIndex = familyCode & 0xFFFF;
+    name.firstIndex = FirstIndexOf(familyCode);
+    name.secondIndex = SecondIndexOf(familyCode);
     name.firstText = std::string(CharacterText(name.firstIndex));
     name.secondText = std::string(CharacterText(name.secondIndex));
     return name;
+}
+
+std::uint32_t FamilyCodeOf(const FamilyName& family) {
+    return MakeGivenNameCode(family.firstIndex, family.secondIndex);
 }
 
 }  // namespace lumivane

@@ -35,5 +35,7 @@ struct FamilyName {
 // The family name held by the favourites file as a packed code (first index in
 // the upper 16 bits); the texts come from the dictionary.
 [[nodiscard]] FamilyName FamilyNameOfCode(std::uint32_t familyCode);
+// The same code of a family name, packed as a given name's code is.
+[[nodiscard]] std::uint32_t FamilyCodeOf(const FamilyName& family);
 
 }  // namespace lumivane

@@ -122,6 +122,11 @@ bool IsRowBox(const FilterControl& control) {
     return RowBoxOfTag(control.tag) == &control;
 }
 
+bool IsStrokeCountList(const FilterControl& control) {
+    return control.number == &FilterSet::cmb6_1A || control.number == &FilterSet::cmb6_2A ||
+           control.number == &FilterSet::cmb6_3A;
+}
+
 std::span<const std::string_view> RowBoxNames() {
     return kRowBoxes;
 }

@@ -38,6 +38,10 @@ struct FilterControl {
 // True for the 18 row check boxes.
 [[nodiscard]] bool IsRowBox(const FilterControl& control);
 
+// True for the three stroke-count lists (cmb6_1A …), whose choice refills the
+// radical list beside them.
+[[nodiscard]] bool IsStrokeCountList(const FilterControl& control);
+
 // The 18 row check boxes chk1_1 … chk6_3, page by page, row by row.
 [[nodiscard]] std::span<const std::string_view> RowBoxNames();
 

@@ -143,7 +143,7 @@ ResultRow BuildResultRow(const FamilyName& family, std::string_view familyText,
     // The code as a signed 32-bit decimal, as the list always carried it.
     c[kColumnCode] = std::to_string(static_cast<std::int32_t>(code));
     c[kColumnFamilyName] = family.firstText + family.secondText;
-    row.familyCode = (family.firstIndex << 16) | (family.secondIndex & 0xFFFF);
+    row.familyCode = FamilyCodeOf(family);
 
     row.nameKey = GbkSortKey(c[kColumnName]);
     row.elementsKey = GbkSortKey(c[kColumnElements]);

@@ -11,6 +11,7 @@
 #include "core/calendar/solar_terms.h"
 #include "core/calendar/vocabulary.h"
 #include "core/calendar/western_calendar.h"
+#include "core/chart/birth_chart.h"
 #include "core/site/site_render.h"
 #include "core/text/characters.h"
 
@@ -19,8 +20,8 @@ namespace {
 
 // The years of the date lists: a chart outside them is not a birth the
 // program can take.
-constexpr int kFirstChartYear = 1949;
-constexpr int kLastChartYear = 2039;
+constexpr int kFirstChartYear = kFirstBirthYear;
+constexpr int kLastChartYear = kLastBirthYear;
 // The years whose terms and lunar months the calendar has been checked for.
 constexpr int kFirstAlmanacYear = 1949;
 constexpr int kLastAlmanacYear = 2050;
@@ -272,11 +273,8 @@ SitePage MonthCalendarPage(const Query& query, const Clock& clock) {
     for (int day = 1; day <= length; ++day) {
         std::string cell = "<span class=\"day\">" + std::to_string(day) + "</span><br>";
         if (auto lunar = SolarToLunar(year, month, day)) {
-            cell +=
-                lunar->Day == 1
-                    ? (lunar->IsLeap ? std::string(LeapMonthMark) : std::string()) +
-                          std::string(LunarMonthNames[static_cast<std::size_t>(lunar->Month - 1)])
-                    : LunarDayName(lunar->Day);
+            cell += lunar->Day == 1 ? LunarMonthName(lunar->Month, lunar->IsLeap)
+                                    : LunarDayName(lunar->Day);
         }
         for (const TermDate& term : terms) {
             if (term.date == WesternDate{year, month, day}) {

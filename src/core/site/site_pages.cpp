@@ -5,6 +5,7 @@
 #include "core/site/site_pages.h"
 
 #include "core/app/about_text.h"
+#include "core/app/services.h"
 #include "core/app/web_addresses.h"
 #include "core/site/site_render.h"
 
@@ -24,59 +25,6 @@ std::string MissingBox(std::string_view what) {
 }
 
 namespace {
-
-// Services that need an online site, by their path below the site root.
-struct OnlineService {
-    std::string_view path;
-    std::string_view name;
-};
-constexpr OnlineService kOnlineServices[] = {
-    {"sm/chouqian/zgjm.asp", "周公解梦"},
-    {"sm/astro/index.asp", "星座运程"},
-    {"sm/astro/xzyc.asp", "星座运程"},
-    {"sm/astro/astro_show.asp", "星座与生肖"},
-    {"sm/astro/2009sx.asp", "2009生肖运程"},
-    {"sm/astro/2010sx.asp", "2010生肖运程"},
-    {"sm/chouqian/guanyin.asp", "观音灵签"},
-    {"sm/chouqian/lvzu.asp", "吕祖灵签 · 诸葛神算"},
-    {"sm/chouqian/guandi.asp", "关帝神签"},
-    {"sm/chouqian/mazu.asp", "天后灵签"},
-    {"sm/chouqian/huangdaxian.asp", "黄大仙灵签"},
-    {"sm/qinglv/pd_astro.asp", "星座对对配"},
-    {"sm/qinglv/pd_xmwg.asp", "姓名五格配对"},
-    {"sm/qinglv/pd_sxxx.asp", "生肖血型配对"},
-    {"sm/qinglv/pd_qq.asp", "QQ号码缘份测试"},
-    {"sm/qinglv/pd_name.asp", "姓名配对关系提示"},
-    {"sm/yuce/snsn.asp", "生男生女"},
-    {"sm/yuce/sanshishu.asp", "三世财运"},
-    {"sm/yuce/zwsm.asp", "指纹预测"},
-    {"sm/yuce/emyc.asp", "耳鸣预测"},
-    {"sm/yuce/ytyc.asp", "眼跳预测"},
-    {"sm/yuce/xjyc.asp", "心惊预测"},
-    {"sm/yuce/myyc.asp", "面热预测"},
-    {"sm/yuce/hdjr.asp", "黄道吉日"},
-    {"sm/sfz/index.asp", "身份证算命"},
-    {"sm/hunpei/index.asp", "婚姻指数测试"},
-    {"sm/yuce/hmjx.asp", "QQ号码/手机号码吉凶"},
-    {"sm/paipan/pp_ziwei.asp", "紫微斗数排盘"},
-    {"sm/paipan/pp_6r.asp", "大六壬起课"},
-    {"sm/paipan/pp_6y.asp", "六爻起卦"},
-    {"sm/paipan/pp_qmdj.asp", "奇门遁甲起局"},
-    {"sm/paipan/pp_xk.asp", "玄空飞星排盘"},
-    {"sm/paipan/pp_jkj.asp", "金口诀立课"},
-    {"sm/paipan/jingdu.asp", "地区经度查询"},
-    {"sm/paipan/taiyang.asp", "真太阳时间修正"},
-    {"tools/", "便民查询"},
-    {"szj/", "三字经"},
-    {"support/feedback.asp", "建议反馈"},
-};
-
-// The sm.asp pages that need an online site.
-constexpr OnlineService kOnlineSmPages[] = {
-    {"3", "日干论命"},
-    {"4", "称骨论命"},
-    {"6", "姓名配对 · 生辰八字配对"},
-};
 
 std::string Link(std::string_view path, std::string_view caption) {
     return "<a href=\"" + Escape(SiteLink(path)) + "\">" + std::string(caption) + "</a>";
@@ -190,9 +138,10 @@ SitePage SmPage(const SiteAddress& address, const Query& query) {
     if (sm == "8") {
         return FamilyNamePage(query);
     }
-    for (const OnlineService& page : kOnlineSmPages) {
-        if (sm == page.path) {
-            return OnlineOnlyPage(page.name, address);
+    if (sm) {
+        if (const std::string name = OnlineOnlyServiceName("sm/sm/sm.asp?sm=" + *sm);
+            !name.empty()) {
+            return OnlineOnlyPage(name, address);
         }
     }
     return BuiltInPage(
@@ -254,10 +203,8 @@ SitePage RenderSitePage(std::string_view address, const Clock& clock) {
     if (path == "support/") {
         return VersionPage();
     }
-    for (const OnlineService& service : kOnlineServices) {
-        if (path == service.path) {
-            return OnlineOnlyPage(service.name, *split);
-        }
+    if (const std::string name = OnlineOnlyServiceName(path); !name.empty()) {
+        return OnlineOnlyPage(name, *split);
     }
     return NotFoundPage(*split);
 }

@@ -18,34 +18,13 @@ namespace {
 constexpr const char* kHandlerProperty = "handler";
 constexpr const char* kTagProperty = "tag";
 
-// Controls whose handler is not their own name plus "Click".
-struct NamedHandler {
-    const char* control;
-    const char* handler;
-};
-constexpr NamedHandler kSharedHandlers[] = {
-    {"N34", "N23Click"},          // the second 姓氏起源
-    {"Label33", "Label32Click"},  // the forecast links 明 周 年 run the handler of 今
-    {"Label34", "Label32Click"},
-    {"Label35", "Label32Click"},
-};
-
 // The forecast links stand for the Tags 1 to 4, in the order Label32 … Label35.
 constexpr const char* kForecastLinks[] = {"Label32", "Label33", "Label34", "Label35"};
 
-bool OpensAPage(const QString& handler) {
-    const std::string name = handler.toStdString();
-    if (FindFixedWebPage(name) != nullptr) {
-        return true;
-    }
-    for (std::string_view built : BuiltPageHandlers()) {
-        // The analysis of the selected row is started by the main window,
-        // which knows the selection; the services only open the page.
-        if (built == name && built != "listview_ResultDblClick") {
-            return true;
-        }
-    }
-    return false;
+bool OpensAPage(const std::string& handler) {
+    // The analysis of the selected row is started by the main window, which
+    // knows the selection; the services only open the page.
+    return handler != "listview_ResultDblClick" && FindServiceOfHandler(handler) != nullptr;
 }
 
 // A caption without its mnemonic marks ("&&" stands for "&").
@@ -142,20 +121,15 @@ WebSite OnlineServices::Site() const {
 }
 
 QString OnlineServices::HandlerOfControl(const QObject* control) {
-    QString handler = control->property(kHandlerProperty).toString();
-    if (handler.isEmpty()) {
-        const QString name = control->objectName();
-        if (name.isEmpty()) {
+    std::string handler = control->property(kHandlerProperty).toString().toStdString();
+    if (handler.empty()) {
+        const std::string name = control->objectName().toStdString();
+        if (name.empty()) {
             return {};
         }
-        handler = name + QStringLiteral("Click");
-        for (const NamedHandler& shared : kSharedHandlers) {
-            if (name == QLatin1String(shared.control)) {
-                handler = QLatin1String(shared.handler);
-            }
-        }
+        handler = lumivane::HandlerOfControl(name);
     }
-    return OpensAPage(handler) ? handler : QString();
+    return OpensAPage(handler) ? QString::fromStdString(handler) : QString();
 }
 
 int OnlineServices::ConnectControls(QWidget* window) {
@@ -190,31 +164,21 @@ void OnlineServices::Open(const std::string& address) const {
 
 void OnlineServices::RunHandler(const QString& handler, const QObject* control) {
     const std::string name = handler.toStdString();
-    const WebSite site = Site();
-    if (const FixedWebPage* page = FindFixedWebPage(name)) {
-        Open(FixedPageAddress(*page, site));
-    } else if (name == "N23Click" || name == "Label36Click") {
-        Open(FamilyOriginAddress(m_state.FamilyNameBoxText().toStdString(), site));
-    } else if (name == "N35Click" || name == "Label32Click") {
-        const std::optional<int> tag =
-            name == "N35Click" ? TagOf(control) : ForecastTagOfLinkControl(control);
-        if (tag) {
-            if (auto address =
-                    StarForecastAddress(*tag, m_state.StarSignLabelText().toStdString(), site)) {
-                Open(*address);
-            }
-        }
-    } else if (name == "N42Click") {
-        Open(StarSignPageAddress(CaptionOf(control), site));
-    } else if (name == "Label108Click") {
-        Open(StarSignPageAddress(m_state.StarSignLabelText().toStdString(), site));
-    } else if (name == "Label107Click") {
-        Open(ZodiacPageAddress(m_state.ZodiacLabelText().toStdString(), m_state.CurrentYear(),
-                               site));
-    } else if (name == "N96Click") {
-        Open(UpgradeAddress(site));
-    } else if (name == "Label37Click") {
+    if (name == "Label37Click") {
         Label37Click();
+        return;
+    }
+    WebPageInputs inputs;
+    inputs.familyNameBox = m_state.FamilyNameBoxText().toStdString();
+    inputs.starSignLabel = m_state.StarSignLabelText().toStdString();
+    inputs.zodiacLabel = m_state.ZodiacLabelText().toStdString();
+    inputs.caption = CaptionOf(control);
+    inputs.tag = name == "Label32Click" ? ForecastTagOfLinkControl(control) : TagOf(control);
+    inputs.currentYear = m_state.CurrentYear();
+    // A failure (no Tag on a forecast item) is a programming slip in the
+    // menus' table; nothing sensible can be opened then.
+    if (const WebAddressResult result = AddressOfHandler(name, inputs, Site()); result.ok()) {
+        Open(result.address);
     }
 }
 

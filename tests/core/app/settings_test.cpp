@@ -176,9 +176,9 @@ TEST(RestoreSequence, InputsThenTextsTicksBoundsStrokeCountsThenRadicals) {
     for (std::size_t i = 0; i < 8; ++i) {
         EXPECT_EQ(steps[i].control, head[i]);
     }
-    EXPECT_EQ(steps[3].handler, "cmb_CalendarTypeChange");
+    EXPECT_EQ(steps[3].then, RestoreStep::Then::CalendarTypeChange);
     EXPECT_EQ(steps[3].value, 1);
-    EXPECT_EQ(steps[4].handler, "cmb_YearClick");
+    EXPECT_EQ(steps[4].then, RestoreStep::Then::YearClick);
     // The last three steps are the radical lists, after every stroke-count list.
     EXPECT_EQ(steps[71].control, "cmb6_1B");
     EXPECT_EQ(steps[72].control, "cmb6_2B");
@@ -189,15 +189,15 @@ TEST(RestoreSequence, InputsThenTextsTicksBoundsStrokeCountsThenRadicals) {
         std::string_view name = steps[i].control;
         if (name.starts_with("cmb6_") && name.back() == 'A') {
             lastA = i;
-            EXPECT_EQ(steps[i].handler, "cmb6_1AClick") << name;
+            EXPECT_EQ(steps[i].then, RestoreStep::Then::StrokeCountClick) << name;
         }
         if (name.starts_with("cmb6_") && name.back() == 'B' && i < firstB) {
             firstB = i;
-            EXPECT_EQ(steps[i].handler, "") << name;
+            EXPECT_EQ(steps[i].then, RestoreStep::Then::Nothing) << name;
         }
         if (name.starts_with("chk")) {
             EXPECT_EQ(steps[i].kind, RestoreStep::Kind::Tick);
-            EXPECT_EQ(steps[i].handler, "chk1_1Click");
+            EXPECT_EQ(steps[i].then, RestoreStep::Then::RowBoxClick);
         }
     }
     EXPECT_LT(lastA, firstB);

@@ -102,8 +102,8 @@ TEST(FixedPages, TheTableHoldsEachHandlerOnceAndNoOther) {
         expected.insert(c.handler);
     }
     std::set<std::string> listed;
-    for (const FixedWebPage& page : FixedWebPages()) {
-        EXPECT_TRUE(listed.insert(std::string(page.handler)).second) << page.handler;
+    for (const std::string& handler : FixedPageHandlers()) {
+        EXPECT_TRUE(listed.insert(handler).second) << handler;
     }
     EXPECT_EQ(listed, expected);
 }
@@ -214,7 +214,7 @@ TEST(BuiltPages, EveryBuiltHandlerIsKnownAndNoneIsAFixedPage) {
     WebPageInputs in = Forecast(1, "白羊座", "");
     in.analysis.rowCaption = "王明";
     in.analysis.familyText = "王";
-    for (std::string_view handler : BuiltPageHandlers()) {
+    for (const std::string& handler : BuiltPageHandlers()) {
         EXPECT_EQ(FindFixedWebPage(handler), nullptr) << handler;
         EXPECT_TRUE(AddressOfHandler(handler, in, kSite).ok()) << handler;
     }

@@ -44,6 +44,18 @@ TEST(Vocabulary, LunarDayNames) {
     }
 }
 
+TEST(Vocabulary, LunarMonthNames) {
+    struct Case {
+        int month;
+        bool leap;
+        const char* name;
+    } const cases[] = {{1, false, "正月"},    {2, true, "闰二月"}, {11, true, "闰十一月"},
+                       {12, false, "十二月"}, {0, false, ""},      {13, true, ""}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(LunarMonthName(c.month, c.leap), c.name) << c.month << " " << c.leap;
+    }
+}
+
 TEST(Vocabulary, GanZhiOfAndSplit) {
     EXPECT_EQ(GanZhiOf(6, 4), 16);
     EXPECT_EQ(GanZhiOf(9, 11), 59);
