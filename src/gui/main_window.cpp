@@ -658,6 +658,14 @@ void TfrmMain::SetNamingEnabled(bool enabled) {
 }
 
 void TfrmMain::FillProgressHook(std::size_t row) {
+    // The fill shows its progress and lets events run once at its start, then
+    // at most every 50 ms: a list filled within a frame or two is not held up
+    // by repainting its progress a dozen times, and a slow one stays responsive.
+    constexpr qint64 kProgressIntervalMs = 50;
+    if (m_sinceProgress.isValid() && m_sinceProgress.elapsed() < kProgressIntervalMs) {
+        return;
+    }
+    m_sinceProgress.start();
     SetStatusText(QString::fromStdString(FillProgressText(row)));
     m_statusPanels[1]->repaint();
     QCoreApplication::processEvents();
@@ -696,6 +704,7 @@ void TfrmMain::RunRequest(bool advanced) {
         return dialog->Run();
     };
     hooks.saveSettings = [this] { SaveSettings(); };
+    m_sinceProgress.invalidate();
     hooks.progress = [this](std::size_t row) { FillProgressHook(row); };
 
     NamingResult result = RunNamingRequest(m_state, inputs, hooks);

@@ -9,6 +9,7 @@
 // entries, share it), and the Tag of an item in the property "tag", so the
 // online services can connect to them by name.
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <functional>
 #include <optional>
@@ -165,6 +166,8 @@ private:
     std::vector<Favorite> m_favoritesOnFile;
     std::size_t m_favoritesNotShown = 0;
     bool m_busy = false;
+    // Since the fill last let events run; invalid before the first time.
+    QElapsedTimer m_sinceProgress;
     bool m_shownOnce = false;
 
     ResultTableModel* m_model = nullptr;

@@ -228,9 +228,24 @@ std::string HandlerOf(const Service& service) {
     return std::string(service.control) + "Click";
 }
 
+namespace {
+
+// HandlerOf(service) == handler, without building the text: the window asks
+// this of each of its controls at start.
+bool RunsHandler(const Service& service, std::string_view handler) {
+    if (!service.handler.empty()) {
+        return service.handler == handler;
+    }
+    constexpr std::string_view kClick = "Click";
+    return handler.size() == service.control.size() + kClick.size() &&
+           handler.starts_with(service.control) && handler.ends_with(kClick);
+}
+
+}  // namespace
+
 const Service* FindServiceOfHandler(std::string_view handler) {
     for (const Service& service : kServices) {
-        if (service.OpensAPage() && HandlerOf(service) == handler) {
+        if (service.OpensAPage() && RunsHandler(service, handler)) {
             return &service;
         }
     }

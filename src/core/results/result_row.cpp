@@ -66,6 +66,13 @@ GivenNameCode ResultRow::Code() const {
 }
 
 std::string_view ResultRow::SortKey(int column) const {
+    if (!gbkKeysMade &&
+        (column == kColumnName || column == kColumnElements || column == kColumnFamilyName)) {
+        nameKey = GbkSortKey(columns[kColumnName]);
+        elementsKey = GbkSortKey(columns[kColumnElements]);
+        familyKey = GbkSortKey(columns[kColumnFamilyName]);
+        gbkKeysMade = true;
+    }
     switch (column) {
         case kColumnName:
             return nameKey;
@@ -145,9 +152,6 @@ ResultRow BuildResultRow(const FamilyName& family, std::string_view familyText,
     c[kColumnFamilyName] = family.firstText + family.secondText;
     row.familyCode = FamilyCodeOf(family);
 
-    row.nameKey = GbkSortKey(c[kColumnName]);
-    row.elementsKey = GbkSortKey(c[kColumnElements]);
-    row.familyKey = GbkSortKey(c[kColumnFamilyName]);
     return row;
 }
 

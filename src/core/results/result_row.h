@@ -42,8 +42,11 @@ struct ResultRow {
     // stores it (first index × 65536 + second), so that a favourite is written
     // back exactly as it was read, whatever its texts.
     std::uint32_t familyCode = 0;
-    // GBK bytes of the columns holding Chinese text (0, 2, 15), for sorting.
-    std::string nameKey, elementsKey, familyKey;
+    // GBK bytes of the columns holding Chinese text (0, 2, 15), for sorting;
+    // made at the first sort that needs them, as most lists are never sorted
+    // by those columns and the conversion is most of a row's cost.
+    mutable std::string nameKey, elementsKey, familyKey;
+    mutable bool gbkKeysMade = false;
 
     [[nodiscard]] GivenNameCode Code() const;
     [[nodiscard]] const std::string& Caption() const { return columns[kColumnName]; }

@@ -90,7 +90,6 @@ std::vector<ResultRow> RowsWithZongGe(std::initializer_list<const char*> zongGe)
         ResultRow row = Row("王", Code("明", nullptr));
         row.columns[kColumnZongGe] = z;
         row.columns[kColumnName] = std::string("王") + z;
-        row.nameKey = row.columns[kColumnName];
         rows.push_back(row);
     }
     return rows;
