@@ -9,13 +9,14 @@
 namespace lumivane {
 namespace {
 
-void RunRequest(benchmark::State& state, int length, const FilterSet* filters) {
+void RunRequest(benchmark::State& state, int length, const FilterSet* filters,
+                NameSource source = NameSource::Common, int sex = 0) {
     NamingState naming{RandomSource(1)};
     naming.familyText = "王";
     naming.familyName = MakeFamilyName("王");
     std::size_t rows = 0;
     for (auto _ : state) {
-        GenerateCandidates(naming, length, 0, filters);
+        GenerateCandidates(naming, length, sex, filters, source);
         RemoveDuplicateCodes(naming.candidates);
         auto built = FillResultList(naming);
         rows = built.size();
@@ -28,6 +29,14 @@ void BM_SimpleTwoCharacterRequest(benchmark::State& state) {
     RunRequest(state, 1, nullptr);
 }
 BENCHMARK(BM_SimpleTwoCharacterRequest)->Unit(benchmark::kMillisecond);
+
+// A poetry request of every collection, for a girl (range 1) and a boy (0):
+// the verse names of the sex, ordered, scored and built into rows. The first
+// iteration also makes the look-up index of the sex's verse names.
+void BM_PoetryRequest(benchmark::State& state) {
+    RunRequest(state, 1, nullptr, NameSource::Poetry, static_cast<int>(state.range(0)));
+}
+BENCHMARK(BM_PoetryRequest)->DenseRange(0, 1)->Unit(benchmark::kMillisecond);
 
 void BM_AdvancedRequestWithoutConditions(benchmark::State& state) {
     FilterSet none;

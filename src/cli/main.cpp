@@ -16,7 +16,8 @@ const Command kCommands[] = {
     {"score", "FAMILY GIVEN", RunScore},
     {"name",
      "--family 王 [--sex 男|女] [--length 1|2] [--advanced --filters FILE.json] [date options] "
-     "[--sort KEY] [--json|--tsv] [--seed N] [--pdf FILE --layout simple|detailed]",
+     "[--source 常用名|诗词 [--collection 诗经|楚辞|唐诗|宋词|论语]] [--sort KEY] [--json|--tsv] "
+     "[--seed N] [--pdf FILE --layout simple|detailed]",
      RunName},
     {"chart", "[--family 王] [--calendar solar|lunar|unknown --date YYYY-MM-DD [--leap] --hour H]",
      RunChart},

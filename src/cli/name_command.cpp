@@ -22,7 +22,9 @@ namespace {
 constexpr const char* kUsage =
     "用法：lumivane-cli name --family 王 [--sex 男|女] [--length 1|2] [--advanced --filters "
     "FILE.json] [--calendar solar|lunar|unknown --date YYYY-MM-DD [--leap] --hour 0-23|unknown] "
-    "[--sort 格局评分] [--json|--tsv] [--seed N] [--pdf FILE --layout simple|detailed]";
+    "[--source 常用名|诗词 [--collection 诗经|楚辞|唐诗|宋词|论语]] [--sort 格局评分] "
+    "[--json|--tsv] "
+    "[--seed N] [--pdf FILE --layout simple|detailed]";
 
 const char* kRowKeys[kResultColumnCount] = {"name",
                                             "score",
@@ -119,25 +121,40 @@ std::optional<FilterSet> ReadFilterFile(const std::string& path, std::string& er
     return accepted.filters;
 }
 
-void PrintTsv(std::ostream& out, const std::vector<ResultRow>& rows) {
+// A list from verse has a last column `verse`: the line and its source.
+void PrintTsv(std::ostream& out, const std::vector<ResultRow>& rows, bool verses) {
     for (int k = 0; k < kResultColumnCount; ++k) {
         out << (k ? "\t" : "") << kRowKeys[k];
     }
-    out << '\n';
+    out << (verses ? "\tverse" : "") << '\n';
     for (const ResultRow& row : rows) {
         for (int k = 0; k < kResultColumnCount; ++k) {
             out << (k ? "\t" : "") << row.columns[static_cast<std::size_t>(k)];
         }
+        if (verses) {
+            out << '\t' << VerseTextOf(row);
+        }
         out << '\n';
     }
+}
+
+Json VerseJson(const VerseLine& line) {
+    const VerseStanza stanza = VerseStanzaAt(line.stanza);
+    Json object = Json::MakeObject();
+    object.Set("collection", std::string(stanza.collection))
+        .Set("title", std::string(stanza.title))
+        .Set("section", std::string(stanza.section))
+        .Set("author", std::string(stanza.author))
+        .Set("line", std::string(line.line));
+    return object;
 }
 
 }  // namespace
 
 int RunName(const std::vector<std::string>& args, CommandIo& io) {
     ArgumentSpec spec{kDateValueOptions, kDateFlagOptions, 0, 0};
-    spec.valueOptions.insert(
-        {"--family", "--sex", "--length", "--filters", "--sort", "--seed", "--pdf", "--layout"});
+    spec.valueOptions.insert({"--family", "--sex", "--length", "--filters", "--sort", "--seed",
+                              "--pdf", "--layout", "--source", "--collection"});
     spec.flagOptions.insert({"--advanced", "--json", "--tsv"});
     std::string error;
     auto parsed = ParseArguments(args, spec, error);
@@ -161,6 +178,24 @@ int RunName(const std::vector<std::string>& args, CommandIo& io) {
     }
     inputs.nameLengthIndex = static_cast<int>(*length) - 1;
     inputs.advanced = parsed->Has("--advanced");
+    const std::string source = parsed->Value("--source").value_or(std::string(kNameSourceItems[0]));
+    if (source == kNameSourceItems[1]) {
+        inputs.source = NameSource::Poetry;
+    } else if (source != kNameSourceItems[0]) {
+        return BadInput(io, "name", "--source 只能是 常用名 或 诗词");
+    }
+    if (auto collection = parsed->Value("--collection")) {
+        if (inputs.source != NameSource::Poetry) {
+            return BadInput(io, "name", "--collection 只能与 --source 诗词 一起使用");
+        }
+        auto group = VerseGroupOfName(*collection);
+        if (!group) {
+            return BadInput(
+                io, "name",
+                "--collection 只能是 全部、诗经、楚辞、唐诗、宋词 或 论语，不是 " + *collection);
+        }
+        inputs.verseGroup = *group;
+    }
     if (parsed->Has("--filters") && !inputs.advanced) {
         return BadInput(io, "name", "--filters 只能与 --advanced 一起使用");
     }
@@ -249,7 +284,7 @@ int RunName(const std::vector<std::string>& args, CommandIo& io) {
         return kExitOk;
     }
     if (parsed->Has("--tsv")) {
-        PrintTsv(io.out, result.rows);
+        PrintTsv(io.out, result.rows, inputs.source == NameSource::Poetry);
         return kExitOk;
     }
     Json rows = Json::MakeArray();
@@ -258,6 +293,9 @@ int RunName(const std::vector<std::string>& args, CommandIo& io) {
         for (int k = 0; k < kResultColumnCount; ++k) {
             object.Set(kRowKeys[k], row.columns[static_cast<std::size_t>(k)]);
         }
+        if (row.verse) {
+            object.Set("verse", VerseJson(*row.verse));
+        }
         rows.Push(std::move(object));
     }
     Json json = Json::MakeObject();
@@ -265,6 +303,7 @@ int RunName(const std::vector<std::string>& args, CommandIo& io) {
         .Set("sex", sex)
         .Set("length", static_cast<int>(*length))
         .Set("mode", inputs.advanced ? "advanced" : "simple")
+        .Set("source", source)
         .Set("seed", std::to_string(seed))
         .Set("chart", ChartJson(chart.chart, fields))
         .Set("generated", result.generated)

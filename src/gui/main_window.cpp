@@ -341,6 +341,19 @@ QWidget* TfrmMain::BuildInputStrip() {
     m_nameLength->setCurrentIndex(1);
     m_sex = MakePickList(panel, "cmb_Sex", {QStringLiteral("男"), QStringLiteral("女")});
     m_sex->setCurrentIndex(0);
+    m_source =
+        MakePickList(panel, "cmb_Source", {Utf8(kNameSourceItems[0]), Utf8(kNameSourceItems[1])});
+    m_source->setCurrentIndex(0);
+    m_source->setToolTip(QStringLiteral("名字的来源：常用名，或取自诗经、楚辞、唐诗、宋词等诗文"));
+    QStringList collections;
+    for (std::string_view item : kVerseGroupItems) {
+        collections << Utf8(item);
+    }
+    m_collection = MakePickList(panel, "cmb_Collection", collections);
+    m_collection->setCurrentIndex(0);
+    m_collection->setEnabled(false);
+    connect(m_source, &QComboBox::currentIndexChanged, this,
+            [this](int index) { m_collection->setEnabled(index == 1); });
     m_calendarType =
         MakePickList(panel, "cmb_CalendarType",
                      {QStringLiteral("阳历"), QStringLiteral("农历"), QStringLiteral("未知日期")});
@@ -372,6 +385,10 @@ QWidget* TfrmMain::BuildInputStrip() {
     first->addSpacing(10);
     first->addWidget(MakeCaption(panel, "性别"));
     first->addWidget(m_sex);
+    first->addSpacing(10);
+    first->addWidget(MakeCaption(panel, "来源"));
+    first->addWidget(m_source);
+    first->addWidget(m_collection);
     first->addStretch(1);
 
     auto* second = new QHBoxLayout;
@@ -491,6 +508,8 @@ void TfrmMain::BuildDetailedPage(QWidget* page) {
             m_listview->setColumnHidden(column, true);
         }
     }
+    m_listview->setColumnWidth(kVerseColumn, 420);
+    m_listview->setColumnHidden(kVerseColumn, true);
     layout->addWidget(m_listview, 1);
     auto* bar = new QHBoxLayout;
     bar->addWidget(MakeCaption(page, "排序："));
@@ -686,6 +705,8 @@ void TfrmMain::RunRequest(bool advanced) {
     inputs.nameLengthIndex = m_nameLength->currentIndex();
     inputs.sexIndex = m_sex->currentIndex();
     inputs.advanced = advanced;
+    inputs.source = m_source->currentIndex() == 1 ? NameSource::Poetry : NameSource::Common;
+    inputs.verseGroup = VerseGroupOfItem(m_collection->currentIndex());
     NamingHooks hooks;
     hooks.showBirthChart = [this] {
         // Past the family-name check: the trimmed name is in the box before the
@@ -733,6 +754,7 @@ void TfrmMain::ShowRows(std::vector<ResultRow> rows) {
     }
     const std::size_t count = rows.size();
     m_model->SetRows(std::move(rows));
+    m_listview->setColumnHidden(kVerseColumn, !m_model->HasVerses());
     ResetSortLists();
     m_countLabel->setText(QString::fromStdString(ResultCountText(count)));
     m_nameList->setPlainText(
@@ -756,6 +778,9 @@ void TfrmMain::AfterSort() {
 // ---- sorting and pages ------------------------------------------------------
 
 void TfrmMain::listview_ResultColumnClick(int column) {
+    if (column >= kResultColumnCount) {
+        return;  // 出处 is no sort key
+    }
     m_model->Reorder(
         [this, column](std::vector<ResultRow>& rows) { m_sorter.HeaderClick(rows, column); });
     ResetSortLists();

@@ -178,6 +178,8 @@ private:
     QLineEdit* m_firstName = nullptr;
     QComboBox* m_nameLength = nullptr;
     QComboBox* m_sex = nullptr;
+    QComboBox* m_source = nullptr;      // cmb_Source: 常用名, 诗词
+    QComboBox* m_collection = nullptr;  // cmb_Collection: the collections of 诗词
     QComboBox* m_calendarType = nullptr;
     QComboBox* m_year = nullptr;
     QComboBox* m_month = nullptr;

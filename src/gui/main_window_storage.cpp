@@ -145,6 +145,9 @@ void TfrmMain::SaveSettings() {
     }
     // Failures are not the user's concern: the request goes on.
     (void)lumivane::SaveSettings(inputs, dialog->Snapshot());
+    if (const std::filesystem::path path = SettingsFilePath(); !path.empty()) {
+        (void)SaveNameSourceTo(path, {m_source->currentIndex(), m_collection->currentIndex()});
+    }
 }
 
 void TfrmMain::RestoreSettings() {
@@ -153,6 +156,9 @@ void TfrmMain::RestoreSettings() {
     for (const RestoreStep& step : RestoreSequence(LoadSettingsFrom(path, m_clock.Now().year))) {
         ApplyRestoreStep(step);
     }
+    const NameSourceChoice choice = LoadNameSourceFrom(path);
+    m_source->setCurrentIndex(choice.Source);
+    m_collection->setCurrentIndex(choice.Collection);
 }
 
 void TfrmMain::ApplyRestoreStep(const RestoreStep& step) {

@@ -11,18 +11,32 @@ int ResultTableModel::rowCount(const QModelIndex& parent) const {
 }
 
 int ResultTableModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : kResultColumnCount;
+    return parent.isValid() ? 0 : kResultColumnCount + 1;
+}
+
+bool ResultTableModel::HasVerses() const {
+    return std::any_of(m_rows.begin(), m_rows.end(),
+                       [](const ResultRow& row) { return row.verse.has_value(); });
 }
 
 QVariant ResultTableModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= rowCount() || index.column() >= kResultColumnCount) {
+    if (!index.isValid() || index.row() >= rowCount() || index.column() > kVerseColumn) {
         return {};
     }
     const ResultRow& row = m_rows[static_cast<std::size_t>(index.row())];
     const int column = index.column();
     switch (role) {
         case Qt::DisplayRole:
+            if (column == kVerseColumn) {
+                return QString::fromStdString(VerseTextOf(row));
+            }
             return QString::fromStdString(row.columns[static_cast<std::size_t>(column)]);
+        case Qt::ToolTipRole:
+            // A name from verse shows its line wherever the pointer rests on the row.
+            if (row.verse) {
+                return QString::fromStdString(VerseTextOf(row));
+            }
+            return {};
         case Qt::CheckStateRole:
             if (column == kColumnName) {
                 return row.checked ? Qt::Checked : Qt::Unchecked;
@@ -47,10 +61,13 @@ bool ResultTableModel::setData(const QModelIndex& index, const QVariant& value, 
 }
 
 QVariant ResultTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || section < 0 || section >= kResultColumnCount) {
+    if (orientation != Qt::Horizontal || section < 0 || section > kVerseColumn) {
         return QAbstractTableModel::headerData(section, orientation, role);
     }
     if (role == Qt::DisplayRole) {
+        if (section == kVerseColumn) {
+            return QStringLiteral("出处");
+        }
         if (section < kVisibleResultColumns) {
             return QString::fromUtf8(
                 ResultColumnHeaders[static_cast<std::size_t>(section)].caption.data(),

@@ -10,6 +10,10 @@
 
 namespace lumivane::gui {
 
+// After the 16 columns of the design: the line a name from verse was taken
+// from (出处), shown only while the list holds such names.
+inline constexpr int kVerseColumn = kResultColumnCount;
+
 class ResultTableModel final : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -24,6 +28,8 @@ public:
 
     [[nodiscard]] const std::vector<ResultRow>& Rows() const { return m_rows; }
     void SetRows(std::vector<ResultRow> rows);
+    // Whether any row carries a verse.
+    [[nodiscard]] bool HasVerses() const;
     // Lets a sort reorder the rows in place; the views are told afterwards.
     template <typename Function>
     void Reorder(Function&& reorder) {

@@ -6,6 +6,8 @@ namespace lumivane::report {
 namespace {
 
 enum FooterLabel { kQRLabel30, kQRLabel31 };
+constexpr double kRowHeightMm = 5.0;
+constexpr double kVerseRowHeightMm = 9.2;
 
 const std::vector<ResultRow>& NoRows() {
     static const std::vector<ResultRow> none;
@@ -23,7 +25,7 @@ Trp_MainB::Trp_MainB() {
     m_columnHeader.heightMm = 5.3;
     m_columnHeader.ruleTop = true;
     m_columnHeader.ruleBottom = true;
-    m_detail.heightMm = 5.0;
+    m_detail.heightMm = kRowHeightMm;
     for (const DetailedReportColumn& column : DetailedReportColumns) {
         QString caption =
             QString::fromUtf8(column.caption.data(), static_cast<qsizetype>(column.caption.size()));
@@ -44,6 +46,12 @@ Trp_MainB::Trp_MainB() {
         m_detail.labels.push_back(value);
     }
 
+    // A name from verse prints its line under its values, from the name's place.
+    ReportLabel verse = m_detail.labels[1];
+    verse.topMm = 5.0;
+    verse.placing = ReportLabel::Placing::Left;
+    verse.boxText.clear();
+    m_detail.labels.push_back(verse);
     m_pageFooter.heightMm = 7.9;
     m_pageFooter.ruleTop = true;
     ReportLabel time;  // QRLabel30
@@ -58,17 +66,20 @@ Trp_MainB::Trp_MainB() {
 
 void Trp_MainB::QuickRepBeforePrint() {
     m_feed.BeforePrint(m_rows != nullptr ? *m_rows : NoRows());
+    m_detail.heightMm = m_feed.HasVerses() ? kVerseRowHeightMm : kRowHeightMm;
     m_pageFooter.labels[kQRLabel30].text = FooterTimeText();
 }
 
 bool Trp_MainB::QuickRepNeedData() {
     std::array<std::string, kDetailedReportColumnCount> values;
-    if (!m_feed.NeedData(values)) {
+    std::string verse;
+    if (!m_feed.NeedData(values, &verse)) {
         return false;
     }
     for (std::size_t i = 0; i < values.size(); ++i) {
         m_detail.labels[i].text = QString::fromStdString(values[i]);
     }
+    m_detail.labels[values.size()].text = QString::fromStdString(verse);  // short form
     return true;
 }
 

@@ -73,6 +73,32 @@ TEST(NameCommand, JsonCarriesChartCountsAndSortedRows) {
     EXPECT_NE(run.out.find("-00\"", run.out.find("\"kangxiStrokes\"")), std::string::npos);
 }
 
+TEST(NameCommand, PoetryRowsCarryTheirVerse) {
+    CliRun json = RunCli({"name", "--family", "王", "--sex", "女", "--source", "诗词",
+                          "--collection", "诗经", "--seed", "4", "--json"});
+    ASSERT_EQ(json.exitCode, 0) << json.err;
+    EXPECT_NE(json.out.find("\"source\": \"诗词\""), std::string::npos);
+    const std::regex verse(
+        "\"verse\": \\{\\s*\"collection\": \"诗经\",\\s*\"title\": \"[^\"]+\",\\s*"
+        "\"section\": \"[^\"]+\",\\s*\"author\": \"\",\\s*\"line\": \"[^\"]+\"");
+    EXPECT_TRUE(std::regex_search(json.out, verse)) << json.out.substr(0, 2000);
+
+    CliRun tsv = RunCli(
+        {"name", "--family", "王", "--sex", "男", "--source", "诗词", "--seed", "4", "--tsv"});
+    ASSERT_EQ(tsv.exitCode, 0) << tsv.err;
+    auto table = Table(tsv.out);
+    ASSERT_GT(table.size(), 100u);
+    ASSERT_EQ(table[0].size(), 17u);
+    EXPECT_EQ(table[0][16], "verse");
+    for (std::size_t r = 1; r < table.size(); ++r) {
+        ASSERT_EQ(table[r].size(), 17u) << r;
+        EXPECT_NE(table[r][16].find("——"), std::string::npos) << table[r][0];
+    }
+    // The common names keep their sixteen columns.
+    CliRun common = RunCli({"name", "--family", "王", "--seed", "4", "--tsv"});
+    EXPECT_EQ(Table(common.out)[0].size(), 16u);
+}
+
 TEST(NameCommand, AdvancedRequestAppliesTheFilterFile) {
     char path[] = "/tmp/lumivane-filters-XXXXXX";
     int fd = mkstemp(path);
@@ -132,6 +158,13 @@ TEST(NameCommand, BadInputIsRefusedWithExitCode2) {
         {"filters without advanced",
          {"name", "--family", "王", "--filters", "x.json"},
          "--advanced"},
+        {"unknown source", {"name", "--family", "王", "--source", "元曲"}, "--source"},
+        {"unknown collection",
+         {"name", "--family", "王", "--source", "诗词", "--collection", "元曲"},
+         "--collection"},
+        {"collection without poetry",
+         {"name", "--family", "王", "--collection", "诗经"},
+         "--source 诗词"},
     };
     for (const Case& c : cases) {
         CliRun run = RunCli(c.args);

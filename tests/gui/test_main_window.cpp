@@ -16,6 +16,8 @@
 #include <QTableView>
 #include <QToolButton>
 
+#include "core/app/data_folder.h"
+#include "core/app/settings.h"
 #include "gui/application.h"
 #include "gui/gui_fonts.h"
 #include "gui_test_support.h"
@@ -281,6 +283,48 @@ private slots:
         QCOMPARE(view->selectionBehavior(), QAbstractItemView::SelectRows);
         // The compound family name adds a second stroke group: 00-00-00-00.
         QCOMPARE(model->data(model->index(0, 3), Qt::DisplayRole).toString().count('-'), 3);
+    }
+
+    void poetrySourceShowsEachNamesLine() {
+        auto* source = m_w->Find<QComboBox>("cmb_Source");
+        auto* collection = m_w->Find<QComboBox>("cmb_Collection");
+        QCOMPARE(source->currentText(), QStringLiteral("常用名"));
+        QVERIFY(!collection->isEnabled());
+        source->setCurrentIndex(1);
+        QVERIFY(collection->isEnabled());
+        QCOMPARE(collection->count(), 6);
+        QCOMPARE(collection->itemText(5), QStringLiteral("论语·四书"));
+        collection->setCurrentIndex(1);  // 诗经
+        m_w->Find<QComboBox>("cmb_Sex")->setCurrentIndex(1);
+        SimpleRequest(QStringLiteral("王"));
+        QTRY_VERIFY(m_w->main.ResultModel()->rowCount() > 0);
+        ResultTableModel* model = m_w->main.ResultModel();
+        auto* view = m_w->Find<QTableView>("listview_Result");
+        QVERIFY(!view->isColumnHidden(kVerseColumn));
+        QCOMPARE(model->headerData(kVerseColumn, Qt::Horizontal, Qt::DisplayRole).toString(),
+                 QStringLiteral("出处"));
+        const QString verse =
+            model->data(model->index(0, kVerseColumn), Qt::DisplayRole).toString();
+        QVERIFY2(verse.contains(QStringLiteral("——《诗经·")), qPrintable(verse));
+        QCOMPARE(model->data(model->index(0, 3), Qt::ToolTipRole).toString(), verse);
+        const QString first =
+            m_w->Find<QPlainTextEdit>("mmo_NameList")->toPlainText().split('\n')[0];
+        QCOMPARE(first, Captions(*model).first() + "  " +
+                            QString::fromStdString(ShortVerseTextOf(model->Rows().front())));
+        // The choice is kept in a section of its own.
+        const NameSourceChoice stored = LoadNameSourceFrom(SettingsFilePath());
+        QCOMPARE(stored.Source, 1);
+        QCOMPARE(stored.Collection, 1);
+        // Header clicks on 出处 do not sort.
+        const QStringList before = Captions(*model);
+        ClickHeader(kVerseColumn);
+        QCOMPARE(Captions(*model), before);
+        // Back to the common names: no verse, no column.
+        source->setCurrentIndex(0);
+        SimpleRequest(QStringLiteral("王"));
+        QTRY_VERIFY(!model->HasVerses());
+        QVERIFY(view->isColumnHidden(kVerseColumn));
+        QVERIFY(model->data(model->index(0, 3), Qt::ToolTipRole).isNull());
     }
 
     void escapeOnTheDetailedPageReturnsToTheSimpleList() {

@@ -4,6 +4,7 @@
 #include "core/naming/remove_duplicate_codes.h"
 #include "core/naming/simple_generator.h"
 #include "core/naming/single_generator.h"
+#include "core/naming/verse_generator.h"
 #include "core/text/characters.h"
 #include "core/text/gbk.h"
 
@@ -31,14 +32,17 @@ std::string ValidateFamilyNameText(std::string_view trimmed) {
 }
 
 void GenerateCandidates(NamingState& state, int nameLengthIndex, int sexIndex,
-                        const FilterSet* filters) {
+                        const FilterSet* filters, NameSource source, VerseGroup group) {
     state.candidates.Clear();
     state.workingSet = SelectWorkingSet(SexOfItemIndex(sexIndex));
+    state.verseList = source == NameSource::Poetry;
     std::optional<FilterTests> tests;
     if (filters != nullptr) {
         tests.emplace(*filters);
     }
-    if (nameLengthIndex == 0) {
+    if (source == NameSource::Poetry) {
+        AddVerseNames(state, group, tests ? &*tests : nullptr);
+    } else if (nameLengthIndex == 0) {
         AddSingleCharacters(state, tests ? &*tests : nullptr);
         OrderSingleCharactersByUse(state);
     } else if (tests) {
@@ -89,11 +93,13 @@ NamingResult RunNamingRequest(NamingState& state, const NamingInputs& inputs,
     // An empty list would replace the names on screen with nothing and no
     // word; the candidates of that list stay, as its memo counts them.
     CandidateList shown = state.candidates;
+    const bool shownFromVerse = state.verseList;
     GenerateCandidates(state, inputs.nameLengthIndex, inputs.sexIndex,
-                       filters ? &*filters : nullptr);
+                       filters ? &*filters : nullptr, inputs.source, inputs.verseGroup);
     result.generated = state.candidates.count();
     if (result.generated == 0) {
         state.candidates = std::move(shown);
+        state.verseList = shownFromVerse;
         result.outcome = NamingOutcome::NoMatchingNames;
         result.message = std::string(kNoMatchingNamesMessage);
         return result;

@@ -3,6 +3,7 @@
 // de-duplicated result list. The chart, the filter dialog and the settings
 // save are attached by the caller at their fixed places of the sequence.
 
+#include <array>
 #include <cstddef>
 #include <functional>
 #include <optional>
@@ -10,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/data/verse_table.h"
 #include "core/naming/filter_set.h"
 #include "core/naming/naming_state.h"
 #include "core/results/result_list.h"
@@ -22,11 +24,18 @@ inline constexpr std::string_view kNoMatchingNamesMessage = "没有符合条件�
 // The family-name box holds at most this many GBK bytes (three characters).
 inline constexpr std::size_t kFamilyNameMaxBytes = 6;
 
+// Where the names come from: the common names of the corpora and position
+// tables, or classical verse.
+enum class NameSource { Common, Poetry };
+inline constexpr std::array<std::string_view, 2> kNameSourceItems = {"常用名", "诗词"};
+
 struct NamingInputs {
     std::string familyNameText;  // as typed; the request trims it
     int nameLengthIndex = 1;     // cmb_NameLength: 0 "单字", 1 "双字"
     int sexIndex = 0;            // cmb_Sex: 0 "男", otherwise female
     bool advanced = false;       // btn_SelectName rather than btn_CreateName
+    NameSource source = NameSource::Common;
+    VerseGroup verseGroup = VerseGroup::All;  // poetry only
 };
 
 struct NamingHooks {
@@ -64,10 +73,12 @@ struct NamingResult {
 // simplified record).
 [[nodiscard]] std::string ValidateFamilyNameText(std::string_view trimmed);
 
-// Generation and de-duplication for the request's mode and length; the
-// candidate list is emptied first. filters is needed for advanced requests.
+// Generation for the request's mode and length; the candidate list is
+// emptied first. filters is needed for advanced requests. A poetry request
+// makes two-character names whatever the length asks.
 void GenerateCandidates(NamingState& state, int nameLengthIndex, int sexIndex,
-                        const FilterSet* filters);
+                        const FilterSet* filters, NameSource source = NameSource::Common,
+                        VerseGroup group = VerseGroup::All);
 
 [[nodiscard]] NamingResult RunNamingRequest(NamingState& state, const NamingInputs& inputs,
                                             const NamingHooks& hooks);

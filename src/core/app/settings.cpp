@@ -47,6 +47,31 @@ std::size_t RadicalListSize(int strokePosition) {
 
 }  // namespace
 
+std::string SaveNameSourceTo(const std::filesystem::path& path, const NameSourceChoice& choice) {
+    EnsureFileExists(path);
+    IniFile::LoadResult loaded = IniFile::Load(path);
+    if (!loaded.ok()) {
+        return loaded.error;
+    }
+    loaded.file.WriteInteger(kNameSourceSection, "Source", choice.Source);
+    loaded.file.WriteInteger(kNameSourceSection, "Collection", choice.Collection);
+    return loaded.file.Save(path);
+}
+
+NameSourceChoice LoadNameSourceFrom(const std::filesystem::path& path) {
+    IniFile ini = IniFile::Load(path).file;  // unreadable reads as empty: the defaults
+    NameSourceChoice choice;
+    choice.Source = ini.ReadInteger(kNameSourceSection, "Source", 0);
+    choice.Collection = ini.ReadInteger(kNameSourceSection, "Collection", 0);
+    if (choice.Source < 0 || choice.Source > 1) {
+        choice.Source = 0;
+    }
+    if (choice.Collection < 0 || choice.Collection > 5) {
+        choice.Collection = 0;
+    }
+    return choice;
+}
+
 std::vector<std::string_view> BirthdayKeys() {
     std::vector<std::string_view> keys{"firstName"};
     for (const IntegerKey& key : kIntegerKeys) {

@@ -31,6 +31,19 @@ struct StoredSettings {
     FilterSet filters;  // strokeKind is never stored: always 简体笔画 after loading
 };
 
+// The name source of the main window, in a section of its own so that the
+// design's keys stay as they are: [NameSource] Source (0 常用名, 1 诗词) and
+// Collection (the item of the collection list, 0 全部).
+inline constexpr std::string_view kNameSourceSection = "NameSource";
+struct NameSourceChoice {
+    int Source = 0;
+    int Collection = 0;
+};
+// Writes the section, keeping the rest of the file; an error text or empty.
+std::string SaveNameSourceTo(const std::filesystem::path& path, const NameSourceChoice& choice);
+// Absent or out-of-range values read as 0.
+[[nodiscard]] NameSourceChoice LoadNameSourceFrom(const std::filesystem::path& path);
+
 // The [Birthday] keys in the order they are written.
 [[nodiscard]] std::vector<std::string_view> BirthdayKeys();
 

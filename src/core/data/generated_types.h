@@ -36,4 +36,26 @@ struct GeneratedFamilyName {
 };
 using GeneratedPositionEntry = PositionEntry;
 
+// A stanza: collection and group by number, then offsets and lengths into
+// kGeneratedVerseBlob of title, section, author and text.
+struct GeneratedVerseStanza {
+    std::uint8_t collection;
+    std::uint8_t group;
+    std::uint32_t titleOffset;
+    std::uint16_t titleLength;
+    std::uint32_t sectionOffset;
+    std::uint16_t sectionLength;
+    std::uint32_t authorOffset;
+    std::uint16_t authorLength;
+    std::uint32_t textOffset;
+    std::uint16_t textLength;
+};
+
+// A name from verse: its code, its stanza and the line of the stanza.
+struct GeneratedVerseName {
+    std::uint32_t code;
+    std::uint32_t stanza;
+    std::uint16_t line;
+};
+
 }  // namespace lumivane::generated

@@ -18,6 +18,8 @@ set(LUMIVANE_DATA_TABLES
   ${LUMIVANE_DATA_DIR}/draw-exponents.tsv
   ${LUMIVANE_DATA_DIR}/traditional-simplified.tsv
   ${LUMIVANE_DATA_DIR}/family-names.tsv
+  ${LUMIVANE_DATA_DIR}/verse-stanzas.tsv
+  ${LUMIVANE_DATA_DIR}/verse-names.tsv
 )
 set(LUMIVANE_GENERATED_TABLES
   ${LUMIVANE_GENERATED_DIR}/character_tables.inc
@@ -25,6 +27,7 @@ set(LUMIVANE_GENERATED_TABLES
   ${LUMIVANE_GENERATED_DIR}/name_tables.inc
   ${LUMIVANE_GENERATED_DIR}/traditional_tables.inc
   ${LUMIVANE_GENERATED_DIR}/family_name_tables.inc
+  ${LUMIVANE_GENERATED_DIR}/verse_tables.inc
 )
 add_custom_command(
   OUTPUT ${LUMIVANE_GENERATED_TABLES}
@@ -40,6 +43,7 @@ target_sources(lumivane_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/name_corpora.cpp
   ${CMAKE_CURRENT_LIST_DIR}/traditional_characters.cpp
   ${CMAKE_CURRENT_LIST_DIR}/family_names.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/verse_table.cpp
   ${LUMIVANE_GENERATED_TABLES}
 )
 target_include_directories(lumivane_core PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/generated)

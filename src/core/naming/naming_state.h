@@ -41,6 +41,8 @@ struct NamingState {
     WorkingSet workingSet = SelectWorkingSet(Sex::Male);
     std::vector<GivenNameCode> pairPool;
     bool showingFavorites = false;
+    // The candidates come from verse: their rows carry their lines.
+    bool verseList = false;
     RandomSource random;
 };
 

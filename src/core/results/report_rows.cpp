@@ -67,9 +67,9 @@ std::size_t NumberingLimit(const std::vector<std::string>& lines) {
     return lines.size();
 }
 
-std::string NumberedLineText(std::size_t row, std::string_view line) {
+std::string NumberedLineText(std::size_t row, std::string_view line, std::size_t namesPerLine) {
     char number[32];
-    std::snprintf(number, sizeof number, "%4zu%3s", row * 10 + 1, " ");
+    std::snprintf(number, sizeof number, "%4zu%3s", row * namesPerLine + 1, " ");
     std::string text = number;
     for (char c : line) {
         if (c == ' ') {
@@ -85,13 +85,20 @@ void SimpleReportFeed::BeforePrint(std::string_view memoText) {
     m_lines = SplitMemoLines(memoText);
     m_row = 0;
     m_numberingLimit = lumivane::NumberingLimit(m_lines);
+    m_namesPerLine = std::any_of(m_lines.begin(), m_lines.end(),
+                                 [](const std::string& line) {
+                                     return line.find(kVerseMark) != std::string::npos;
+                                 })
+                         ? 1
+                         : 10;
 }
 
 bool SimpleReportFeed::NeedData(std::string& text) {
     if (m_row >= m_lines.size()) {
         return false;
     }
-    text = m_row < m_numberingLimit ? NumberedLineText(m_row, m_lines[m_row]) : m_lines[m_row];
+    text = m_row < m_numberingLimit ? NumberedLineText(m_row, m_lines[m_row], m_namesPerLine)
+                                    : m_lines[m_row];
     ++m_row;
     return true;
 }
@@ -127,11 +134,21 @@ void DetailedReportFeed::BeforePrint(const std::vector<ResultRow>& rows) {
     m_row = 0;
 }
 
-bool DetailedReportFeed::NeedData(std::array<std::string, kDetailedReportColumnCount>& values) {
+bool DetailedReportFeed::HasVerses() const {
+    return m_rows != nullptr &&
+           std::any_of(m_rows->begin(), m_rows->end(),
+                       [](const ResultRow& row) { return row.verse.has_value(); });
+}
+
+bool DetailedReportFeed::NeedData(std::array<std::string, kDetailedReportColumnCount>& values,
+                                  std::string* verse) {
     if (m_rows == nullptr || m_row >= m_rows->size()) {
         return false;
     }
     values = DetailedReportValues((*m_rows)[m_row], m_row + 1);
+    if (verse != nullptr) {
+        *verse = ShortVerseTextOf((*m_rows)[m_row]);
+    }
     ++m_row;
     return true;
 }

@@ -34,7 +34,8 @@ inline constexpr std::string_view kPrintingStatusText = "正在打印， 请稍�
 
 // A numbered line: row × 10 + 1 as "%4d%3s" with one blank (the position of the
 // line's first name, then three blanks), then the line with every blank doubled.
-[[nodiscard]] std::string NumberedLineText(std::size_t row, std::string_view line);
+[[nodiscard]] std::string NumberedLineText(std::size_t row, std::string_view line,
+                                           std::size_t namesPerLine = 10);
 
 // The data of the simple list's layout between the engine's calls.
 class SimpleReportFeed {
@@ -51,6 +52,8 @@ private:
     std::vector<std::string> m_lines;
     std::size_t m_row = 0;
     std::size_t m_numberingLimit = 0;
+    // A list from verse has one name a line, each with its verse.
+    std::size_t m_namesPerLine = 10;
 };
 
 // One column of the detailed printed list.
@@ -75,7 +78,11 @@ extern const std::array<DetailedReportColumn, kDetailedReportColumnCount> Detail
 class DetailedReportFeed {
 public:
     void BeforePrint(const std::vector<ResultRow>& rows);
-    [[nodiscard]] bool NeedData(std::array<std::string, kDetailedReportColumnCount>& values);
+    // verse, when given, receives the row's verse line ("" without one).
+    [[nodiscard]] bool NeedData(std::array<std::string, kDetailedReportColumnCount>& values,
+                                std::string* verse = nullptr);
+    // Whether any row carries a verse, which the layout prints under its values.
+    [[nodiscard]] bool HasVerses() const;
 
     [[nodiscard]] std::size_t RowCount() const { return m_rows ? m_rows->size() : 0; }
 

@@ -26,6 +26,9 @@ std::vector<ResultRow> FillResultList(NamingState& state, const FillProgress& pr
             familyText = state.familyText;
         }
         rows.push_back(BuildResultRow(state.familyName, familyText, codes[i]));
+        if (state.verseList && !favorites) {
+            rows.back().verse = VerseOfName(state.workingSet.sex, codes[i]);
+        }
         if (progress && i % 100 == 0) {
             progress(i);
         }
@@ -59,7 +62,14 @@ void ResultSorter::SortByKey(std::vector<ResultRow>& rows, int key) {
 
 std::string RebuildNameMemo(const std::vector<ResultRow>& rows, std::size_t candidateCount) {
     std::string text;
+    // Names from verse stand one to a line, each with its line and source.
+    const bool verses = std::any_of(rows.begin(), rows.end(),
+                                    [](const ResultRow& row) { return row.verse.has_value(); });
     for (std::size_t p = 0; p < rows.size(); ++p) {
+        if (verses) {
+            text += rows[p].Caption() + "  " + ShortVerseTextOf(rows[p]) + "\r\n";
+            continue;
+        }
         text += rows[p].Caption();
         text += "  ";
         if (p % 10 == 9) {

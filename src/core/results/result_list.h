@@ -49,7 +49,8 @@ private:
 };
 
 // Captions ten to a line, each followed by two blanks, lines ended by CR LF;
-// then a line of one blank and the line "查询共取得 n 个名字".
+// then a line of one blank and the line "查询共取得 n 个名字". A list from
+// verse shows one name a line, followed by two blanks and its verse.
 [[nodiscard]] std::string RebuildNameMemo(const std::vector<ResultRow>& rows,
                                           std::size_t candidateCount);
 

@@ -4,10 +4,12 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "core/data/name_corpora.h"
+#include "core/data/verse_table.h"
 #include "core/naming/family_name.h"
 
 namespace lumivane {
@@ -47,6 +49,8 @@ struct ResultRow {
     // by those columns and the conversion is most of a row's cost.
     mutable std::string nameKey, elementsKey, familyKey;
     mutable bool gbkKeysMade = false;
+    // The line a name from verse was taken from; empty for other sources.
+    std::optional<VerseLine> verse;
 
     [[nodiscard]] GivenNameCode Code() const;
     [[nodiscard]] const std::string& Caption() const { return columns[kColumnName]; }
@@ -64,6 +68,15 @@ extern const std::array<ResultColumnHeader, kVisibleResultColumns> ResultColumnH
 
 // "土" for 1, "火" 2, "水" 4, "木" 8, "金" 16; empty for 0 or several elements.
 [[nodiscard]] std::string_view ElementNameOfMask(ElementMask mask);
+
+// Between a verse line and its source; no name caption holds it.
+inline constexpr std::string_view kVerseMark = "——";
+// "思齐大任，文王之母。——《诗经·大雅·思齐》", or empty without a verse.
+[[nodiscard]] std::string VerseTextOf(const ResultRow& row);
+// The same with a line of more than maxCharacters characters cut to that many
+// and "…", for the simple list and the printed lists, whose lines must fit the
+// page (a passage of 孟子 runs to a hundred characters).
+[[nodiscard]] std::string ShortVerseTextOf(const ResultRow& row, std::size_t maxCharacters = 36);
 
 // The given-name characters of a code; a half outside the dictionary is one blank.
 [[nodiscard]] std::string GivenNameText(GivenNameCode code);

@@ -325,6 +325,9 @@ SitePage NameAnalysisPage(const Query& query) {
         Note(
             "评分 = 三才配置值 ÷ 4 + 天格与外格分值的十分之一 + 人格、地格、总格的分值，再加 50。");
 
+    body += VerseSourceSection(givenCharacters[0],
+                               givenCharacters.size() > 1 ? givenCharacters[1] : std::string());
+
     const auto year = query.Number("nian", 1, 9999);
     const auto month = query.Number("yue", 1, 12);
     const auto day = query.Number("ri", 1, 31);

@@ -26,6 +26,11 @@ namespace lumivane::site {
 [[nodiscard]] SitePage FamilyNamePage(const Query& query);
 [[nodiscard]] SitePage FamilyNameListPage(const Query& query);
 
+// The 出处 section of a name's analysis: up to three classical lines holding
+// the two given-name characters in order within one sentence, the first with
+// its whole stanza, or a word that none was found.
+[[nodiscard]] std::string VerseSourceSection(std::string_view first, std::string_view second);
+
 // Calendar pages.
 // sm: the number of the sm.asp page it answers, 0 for pp_bazi.asp.
 [[nodiscard]] SitePage ChartPage(std::string_view title, const Query& query, int sm);

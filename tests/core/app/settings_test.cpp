@@ -206,3 +206,30 @@ TEST(RestoreSequence, InputsThenTextsTicksBoundsStrokeCountsThenRadicals) {
 
 }  // namespace
 }  // namespace lumivane
+
+namespace lumivane {
+namespace {
+
+using testing::ReadAll;
+using testing::TempDataHome;
+
+TEST(NameSourceSettings, OwnSectionRoundTripAndBadValues) {
+    TempDataHome home;
+    const std::filesystem::path path = home.root() / "config.ini";
+    EXPECT_EQ(LoadNameSourceFrom(path).Source, 0);
+    ASSERT_EQ(SaveSettingsTo(path, MainInputs{}, FilterSet{}), "");
+    ASSERT_EQ(SaveNameSourceTo(path, {1, 5}), "");
+    const NameSourceChoice read = LoadNameSourceFrom(path);
+    EXPECT_EQ(read.Source, 1);
+    EXPECT_EQ(read.Collection, 5);
+    // The design's sections are untouched and the new one stands apart.
+    const std::string text = ReadAll(path);
+    EXPECT_NE(text.find("[Birthday]"), std::string::npos);
+    EXPECT_NE(text.find("[NameSource]\r\nSource=1\r\nCollection=5"), std::string::npos) << text;
+    ASSERT_EQ(SaveNameSourceTo(path, {7, -2}), "");
+    EXPECT_EQ(LoadNameSourceFrom(path).Source, 0);
+    EXPECT_EQ(LoadNameSourceFrom(path).Collection, 0);
+}
+
+}  // namespace
+}  // namespace lumivane

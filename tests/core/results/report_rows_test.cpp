@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/results/result_list.h"
+#include "core/text/characters.h"
 
 namespace lumivane {
 namespace {
@@ -212,6 +213,46 @@ TEST(DetailedReportFeed, NoRowsNoData) {
     feed.BeforePrint(none);
     EXPECT_FALSE(feed.NeedData(values));
     EXPECT_EQ(feed.RowCount(), 0u);
+}
+
+}  // namespace
+}  // namespace lumivane
+
+namespace lumivane {
+namespace {
+
+TEST(SimpleReportFeed, AListFromVerseNumbersEveryLine) {
+    SimpleReportFeed feed;
+    feed.BeforePrint(
+        "王思齐  思齐大任。——《诗经·大雅·思齐》\r\n王子衿  青青子衿。——《诗经·郑风·子衿》\r\n "
+        "\r\n查询共取得 2 个名字");
+    std::string text;
+    ASSERT_TRUE(feed.NeedData(text));
+    EXPECT_EQ(text.substr(0, 7), "   1   ");
+    ASSERT_TRUE(feed.NeedData(text));
+    EXPECT_EQ(text.substr(0, 7), "   2   ");
+}
+
+TEST(DetailedReportFeed, VersePrintsShortUnderItsRow) {
+    std::vector<ResultRow> rows(2);
+    const std::vector<VerseLine> found = FindVerseLines("有", "仕");  // a passage of 孟子
+    ASSERT_FALSE(found.empty());
+    rows[1].verse = found.front();
+    DetailedReportFeed feed;
+    feed.BeforePrint(rows);
+    EXPECT_TRUE(feed.HasVerses());
+    std::array<std::string, kDetailedReportColumnCount> values;
+    std::string verse = "x";
+    ASSERT_TRUE(feed.NeedData(values, &verse));
+    EXPECT_EQ(verse, "");
+    ASSERT_TRUE(feed.NeedData(values, &verse));
+    EXPECT_EQ(verse, ShortVerseTextOf(rows[1]));
+    const std::string cut = ShortVerseTextOf(rows[1], 4);
+    EXPECT_EQ(cut.find(kVerseMark), cut.find("…") + std::string("…").size());
+    EXPECT_EQ(CharacterCount(cut.substr(0, cut.find("…"))), 4u);
+    const std::vector<ResultRow> none;
+    feed.BeforePrint(none);
+    EXPECT_FALSE(feed.HasVerses());
 }
 
 }  // namespace

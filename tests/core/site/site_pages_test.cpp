@@ -147,6 +147,33 @@ TEST(NameAnalysisPage, WangMingHua) {
     EXPECT_TRUE(Has(page, "八字五行个数"));
 }
 
+// The 出处 of any name: the lines holding its two characters in order within
+// one sentence, the first with its whole stanza.
+TEST(NameAnalysisPage, VerseSource) {
+    struct Case {
+        const char* caption;
+        int sex;
+        std::vector<std::string> shown;
+    };
+    for (const Case& c : {
+             Case{"王子衿",
+                  1,
+                  {"<h2>出处</h2>", "<b>青青子衿，悠悠我心。</b>纵我不往，子宁不嗣音？",
+                   "——诗经·郑风·子衿"}},
+             Case{"王思齐",
+                  0,
+                  {"<b>思齐大任，文王之母，思媚周姜，京室之妇。</b>", "——诗经·大雅·思齐"}},
+             Case{"王明华", 0, {"<h2>出处</h2>"}},
+             Case{"王龘", 0, {"单字名不查两字同句的出处。"}},
+             Case{"王龘龘", 0, {"没有找到“龘”与“龘”依次同在一句的诗文。"}},
+         }) {
+        SitePage page = Page(AnalysisAddress("王", c.caption, c.sex));
+        for (const std::string& text : c.shown) {
+            EXPECT_TRUE(Has(page, text)) << c.caption << ": " << text;
+        }
+    }
+}
+
 TEST(NameAnalysisPage, ShapesOfNames) {
     struct Case {
         const char* label;

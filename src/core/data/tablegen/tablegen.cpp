@@ -4,6 +4,7 @@
 //
 // Usage: lumivane_tablegen DATA_DIR OUTPUT_DIR
 
+#include <algorithm>
 #include <cctype>
 #include <cstdint>
 #include <cstdio>
@@ -443,6 +444,97 @@ void GenerateFamilyNames(const std::filesystem::path& data, const std::filesyste
     Write(out / "family_name_tables.inc", code.str());
 }
 
+// The verse tables: every stanza's texts in one string with offsets (no
+// relocation at start), the collections by their number in kVerseCollections
+// order, and per sex the names with the stanza and line of their best verse.
+void GenerateVerses(const std::filesystem::path& data, const std::filesystem::path& out) {
+    static const std::vector<std::string> kCollections = {
+        "诗经",       "楚辞",       "论语",   "大学",   "中庸",  "孟子",
+        "唐诗三百首", "宋词三百首", "千家诗", "全唐诗", "全宋词"};
+    static const std::vector<std::string> kGroups = {"", "诗经", "楚辞", "论语", "唐诗", "宋词"};
+    std::map<std::string, std::uint32_t> dictionary;
+    std::vector<std::string> characters;
+    for (const Row& row : ReadRows(data / "characters.tsv")) {
+        dictionary.emplace(row.fields.at(1), static_cast<std::uint32_t>(dictionary.size()));
+        characters.push_back(row.fields.at(1));
+    }
+    const std::string stanzaFile = (data / "verse-stanzas.tsv").string();
+    auto stanzas = ReadRows(stanzaFile);
+    std::string blob;
+    std::ostringstream blobLiteral;
+    std::ostringstream entries;
+    auto place = [&](const std::string& piece) {
+        const std::size_t offset = blob.size();
+        blob += piece;
+        if (!piece.empty()) {
+            blobLiteral << "    " << Literal(piece) << "\n";
+        }
+        return std::to_string(offset) + "u, " + std::to_string(piece.size()) + "u";
+    };
+    std::size_t previousCollection = 0;
+    for (std::size_t i = 0; i < stanzas.size(); ++i) {
+        const Row& row = stanzas[i];
+        if (row.fields.size() != 7 || Number(stanzaFile, row, 0, 0xFFFFFF) != i) {
+            Fail(stanzaFile, row.line,
+                 "expected id, collection, group, title, section, author, "
+                 "stanza in id order");
+        }
+        auto collection = std::find(kCollections.begin(), kCollections.end(), row.fields[1]);
+        auto group = std::find(kGroups.begin(), kGroups.end(), row.fields[2]);
+        if (collection == kCollections.end() || group == kGroups.end()) {
+            Fail(stanzaFile, row.line, "unknown collection or group");
+        }
+        const auto c = static_cast<std::size_t>(collection - kCollections.begin());
+        if (c < previousCollection) {
+            Fail(stanzaFile, row.line, "collections out of order");
+        }
+        previousCollection = c;
+        for (std::size_t f = 3; f < 7; ++f) {
+            if (row.fields[f].size() > 0xFFFF) {
+                Fail(stanzaFile, row.line, "text longer than 65535 bytes");
+            }
+        }
+        if (row.fields[6].empty()) {
+            Fail(stanzaFile, row.line, "empty stanza");
+        }
+        entries << "    {" << c << "u, " << (group - kGroups.begin()) << "u, "
+                << place(row.fields[3]) << ", " << place(row.fields[4]) << ", "
+                << place(row.fields[5]) << ", " << place(row.fields[6]) << "},\n";
+    }
+    const std::string nameFile = (data / "verse-names.tsv").string();
+    std::ostringstream names[2];
+    std::set<std::uint32_t> seen[2];
+    for (const Row& row : ReadRows(nameFile)) {
+        if (row.fields.size() != 6 || (row.fields[0] != "M" && row.fields[0] != "F")) {
+            Fail(nameFile, row.line, "expected sex, name, first, second, stanza, line");
+        }
+        const int sex = row.fields[0] == "M" ? 0 : 1;
+        const std::uint32_t first = Number(nameFile, row, 2, kDictionarySize - 1);
+        const std::uint32_t second = Number(nameFile, row, 3, kDictionarySize - 1);
+        if (characters[first] + characters[second] != row.fields[1]) {
+            Fail(nameFile, row.line, "name and indexes disagree");
+        }
+        if (!seen[sex].insert((first << 16) | second).second) {
+            Fail(nameFile, row.line, "repeated name " + row.fields[1]);
+        }
+        const std::uint32_t stanza =
+            Number(nameFile, row, 4, static_cast<std::uint32_t>(stanzas.size()) - 1);
+        names[sex] << "    {0x" << std::hex << ((first << 16) | second) << std::dec << "u, "
+                   << stanza << "u, " << Number(nameFile, row, 5, 0xFFFF) << "u},\n";
+    }
+    std::ostringstream code;
+    code << Header({"verse-stanzas.tsv", "verse-names.tsv"})
+         << "inline constexpr char kGeneratedVerseBlob[] =\n"
+         << blobLiteral.str() << "    \"\";\n\n"
+         << "inline constexpr GeneratedVerseStanza kGeneratedVerseStanzas[] = {\n"
+         << entries.str() << "};\n\n"
+         << "inline constexpr GeneratedVerseName kGeneratedMaleVerseNames[] = {\n"
+         << names[0].str() << "};\n\n"
+         << "inline constexpr GeneratedVerseName kGeneratedFemaleVerseNames[] = {\n"
+         << names[1].str() << "};\n";
+    Write(out / "verse_tables.inc", code.str());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -458,5 +550,6 @@ int main(int argc, char** argv) {
     GenerateNames(data, out);
     GenerateTraditional(data, out);
     GenerateFamilyNames(data, out);
+    GenerateVerses(data, out);
     return 0;
 }

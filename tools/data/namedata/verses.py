@@ -1,0 +1,354 @@
+"""Verse stage: name candidates from classical poetry, each with its best line.
+
+Reads the chinese-poetry compilation, converts traditional text to simplified
+script with OpenCC's character table, splits stanzas into lines (ended by
+。！？；) and lines into sentences (at any punctuation), and keeps for each sex
+the ordered character pairs of one sentence that pass the same checks as the
+simple list's free pairs. data/README.md documents every rule."""
+
+import glob
+import json
+import math
+import os
+import re
+
+# Collections in the order in which their lines stand first; `group` is the
+# collection choice of the main window that shows them (empty: only 全部).
+COLLECTIONS = (
+    # (name, group)
+    ("诗经", "诗经"),
+    ("楚辞", "楚辞"),
+    ("论语", "论语"),
+    ("大学", "论语"),
+    ("中庸", "论语"),
+    ("孟子", "论语"),
+    ("唐诗三百首", "唐诗"),
+    ("宋词三百首", "宋词"),
+    ("千家诗", ""),
+    ("全唐诗", "唐诗"),
+    ("全宋词", "宋词"),
+)
+TIER = {name: k for k, (name, _) in enumerate(COLLECTIONS)}
+GROUP = dict(COLLECTIONS)
+# The collections a parent knows by name; their stanzas are kept whole so
+# that the analysis page finds the lines of any name in them.
+# The collections the compilation gives in traditional script.
+TRADITIONAL = {"大学", "中庸", "孟子", "唐诗三百首", "千家诗", "全唐诗"}
+CLASSICS = {"诗经", "楚辞", "论语", "大学", "中庸", "孟子", "唐诗三百首", "宋词三百首", "千家诗"}
+
+LINE_END = "。！？；"
+PUNCTUATION = "，。；：？！、“”‘’「」『』《》（）()〈〉·—…,.;:?! \u3000"
+SENTENCE_SPLIT = re.compile("[" + re.escape(PUNCTUATION) + "]+")
+# The simple list's free pairs: each character among the first 301 ranks of
+# its position, never both from ranks 201-300.
+PAIR_RANKS = 301
+STRONG_RANKS = 201
+# The large collections (全唐诗, 全宋词) yield some ten thousand pairs per sex
+# from lines no parent knows; only their most name-like ones are kept: both
+# characters among the first 101 ranks of their position.
+LARGE_COLLECTION_RANKS = 101
+
+
+def is_han(c):
+    return "\u4e00" <= c <= "\u9fff"
+
+
+class Converter:
+    """Traditional to simplified by OpenCC's TSCharacters table: the first
+    candidate of each line. A character with several candidates (乾 干/乾,
+    於 于/於, 沈 沈/沉, 餘 余/馀) is simplified by the word it stands in, which
+    the character table cannot tell: it gets its first candidate in the text
+    shown, and no name pair is taken from it."""
+
+    def __init__(self, ts_lines):
+        self.table = {}
+        self.ambiguous = set()
+        for line in ts_lines:
+            if not line.strip() or line.startswith("#"):
+                continue
+            key, values = line.rstrip("\n").split("\t")
+            candidates = values.split(" ")
+            self.table[key] = candidates[0]
+            if len(set(candidates)) > 1:
+                self.ambiguous.add(candidates[0])
+                self.ambiguous.update(candidates)
+                self.ambiguous.add(key)
+
+    def convert(self, text):
+        """(simplified text, set of positions of word-dependent characters)."""
+        out, uncertain = [], set()
+        for k, c in enumerate(text):
+            if c in self.ambiguous:
+                uncertain.add(k)
+            out.append(self.table.get(c, c))
+        return "".join(out), uncertain
+
+
+CLOSING_QUOTES = "”’」』"
+
+
+def lines_of(stanza):
+    """(offset, line) of the lines of a stanza, each with its end mark and the
+    closing quotation marks right after it (子曰：“…。” ends with ”)."""
+    lines, start, k = [], 0, 0
+    while k < len(stanza):
+        if stanza[k] in LINE_END:
+            while k + 1 < len(stanza) and stanza[k + 1] in CLOSING_QUOTES:
+                k += 1
+            lines.append((start, stanza[start:k + 1]))
+            start = k + 1
+        k += 1
+    if start < len(stanza):
+        lines.append((start, stanza[start:]))
+    return lines
+
+
+def sentences_of(line):
+    """(offset, sentence) of the sentences of a line."""
+    out, pos = [], 0
+    for part in SENTENCE_SPLIT.split(line):
+        if part:
+            pos = line.index(part, pos)
+            out.append((pos, part))
+            pos += len(part)
+    return out
+
+
+def ordered_pairs(sentence, offset, uncertain, words=None):
+    """Every (a, b) of a sentence with a before b, once each, in order of
+    first occurrence; characters of uncertain simplification are left out,
+    and with `words` (the sentence's split) the pairs that cut into words."""
+    seen = set()
+    chars = [(k, c) for k, c in enumerate(sentence)
+             if is_han(c) and (offset + k) not in uncertain]
+    for i in range(len(chars)):
+        for j in range(i + 1, len(chars)):
+            pair = (chars[i][1], chars[j][1])
+            if pair in seen:
+                continue
+            if words is not None and not apart_from_other_words(words, chars[i][0], chars[j][0]):
+                continue
+            seen.add(pair)
+            yield pair
+
+
+# --- words and moods -----------------------------------------------------------
+
+class Segmenter:
+    """The most probable split of a sentence into the words of jieba's
+    dictionary, as jieba cuts without its unknown-word model: each word weighs
+    its frequency over the total, a character outside the dictionary 1."""
+
+    def __init__(self, frequencies):
+        self.freq = frequencies
+        self.log_total = math.log(sum(frequencies.values()) or 1)
+        self.longest = max((len(w) for w in frequencies), default=1)
+
+    def cut(self, sentence):
+        """[(start, end)] of the words."""
+        n = len(sentence)
+        best = [(0.0, n)] * (n + 1)
+        for i in range(n - 1, -1, -1):
+            choice = None
+            for j in range(i + 1, min(n, i + self.longest) + 1):
+                word = sentence[i:j]
+                if j > i + 1 and word not in self.freq:
+                    continue
+                value = math.log(self.freq.get(word) or 1) - self.log_total + best[j][0]
+                if choice is None or value > choice[0]:
+                    choice = (value, j)
+            best[i] = choice
+        words, i = [], 0
+        while i < n:
+            words.append((i, best[i][1]))
+            i = best[i][1]
+        return words
+
+
+# A line unfit for a child's name speaks of grief, war, death, slander, illness
+# or want: it holds a character whose Unihan definition (kDefinition) has one
+# of these words.
+ILL_MEANING_WORDS = frozenset("""
+weep wail sob tears sorrow sorrowful grief grieved mournful mourn sad melancholy miserable
+wretched anxiety worry dejected desolate lonely solitary bitter resent hatred hate
+war battle soldier troops weapon attack invade rebel revolt kill slaughter murder blood
+die dead death perish grave tomb funeral coffin ghost corpse skeleton
+slander defame evil wicked thief traitor cruel shame disgrace
+illness sickness disease wound injury poor impoverished hunger starving famine
+""".split())
+
+
+def ill_meaning_characters(definitions):
+    """The characters whose definition holds a word of ILL_MEANING_WORDS."""
+    out = set()
+    for char, definition in definitions.items():
+        if set(re.findall(r"[a-z]+", definition.lower())) & ILL_MEANING_WORDS:
+            out.add(char)
+    return out
+
+
+def apart_from_other_words(words, i, j):
+    """Whether the characters at i and j each stand as a word of their own, or
+    the two make one word: a pair that takes one character from each of two
+    words (园林 萧瑟, 白露 为 霜) reads as no name."""
+    def word_at(k):
+        return next(w for w in words if w[0] <= k < w[1])
+    a, b = word_at(i), word_at(j)
+    if a == b:
+        return a == (i, j + 1)
+    return a == (i, i + 1) and b == (j, j + 1)
+
+
+# --- reading the compilation -------------------------------------------------
+
+def _load(path):
+    with open(path, encoding="utf-8") as f:
+        return json.load(f)
+
+
+def _numbered(pattern):
+    def key(p):
+        m = re.search(r"\.(\d+)\.json$", p)
+        return (0, int(m.group(1))) if m else (1, p)
+    return sorted(glob.glob(pattern), key=key)
+
+
+def _strip_dynasty(author):
+    m = re.match(r"^[（(](.)[）)](.*)$", author or "")
+    return (m.group(1), m.group(2)) if m else ("", author or "")
+
+
+def poems(root, conv):
+    """Yield (collection, title, section, author, [stanza texts]) in the order
+    of the collections, simplified."""
+    def simp(text):
+        return conv.convert(text)[0]
+
+    for p in _load(os.path.join(root, "shijing", "shijing.json")):
+        section = p["section"] if p["chapter"] == "国风" else p["chapter"]
+        yield "诗经", p["title"], section, "", p["content"]
+    for p in _load(os.path.join(root, "chuci", "chuci.json")):
+        section = p["section"] if p["section"] != p["title"] else ""
+        yield "楚辞", p["title"], section, p["author"], p["content"]
+    for p in _load(os.path.join(root, "lunyu", "lunyu.json")):
+        yield "论语", p["chapter"], "", "", p["paragraphs"]
+    for name, file in (("大学", "daxue"), ("中庸", "zhongyong"), ("孟子", "mengzi")):
+        data = _load(os.path.join(root, "sishuwujing", file + ".json"))
+        for p in data if isinstance(data, list) else [data]:
+            title = simp(p["chapter"])
+            yield name, "" if title == name else title, "", "", p["paragraphs"]
+    for p in _load(os.path.join(root, "tang", "唐诗三百首.json")):
+        yield "唐诗三百首", simp(p["title"]), "", simp(p["author"]), p["paragraphs"]
+    for p in _load(os.path.join(root, "songci", "宋词三百首.json")):
+        yield "宋词三百首", p["rhythmic"], "", p["author"], p["paragraphs"]
+    qjs = _load(os.path.join(root, "mengxue", "qianjiashi.json"))
+    for part in qjs["content"]:
+        for p in part["content"]:
+            _, author = _strip_dynasty(simp(p.get("author", "")))
+            title = simp(p["chapter"])
+            flat = [x for x in p["paragraphs"] if isinstance(x, str)]
+            if flat:
+                yield "千家诗", title, "", author, flat
+            # A poem of several parts (其一, 其二) holds one list per part.
+            for sub in (x for x in p["paragraphs"] if isinstance(x, dict)):
+                yield "千家诗", title + "·" + simp(sub.get("subchapter", "")), "", author, \
+                    sub["paragraphs"]
+    for path in _numbered(os.path.join(root, "tang", "poet.tang.*.json")):
+        for p in _load(path):
+            yield "全唐诗", simp(p["title"]), "", simp(p["author"]), p["paragraphs"]
+    for path in _numbered(os.path.join(root, "songci", "ci.song.*.json")):
+        for p in _load(path):
+            yield "全宋词", p["rhythmic"], "", p["author"], p["paragraphs"]
+
+
+# --- the name checks ---------------------------------------------------------
+
+def usual_syllable(reading):
+    if reading.startswith(","):
+        return reading[1:].split(",")[0]
+    return reading
+
+
+class PairRules:
+    """The checks of a free pair of the simple list, on the committed tables:
+    ranks, the characters read alike, the pair leaning to the other sex, and
+    jieba's ordinary words (a real name of the sex's corpus excepted)."""
+
+    def __init__(self, chars, positions, corpus, words):
+        # chars: {text: (index, reading, gender)}; positions: {(sex, pos): {text: (rank, count)}}
+        self.chars, self.positions, self.corpus, self.words = chars, positions, corpus, words
+
+    def check(self, a, b, sex, ranks=PAIR_RANKS):
+        """None when the pair passes, else the reason; `ranks` bounds the rank
+        of both characters."""
+        first = self.positions[(sex, "first")].get(a)
+        second = self.positions[(sex, "second")].get(b)
+        if first is None or first[0] >= ranks or second is None or second[0] >= ranks:
+            return "rank"
+        if first[0] >= STRONG_RANKS and second[0] >= STRONG_RANKS:
+            return "rank"
+        if a == b or usual_syllable(self.chars[a][1]) == usual_syllable(self.chars[b][1]):
+            return "read alike"
+        balance = self.chars[a][2] + self.chars[b][2]
+        if (balance > 0) if sex == "female" else (balance < 0):
+            return "other sex"
+        if a + b in self.words and a + b not in self.corpus[sex]:
+            return "word"
+        return None
+
+
+# Notes of the editors among the verses of 全唐诗 and 全宋词 (《全唐诗》误以…,
+# （《宿山寺》，见…）) and gaps (□) are no verse.
+NOT_VERSE = re.compile(r"[《》（）()□\[\]A-Za-z0-9]")
+
+
+def build(root, conv, rules, sexes=("male", "female"), segmenter=None, ill=frozenset()):
+    """(stanzas, names, notes). stanzas: [(collection, title, section, author,
+    text)] in table order; names: {sex: [(first, second, stanza id, line no)]}
+    in order of their best line."""
+    best = {sex: {} for sex in sexes}   # pair -> (stanza key, line no)
+    all_stanzas = []                    # (collection, title, section, author, text)
+    keep = set()
+    notes = {}
+    for collection, title, section, author, stanzas in poems(root, conv):
+        for raw in stanzas:
+            if collection in TRADITIONAL:
+                text, uncertain = conv.convert(raw.strip())
+            else:
+                text, uncertain = raw.strip(), set()
+            if not text:
+                continue
+            key = len(all_stanzas)
+            all_stanzas.append((collection, title, section, author, text))
+            if collection in CLASSICS:
+                keep.add(key)
+                ranks = PAIR_RANKS
+            else:
+                ranks = LARGE_COLLECTION_RANKS
+            if ranks == LARGE_COLLECTION_RANKS and NOT_VERSE.search(text):
+                continue
+            for line_no, (start, line) in enumerate(lines_of(text)):
+                if any(c in ill for c in line):
+                    continue
+                for offset, sentence in sentences_of(line):
+                    words = segmenter.cut(sentence) if segmenter else None
+                    for a, b in ordered_pairs(sentence, start + offset, uncertain, words):
+                        for sex in sexes:
+                            if (a, b) in best[sex]:
+                                continue
+                            if rules.check(a, b, sex, ranks):
+                                continue
+                            best[sex][(a, b)] = (key, line_no)
+                            keep.add(key)
+    new_id = {}
+    stanzas = []
+    for key in sorted(keep):
+        new_id[key] = len(stanzas)
+        stanzas.append(all_stanzas[key])
+    names = {}
+    for sex in sexes:
+        rows = [(a, b, new_id[k], n) for (a, b), (k, n) in best[sex].items()]
+        rows.sort(key=lambda r: (r[2], r[3]))
+        names[sex] = rows
+    notes["stanzas read"] = len(all_stanzas)
+    return stanzas, names, notes

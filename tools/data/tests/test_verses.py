@@ -1,0 +1,118 @@
+import json
+import os
+import tempfile
+import unittest
+
+from namedata import verses
+
+TS = ["後\t后\n", "於\t于 於\n", "詩\t诗\n", "齊\t齐\n", "雲\t云\n"]
+
+
+def rules(words=(), corpus=()):
+    chars = {c: (k, r, g) for k, (c, r, g) in enumerate([
+        ("思", "si", -100), ("齐", "qi", 200), ("云", "yun", 0), ("子", "zi", 0),
+        ("衿", "jin", -300), ("其", "qi", 0), ("诗", "shi", -50), ("亦", "yi", 0),
+        ("怡", "yi", -900), ("骨", "gu", 0), ("白", "bai", 0)])}
+    ranked = {c: (k, 1000 - k) for k, c in enumerate("思子云诗白亦")}
+    second = {c: (k, 1000 - k) for k, c in enumerate("齐云衿怡诗骨其")}
+    positions = {(s, "first"): ranked for s in ("male", "female")}
+    positions.update({(s, "second"): second for s in ("male", "female")})
+    return verses.PairRules(chars, positions, {"male": set(corpus), "female": set(corpus)},
+                            set(words))
+
+
+class VerseStageTest(unittest.TestCase):
+    def test_converter_marks_the_word_dependent_characters(self):
+        conv = verses.Converter(TS)
+        text, uncertain = conv.convert("後於詩")
+        self.assertEqual(text, "后于诗")
+        self.assertEqual(uncertain, {1})   # 於 is 于 or 於 by the word
+
+    def test_lines_end_at_full_stops_and_keep_their_closing_quotes(self):
+        stanza = "子曰：“思而不学则殆。”君子亦然；其余"
+        self.assertEqual(verses.lines_of(stanza),
+                         [(0, "子曰：“思而不学则殆。”"), (12, "君子亦然；"), (17, "其余")])
+        self.assertEqual(verses.sentences_of("思齐大任，文王之母。"),
+                         [(0, "思齐大任"), (5, "文王之母")])
+
+    def test_pairs_keep_their_order_within_one_sentence(self):
+        pairs = list(verses.ordered_pairs("青子衿", 0, set()))
+        self.assertEqual(pairs, [("青", "子"), ("青", "衿"), ("子", "衿")])
+        self.assertEqual(list(verses.ordered_pairs("子於衿", 0, {1})), [("子", "衿")])
+
+    def test_rules_of_a_free_pair(self):
+        r = rules(words=["白骨", "子云"], corpus=["子云"])
+        cases = [
+            ("思", "齐", "male", None),
+            ("思", "齐", "female", "other sex"),      # 齐 leans male on balance
+            ("齐", "思", "male", "rank"),             # 齐 is no first character
+            ("白", "骨", "male", "word"),             # an ordinary word
+            ("子", "云", "male", None),               # a word, but a real name of the sex
+            ("亦", "怡", "female", "read alike"),
+        ]
+        for first, second, sex, reason in cases:
+            with self.subTest(pair=first + second, sex=sex):
+                self.assertEqual(r.check(first, second, sex), reason)
+        self.assertEqual(r.check("子", "怡", "female", ranks=3), "rank")
+        self.assertIsNone(r.check("子", "怡", "female"))
+
+    def test_pairs_do_not_cut_into_words(self):
+        seg = verses.Segmenter({"园林": 500, "萧瑟": 300, "白露": 200, "青青": 100, "园": 10,
+                                "林": 10})
+        self.assertEqual(seg.cut("几处园林萧瑟"), [(0, 1), (1, 2), (2, 4), (4, 6)])
+        cases = [
+            ("青青子衿", "子衿", True),     # each a word of its own
+            ("几处园林萧瑟", "园萧", False),  # one character of 园林, one of 萧瑟
+            ("白露为霜", "露霜", False),
+            ("白露为霜", "为霜", True),
+            ("园林", "园林", True),          # the two make one word
+        ]
+        for sentence, pair, kept in cases:
+            with self.subTest(sentence=sentence, pair=pair):
+                pairs = list(verses.ordered_pairs(sentence, 0, set(), seg.cut(sentence)))
+                self.assertEqual((pair[0], pair[1]) in pairs, kept)
+
+    def test_lines_of_ill_meaning_by_the_definitions(self):
+        ill = verses.ill_meaning_characters({
+            "泪": "tears; weep, cry", "鸣": "cry of bird or animal; make sound",
+            "战": "war, fighting, battle", "谗": "slander, defame, misrepresent",
+            "寒": "cold, wintry, chilly", "死": "die; dead; death"})
+        self.assertEqual(ill, {"泪", "战", "谗", "死"})
+
+    def test_build_keeps_the_best_line_of_each_pair(self):
+        with tempfile.TemporaryDirectory() as root:
+            def put(path, data):
+                os.makedirs(os.path.dirname(os.path.join(root, path)), exist_ok=True)
+                with open(os.path.join(root, path), "w", encoding="utf-8") as f:
+                    json.dump(data, f, ensure_ascii=False)
+            put("shijing/shijing.json", [{"title": "思齐", "chapter": "大雅", "section": "文王之什",
+                                          "content": ["思齐大任，文王之母。"]}])
+            put("chuci/chuci.json", [{"title": "离骚", "section": "离骚", "author": "屈原",
+                                      "content": ["子云思齐。"]}])
+            put("lunyu/lunyu.json", [])
+            put("sishuwujing/daxue.json", {"chapter": "大學", "paragraphs": []})
+            put("sishuwujing/zhongyong.json", {"chapter": "中庸", "paragraphs": []})
+            put("sishuwujing/mengzi.json", [])
+            put("tang/唐诗三百首.json", [])
+            put("songci/宋词三百首.json", [])
+            put("mengxue/qianjiashi.json", {"content": []})
+            put("tang/poet.tang.0.json", [{"title": "詩", "author": "某", "paragraphs": [
+                "白雲思詩，亦怡。", "《全唐诗》白齊。", "白淚齊。"]}])
+            put("songci/ci.song.0.json", [])
+            stanzas, names, _ = verses.build(root, verses.Converter(TS + ["淚\t泪\n"]), rules(),
+                                             ("male",), ill={"泪"})
+        self.assertEqual(stanzas[0], ("诗经", "思齐", "大雅", "", "思齐大任，文王之母。"))
+        by_pair = {a + b: (s, n) for a, b, s, n in names["male"]}
+        self.assertEqual(by_pair["思齐"], (0, 0))         # 诗经 before 楚辞
+        self.assertEqual(by_pair["子齐"], (1, 0))         # only in 楚辞
+        # 全唐诗 yields only pairs of characters among the first 101 ranks: all here.
+        self.assertEqual(stanzas[by_pair["白云"][0]], ("全唐诗", "诗", "", "某", "白云思诗，亦怡。"))
+        self.assertNotIn("云诗", by_pair)                 # leans to the other sex
+        self.assertNotIn("亦怡", by_pair)                 # read alike
+        # The editors' note and the line of tears give nothing.
+        self.assertNotIn("白齐", by_pair)
+        self.assertEqual(len(stanzas), 3)                # every stanza that gave a pair
+
+
+if __name__ == "__main__":
+    unittest.main()
