@@ -25,6 +25,8 @@ std::vector<double> LogCounts(std::span<const PositionEntry> table) {
     return counts;
 }
 
+constexpr std::size_t kNeverDrawn = std::numeric_limits<std::size_t>::max();
+
 // A uniform number in (0, 1).
 double Uniform(RandomSource& random) {
     constexpr std::uint64_t kSteps = std::uint64_t{1} << 53;
@@ -41,12 +43,13 @@ void AddVerseNames(NamingState& state, VerseGroup group, const FilterTests* filt
     const WorkingSet& ws = state.workingSet;
     const std::vector<double> first = LogCounts(ws.FirstPosition);
     const std::vector<double> second = LogCounts(ws.SecondPosition);
-    struct Keyed {
+    struct Entry {
         bool large;
-        double key;
         GivenNameCode code;
+        std::size_t firstDraw;  // the draw that first took it; none: never drawn
     };
-    std::vector<Keyed> kept;
+    std::vector<Entry> kept;
+    std::vector<double> logWeights;
     for (const VerseName& name : VerseNames(ws.sex)) {
         const VerseStanza stanza = VerseStanzaAt(name.stanza);
         if (!StanzaInGroup(stanza, group)) {
@@ -59,22 +62,43 @@ void AddVerseNames(NamingState& state, VerseGroup group, const FilterTests* filt
                                     MatchesFixedCharacters(filters->Filters(), a, b))) {
             continue;
         }
-        // Weighted random order (Efraimidis and Spirakis) in logarithms: the
-        // smallest log(E) - log(weight), E exponential, comes first, and the
-        // chance to come first is in proportion to the weight.
-        const double logWeight = ws.PairExponent * (first[std::min(a, DictionarySize)] +
-                                                    second[std::min(b, DictionarySize)]);
-        const double key = std::log(-std::log(Uniform(state.random))) - logWeight;
-        kept.push_back({FromLargeCollection(stanza), key, name.code});
+        kept.push_back({FromLargeCollection(stanza), name.code, kNeverDrawn});
+        logWeights.push_back(ws.PairExponent * (first[std::min(a, DictionarySize)] +
+                                                second[std::min(b, DictionarySize)]));
     }
-    std::stable_sort(kept.begin(), kept.end(), [](const Keyed& x, const Keyed& y) {
-        return x.large != y.large ? !x.large : x.key < y.key;
-    });
-    for (const Keyed& k : kept) {
-        if (state.candidates.count() >= kCandidateLimit) {
-            return;
+    if (kept.empty()) {
+        return;
+    }
+    // As the simple list does, the names are drawn with replacement as often
+    // as the list is long, each with the chance of its weight, and a name
+    // stands where it was first drawn: the list gathers on the pairs parents
+    // give, not evenly on every pair verse happens to hold.
+    const double largest = *std::max_element(logWeights.begin(), logWeights.end());
+    std::vector<double> totals;
+    double total = 0;
+    for (double w : logWeights) {
+        total += std::exp(w - largest);
+        totals.push_back(total);
+    }
+    for (std::size_t draw = 0; draw < kCandidateLimit; ++draw) {
+        const double target = Uniform(state.random) * total;
+        const auto k = static_cast<std::size_t>(
+            std::upper_bound(totals.begin(), totals.end(), target) - totals.begin());
+        Entry& entry = kept[std::min(k, kept.size() - 1)];
+        entry.firstDraw = std::min(entry.firstDraw, draw);
+    }
+    // The names of the books and anthologies parents know come first.
+    std::vector<const Entry*> drawn;
+    for (const Entry& entry : kept) {
+        if (entry.firstDraw != kNeverDrawn) {
+            drawn.push_back(&entry);
         }
-        state.candidates.codes.push_back(k.code);
+    }
+    std::sort(drawn.begin(), drawn.end(), [](const Entry* x, const Entry* y) {
+        return x->large != y->large ? !x->large : x->firstDraw < y->firstDraw;
+    });
+    for (const Entry* entry : drawn) {
+        state.candidates.codes.push_back(entry->code);
     }
 }
 

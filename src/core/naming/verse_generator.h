@@ -8,13 +8,14 @@
 
 namespace lumivane {
 
-// Appends up to kCandidateLimit names of the working set's sex whose best line
-// stands in the group (every collection for VerseGroup::All) and, with
-// filters, that pass the advanced dialog's tests. The names of the books and
-// anthologies parents know (诗经 … 千家诗) come before those of 全唐诗 and
-// 全宋词; within each, a random order in which a name comes early as often as
-// the simple list would draw it (its characters' position counts, raised to
-// the working set's exponent).
+// Appends the names of the working set's sex whose best line stands in the
+// group (every collection for VerseGroup::All) and, with filters, that pass
+// the advanced dialog's tests, as the simple list draws its names: kCandidateLimit
+// draws with replacement, each name with the chance of its characters'
+// position counts, times each other, raised to the working set's exponent;
+// each drawn name once. The names of the books and anthologies parents know
+// (诗经 … 千家诗) come before those of 全唐诗 and 全宋词, each in the order of
+// their first draw.
 void AddVerseNames(NamingState& state, VerseGroup group, const FilterTests* filters);
 
 // Whether a stanza belongs to the group of a request.
