@@ -171,7 +171,7 @@ class Segmenter:
 ILL_MEANING_WORDS = frozenset("""
 weep wail sob tears sorrow sorrowful grief grieved mournful mourn sad melancholy miserable
 wretched anxiety worry dejected desolate lonely solitary bitter resent hatred hate
-war battle soldier troops weapon attack invade rebel revolt kill slaughter murder blood
+war battle soldier troops weapon spear lance arrow sword attack invade rebel revolt kill slaughter murder blood
 die dead death perish grave tomb funeral coffin ghost corpse skeleton
 slander defame evil wicked thief traitor cruel shame disgrace
 illness sickness disease wound injury poor impoverished hunger starving famine
@@ -302,6 +302,14 @@ class PairRules:
 NOT_VERSE = re.compile(r"[《》（）()□\[\]A-Za-z0-9]")
 
 
+def regular_verse(stanza):
+    """A couplet or more of lines of one length, as a poem of 全唐诗 is written;
+    the editors' notes among them are prose (天柱山在舒州怀宁，此诗当即…)."""
+    lengths = {len(sentence) for _, line in lines_of(stanza)
+               for _, sentence in sentences_of(line)}
+    return len(sentences_of(stanza)) >= 2 and len(lengths) == 1
+
+
 def build(root, conv, rules, sexes=("male", "female"), segmenter=None, ill=frozenset()):
     """(stanzas, names, notes). stanzas: [(collection, title, section, author,
     text)] in table order; names: {sex: [(first, second, stanza id, line no)]}
@@ -326,6 +334,8 @@ def build(root, conv, rules, sexes=("male", "female"), segmenter=None, ill=froze
             else:
                 ranks = LARGE_COLLECTION_RANKS
             if ranks == LARGE_COLLECTION_RANKS and NOT_VERSE.search(text):
+                continue
+            if collection == "全唐诗" and not regular_verse(text):
                 continue
             for line_no, (start, line) in enumerate(lines_of(text)):
                 if any(c in ill for c in line):

@@ -72,6 +72,13 @@ class VerseStageTest(unittest.TestCase):
                 pairs = list(verses.ordered_pairs(sentence, 0, set(), seg.cut(sentence)))
                 self.assertEqual((pair[0], pair[1]) in pairs, kept)
 
+    def test_regular_verse_tells_poems_from_notes(self):
+        for text, regular in [("白日依山尽，黄河入海流。", True),
+                              ("天柱山在舒州怀宁，此诗当即韦曾任舒州刺史时作。", False),
+                              ("二诗可确定为仪作。", False)]:
+            with self.subTest(text=text):
+                self.assertEqual(verses.regular_verse(text), regular)
+
     def test_lines_of_ill_meaning_by_the_definitions(self):
         ill = verses.ill_meaning_characters({
             "泪": "tears; weep, cry", "鸣": "cry of bird or animal; make sound",
@@ -97,7 +104,7 @@ class VerseStageTest(unittest.TestCase):
             put("songci/宋词三百首.json", [])
             put("mengxue/qianjiashi.json", {"content": []})
             put("tang/poet.tang.0.json", [{"title": "詩", "author": "某", "paragraphs": [
-                "白雲思詩，亦怡。", "《全唐诗》白齊。", "白淚齊。"]}])
+                "白雲思詩，亦怡其衿。", "《全唐诗》白齊，思子衿。", "白淚齊，思子衿。"]}])
             put("songci/ci.song.0.json", [])
             stanzas, names, _ = verses.build(root, verses.Converter(TS + ["淚\t泪\n"]), rules(),
                                              ("male",), ill={"泪"})
@@ -106,7 +113,7 @@ class VerseStageTest(unittest.TestCase):
         self.assertEqual(by_pair["思齐"], (0, 0))         # 诗经 before 楚辞
         self.assertEqual(by_pair["子齐"], (1, 0))         # only in 楚辞
         # 全唐诗 yields only pairs of characters among the first 101 ranks: all here.
-        self.assertEqual(stanzas[by_pair["白云"][0]], ("全唐诗", "诗", "", "某", "白云思诗，亦怡。"))
+        self.assertEqual(stanzas[by_pair["白云"][0]], ("全唐诗", "诗", "", "某", "白云思诗，亦怡其衿。"))
         self.assertNotIn("云诗", by_pair)                 # leans to the other sex
         self.assertNotIn("亦怡", by_pair)                 # read alike
         # The editors' note and the line of tears give nothing.
