@@ -66,7 +66,7 @@ int FailDamaged(CommandIo& io, const std::string& message, std::size_t errorLine
         return Fail(io, message);
     }
     return Fail(io, message +
-                        "\n收藏夹未改动。请用文本编辑器修改该行，或运行 "
+                        "\n请用文本编辑器修改该行，或运行 "
                         "lumivane-cli favorites repair 把无法识别的行原样移到 " +
                         DamagedLinesPath(path).string() + "。");
 }
