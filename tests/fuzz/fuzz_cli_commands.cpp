@@ -86,8 +86,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<std::string> args;
     while (input.remaining_bytes() > 0 && args.size() < 12) {
         if (input.ConsumeIntegralInRange(0, 3) > 0) {
-            args.emplace_back(
-                kWords[input.ConsumeIntegralInRange<std::size_t>(0, std::size(kWords) - 1)]);
+            std::string word =
+                kWords[input.ConsumeIntegralInRange<std::size_t>(0, std::size(kWords) - 1)];
+            // Options also come with their value after "=".
+            if (word.size() > 2 && word.rfind("--", 0) == 0 && input.ConsumeBool()) {
+                word += "=";
+                word += kWords[input.ConsumeIntegralInRange<std::size_t>(0, std::size(kWords) - 1)];
+            }
+            args.push_back(std::move(word));
         } else {
             args.push_back(input.ConsumeRandomLengthString(16));
         }
@@ -112,18 +118,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (exitCode != 0) {
         FUZZ_CHECK(!err.str().empty());
     }
-    // The same option twice is refused before anything runs.
+    // The same option twice is refused before anything runs. Checked where
+    // every option carries its value after "=", so that no word can be
+    // another option's value.
     std::set<std::string> seen;
     bool repeated = false;
+    bool allInline = true;
     for (const std::string& arg : args) {
         if (arg == "--") {
             break;
         }
-        if (arg.rfind("--", 0) == 0) {
-            const std::string name = arg.substr(0, arg.find('='));
-            repeated |= !seen.insert(name).second;
+        if (arg.size() > 2 && arg.rfind("--", 0) == 0) {
+            const std::size_t equals = arg.find('=');
+            allInline &= equals != std::string::npos;
+            repeated |= !seen.insert(arg.substr(0, equals)).second;
         }
     }
+    repeated &= allInline;
     if (repeated) {
         FUZZ_CHECK(exitCode == 2);
     }
