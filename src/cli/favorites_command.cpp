@@ -39,8 +39,7 @@ std::optional<Favorite> ParseFavorite(const Arguments& args, CommandIo& io, cons
         exitCode = BadInput(io, command, message);
         return std::nullopt;
     }
-    return Favorite{MakeFamilyNameCode(family.name.firstIndex, family.name.secondIndex),
-                    given.code};
+    return Favorite{FamilyCodeOf(family.name), given.code};
 }
 
 Json FavoriteJson(const Favorite& favorite, bool shown) {

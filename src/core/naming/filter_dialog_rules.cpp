@@ -197,10 +197,10 @@ std::string FilterValueError(const FilterSet& filters, const FilterControl& cont
         return {};
     }
     long long size = 0;
-    if (name.find('A') != std::string::npos) {
+    if (IsStrokeCountList(control)) {
         size = static_cast<long long>(StrokeCountItems().size());
     } else {
-        const int row = name.size() > 5 ? name[5] - '0' : 0;  // "cmb6_2B" -> 2
+        const int row = RowOfControl(control.name);
         const int a = row == 1 ? filters.cmb6_1A : row == 2 ? filters.cmb6_2A : filters.cmb6_3A;
         size = static_cast<long long>(RadicalItemsOfStrokePosition(a).size());
     }
