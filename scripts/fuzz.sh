@@ -16,7 +16,8 @@ fi
 cmake -S tests/fuzz -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build-fuzz -j 2
 
-targets=(fuzz_ini_file fuzz_favorites_file fuzz_gbk fuzz_cli_arguments fuzz_flat_json fuzz_calendar fuzz_site_pages)
+targets=(fuzz_ini_file fuzz_favorites_file fuzz_favorites_reader fuzz_gbk fuzz_cli_arguments
+  fuzz_cli_commands fuzz_flat_json fuzz_calendar fuzz_site_pages)
 mkdir -p build-fuzz/findings
 for target in "${targets[@]}"; do
   mkdir -p "build-fuzz/corpus/$target"

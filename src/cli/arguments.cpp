@@ -1,8 +1,16 @@
 #include "cli/arguments.h"
 
 #include <charconv>
+#include <ostream>
+
+#include "cli/commands.h"
 
 namespace lumivane::cli {
+
+int BadInput(CommandIo& io, const char* command, const std::string& message) {
+    io.err << "lumivane-cli " << command << ": " << message << '\n';
+    return kExitBadInput;
+}
 
 std::optional<std::string> Arguments::Value(const std::string& name) const {
     auto it = options.find(name);
@@ -31,6 +39,11 @@ std::optional<Arguments> ParseArguments(const std::vector<std::string>& args,
         if (auto eq = arg.find('='); eq != std::string::npos) {
             name = arg.substr(0, eq);
             inlineValue = arg.substr(eq + 1);
+        }
+        // The same option twice would silently keep only one of the two.
+        if (result.Has(name)) {
+            error = "选项 " + name + " 只能给一次";
+            return std::nullopt;
         }
         if (spec.flagOptions.count(name) > 0) {
             if (inlineValue) {

@@ -6,6 +6,7 @@
 #include "cli/chart_json.h"
 #include "cli/commands.h"
 #include "cli/date_options.h"
+#include "core/app/name_input.h"
 
 namespace lumivane::cli {
 
@@ -17,14 +18,23 @@ int RunChart(const std::vector<std::string>& args, CommandIo& io) {
     if (!parsed) {
         return BadInput(io, "chart", error);
     }
+    // The family name only titles a link, but it is read as every command
+    // reads it.
+    std::string family;
+    if (auto text = parsed->Value("--family")) {
+        FamilyNameInput input = ParseFamilyNameInput(*text);
+        if (!input.ok()) {
+            return BadInput(io, "chart", input.error);
+        }
+        family = input.trimmed;
+    }
     auto inputs = DateInputsFromOptions(*parsed, error);
     if (!inputs) {
         return BadInput(io, "chart", error);
     }
     BirthFields fields;
     SystemClock clock;
-    BirthChartResult chart =
-        ComputeBirthChart(*inputs, parsed->Value("--family").value_or(""), fields, clock);
+    BirthChartResult chart = ComputeBirthChart(*inputs, family, fields, clock);
     if (!chart.ok) {
         return BadInput(io, "chart", chart.error);
     }

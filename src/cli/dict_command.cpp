@@ -35,7 +35,8 @@ int RunDict(const std::vector<std::string>& args, CommandIo& io) {
     if (!parsed) {
         return BadInput(io, "dict", error + "（用法：lumivane-cli dict 汉字）");
     }
-    const std::string& text = parsed->positional[0];
+    // Blanks at the ends are trimmed, as every command trims its names.
+    const std::string text = TrimBlanks(parsed->positional[0]);
     if (text.empty()) {
         return BadInput(io, "dict", "没有给出汉字");
     }

@@ -7,6 +7,7 @@
 #include "cli/commands.h"
 #include "cli/json.h"
 #include "core/app/data_folder.h"
+#include "core/app/name_input.h"
 #include "core/data/character_dictionary.h"
 #include "core/naming/family_name.h"
 #include "core/results/favorites_file.h"
@@ -17,7 +18,7 @@ namespace lumivane::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "用法：lumivane-cli favorites list [--json] | add 姓 名 | remove 姓 名";
+    "用法：lumivane-cli favorites list [--json] | add 姓 名 | remove 姓 名 | repair";
 
 std::string FamilyText(std::uint32_t code) {
     const FamilyName family = FamilyNameOfCode(code);
@@ -29,45 +30,16 @@ std::string GivenText(GivenNameCode code) {
            std::string(CharacterText(SecondIndexOf(code)));
 }
 
-// Checks one or two characters GBK can hold; a message for the user, or empty.
-std::string CheckName(const std::string& text, const char* what) {
-    if (!IsValidUtf8(text)) {
-        return std::string(what) + "不是有效的 UTF-8 文字";
-    }
-    std::size_t count = CharacterCount(text);
-    if (count < 1 || count > 2) {
-        return std::string(what) + "“" + text + "”必须是一个或两个汉字";
-    }
-    return GbkRejectionMessage(text);
-}
-
 std::optional<Favorite> ParseFavorite(const Arguments& args, CommandIo& io, const char* command,
                                       int& exitCode) {
-    const std::string& family = args.positional[1];
-    const std::string& given = args.positional[2];
-    std::string message = CheckName(family, "姓氏");
-    if (message.empty()) {
-        message = UnknownFamilyCharacterMessage(MakeFamilyName(family));
-    }
-    if (message.empty()) {
-        message = CheckName(given, "名字");
-    }
-    if (message.empty()) {
-        for (const std::string& character : SplitCharacters(given)) {
-            if (FindCharacter(character) == DictionarySize) {
-                message = "名字中的“" + character + "”不在字库中";
-                break;
-            }
-        }
-    }
+    FamilyNameInput family = ParseFamilyNameInput(args.positional[1]);
+    GivenNameInput given = ParseGivenNameInput(args.positional[2]);
+    const std::string& message = !family.ok() ? family.error : given.error;
     if (!message.empty()) {
         exitCode = BadInput(io, command, message);
         return std::nullopt;
     }
-    std::vector<std::string> g = SplitCharacters(given);
-    GivenNameCode code = MakeGivenNameCode(FindCharacter(g[0]),
-                                           g.size() > 1 ? FindCharacter(g[1]) : kNoSecondCharacter);
-    return Favorite{FamilyNameCodeOf(family), code};
+    return Favorite{FamilyCodeOf(family.name), given.code};
 }
 
 Json FavoriteJson(const Favorite& favorite, bool shown) {
@@ -86,6 +58,18 @@ int Fail(CommandIo& io, const std::string& message) {
     return kExitFailure;
 }
 
+// A damaged file stops every change; the message says how to go on.
+int FailDamaged(CommandIo& io, const std::string& message, std::size_t errorLine,
+                const std::filesystem::path& path) {
+    if (errorLine == 0) {
+        return Fail(io, message);
+    }
+    return Fail(io, message +
+                        "\n请用文本编辑器修改该行，或运行 "
+                        "lumivane-cli favorites repair 把无法识别的行原样移到 " +
+                        DamagedLinesPath(path).string() + "。");
+}
+
 }  // namespace
 
 int RunFavorites(const std::vector<std::string>& args, CommandIo& io) {
@@ -96,13 +80,34 @@ int RunFavorites(const std::vector<std::string>& args, CommandIo& io) {
     }
     const std::string& action = parsed->positional[0];
     std::filesystem::path path = FavoritesFilePath();
-    if (action == "list") {
-        if (parsed->positional.size() != 1) {
-            return BadInput(io, "favorites", std::string("list 不带姓名（") + kUsage + "）");
+    if (action == "list" || action == "repair") {
+        if (parsed->positional.size() != 1 || (action == "repair" && parsed->Has("--json"))) {
+            return BadInput(io, "favorites", action + " 不带姓名（" + kUsage + "）");
         }
-        FavoritesLoad load = LoadFavorites(path);
+    }
+    if (action == "repair") {
+        FavoritesRepair repair = SetAsideDamagedLines(path);
+        if (!repair.ok()) {
+            return Fail(io, repair.error + "（收藏夹未改动）");
+        }
+        if (repair.moved == 0) {
+            io.out << "收藏夹没有无法识别的行（共 " << repair.kept << " 个）\n";
+        } else {
+            io.out << "已把 " << repair.moved << " 行无法识别的内容移到 "
+                   << repair.damagedPath.string() << "（收藏夹共 " << repair.kept << " 个）\n";
+        }
+        return kExitOk;
+    }
+    if (action == "list") {
+        // Listing only reads: a missing file is an empty list, not created.
+        std::error_code missing;
+        const bool exists = !path.empty() && std::filesystem::exists(path, missing);
+        FavoritesLoad load = exists ? LoadFavorites(path) : FavoritesLoad{};
+        if (path.empty()) {
+            load.error = "找不到数据文件夹，无法打开收藏夹";
+        }
         if (!load.ok()) {
-            return Fail(io, load.error);
+            return FailDamaged(io, load.error, load.errorLine, path);
         }
         if (parsed->Has("--json")) {
             Json list = Json::MakeArray();
@@ -145,7 +150,7 @@ int RunFavorites(const std::vector<std::string>& args, CommandIo& io) {
     if (action == "add") {
         FavoritesWrite write = AddFavorites(path, std::span(&*favorite, 1));
         if (!write.ok()) {
-            return Fail(io, write.error + "（收藏夹未改动）");
+            return FailDamaged(io, write.error + "（收藏夹未改动）", write.errorLine, path);
         }
         io.out << "已加入 " << FavoriteLine(*favorite) << "（收藏夹共 " << write.lineCount
                << " 个）\n";
@@ -154,7 +159,7 @@ int RunFavorites(const std::vector<std::string>& args, CommandIo& io) {
     bool removed = false;
     FavoritesWrite write = RemoveFavorite(path, *favorite, removed);
     if (!write.ok()) {
-        return Fail(io, write.error + "（收藏夹未改动）");
+        return FailDamaged(io, write.error + "（收藏夹未改动）", write.errorLine, path);
     }
     if (!removed) {
         return BadInput(io, command.c_str(), FavoriteLine(*favorite) + " 不在收藏夹中");

@@ -1,5 +1,6 @@
 #include "cli/json.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -72,9 +73,11 @@ void Json::DumpTo(std::string& out, int indent, int depth) const {
         if (!std::isfinite(*d)) {
             out += "null";
         } else {
+            // The shortest text that reads back as the same double: 29.65,
+            // not 29.649999999999999.
             char buffer[32];
-            std::snprintf(buffer, sizeof buffer, "%.17g", *d);
-            out += buffer;
+            auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, *d);
+            out.append(buffer, error == std::errc() ? end : buffer);
         }
     } else if (const std::string* s = std::get_if<std::string>(&m_value)) {
         out += JsonQuote(*s);

@@ -31,7 +31,7 @@ const Command kCommands[] = {
     {"solar", "YEAR MONTH DAY [--leap]", RunSolar},
     {"pillars", "YYYY-MM-DD HOUR", RunPillars},
     {"terms", "YEAR", RunTerms},
-    {"favorites", "list [--json] | add FAMILY GIVEN | remove FAMILY GIVEN", RunFavorites},
+    {"favorites", "list [--json] | add FAMILY GIVEN | remove FAMILY GIVEN | repair", RunFavorites},
 };
 
 void PrintUsage(std::ostream& out) {
@@ -43,11 +43,6 @@ void PrintUsage(std::ostream& out) {
 }
 
 }  // namespace
-
-int BadInput(CommandIo& io, const char* command, const std::string& message) {
-    io.err << "lumivane-cli " << command << ": " << message << '\n';
-    return kExitBadInput;
-}
 
 }  // namespace lumivane::cli
 

@@ -1,15 +1,13 @@
 // lumivane-cli name: one whole naming request, printed as JSON or TSV.
 
-#include <fstream>
 #include <ostream>
-#include <sstream>
 
 #include "cli/arguments.h"
 #include "cli/chart_json.h"
 #include "cli/commands.h"
 #include "cli/date_options.h"
 #include "cli/json.h"
-#include "cli/json_reader.h"
+#include "core/app/filter_file.h"
 #include "core/app/naming_request.h"
 #include "core/naming/filter_controls.h"
 #include "core/naming/filter_dialog_rules.h"
@@ -42,84 +40,6 @@ const char* kRowKeys[kResultColumnCount] = {"name",
                                             "secondRadicalElements",
                                             "code",
                                             "family"};
-
-// A filter file holds the dialog's controls by name, with the values the
-// settings file stores: 0/1 (or true/false) for boxes, texts, integers.
-std::optional<FilterSet> ReadFilterFile(const std::string& path, std::string& error) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        error = "无法读取筛选条件文件 " + path;
-        return std::nullopt;
-    }
-    std::stringstream buffer;
-    buffer << file.rdbuf();
-    auto object = ParseFlatJsonObject(buffer.str(), error);
-    if (!object) {
-        error = path + "：" + error;
-        return std::nullopt;
-    }
-    FilterSet filters;
-    for (const auto& [key, value] : *object) {
-        if (key == "strokeKind") {
-            if (value.text == "simplified" || value.text == "rg_Jiti") {
-                filters.strokeKind = StrokeKind::Simplified;
-            } else if (value.text == "kangxi" || value.text == "rg_fanti") {
-                filters.strokeKind = StrokeKind::Kangxi;
-            } else {
-                error = path + "：strokeKind 只能是 \"simplified\" 或 \"kangxi\"";
-                return std::nullopt;
-            }
-            continue;
-        }
-        const FilterControl* control = FindFilterControl(key);
-        if (control == nullptr) {
-            error = path + "：没有名为 \"" + key + "\" 的筛选控件";
-            return std::nullopt;
-        }
-        auto integer = [&]() -> std::optional<long long> {
-            if (value.kind == JsonScalar::Kind::Boolean)
-                return value.boolean ? 1 : 0;
-            if (value.kind == JsonScalar::Kind::Number || value.kind == JsonScalar::Kind::String) {
-                return ParseInteger(value.text, -2147483647LL, 2147483647LL);
-            }
-            return std::nullopt;
-        };
-        switch (control->kind) {
-            case FilterControlKind::CheckBox: {
-                auto n = integer();
-                if (!n || (*n != 0 && *n != 1)) {
-                    error = path + "：" + key + " 只能是 0 或 1（或 true、false）";
-                    return std::nullopt;
-                }
-                filters.*(control->check) = *n == 1;
-                break;
-            }
-            case FilterControlKind::TextBox:
-                if (value.kind != JsonScalar::Kind::String) {
-                    error = path + "：" + key + " 必须是文字";
-                    return std::nullopt;
-                }
-                filters.*(control->text) = value.text;
-                break;
-            case FilterControlKind::SpinBox:
-            case FilterControlKind::ComboBox: {
-                auto n = integer();
-                if (!n) {
-                    error = path + "：" + key + " 必须是整数";
-                    return std::nullopt;
-                }
-                filters.*(control->number) = static_cast<int>(*n);
-                break;
-            }
-        }
-    }
-    FilterAcceptance accepted = AcceptFilters(filters);
-    if (!accepted.ok()) {
-        error = path + "：" + accepted.error;
-        return std::nullopt;
-    }
-    return accepted.filters;
-}
 
 // A list from verse has a last column `verse`: the line and its source.
 void PrintTsv(std::ostream& out, const std::vector<ResultRow>& rows, bool verses) {
@@ -224,11 +144,11 @@ int RunName(const std::vector<std::string>& args, CommandIo& io) {
     }
     FilterSet filters;
     if (auto path = parsed->Value("--filters")) {
-        auto read = ReadFilterFile(*path, error);
-        if (!read) {
-            return BadInput(io, "name", error);
+        FilterFileRead read = ReadFilterFile(*path, inputs.nameLengthIndex);
+        if (!read.filters) {
+            return BadInput(io, "name", read.error);
         }
-        filters = *read;
+        filters = *read.filters;
     }
     auto dateInputs = DateInputsFromOptions(*parsed, error);
     if (!dateInputs) {
@@ -262,12 +182,16 @@ int RunName(const std::vector<std::string>& args, CommandIo& io) {
     switch (result.outcome) {
         case NamingOutcome::EmptyFamilyName:
         case NamingOutcome::InvalidFamilyName:
+        case NamingOutcome::MissingChoice:
             return BadInput(io, "name", result.message);
         case NamingOutcome::ChartFailed:
             return BadInput(io, "name", chart.error);
         case NamingOutcome::FilterDialogClosed:
             return BadInput(io, "name", "筛选条件未被接受");
-        case NamingOutcome::NoMatchingNames:  // scripts get the empty list, as before
+        case NamingOutcome::NoMatchingNames:
+            // Scripts get the empty list with exit 0; the user is told why.
+            io.err << "lumivane-cli name: " << result.message << '\n';
+            break;
         case NamingOutcome::Filled:
             break;
     }

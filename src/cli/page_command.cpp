@@ -6,6 +6,7 @@
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "core/calendar/western_calendar.h"
 #include "core/platform/clock.h"
 #include "core/site/site_pages.h"
 
@@ -22,7 +23,9 @@ std::optional<LocalDateTime> ParseToday(const std::string& text) {
     auto year = ParseInteger(text.substr(0, 4), 1, 9999);
     auto month = ParseInteger(text.substr(5, 2), 1, 12);
     auto day = ParseInteger(text.substr(8, 2), 1, 31);
-    if (!year || !month || !day) {
+    // A day the month does not have (2024-02-31) is no date.
+    if (!year || !month || !day ||
+        *day > MonthLength(static_cast<int>(*year), static_cast<int>(*month))) {
         return std::nullopt;
     }
     return LocalDateTime{

@@ -233,8 +233,8 @@ QWidget* TfrmSelect::BuildStrokePage() {
         for (int bound = 1; bound <= 2; ++bound) {
             auto* spin =
                 Named(new QSpinBox(widget), QStringLiteral("sedt5_%1%2").arg(row).arg(bound));
-            // Bounds are not limited: a lower bound above the upper one simply lets nothing pass.
-            spin->setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+            // A lower bound above the upper one simply lets nothing pass.
+            spin->setRange(kStrokeBoundLowest, kStrokeBoundHighest);
             spin->setValue(0);
             spin->setFixedWidth(56);
             grid->addWidget(spin, row - 1, bound == 1 ? 1 : 3);
@@ -386,17 +386,7 @@ void TfrmSelect::btn_ResetClick() {
 }
 
 void TfrmSelect::btn_OKClick() {
-    const FilterSet shown = Snapshot();
-    FilterSet checked = shown;
-    if (m_singleCharacter) {
-        // The fixed characters of the disabled rows are not asked for: the
-        // user could not reach their boxes to mend them.
-        checked.chk1_2 = false;
-        checked.chk1_3 = false;
-    }
-    FilterAcceptance acceptance = AcceptFilters(checked);
-    acceptance.filters.chk1_2 = shown.chk1_2;
-    acceptance.filters.chk1_3 = shown.chk1_3;
+    FilterAcceptance acceptance = AcceptFilters(Snapshot(), m_singleCharacter ? 0 : 1);
     Apply(acceptance.filters);
     if (!acceptance.ok()) {
         m_messages.Information(this, QString::fromStdString(acceptance.error));

@@ -733,6 +733,7 @@ void TfrmMain::RunRequest(bool advanced) {
     switch (result.outcome) {
         case NamingOutcome::EmptyFamilyName:
         case NamingOutcome::InvalidFamilyName:
+        case NamingOutcome::MissingChoice:
         case NamingOutcome::NoMatchingNames:
             m_messages.Information(this, QString::fromStdString(result.message));
             break;

@@ -148,6 +148,9 @@ private:
     // The favourites view's "移出收藏": the ticked rows out of the file as it
     // is now; a file changed by another program meanwhile is shown again.
     void RemoveTickedFavorites();
+    // Offers to move the lines a damaged favourites file cannot be read with
+    // to a copy beside it; true when that was done.
+    bool SetAsideDamagedFavorites(const FavoritesLoad& load);
     // The count label of the favourites view, with the lines it cannot show.
     void ShowFavoritesCount();
     void ApplyRestoreStep(const RestoreStep& step);
@@ -164,6 +167,7 @@ private:
     // The favourites file as the view was filled from it (every line, in file
     // order), to tell whether another program changed it meanwhile.
     std::vector<Favorite> m_favoritesOnFile;
+    bool m_settingsSaveReported = false;  // a failed save is told once
     std::size_t m_favoritesNotShown = 0;
     bool m_busy = false;
     // Since the fill last let events run; invalid before the first time.

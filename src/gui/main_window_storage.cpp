@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QTableView>
 #include <algorithm>
 
@@ -37,8 +38,13 @@ void TfrmMain::sbtn_FavoritesClick() {
     // Read the file before switching views: a damaged file must leave the
     // naming rows and the naming view as they were.
     FavoritesLoad load = LoadFavorites(FavoritesFilePath(), m_state.candidates);
+    if (!load.ok() && load.damagedLines > 0 && SetAsideDamagedFavorites(load)) {
+        load = LoadFavorites(FavoritesFilePath(), m_state.candidates);
+    }
     if (!load.ok()) {
-        m_messages.Error(this, QString::fromStdString(load.error));
+        if (load.damagedLines == 0) {
+            m_messages.Error(this, QString::fromStdString(load.error));
+        }
         return;
     }
     m_busy = true;
@@ -75,9 +81,38 @@ void TfrmMain::btn_AddFavoritesClick() {
         return;
     }
     FavoritesWrite written = AddFavorites(FavoritesFilePath(), RowFavorites(true));
+    if (!written.ok() && written.errorLine > 0) {
+        FavoritesLoad damaged = LoadFavorites(FavoritesFilePath());
+        if (damaged.damagedLines > 0 && SetAsideDamagedFavorites(damaged)) {
+            written = AddFavorites(FavoritesFilePath(), RowFavorites(true));
+        } else {
+            return;
+        }
+    }
     if (!written.ok()) {
         m_messages.Error(this, QString::fromStdString(written.error));
     }
+}
+
+bool TfrmMain::SetAsideDamagedFavorites(const FavoritesLoad& load) {
+    const std::filesystem::path path = FavoritesFilePath();
+    const QString question =
+        QString::fromStdString(load.error) +
+        QStringLiteral(
+            "\n\n收藏夹未改动。可以用文本编辑器修改这一行，"
+            "也可以把无法识别的 %1 行原样移到 %2，其余的收藏照常使用。\n\n"
+            "现在移出无法识别的行吗？")
+            .arg(load.damagedLines)
+            .arg(QString::fromStdString(DamagedLinesPath(path).filename().string()));
+    if (!m_messages.Question(this, question)) {
+        return false;
+    }
+    FavoritesRepair repair = SetAsideDamagedLines(path);
+    if (!repair.ok()) {
+        m_messages.Error(this, QString::fromStdString(repair.error));
+        return false;
+    }
+    return true;
 }
 
 void TfrmMain::RemoveTickedFavorites() {
@@ -143,10 +178,16 @@ void TfrmMain::SaveSettings() {
     if (dialog == nullptr) {
         return;
     }
-    // Failures are not the user's concern: the request goes on.
-    (void)lumivane::SaveSettings(inputs, dialog->Snapshot());
-    if (const std::filesystem::path path = SettingsFilePath(); !path.empty()) {
-        (void)SaveNameSourceTo(path, {m_source->currentIndex(), m_collection->currentIndex()});
+    // The request goes on either way; the user hears once that the inputs
+    // will not be there next time, not at every request.
+    std::string error = lumivane::SaveSettings(inputs, dialog->Snapshot());
+    if (const std::filesystem::path path = SettingsFilePath(); error.empty() && !path.empty()) {
+        error = SaveNameSourceTo(path, {m_source->currentIndex(), m_collection->currentIndex()});
+    }
+    if (!error.empty() && !m_settingsSaveReported) {
+        m_settingsSaveReported = true;
+        statusBar()->showMessage(QStringLiteral("设置未能保存（下次启动不会恢复）：") +
+                                 QString::fromStdString(error));
     }
 }
 

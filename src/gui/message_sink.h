@@ -15,12 +15,19 @@ public:
     virtual void Information(QWidget* parent, const QString& text) = 0;
     // A command that failed: a damaged file, a date that cannot be charted.
     virtual void Error(QWidget* parent, const QString& text) = 0;
+    // A failure with a way out the user may take; true when taken. Sinks
+    // that do not ask decline.
+    virtual bool Question(QWidget* parent, const QString& text) {
+        Error(parent, text);
+        return false;
+    }
 };
 
 class MessageBoxSink final : public MessageSink {
 public:
     void Information(QWidget* parent, const QString& text) override;
     void Error(QWidget* parent, const QString& text) override;
+    bool Question(QWidget* parent, const QString& text) override;
 };
 
 // The sink of the running program.

@@ -1,14 +1,15 @@
 #include "report/report_output.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
+#include <QBuffer>
 #include <QFile>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
 
-#include "core/platform/system_error.h"
+#include <filesystem>
+#include <string>
+
+#include "core/platform/file_io.h"
 #include "report/name_list_report.h"
 
 namespace lumivane::report {
@@ -33,21 +34,29 @@ bool RenderReport(NameListReport& report, QPagedPaintDevice& device, QString& er
 }
 
 bool WriteReportPdfFile(NameListReport& report, const QString& path, QString& error) {
-    // QPdfWriter opens the file only when painting starts and says nothing
-    // when that fails, so the file is tried first to report the reason.
-    const QByteArray name = QFile::encodeName(path);
-    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        const int reason = errno;
-        error = QStringLiteral("无法写入文件 %1：%2")
-                    .arg(path, QString::fromStdString(SystemErrorText(reason)));
+    // QPdfWriter writes over the file as it paints and reports no write
+    // error, so a full disk would leave a broken file where the old one was:
+    // the PDF is made in memory and replaced whole, with the reason of any
+    // failure.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setTitle(QStringLiteral("名字列表"));
+        writer.setCreator(QStringLiteral("Lumivane"));
+        if (!RenderReport(report, writer, error)) {
+            return false;
+        }
+    }
+    const QByteArray& bytes = buffer.data();
+    const std::string failure = WriteFileAtomically(
+        std::filesystem::path(QFile::encodeName(path).toStdString()),
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (!failure.empty()) {
+        error = QString::fromStdString(failure);
         return false;
     }
-    ::close(fd);
-    QPdfWriter writer(path);
-    writer.setTitle(QStringLiteral("名字列表"));
-    writer.setCreator(QStringLiteral("Lumivane"));
-    return RenderReport(report, writer, error);
+    return true;
 }
 
 }  // namespace lumivane::report

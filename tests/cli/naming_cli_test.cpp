@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -144,7 +145,7 @@ TEST(NameCommand, BadInputIsRefusedWithExitCode2) {
     const Case cases[] = {
         {"blank family name", {"name", "--family", "   "}, "请输入姓氏!"},
         {"outside GBK", {"name", "--family", "\xF0\xA0\x80\x80"}, "GBK"},
-        {"too long", {"name", "--family", "欧阳司马"}, "3 个汉字"},
+        {"too long", {"name", "--family", "欧阳司马"}, "一个或两个汉字"},
         {"impossible date", {"name", "--family", "王", "--date", "2023-02-30"}, "不存在"},
         {"missing lunar date",
          {"name", "--family", "王", "--calendar", "lunar", "--date", "2023-02-30", "--leap"},
@@ -214,6 +215,21 @@ TEST(CliMessages, BadInputIsToldInChinese) {
         {"favorites: unknown family character", {"favorites", "add", "丂", "明"}, 2},
         {"favorites: unknown given character", {"favorites", "add", "王", "丂"}, 2},
         {"favorites: remove what is not there", {"favorites", "remove", "王", "明"}, 2},
+        // One rule for every command: what one refuses, none cuts or takes.
+        {"score: three family characters", {"score", "欧阳修", "明"}, 2},
+        {"name: three family characters", {"name", "--family", "王王王"}, 2},
+        {"chart: a family name GBK cannot hold", {"chart", "--family", "\xF0\x9F\x98\x80"}, 2},
+        {"page: a day the month does not have",
+         {"page", "lumivane://site/sm/yuce/wnl.asp", "--today", "2024-02-31"},
+         2},
+        {"an option given twice", {"name", "--family", "王", "--family", "李"}, 2},
+        {"a flag given twice", {"name", "--family", "王", "--json", "--json"}, 2},
+        {"name: filters from an endless device",
+         {"name", "--family", "王", "--advanced", "--filters", "/dev/zero"},
+         2},
+        {"name: filters from a folder",
+         {"name", "--family", "王", "--advanced", "--filters", "/"},
+         2},
     };
     const std::regex english(
         R"(\b(is|are|must|not|needs?|expected|unknown|cannot|takes|the|of)\b)");
@@ -234,6 +250,85 @@ TEST(CliMessages, BadInputIsToldInChinese) {
             << c.label << " has no Chinese: " << message;
     }
     std::filesystem::remove_all(home);
+}
+
+std::string WriteTemporary(const std::string& text) {
+    char path[] = "/tmp/lumivane-filters-XXXXXX";
+    int fd = mkstemp(path);
+    if (fd >= 0) {
+        (void)!write(fd, text.data(), text.size());
+        close(fd);
+    }
+    return path;
+}
+
+TEST(NameCommand, FilterValuesGoByTheDialogsRanges) {
+    struct Case {
+        const char* label;
+        std::string json;
+        std::string length;
+        int exitCode;
+    } cases[] = {
+        {"stroke-count position far beyond the list", R"({"chk6_1": 1, "cmb6_1A": 2147483647})",
+         "2", 2},
+        {"negative stroke-count position", R"({"cmb6_1A": -2147483647})", "2", 2},
+        {"radical position beyond its list", R"({"cmb6_1A": 0, "cmb6_1B": 500})", "2", 2},
+        {"bound beyond any name", R"({"chk5_3": 1, "sedt5_31": 1, "sedt5_32": 100000})", "2", 2},
+        {"negative bound", R"({"sedt5_11": -5})", "2", 2},
+        {"bounds in range", R"({"chk5_3": 1, "sedt5_31": 10, "sedt5_32": 30})", "2", 0},
+        // Rows 2 and 3 play no part in a one-character name, as in the dialog.
+        {"empty fixed third character, 单字", R"({"chk1_2": 1})", "1", 0},
+        {"empty fixed third character, 双字", R"({"chk1_2": 1})", "2", 2},
+    };
+    for (const Case& c : cases) {
+        const std::string path = WriteTemporary(c.json);
+        CliRun run = RunCli({"name", "--family", "王", "--seed", "3", "--advanced", "--length",
+                             c.length, "--filters", path, "--tsv"});
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.label << ": " << run.err;
+        std::remove(path.c_str());
+    }
+}
+
+TEST(NameCommand, FiltersFromAFifoAreRefusedWithoutWaiting) {
+    const std::string path = std::string("/tmp/lumivane-fifo-") + std::to_string(getpid());
+    ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+    CliRun run = RunCli({"name", "--family", "王", "--advanced", "--filters", path});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_NE(run.err.find("不是普通文件"), std::string::npos) << run.err;
+    std::remove(path.c_str());
+}
+
+TEST(NameCommand, AnEmptyResultSaysWhyAndExitsZero) {
+    const std::string path = WriteTemporary(R"({"chk5_3": 1, "sedt5_31": 20, "sedt5_32": 5})");
+    CliRun run =
+        RunCli({"name", "--family", "王", "--seed", "3", "--advanced", "--filters", path, "--tsv"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(Table(run.out).size(), 1u) << "the header line only";
+    EXPECT_NE(run.err.find("没有符合条件的名字"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("20 至 5"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("下限大于上限"), std::string::npos) << run.err;
+    std::remove(path.c_str());
+}
+
+TEST(CliInput, NamesAreTrimmedByEveryCommand) {
+    CliRun score = RunCli({"score", " 王 ", " 明 "});
+    EXPECT_EQ(score.exitCode, 0) << score.err;
+    CliRun dict = RunCli({"dict", " 明 "});
+    EXPECT_EQ(dict.exitCode, 0) << dict.err;
+    EXPECT_NE(dict.out.find("明"), std::string::npos);
+}
+
+TEST(ScoreCommand, ScoresAreWrittenAsTheirShortestText) {
+    CliRun run = RunCli({"score", "王", "明"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const std::regex score(R"re("score": (-?[0-9.e+-]+))re");
+    std::smatch match;
+    ASSERT_TRUE(std::regex_search(run.out, match, score)) << run.out;
+    // "%.17g" would print e.g. 29.649999999999999 for 29.65.
+    const std::string text = match[1].str();
+    EXPECT_LE(text.size(), 8u) << text;
+    EXPECT_EQ(text.find("9999"), std::string::npos) << text;
+    EXPECT_EQ(text.find("0000"), std::string::npos) << text;
 }
 
 TEST(ChartCommand, LunarLeapMonthInput) {

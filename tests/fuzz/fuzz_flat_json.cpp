@@ -8,12 +8,12 @@
 #include <string>
 #include <string_view>
 
-#include "cli/json_reader.h"
+#include "core/app/json_reader.h"
 #include "fuzz_check.h"
 
 namespace {
 
-using lumivane::cli::JsonScalar;
+using lumivane::JsonScalar;
 
 std::string Quoted(const std::string& text) {
     std::string out = "\"";
@@ -74,7 +74,7 @@ bool SameValues(const std::map<std::string, JsonScalar>& a,
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     std::string error;
-    auto object = lumivane::cli::ParseFlatJsonObject(text, error);
+    auto object = lumivane::ParseFlatJsonObject(text, error);
     if (!object) {
         FUZZ_CHECK(!error.empty());
         // "第 N 字节：…": the offset named lies within the input.
@@ -88,7 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     std::string again;
-    auto reparsed = lumivane::cli::ParseFlatJsonObject(Written(*object), again);
+    auto reparsed = lumivane::ParseFlatJsonObject(Written(*object), again);
     FUZZ_CHECK(reparsed.has_value());
     FUZZ_CHECK(SameValues(*object, *reparsed));
     return 0;

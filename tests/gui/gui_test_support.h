@@ -27,7 +27,12 @@ class RecordingSink final : public MessageSink {
 public:
     void Information(QWidget*, const QString& text) override { infos << text; }
     void Error(QWidget*, const QString& text) override { errors << text; }
-    QStringList infos, errors;
+    bool Question(QWidget*, const QString& text) override {
+        questions << text;
+        return answer;
+    }
+    QStringList infos, errors, questions;
+    bool answer = false;  // what Question answers
 };
 
 inline LocalDateTime TestNow() {

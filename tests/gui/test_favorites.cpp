@@ -140,11 +140,11 @@ private slots:
     }
 
     void removingWithNothingCheckedRewritesTheShownLinesSorted() {
-        WriteFile("7300,65701\r\n10000,65701\r\n7300,65701\r\n");
+        WriteFile("7300,65701\r\n72836,65701\r\n7300,65701\r\n");
         ShowFavorites();
         QCOMPARE(m_w->main.ResultModel()->rowCount(), 3);
         FavoritesButton()->click();
-        QCOMPARE(FileLines(), QStringList({"10000,65701", "7300,65701"}));
+        QCOMPARE(FileLines(), QStringList({"72836,65701", "7300,65701"}));
     }
 
     void contextItemAddsOrRemovesTheSelectedRow() {
@@ -177,19 +177,64 @@ private slots:
     void damagedFileIsReportedAndChangesNothing() {
         Request(QStringLiteral("王"));
         const QStringList rows = Captions(*m_w->main.ResultModel());
-        WriteFile("7300,65701\r\n\r\n7300,65702\r\n");
+        WriteFile("7300,65701\r\nabc\r\n7300,65702\r\n");
         ShowFavorites();
-        QCOMPARE(m_w->sink.errors.size(), 1);
+        // The message names the line and offers the way out; declined here.
+        QCOMPARE(m_w->sink.questions.size(), 1);
+        QVERIFY2(m_w->sink.questions.first().contains(QStringLiteral("第 2 行")),
+                 qPrintable(m_w->sink.questions.first()));
+        QVERIFY2(m_w->sink.questions.first().contains(QStringLiteral("Favorites.Velisora.damaged")),
+                 qPrintable(m_w->sink.questions.first()));
         QVERIFY(!m_w->main.ShowingFavorites());
         QVERIFY(!m_w->main.findChild<QWidget*>("Panel2")->isHidden());
         QCOMPARE(Captions(*m_w->main.ResultModel()), rows);
         // Adding to a damaged file is refused too, and the file stays as it was.
         Check(0);
         FavoritesButton()->click();
-        QCOMPARE(m_w->sink.errors.size(), 2);
+        QCOMPARE(m_w->sink.questions.size(), 2);
         QFile file(FilePath());
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray("7300,65701\r\n\r\n7300,65702\r\n"));
+        QCOMPARE(file.readAll(), QByteArray("7300,65701\r\nabc\r\n7300,65702\r\n"));
+        QVERIFY(!QFile::exists(FilePath() + QStringLiteral(".damaged")));
+    }
+
+    // What an editor leaves is no damage: no question, every favourite shown.
+    void blankLinesAndAByteOrderMarkAreNoDamage() {
+        WriteFile(
+            "\xEF\xBB\xBF"
+            "39066756,131109\r\n\r\n7300,65701 \r\r\n\n");
+        ShowFavorites();
+        QVERIFY(m_w->sink.questions.isEmpty());
+        QVERIFY(m_w->sink.errors.isEmpty());
+        QVERIFY(m_w->main.ShowingFavorites());
+        QCOMPARE(m_w->main.ResultModel()->rowCount(), 2);
+    }
+
+    // Taking the way out: the damaged lines go, as they were, to a copy
+    // beside the file, and the favourites are shown and can be changed.
+    void damagedLinesSetAsideOnRequest() {
+        Request(QStringLiteral("王"));
+        WriteFile("7300,65701\r\nabc\r\n4294967368,4294967332\r\n7300,65702\r\n");
+        m_w->sink.answer = true;
+        ShowFavorites();
+        QCOMPARE(m_w->sink.questions.size(), 1);
+        QVERIFY(m_w->sink.errors.isEmpty());
+        QVERIFY(m_w->main.ShowingFavorites());
+        QCOMPARE(m_w->main.ResultModel()->rowCount(), 2);
+        QCOMPARE(FileLines(), QStringList({"7300,65701", "7300,65702"}));
+        QFile damaged(FilePath() + QStringLiteral(".damaged"));
+        QVERIFY(damaged.open(QIODevice::ReadOnly));
+        QCOMPARE(damaged.readAll(), QByteArray("abc\r\n4294967368,4294967332\r\n"));
+
+        // The same way out from the naming view's add.
+        WriteFile("7300,65701\r\nxyz\r\n");
+        Request(QStringLiteral("王"));
+        Check(0);
+        const QString added = LineOf(0);
+        FavoritesButton()->click();
+        QCOMPARE(m_w->sink.questions.size(), 2);
+        QVERIFY(FileLines().contains(added));
+        QVERIFY(FileLines().contains(QStringLiteral("7300,65701")));
     }
 
     QTableView* List() { return m_w->Find<QTableView>("listview_Result"); }

@@ -2,12 +2,16 @@
 // companions, 重置, the radical lists, and what 确定 and 取消 hand back.
 
 #include <QCheckBox>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
 
+#include "core/app/filter_file.h"
 #include "core/data/character_dictionary.h"
+#include "core/naming/filter_controls.h"
 #include "gui_test_support.h"
 
 using namespace lumivane;
@@ -31,6 +35,29 @@ private:
         QCheckBox* box = Box(name);
         QVERIFY2(box != nullptr, qPrintable(name));
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+    }
+
+    // Every stored control's value, to compare two sets.
+    static QStringList Describe(const FilterSet& filters) {
+        QStringList list;
+        for (const FilterControl& control : FilterControls()) {
+            QString text =
+                QString::fromUtf8(control.name.data(), qsizetype(control.name.size())) + "=";
+            switch (control.kind) {
+                case FilterControlKind::CheckBox:
+                    text += QString::number(filters.*(control.check) ? 1 : 0);
+                    break;
+                case FilterControlKind::TextBox:
+                    text += QString::fromStdString(filters.*(control.text));
+                    break;
+                case FilterControlKind::SpinBox:
+                case FilterControlKind::ComboBox:
+                    text += QString::number(filters.*(control.number));
+                    break;
+            }
+            list << text;
+        }
+        return list;
     }
 
 private slots:
@@ -153,13 +180,100 @@ private slots:
         QCOMPARE(Find<QComboBox>("cmb6_2B")->count(), 0);
     }
 
-    void spinBoxesHaveNoLimits() {
+    // The bounds take what the settings file and the command line take.
+    void spinBoxesTakeTheBoundsOfEveryReader() {
         auto* spin = Find<QSpinBox>("sedt5_31");
         QCOMPARE(spin->value(), 0);
         spin->setValue(-25);
-        QCOMPARE(spin->value(), -25);
+        QCOMPARE(spin->value(), kStrokeBoundLowest);
         spin->setValue(100000);
-        QCOMPARE(spin->value(), 100000);
+        QCOMPARE(spin->value(), kStrokeBoundHighest);
+    }
+
+    // The same filter state through the dialog's OK and through the command
+    // line's filter file is accepted or refused alike, for 单字 and 双字.
+    void dialogAndFilterFileAcceptTheSameStates_data() {
+        QTest::addColumn<QString>("json");
+        QTest::addColumn<bool>("single");
+        QTest::addColumn<bool>("accepted");
+        struct Row {
+            const char* label;
+            const char* json;
+            bool single, accepted;
+        } rows[] = {
+            {"empty fixed third character, 单字", R"({"chk1_2": 1})", true, true},
+            {"empty fixed third character, 双字", R"({"chk1_2": 1})", false, false},
+            {"unknown fixed last character, 单字", R"({"chk1_3": 1, "edt1_3": "丂"})", true, true},
+            {"unknown fixed last character, 双字", R"({"chk1_3": 1, "edt1_3": "丂"})", false,
+             false},
+            {"empty fixed second character, 单字", R"({"chk1_1": 1})", true, false},
+            {"fixed second character", R"({"chk1_1": 1, "edt1_1": " 华 "})", false, true},
+            {"inverted bounds", R"({"chk5_3": 1, "sedt5_31": 20, "sedt5_32": 5})", false, true},
+            {"pinyin with tones", R"({"chk4_1": 1, "edt4_1": "Míng"})", true, true},
+            {"radical of a stroke count", R"({"chk6_2": 1, "cmb6_2A": 3, "cmb6_2B": 2})", false,
+             true},
+        };
+        for (const Row& row : rows) {
+            QTest::newRow(row.label) << QString::fromUtf8(row.json) << row.single << row.accepted;
+        }
+    }
+    void dialogAndFilterFileAcceptTheSameStates() {
+        QFETCH(QString, json);
+        QFETCH(bool, single);
+        QFETCH(bool, accepted);
+        // The state into the real widgets.
+        const QJsonObject object = QJsonDocument::fromJson(json.toUtf8()).object();
+        for (auto it = object.begin(); it != object.end(); ++it) {
+            if (auto* box = Box(it.key())) {
+                box->setChecked(it.value().toInt() != 0);
+            } else if (auto* edit = Find<QLineEdit>(it.key())) {
+                edit->setText(it.value().toString());
+            } else if (auto* spin = Find<QSpinBox>(it.key())) {
+                spin->setValue(it.value().toInt());
+            } else if (auto* combo = Find<QComboBox>(it.key())) {
+                Pick(combo, it.value().toInt());
+            } else {
+                QFAIL(qPrintable(it.key()));
+            }
+        }
+        // The whole state the dialog now holds, as a filter file.
+        QJsonObject whole;
+        const FilterSet state = m_dialog->Snapshot();
+        for (const FilterControl& control : FilterControls()) {
+            const QString name =
+                QString::fromUtf8(control.name.data(), qsizetype(control.name.size()));
+            switch (control.kind) {
+                case FilterControlKind::CheckBox:
+                    whole[name] = state.*(control.check) ? 1 : 0;
+                    break;
+                case FilterControlKind::TextBox:
+                    whole[name] = QString::fromStdString(state.*(control.text));
+                    break;
+                case FilterControlKind::SpinBox:
+                case FilterControlKind::ComboBox:
+                    whole[name] = state.*(control.number);
+                    break;
+            }
+        }
+        m_dialog->hide();
+        m_dialog->SetSingleCharacter(single);
+        ClickWhenModal(*m_dialog, "btn_OK");
+        QTimer::singleShot(50, m_dialog.get(), [this] { m_dialog->reject(); });
+        const bool dialogAccepted = m_dialog->Run().has_value();
+
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("filters.json"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QJsonDocument(whole).toJson());
+        file.close();
+        const FilterFileRead read = ReadFilterFile(path.toStdString(), single ? 0 : 1);
+
+        QCOMPARE(dialogAccepted, accepted);
+        QVERIFY2(read.filters.has_value() == accepted, read.error.c_str());
+        if (dialogAccepted && read.filters) {
+            QCOMPARE(Describe(m_dialog->Snapshot()), Describe(*read.filters));
+        }
     }
 
     void okTrimsTheTextsAndHandsBackTheFilters() {

@@ -666,7 +666,11 @@ private slots:
         ClickWhenModal(m_w->select, "btn_OK");
         m_w->Find<QPushButton>("btn_SelectName")->click();
 
-        QCOMPARE(m_w->sink.infos, QStringList{QStringLiteral("没有符合条件的名字")});
+        // The message says which range lets nothing pass.
+        QCOMPARE(
+            m_w->sink.infos,
+            QStringList{QStringLiteral(
+                "没有符合条件的名字：第二个字笔画数范围 7 至 6：下限大于上限，没有名字能通过。")});
         QCOMPARE(Captions(*m_w->main.ResultModel()), before);
         QCOMPARE(m_w->Find<QPlainTextEdit>("mmo_NameList")->toPlainText(), memo);
         QCOMPARE(m_w->Find<QLabel>("Label27")->text(), count);

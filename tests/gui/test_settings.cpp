@@ -6,8 +6,10 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStatusBar>
 
 #include "gui/application.h"
+
 #include "gui_test_support.h"
 
 using namespace lumivane;
@@ -240,6 +242,52 @@ private slots:
         Start(w);
         QCOMPARE(Combo(w, "cmb_Sex")->currentIndex(), 0);
         QCOMPARE(Combo(w, "cmb_NameLength")->currentIndex(), 1);
+    }
+
+    // -1 (or a number past the list) restores as nothing chosen, and a
+    // request asks for the choice instead of running for a sex nobody chose.
+    void aChoiceNobodyMadeIsAskedFor_data() {
+        QTest::addColumn<QByteArray>("birthday");
+        QTest::addColumn<QString>("asked");
+        QTest::newRow("Sex=-1") << QByteArray("Sex=-1\r\nNameLength=1\r\n")
+                                << QStringLiteral("请选择性别");
+        QTest::newRow("NameLength=-1")
+            << QByteArray("Sex=1\r\nNameLength=-1\r\n") << QStringLiteral("请选择单字或双字");
+        QTest::newRow("Sex=7") << QByteArray("Sex=7\r\nNameLength=0\r\n")
+                               << QStringLiteral("请选择性别");
+    }
+    void aChoiceNobodyMadeIsAskedFor() {
+        QFETCH(QByteArray, birthday);
+        QFETCH(QString, asked);
+        WriteConfig("[Birthday]\r\nfirstName=Li\r\n" + birthday);
+        Windows w;
+        Start(w);
+        qobject_cast<QLineEdit*>(Control(w, "edt_FirstName"))->setText(QStringLiteral("王"));
+        w.Find<QPushButton>("btn_CreateName")->click();
+        QCOMPARE(w.sink.infos.size(), 1);
+        QVERIFY2(w.sink.infos.first().contains(asked), qPrintable(w.sink.infos.first()));
+        QCOMPARE(w.main.ResultModel()->rowCount(), 0);
+        // Choosing goes on as on a fresh start.
+        Pick(Combo(w, "cmb_Sex"), 1);
+        Pick(Combo(w, "cmb_NameLength"), 1);
+        w.Find<QPushButton>("btn_CreateName")->click();
+        QVERIFY(w.main.ResultModel()->rowCount() > 0);
+    }
+
+    // A settings file that cannot be written is told once in the status bar;
+    // the requests go on.
+    void aFailedSaveIsToldOnce() {
+        QDir().mkpath(m_home->Path(QStringLiteral("config.ini")));  // a folder in its place
+        Windows w;
+        Start(w);
+        qobject_cast<QLineEdit*>(Control(w, "edt_FirstName"))->setText(QStringLiteral("王"));
+        w.Find<QPushButton>("btn_CreateName")->click();
+        QVERIFY(w.main.ResultModel()->rowCount() > 0);
+        const QString told = w.main.statusBar()->currentMessage();
+        QVERIFY2(told.contains(QStringLiteral("设置未能保存")), qPrintable(told));
+        w.main.statusBar()->clearMessage();
+        w.Find<QPushButton>("btn_CreateName")->click();
+        QVERIFY(w.main.statusBar()->currentMessage().isEmpty());
     }
 };
 

@@ -6,10 +6,15 @@
 
 #include <QCoreApplication>
 
+#include <sys/stat.h>
+
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
+#include "../robustness/small_filesystem.h"
 #include "core/naming/family_name.h"
 #include "core/results/result_list.h"
 #include "pdf_probe.h"
@@ -80,6 +85,48 @@ TEST(WriteReportPdf, AFileThatCannotBeWrittenIsAnError) {
     EXPECT_TRUE(Contains(error, "无法写入文件")) << error;
     EXPECT_TRUE(Contains(error, "文件或文件夹不存在")) << "the reason in Chinese: " << error;
     EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+std::string Bytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST(WriteReportPdf, DevFullIsAFailureWithItsReason) {
+    std::string error;
+    std::vector<ResultRow> rows = Rows(30);
+    EXPECT_FALSE(WriteReportPdf("/dev/full", ReportLayout::Detailed, "", rows, error));
+    EXPECT_TRUE(Contains(error, "/dev/full")) << error;
+    EXPECT_TRUE(Contains(error, "磁盘空间不足")) << error;
+    struct stat device {};
+    ASSERT_EQ(::stat("/dev/full", &device), 0);
+    EXPECT_TRUE(S_ISCHR(device.st_mode)) << "the device is written into, not replaced";
+}
+
+TEST(WriteReportPdf, AFullDiskKeepsThePreviousPdf) {
+    testing::SmallFilesystem disk(400);
+    if (!disk.Mounted()) {
+        GTEST_SKIP() << "no small file system here: " << disk.Reason();
+    }
+    const std::filesystem::path pdf = disk.Path() / "list.pdf";
+    std::vector<ResultRow> rows = Rows(3);
+    std::string error;
+    ASSERT_TRUE(
+        WriteReportPdf(pdf.string(), ReportLayout::Simple, RebuildNameMemo(rows, 3), rows, error))
+        << error;
+    const std::string before = Bytes(pdf);
+    ASSERT_EQ(test::PdfPageCount(pdf.string()), 1);
+
+    disk.Fill();
+    std::vector<ResultRow> many = Rows(400);
+    EXPECT_FALSE(WriteReportPdf(pdf.string(), ReportLayout::Detailed, "", many, error));
+    EXPECT_TRUE(Contains(error, "磁盘空间不足")) << error;
+    EXPECT_EQ(Bytes(pdf), before) << "the old PDF is left as it was";
+    std::size_t entries = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(disk.Path())) {
+        entries += entry.path().filename().string().rfind(".list.pdf.", 0) == 0 ? 1 : 0;
+    }
+    EXPECT_EQ(entries, 0u) << "no temporary file is left behind";
 }
 
 }  // namespace

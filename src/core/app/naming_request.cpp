@@ -1,6 +1,8 @@
 #include "core/app/naming_request.h"
 
+#include "core/app/name_input.h"
 #include "core/naming/advanced_generator.h"
+#include "core/naming/filter_dialog_rules.h"
 #include "core/naming/remove_duplicate_codes.h"
 #include "core/naming/simple_generator.h"
 #include "core/naming/single_generator.h"
@@ -18,17 +20,7 @@ constexpr int kCorpusBound = 100;
 }  // namespace
 
 std::string ValidateFamilyNameText(std::string_view trimmed) {
-    if (trimmed.empty()) {
-        return std::string(kEmptyFamilyNameMessage);
-    }
-    ConversionResult gbk = Utf8ToGbk(trimmed);
-    if (!gbk.ok()) {
-        return gbk.error;
-    }
-    if (gbk.text.size() > kFamilyNameMaxBytes) {
-        return "姓氏最多只能输入 3 个汉字。";
-    }
-    return UnknownFamilyCharacterMessage(MakeFamilyName(trimmed));
+    return ParseFamilyNameInput(trimmed).error;
 }
 
 void GenerateCandidates(NamingState& state, int nameLengthIndex, int sexIndex,
@@ -63,6 +55,18 @@ NamingResult RunNamingRequest(NamingState& state, const NamingInputs& inputs,
         result.outcome = result.trimmedFamilyText.empty() ? NamingOutcome::EmptyFamilyName
                                                           : NamingOutcome::InvalidFamilyName;
         result.message = std::move(message);
+        return result;
+    }
+    // Not a default in disguise: -1 or a hand-edited number leaves the list
+    // blank, and a request would run for a length or sex nobody chose.
+    if (inputs.nameLengthIndex != 0 && inputs.nameLengthIndex != 1) {
+        result.outcome = NamingOutcome::MissingChoice;
+        result.message = std::string(kChooseNameLengthMessage);
+        return result;
+    }
+    if (inputs.sexIndex != 0 && inputs.sexIndex != 1) {
+        result.outcome = NamingOutcome::MissingChoice;
+        result.message = std::string(kChooseSexMessage);
         return result;
     }
 
@@ -102,6 +106,12 @@ NamingResult RunNamingRequest(NamingState& state, const NamingInputs& inputs,
         state.verseList = shownFromVerse;
         result.outcome = NamingOutcome::NoMatchingNames;
         result.message = std::string(kNoMatchingNamesMessage);
+        if (filters) {
+            if (std::string why = InvertedStrokeRangeMessage(*filters, inputs.nameLengthIndex);
+                !why.empty()) {
+                result.message += "：" + why;
+            }
+        }
         return result;
     }
     RemoveDuplicateCodes(state.candidates);

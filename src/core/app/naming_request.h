@@ -19,6 +19,8 @@
 namespace lumivane {
 
 inline constexpr std::string_view kEmptyFamilyNameMessage = "请输入姓氏!";
+inline constexpr std::string_view kChooseNameLengthMessage = "请选择单字或双字。";
+inline constexpr std::string_view kChooseSexMessage = "请选择性别（男或女）。";
 // The filters let no name pass; the list shown before stays.
 inline constexpr std::string_view kNoMatchingNamesMessage = "没有符合条件的名字";
 // The family-name box holds at most this many GBK bytes (three characters).
@@ -53,6 +55,8 @@ enum class NamingOutcome {
     EmptyFamilyName,     // "请输入姓氏!"; nothing else changed
     InvalidFamilyName,   // not GBK, longer than the box holds, or a character without a
                          // record; nothing else changed
+    MissingChoice,       // no length or no sex chosen (a settings file may hold -1):
+                         // the message asks for it; nothing else changed
     ChartFailed,         // the chart hook refused the date
     FilterDialogClosed,  // advanced request not confirmed; the list is untouched
     NoMatchingNames,     // the filters let nothing pass; the candidate list is as before
@@ -67,10 +71,10 @@ struct NamingResult {
     std::vector<ResultRow> rows;    // Filled only; one per kept candidate
 };
 
-// Empty when the trimmed family-name text is acceptable, else the message: an
-// empty text, text GBK cannot hold, more than the box holds, or one of the
-// first two characters without a record (a traditional character finds its
-// simplified record).
+// Empty when the trimmed family-name text is acceptable, else the message of
+// ParseFamilyNameInput: an empty text, text GBK cannot hold, more than two
+// characters, or a character without a record (a traditional character finds
+// its simplified record).
 [[nodiscard]] std::string ValidateFamilyNameText(std::string_view trimmed);
 
 // Generation for the request's mode and length; the candidate list is

@@ -7,6 +7,7 @@
 #include "core/chart/birth_chart.h"
 #include "core/data/radical_table.h"
 #include "core/naming/filter_controls.h"
+#include "core/naming/filter_dialog_rules.h"
 #include "core/platform/file_io.h"
 
 namespace lumivane {
@@ -140,9 +141,13 @@ StoredSettings LoadSettingsFrom(const std::filesystem::path& path, int currentYe
             case FilterControlKind::CheckBox:
                 f.*(control.check) = ini.ReadBool(kSelect, control.name, false);
                 break;
-            case FilterControlKind::SpinBox:
-                f.*(control.number) = ini.ReadInteger(kSelect, control.name, 1);
+            case FilterControlKind::SpinBox: {
+                // A bound the dialog cannot show reads as the default, as a
+                // value that is no number does.
+                const int value = ini.ReadInteger(kSelect, control.name, 1);
+                f.*(control.number) = FilterValueError(f, control, value).empty() ? value : 1;
                 break;
+            }
             case FilterControlKind::ComboBox:
                 f.*(control.number) = ini.ReadInteger(kSelect, control.name, 0);
                 break;

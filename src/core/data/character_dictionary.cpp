@@ -2,6 +2,9 @@
 
 #include "core/data/character_dictionary.h"
 
+#include <algorithm>
+#include <vector>
+
 #include <cstddef>
 #include <iterator>
 
@@ -106,12 +109,23 @@ CharacterRecord Character(std::uint32_t index) {
 }
 
 std::uint32_t FindCharacter(std::string_view text) {
-    // A plain scan: it runs a handful of times per request. The empty record
-    // is never compared, so an empty text finds nothing.
-    for (std::uint32_t index = 0; index < DictionarySize; ++index) {
-        if (TextAt(index) == text) {
-            return index;
+    // The built-in pages look up every character of a query, so the records
+    // are kept sorted by text once (the first record of a text first). The
+    // empty record is not among them, so an empty text finds nothing.
+    static const std::vector<std::uint32_t> byText = [] {
+        std::vector<std::uint32_t> order(DictionarySize);
+        for (std::uint32_t index = 0; index < DictionarySize; ++index) {
+            order[index] = index;
         }
+        std::stable_sort(order.begin(), order.end(),
+                         [](std::uint32_t a, std::uint32_t b) { return TextAt(a) < TextAt(b); });
+        return order;
+    }();
+    auto it =
+        std::lower_bound(byText.begin(), byText.end(), text,
+                         [](std::uint32_t index, std::string_view t) { return TextAt(index) < t; });
+    if (it != byText.end() && TextAt(*it) == text) {
+        return *it;
     }
     return DictionarySize;
 }

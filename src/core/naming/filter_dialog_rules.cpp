@@ -178,8 +178,92 @@ void DisableRowsUnusedBySingleCharacter(std::vector<ControlAppearance>& controls
     }
 }
 
-FilterAcceptance AcceptFilters(const FilterSet& filters) {
+namespace {
+FilterAcceptance AcceptChecked(const FilterSet& filters);
+}  // namespace
+
+std::string FilterValueError(const FilterSet& filters, const FilterControl& control,
+                             long long value) {
+    const std::string name(control.name);
+    if (control.kind == FilterControlKind::SpinBox) {
+        if (value < kStrokeBoundLowest || value > kStrokeBoundHighest) {
+            return name + " 只能是 " + std::to_string(kStrokeBoundLowest) + " 到 " +
+                   std::to_string(kStrokeBoundHighest) + " 之间的笔画数，“" +
+                   std::to_string(value) + "”不行。";
+        }
+        return {};
+    }
+    if (control.kind != FilterControlKind::ComboBox) {
+        return {};
+    }
+    long long size = 0;
+    if (IsStrokeCountList(control)) {
+        size = static_cast<long long>(StrokeCountItems().size());
+    } else {
+        const int row = RowOfControl(control.name);
+        const int a = row == 1 ? filters.cmb6_1A : row == 2 ? filters.cmb6_2A : filters.cmb6_3A;
+        size = static_cast<long long>(RadicalItemsOfStrokePosition(a).size());
+    }
+    if (value < -1 || value >= size) {
+        return name + " 只能是 -1（不选）到 " + std::to_string(size - 1) + " 之间的位置，“" +
+               std::to_string(value) + "”不行。";
+    }
+    return {};
+}
+
+std::string InvertedStrokeRangeMessage(const FilterSet& filters, int nameLengthIndex) {
+    const struct {
+        bool ticked;
+        int low, high;
+        const char* caption;
+        int row;
+    } ranges[] = {
+        {filters.chk5_1, filters.sedt5_11, filters.sedt5_12, "第二个字笔画数范围", 1},
+        {filters.chk5_2, filters.sedt5_21, filters.sedt5_22, "第三个字笔画数范围", 2},
+        {filters.chk5_3, filters.sedt5_31, filters.sedt5_32, "名字笔画数（不含姓）", 3},
+    };
+    for (const auto& range : ranges) {
+        if (nameLengthIndex == 0 && range.row >= 2) {
+            continue;  // rows a one-character name does not use
+        }
+        if (range.ticked && range.low > range.high) {
+            return std::string(range.caption) + " " + std::to_string(range.low) + " 至 " +
+                   std::to_string(range.high) + "：下限大于上限，没有名字能通过。";
+        }
+    }
+    return {};
+}
+
+FilterAcceptance AcceptFilters(const FilterSet& shown, int nameLengthIndex) {
+    FilterSet filters = shown;
+    if (nameLengthIndex == 0) {
+        // The fixed characters of the rows a one-character name does not use
+        // are not asked for: the dialog disables them, so the user could not
+        // reach their boxes to mend them.
+        filters.chk1_2 = false;
+        filters.chk1_3 = false;
+    }
+    FilterAcceptance result = AcceptChecked(filters);
+    result.filters.chk1_2 = shown.chk1_2;
+    result.filters.chk1_3 = shown.chk1_3;
+    return result;
+}
+
+namespace {
+
+FilterAcceptance AcceptChecked(const FilterSet& filters) {
     FilterAcceptance result{filters, {}, {}};
+    for (const FilterControl& control : FilterControls()) {
+        if (control.kind == FilterControlKind::SpinBox ||
+            control.kind == FilterControlKind::ComboBox) {
+            std::string message = FilterValueError(filters, control, filters.*(control.number));
+            if (!message.empty()) {
+                result.error = std::move(message);
+                result.control = std::string(control.name);
+                return result;
+            }
+        }
+    }
     for (const TextRule& box : kTextBoxes) {
         result.filters.*(box.text) = TrimBlanks(filters.*(box.text));
     }
@@ -236,5 +320,7 @@ FilterAcceptance AcceptFilters(const FilterSet& filters) {
     }
     return result;
 }
+
+}  // namespace
 
 }  // namespace lumivane

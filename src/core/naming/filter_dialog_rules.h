@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/naming/filter_controls.h"
 #include "core/naming/filter_set.h"
 
 namespace lumivane {
@@ -82,11 +83,32 @@ struct FilterAcceptance {
     [[nodiscard]] bool ok() const { return error.empty(); }
 };
 
+// The values a stroke-range bound takes; two characters of the dictionary have
+// far fewer strokes than the highest.
+inline constexpr int kStrokeBoundLowest = 0;
+inline constexpr int kStrokeBoundHighest = 200;
+
+// Why a number does not fit a spin box or list of the dialog, for the user;
+// empty when it fits. Bounds lie within kStrokeBoundLowest … kStrokeBoundHighest,
+// a stroke-count position within 一画 … 十五画 and a radical position within the
+// radical list of its row's stroke count (either may be -1, nothing selected).
+// The settings file, the command line and the dialog all go by this.
+[[nodiscard]] std::string FilterValueError(const FilterSet& filters, const FilterControl& control,
+                                           long long value);
+
 // 确定: trims the six text boxes and writes the pinyin boxes in the
 // dictionary's form (NormalizePinyin), then rejects text GBK cannot hold (every text
-// box, as all of them are stored) and a ticked fixed character (edt1_1,
-// edt1_2, edt1_3) that the dictionary does not have; an empty fixed first or
-// second character is rejected too, as it would make a blank name.
-[[nodiscard]] FilterAcceptance AcceptFilters(const FilterSet& filters);
+// box, as all of them are stored), numbers FilterValueError refuses, and a
+// ticked fixed character (edt1_1, edt1_2, edt1_3) that the dictionary does not
+// have; an empty fixed first or second character is rejected too, as it would
+// make a blank name. For a one-character given name (nameLengthIndex 0, 单字)
+// rows 2 and 3 play no part, so their fixed characters are not asked for; the
+// accepted set keeps their ticks for the next two-character request.
+[[nodiscard]] FilterAcceptance AcceptFilters(const FilterSet& filters, int nameLengthIndex = 1);
+
+// For a request that found nothing: the ticked stroke range whose lower bound
+// is above its upper one, e.g. "第二个字笔画数范围 9 至 3：下限大于上限，没有名字能通过。";
+// empty when there is none.
+[[nodiscard]] std::string InvertedStrokeRangeMessage(const FilterSet& filters, int nameLengthIndex);
 
 }  // namespace lumivane

@@ -46,7 +46,8 @@ bool EnsureFileExists(const std::filesystem::path& path) {
     return true;
 }
 
-FileReadResult ReadFileBytes(const std::filesystem::path& path, bool missingIsEmpty) {
+FileReadResult ReadFileBytes(const std::filesystem::path& path, bool missingIsEmpty,
+                             std::uintmax_t maxBytes) {
     FileReadResult result;
     std::error_code error;
     if (!std::filesystem::exists(path, error)) {
@@ -55,9 +56,16 @@ FileReadResult ReadFileBytes(const std::filesystem::path& path, bool missingIsEm
         }
         return result;
     }
-    // A folder opens like a file and only fails at the first read.
+    // A folder opens like a file and only fails at the first read; a device
+    // or a pipe may never end or never answer.
     if (!std::filesystem::is_regular_file(path, error)) {
         result.error = "无法读取文件（不是普通文件）：" + path.string();
+        return result;
+    }
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (!error && size > maxBytes) {
+        result.error =
+            "文件太大（超过 " + std::to_string(maxBytes) + " 字节），未读取：" + path.string();
         return result;
     }
     std::ifstream in(path, std::ios::binary);
@@ -67,7 +75,18 @@ FileReadResult ReadFileBytes(const std::filesystem::path& path, bool missingIsEm
     }
     // The stream buffer throws on a failed read rather than setting badbit.
     try {
-        result.bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        std::istreambuf_iterator<char> it(in);
+        const std::istreambuf_iterator<char> end;
+        // The size was checked, but the file may grow while it is read.
+        for (; it != end; ++it) {
+            if (result.bytes.size() >= maxBytes) {
+                result.bytes.clear();
+                result.error = "文件太大（超过 " + std::to_string(maxBytes) + " 字节），未读取：" +
+                               path.string();
+                return result;
+            }
+            result.bytes.push_back(*it);
+        }
     } catch (const std::ios_base::failure&) {
         in.setstate(std::ios::badbit);
     }
@@ -76,60 +95,6 @@ FileReadResult ReadFileBytes(const std::filesystem::path& path, bool missingIsEm
         result.error = "读取文件时出错：" + path.string();
     }
     return result;
-}
-
-std::string WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
-    if (path.empty() || !path.has_filename()) {
-        return "无效的文件路径";
-    }
-    std::filesystem::path folder = path.parent_path();
-    std::string pattern = (folder.empty() ? std::string(".") : folder.string()) + "/." +
-                          path.filename().string() + ".XXXXXX";
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    int fd = ::mkstemp(name.data());
-    if (fd < 0) {
-        return ErrnoText("无法创建临时文件", pattern);
-    }
-    const std::filesystem::path temporary(name.data());
-    auto fail = [&](const std::string& what) {
-        std::string message = ErrnoText(what, temporary);
-        ::close(fd);
-        ::unlink(temporary.c_str());
-        return message;
-    };
-    // Keep the permissions of the file being replaced.
-    struct stat old {};
-    mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
-    if (::fchmod(fd, mode) != 0) {
-        return fail("无法设置文件权限");
-    }
-    const char* data = bytes.data();
-    std::size_t left = bytes.size();
-    while (left > 0) {
-        ssize_t written = ::write(fd, data, left);
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return fail("写入文件时出错");
-        }
-        data += written;
-        left -= static_cast<std::size_t>(written);
-    }
-    if (::fsync(fd) != 0) {
-        return fail("写入文件时出错");
-    }
-    if (::close(fd) != 0) {
-        ::unlink(temporary.c_str());
-        return ErrnoText("写入文件时出错", temporary);
-    }
-    if (::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::string message = ErrnoText("无法替换文件", path);
-        ::unlink(temporary.c_str());
-        return message;
-    }
-    return {};
 }
 
 std::filesystem::path LockPathBeside(const std::filesystem::path& path) {

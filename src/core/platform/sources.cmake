@@ -3,5 +3,6 @@
 target_sources(lumivane_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/clock.cpp
   ${CMAKE_CURRENT_LIST_DIR}/file_io.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/atomic_write.cpp
   ${CMAKE_CURRENT_LIST_DIR}/system_error.cpp
 )

@@ -49,8 +49,18 @@ struct Favorite {
                                                     bool checked);
 
 [[nodiscard]] std::string FavoriteLine(const Favorite& favorite);
-// Two decimal integers (digits only, at least the offsets) and one comma.
+// Whether the codes name characters the dictionary holds: every family index
+// at most DictionarySize (no character), the first given index below it, the
+// second given index at most DictionarySize or kNoSecondCharacter. Anything
+// else would load as an empty or wrong name with a score.
+[[nodiscard]] bool IsKnownFavorite(const Favorite& favorite);
+// Two decimal integers (digits only, at least the offsets) and one comma,
+// whose codes IsKnownFavorite accepts.
 [[nodiscard]] std::optional<Favorite> ParseFavoriteLine(std::string_view line);
+
+// Where SetAsideDamagedLines keeps the lines it takes out of the file:
+// "Favorites.Velisora.damaged" beside it.
+[[nodiscard]] std::filesystem::path DamagedLinesPath(const std::filesystem::path& path);
 
 // Beside the count of a favourites view that cannot show every line, e.g.
 // "另有 500 个收藏未显示（最多显示 2000 个）"; empty when none is left out.
@@ -61,13 +71,16 @@ struct FavoritesLoad {
     std::vector<Favorite> beyond;  // the lines after them, kept for rewrites
     // Every line in file order, as the view was filled from it.
     [[nodiscard]] std::vector<Favorite> All() const;
-    std::string error;          // empty on success
-    std::size_t errorLine = 0;  // 1-based line of a malformed line, else 0
+    std::string error;             // empty on success
+    std::size_t errorLine = 0;     // 1-based line of the first malformed line, else 0
+    std::size_t damagedLines = 0;  // how many lines could not be read
     [[nodiscard]] bool ok() const { return error.empty(); }
 };
 
-// Creates a missing file empty, then reads every line in file order. A line
-// that is not a favourite fails the whole load with a message naming its
+// Creates a missing file empty, then reads every line in file order. What an
+// editor adds is no damage: a UTF-8 byte-order mark, blank lines, blanks at
+// either end of a line, LF or CR LF (or doubled CRs) as line ends. A line that
+// still is not a favourite fails the whole load with a message naming its
 // number and text.
 [[nodiscard]] FavoritesLoad LoadFavorites(const std::filesystem::path& path);
 
@@ -115,5 +128,18 @@ inline constexpr std::chrono::milliseconds kFavoritesLockPatience{10000};
 // Removes every line of the favourite; `removed` tells whether there was one.
 [[nodiscard]] FavoritesWrite RemoveFavorite(const std::filesystem::path& path,
                                             const Favorite& favorite, bool& removed);
+
+struct FavoritesRepair {
+    std::string error;      // empty on success; both files unchanged otherwise
+    std::size_t moved = 0;  // damaged lines set aside
+    std::size_t kept = 0;   // favourites left in the file
+    std::filesystem::path damagedPath;
+    [[nodiscard]] bool ok() const { return error.empty(); }
+};
+
+// The way out of a damaged file: appends the lines that cannot be read, as
+// they were, to DamagedLinesPath and rewrites the file with the others, so the
+// favourites can be used again and nothing is thrown away.
+[[nodiscard]] FavoritesRepair SetAsideDamagedLines(const std::filesystem::path& path);
 
 }  // namespace lumivane

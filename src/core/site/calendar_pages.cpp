@@ -232,8 +232,23 @@ SitePage MonthCalendarPage(const Query& query, const Clock& clock) {
     int year = askedYear.value_or(today.year);
     int month = askedMonth.value_or(askedYear ? 1 : today.month);
     std::string body;
-    if ((query.Get("year") && !askedYear) || (query.Get("month") && !askedMonth) ||
-        year < kFirstAlmanacYear || year > kLastAlmanacYear) {
+    const bool todayOutside = year < kFirstAlmanacYear || year > kLastAlmanacYear;
+    if (!query.Get("year") && !query.Get("month") && todayOutside) {
+        // Nothing was asked for, only today lies outside: no error and no
+        // month nobody chose, but the range and the form to choose one.
+        year = std::clamp(year, kFirstAlmanacYear, kLastAlmanacYear);
+        body += Note("今天所在的 " + std::to_string(today.year) + " 年不在万年历的范围内。" +
+                     RangeNote() + "请选择年份和月份。");
+        std::string months;
+        for (int m = 1; m <= 12; ++m) {
+            months +=
+                "<option value=\"" + std::to_string(m) + "\">" + std::to_string(m) + "月</option>";
+        }
+        body += YearForm("sm/yuce/wnl.asp", year,
+                         "<label>月份 <select name=\"month\">" + months + "</select></label>");
+        return BuiltInPage("万年历", body);
+    }
+    if ((query.Get("year") && !askedYear) || (query.Get("month") && !askedMonth) || todayOutside) {
         body += MissingBox("年份或月份不在范围内。" + RangeNote() + "月份为 1 至 12。");
         year = std::clamp(year, kFirstAlmanacYear, kLastAlmanacYear);
         month = askedMonth.value_or(1);

@@ -67,6 +67,17 @@ std::optional<std::string> DecodeValue(std::string_view bytes) {
     return std::nullopt;
 }
 
+// Keeps the first `count` characters of UTF-8 text.
+void CutToCharacters(std::string& text, std::size_t count) {
+    std::size_t seen = 0;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if ((static_cast<unsigned char>(text[at]) & 0xC0) != 0x80 && seen++ == count) {
+            text.resize(at);
+            return;
+        }
+    }
+}
+
 }  // namespace
 
 Query::Query(std::string_view query) {
@@ -81,6 +92,9 @@ Query::Query(std::string_view query) {
         }
         if (std::optional<std::string> value =
                 DecodeValue(PercentDecode(pair.substr(equals + 1)))) {
+            // No page uses more of a value than a few characters (a name, a
+            // date, a word); a longer one is cut so it costs nothing.
+            CutToCharacters(*value, kQueryValueMaxCharacters);
             m_values.emplace_back(key, std::move(*value));
         }
     }
@@ -162,8 +176,16 @@ std::string Escape(std::string_view text) {
             case '\'':
                 out += "&#39;";
                 break;
-            default:
+            case '\t':
+            case '\n':
+            case '\r':
                 out += c;
+                break;
+            default:
+                // A NUL or other control character has no place in a page.
+                if (static_cast<unsigned char>(c) >= 0x20 && c != 0x7F) {
+                    out += c;
+                }
         }
     }
     return out;

@@ -3,6 +3,7 @@
 // escaping of everything a page echoes back, and the frame of a page with its
 // one small style sheet.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,7 +14,11 @@ namespace lumivane::site {
 
 // The values of a query, decoded: "+" and percent escapes to bytes, then the
 // bytes read as GBK (as the program sends them) or UTF-8 (as typed by hand).
-// A value that is neither is dropped, as if the key were not there.
+// A value that is neither is dropped, as if the key were not there; a value
+// longer than kQueryValueMaxCharacters keeps its first characters.
+// Characters of a query value a page sees at most.
+inline constexpr std::size_t kQueryValueMaxCharacters = 64;
+
 class Query {
 public:
     explicit Query(std::string_view query);

@@ -6,11 +6,14 @@
 #include <QAction>
 #include <QEvent>
 #include <QLabel>
+#include <QMainWindow>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QStatusBar>
 #include <QTimer>
 #include <QVariant>
 #include <QWidget>
+#include <memory>
 
 namespace lumivane::gui {
 namespace {
@@ -207,8 +210,21 @@ void OnlineServices::Label37Click() {
 
 OnlineServices* ConnectOnlineServices(QWidget* mainWindow, const OnlineServicesState& state,
                                       WebPageOpener openWebPage) {
-    auto* services =
-        new OnlineServices(state, std::move(openWebPage), WebSiteSource(&LoadWebSite), mainWindow);
+    // An unusable SiteRoot falls back to the built-in site; the user hears of
+    // it once, not at every click.
+    auto told = std::make_shared<bool>(false);
+    QPointer<QWidget> window(mainWindow);
+    WebSiteSource source = [told, window] {
+        std::string note;
+        WebSite site = LoadWebSite(&note);
+        auto* main = qobject_cast<QMainWindow*>(window.data());
+        if (!note.empty() && !*told && main != nullptr) {
+            *told = true;
+            main->statusBar()->showMessage(QString::fromStdString(note), 15000);
+        }
+        return site;
+    };
+    auto* services = new OnlineServices(state, std::move(openWebPage), source, mainWindow);
     services->ConnectControls(mainWindow);
     return services;
 }

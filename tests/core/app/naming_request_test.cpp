@@ -29,11 +29,10 @@ TEST(NamingRequest, TrimsAndSplitsTheFamilyName) {
     EXPECT_EQ(state.familyName.secondText, "阳");
     EXPECT_EQ(state.familyName.secondIndex, FindCharacter("阳"));
 
-    // Three characters: only two make the family name, all three the caption.
+    // Three characters would be scored as two: refused, the state kept.
     NamingResult three = RunNamingRequest(state, {"司马光", 1, 0, false}, {});
-    ASSERT_EQ(three.outcome, NamingOutcome::Filled);
-    EXPECT_EQ(state.familyName.secondText, "马");
-    EXPECT_EQ(three.rows.front().Caption().rfind("司马光", 0), 0u);
+    EXPECT_EQ(three.outcome, NamingOutcome::InvalidFamilyName);
+    EXPECT_EQ(state.familyName.secondText, "阳");
 }
 
 // Chinese input methods type the ideographic space U+3000; as a leading
@@ -104,8 +103,54 @@ TEST(NamingRequest, AFamilyCharacterWithoutARecordStopsTheRequest) {
         EXPECT_FALSE(chartShown) << text;
     }
     EXPECT_EQ(state.candidates.codes, before);
-    // A third character plays no part and so is not checked.
-    EXPECT_EQ(RunNamingRequest(state, {"司马丂", 1, 0, false}, {}).outcome, NamingOutcome::Filled);
+    // A third character would be left out of the score: refused, not cut.
+    for (const char* text : {"司马丂", "王王王", "欧阳修"}) {
+        NamingResult r = RunNamingRequest(state, {text, 1, 0, false}, {});
+        EXPECT_EQ(r.outcome, NamingOutcome::InvalidFamilyName) << text;
+        EXPECT_NE(r.message.find("一个或两个汉字"), std::string::npos) << r.message;
+    }
+    EXPECT_EQ(state.candidates.codes, before);
+}
+
+TEST(NamingRequest, ALengthOrSexNobodyChoseIsAskedFor) {
+    NamingState state = Seeded();
+    (void)RunNamingRequest(state, {"李", 1, 0, false}, {});
+    const auto before = state.candidates.codes;
+    struct Case {
+        const char* label;
+        int length, sex;
+        std::string_view message;
+    } cases[] = {
+        {"no length", -1, 0, kChooseNameLengthMessage},
+        {"length past the list", 2, 1, kChooseNameLengthMessage},
+        {"no sex", 1, -1, kChooseSexMessage},
+        {"sex past the list", 0, 5, kChooseSexMessage},
+    };
+    for (const Case& c : cases) {
+        bool chartShown = false;
+        NamingHooks hooks;
+        hooks.showBirthChart = [&] { return chartShown = true; };
+        NamingResult r = RunNamingRequest(state, {"王", c.length, c.sex, false}, hooks);
+        EXPECT_EQ(r.outcome, NamingOutcome::MissingChoice) << c.label;
+        EXPECT_EQ(r.message, c.message) << c.label;
+        EXPECT_FALSE(chartShown) << c.label;
+    }
+    EXPECT_EQ(state.candidates.codes, before);
+}
+
+TEST(NamingRequest, AnEmptyResultOfAnInvertedRangeSaysWhy) {
+    NamingState state = Seeded();
+    FilterSet filters;
+    filters.chk5_3 = true;
+    filters.sedt5_31 = 20;
+    filters.sedt5_32 = 5;
+    NamingHooks hooks;
+    hooks.runFilterDialog = [&] { return std::optional<FilterSet>(filters); };
+    NamingResult r = RunNamingRequest(state, {"王", 1, 0, true}, hooks);
+    EXPECT_EQ(r.outcome, NamingOutcome::NoMatchingNames);
+    EXPECT_EQ(r.message.rfind(kNoMatchingNamesMessage, 0), 0u) << r.message;
+    EXPECT_NE(r.message.find("名字笔画数（不含姓） 20 至 5：下限大于上限"), std::string::npos)
+        << r.message;
 }
 
 TEST(NamingRequest, EmptyOrUnusableFamilyNamesChangeNothing) {
@@ -198,7 +243,9 @@ TEST(NamingRequest, FiltersThatLetNothingPassKeepThePreviousCandidates) {
         hooks.saveSettings = [&] { saved = true; };
         NamingResult r = RunNamingRequest(state, {"王", length, 0, true}, hooks);
         EXPECT_EQ(r.outcome, NamingOutcome::NoMatchingNames) << "length " << length;
-        EXPECT_EQ(r.message, "没有符合条件的名字");
+        // The message says which range lets nothing pass.
+        EXPECT_EQ(r.message,
+                  "没有符合条件的名字：第二个字笔画数范围 7 至 6：下限大于上限，没有名字能通过。");
         EXPECT_EQ(r.generated, 0u);
         EXPECT_TRUE(r.rows.empty());
         EXPECT_EQ(state.candidates.codes, before);

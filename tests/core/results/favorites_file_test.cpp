@@ -120,7 +120,10 @@ TEST_F(FavoritesFileTest, MalformedLineIsReportedAndNothingIsWritten) {
         std::size_t line;
         const char* shown;
     } cases[] = {
-        {"empty line inside", "7300,65701\r\n\r\n74,39\r\n", 2, "“”"},
+        {"codes of no character", "7300,65701\r\n4294967368,4294967332\r\n", 2,
+         "4294967368,4294967332"},
+        {"given name without a first character", "7300,473628709\r\n", 1, "7300,473628709"},
+        {"family index past the empty record", "473694281,65701\r\n", 1, "473694281,65701"},
         {"text", "7300,65701\r\n74,39\r\nabc,1\r\n", 3, "abc,1"},
         {"not GBK, not digits", "\xC5\xB7,1\r\n", 1, "\\xC5\\xB7,1"},
     };
@@ -144,6 +147,108 @@ TEST_F(FavoritesFileTest, MalformedLineIsReportedAndNothingIsWritten) {
         EXPECT_FALSE(RemoveFavorite(path, add, removed).ok()) << c.label;
         EXPECT_EQ(ReadAll(path), c.bytes) << c.label << ": the file is untouched";
     }
+}
+
+TEST(FavoriteLine, AcceptsOnlyIndexesTheDictionaryHolds) {
+    struct Case {
+        const char* label;
+        Favorite favorite;
+        bool known;
+    } cases[] = {
+        {"华 + 生坤", {MakeFamilyNameCode(0, DictionarySize), MakeGivenNameCode(1, 128)}, true},
+        {"every index 0 (华华 + 华华)", {0, 0}, true},
+        {"one-character given name",
+         {MakeFamilyNameCode(0, DictionarySize), MakeGivenNameCode(2, kNoSecondCharacter)},
+         true},
+        {"family character not in the dictionary",
+         {MakeFamilyNameCode(DictionarySize, DictionarySize), MakeGivenNameCode(1, 2)},
+         true},
+        {"last record",
+         {MakeFamilyNameCode(DictionarySize - 1, DictionarySize),
+          MakeGivenNameCode(DictionarySize - 1, DictionarySize - 1)},
+         true},
+        {"all ones", {0xFFFFFFFFu, 0xFFFFFFFFu}, false},
+        {"family first past the empty record",
+         {MakeFamilyNameCode(DictionarySize + 1, DictionarySize), MakeGivenNameCode(1, 2)},
+         false},
+        {"family second past the empty record",
+         {MakeFamilyNameCode(1, DictionarySize + 1), MakeGivenNameCode(1, 2)},
+         false},
+        {"given first is the empty record",
+         {MakeFamilyNameCode(1, DictionarySize), MakeGivenNameCode(DictionarySize, 2)},
+         false},
+        {"given second between the dictionary and 0xFFFF",
+         {MakeFamilyNameCode(1, DictionarySize), MakeGivenNameCode(1, 0xFFFE)},
+         false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(IsKnownFavorite(c.favorite), c.known) << c.label;
+        EXPECT_EQ(ParseFavoriteLine(FavoriteLine(c.favorite)).has_value(), c.known) << c.label;
+    }
+}
+
+TEST_F(FavoritesFileTest, WhatAnEditorLeavesIsNoDamage) {
+    struct Case {
+        const char* label;
+        std::string bytes;
+    } cases[] = {
+        {"one blank trailing line", "39066756,131109\r\n\r\n"},
+        {"byte-order mark",
+         "\xEF\xBB\xBF"
+         "39066756,131109\r\n7300,65701\r\n"},
+        {"blanks at the ends", " 39066756,131109 \r\n\t7300,65701\t\r\n"},
+        {"doubled CR", "39066756,131109\r\r\n7300,65701\r\r\n"},
+        {"LF only, blank lines inside", "39066756,131109\n\n\n7300,65701\n"},
+        {"no line end at the end", "39066756,131109\r\n7300,65701"},
+    };
+    for (const Case& c : cases) {
+        WriteAll(path, c.bytes);
+        FavoritesLoad load = LoadFavorites(path);
+        ASSERT_TRUE(load.ok()) << c.label << ": " << load.error;
+        EXPECT_EQ(load.shown.front(), *ParseFavoriteLine("39066756,131109")) << c.label;
+        Favorite add = *ParseFavoriteLine("7300,65701");
+        FavoritesWrite write = AddFavorites(path, std::span(&add, 1));
+        ASSERT_TRUE(write.ok()) << c.label << ": " << write.error;
+        EXPECT_EQ(ReadAll(path), "39066756,131109\r\n7300,65701\r\n") << c.label;
+    }
+}
+
+TEST_F(FavoritesFileTest, DamagedLinesCanBeSetAsideAndNothingIsLost) {
+    const std::string damaged = "7300,65701\r\nabc\r\n\r\n4294967368,4294967332\r\n74,39\r\n";
+    WriteAll(path, damaged);
+    FavoritesLoad load = LoadFavorites(path);
+    EXPECT_EQ(load.errorLine, 2u);
+    EXPECT_EQ(load.damagedLines, 2u);
+    EXPECT_NE(load.error.find("另有 1 行"), std::string::npos) << load.error;
+
+    FavoritesRepair repair = SetAsideDamagedLines(path);
+    ASSERT_TRUE(repair.ok()) << repair.error;
+    EXPECT_EQ(repair.moved, 2u);
+    EXPECT_EQ(repair.kept, 2u);
+    EXPECT_EQ(repair.damagedPath, DamagedLinesPath(path));
+    EXPECT_EQ(ReadAll(path), "7300,65701\r\n74,39\r\n");
+    EXPECT_EQ(ReadAll(repair.damagedPath), "abc\r\n4294967368,4294967332\r\n");
+
+    // A second damage is added to the lines set aside before.
+    WriteAll(path, "xyz\r\n74,39\r\n");
+    ASSERT_TRUE(SetAsideDamagedLines(path).ok());
+    EXPECT_EQ(ReadAll(repair.damagedPath), "abc\r\n4294967368,4294967332\r\nxyz\r\n");
+    EXPECT_EQ(ReadAll(path), "74,39\r\n");
+
+    // Nothing to set aside: the file is left as it is.
+    WriteAll(path, "74,39\n");
+    FavoritesRepair none = SetAsideDamagedLines(path);
+    EXPECT_TRUE(none.ok());
+    EXPECT_EQ(none.moved, 0u);
+    EXPECT_EQ(ReadAll(path), "74,39\n");
+}
+
+TEST_F(FavoritesFileTest, FavoritesOutsideTheDictionaryAreNotWritten) {
+    WriteAll(path, "74,39\r\n");
+    Favorite bad{0xFFFFFFFFu, 0xFFFFFFFFu};
+    EXPECT_FALSE(AddFavorites(path, std::span(&bad, 1)).ok());
+    EXPECT_FALSE(WriteFavorites(path, std::span(&bad, 1)).ok());
+    EXPECT_EQ(ReadAll(path), "74,39\r\n");
 }
 
 TEST_F(FavoritesFileTest, LinesBeyondTheShownOnesSurviveARewrite) {

@@ -328,6 +328,36 @@ TEST(MonthCalendarPage, FebruaryOf2024) {
     EXPECT_TRUE(Has(Page("lumivane://site/sm/yuce/wnl.asp?year=2024&month=13"), "不在范围内"));
 }
 
+TEST(MonthCalendarPage, ATodayOutsideTheRangeIsToldAsTheRange) {
+    for (int year : {1899, 2051, 2100}) {
+        SitePage page =
+            RenderSitePage("lumivane://site/sm/yuce/wnl.asp", FixedClock({year, 3, 1, 9, 0, 0}));
+        EXPECT_EQ(page.title, "万年历") << year << ": no month nobody asked for";
+        EXPECT_TRUE(Has(page, "今天所在的 " + std::to_string(year) + " 年不在万年历的范围内"))
+            << year;
+        EXPECT_TRUE(Has(page, "至 2050 年")) << year;
+        EXPECT_FALSE(Has(page, "不在范围内。")) << year << ": no error box";
+        EXPECT_FALSE(Has(page, "class=\"month\"")) << year;
+    }
+}
+
+TEST(NameAnalysisPage, ControlCharactersAndLongValuesAreNotEchoed) {
+    SitePage page = Page("lumivane://site/sm/QimingTest.asp?xing=%E7%8E%8B&ming=%E6%98%8E%00%01x");
+    EXPECT_EQ(page.html.find('\0'), std::string::npos) << "a NUL is not written into the page";
+    EXPECT_EQ(page.html.find('\x01'), std::string::npos);
+    EXPECT_TRUE(Has(page, "王明"));
+
+    // A value of a million characters is cut to what a page can use.
+    std::string ming;
+    for (int i = 0; i < 100000; ++i) {
+        ming += "%E6%98%8E";
+    }
+    SitePage longPage = Page("lumivane://site/sm/QimingTest.asp?xing=%E7%8E%8B&ming=" + ming);
+    EXPECT_EQ(longPage.kind, SitePage::Kind::BuiltIn);
+    EXPECT_LT(longPage.html.size(), 64u * 1024u) << "the page does not echo the whole value";
+    EXPECT_TRUE(Has(longPage, "王明明"));
+}
+
 TEST(FamilyNamePage, FactsLumivaneHolds) {
     WebPageInputs inputs;
     inputs.familyNameBox = "欧阳";

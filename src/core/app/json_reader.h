@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace lumivane::cli {
+namespace lumivane {
 
 struct JsonScalar {
     enum class Kind { String, Number, Boolean, Null } kind = Kind::Null;
@@ -20,4 +20,4 @@ struct JsonScalar {
 [[nodiscard]] std::optional<std::map<std::string, JsonScalar>> ParseFlatJsonObject(
     std::string_view text, std::string& error);
 
-}  // namespace lumivane::cli
+}  // namespace lumivane

@@ -1,10 +1,10 @@
-#include "cli/json_reader.h"
+#include "core/app/json_reader.h"
 
 #include <cctype>
 
 #include "core/text/characters.h"
 
-namespace lumivane::cli {
+namespace lumivane {
 namespace {
 
 class Reader {
@@ -207,4 +207,4 @@ std::optional<std::map<std::string, JsonScalar>> ParseFlatJsonObject(std::string
     return Reader(text).Object(error);
 }
 
-}  // namespace lumivane::cli
+}  // namespace lumivane
