@@ -53,7 +53,7 @@ TEST(UrlCommand, PrintsTheHandlerAndItsAddress) {
         {"analysis, hour unknown",
          {"url", "listview_ResultDblClick", "--family", "王", "--row-caption", "王王明", "--sex",
           "男", "--calendar", "solar", "--date", "2000-01-15", "--hour", "unknown"},
-         s + "QimingTest.asp?xing=%CD%F5&ming=%C3%F7&xingbie=%C4%D0&xuexing=A&nian=2000&yue=1"
+         s + "QimingTest.asp?xing=%CD%F5&ming=%CD%F5%C3%F7&xingbie=%C4%D0&xuexing=A&nian=2000&yue=1"
              "&ri=15&hh=12&mm=30&ver=LV020208&dest=sm5"},
         {"性格分析 link",
          {"url", "Label37Click", "--family", "李", "--row-caption", "李明", "--sex", "女"},

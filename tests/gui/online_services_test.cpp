@@ -222,7 +222,7 @@ void OnlineServicesTest::analysisOfTheSelectedRow() {
     m_services->listview_ResultDblClick(-1);  // no row selected
     m_services->listview_ResultDblClick(2);   // past the end
     QCOMPARE(Opened(), (QStringList{QLatin1String(kServices) +
-                                    "QimingTest.asp?xing=%CD%F5&ming=%C3%F7&xingbie=%C5%AE"
+                                    "QimingTest.asp?xing=%CD%F5&ming=%CD%F5%C3%F7&xingbie=%C5%AE"
                                     "&xuexing=A&nian=2000&yue=1&ri=15&hh=12&mm=30&ver=LV020208"
                                     "&dest=sm5"}));
     m_opened.clear();

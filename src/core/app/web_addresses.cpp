@@ -213,21 +213,15 @@ std::string_view SexText(int sexIndex) {
 }
 
 std::string GivenNameOfCaption(std::string_view rowCaption, std::string_view familyText) {
-    if (familyText.empty()) {
-        return std::string(rowCaption);
+    // A row's caption is the family text followed by the given name, and the
+    // given name may hold the family character itself (文文龙 is 文 + 文龙), so
+    // only the leading copy goes. Both texts are UTF-8, so a byte match at the
+    // start ends on a character boundary.
+    if (!familyText.empty() &&
+        EqualsIgnoringAsciiCase(rowCaption.substr(0, familyText.size()), familyText)) {
+        rowCaption.remove_prefix(familyText.size());
     }
-    // Both texts are UTF-8, so a byte match always starts on a character boundary.
-    std::string out;
-    std::size_t at = 0;
-    while (at < rowCaption.size()) {
-        if (EqualsIgnoringAsciiCase(rowCaption.substr(at, familyText.size()), familyText)) {
-            at += familyText.size();
-        } else {
-            out += rowCaption[at];
-            ++at;
-        }
-    }
-    return out;
+    return std::string(rowCaption);
 }
 
 std::string NameAnalysisAddress(const NameAnalysisInputs& inputs, const WebSite& site) {

@@ -76,9 +76,9 @@ struct WebSite {
 // cmb_Sex item text: 0 "男", 1 "女", empty for no selection.
 [[nodiscard]] std::string_view SexText(int sexIndex);
 
-// The row's caption without the family name: every occurrence of the family
-// text is removed in one left-to-right pass, ASCII letters compared without
-// regard to case.
+// The row's caption without the family name: the family text is removed
+// where the caption begins with it (ASCII letters compared without regard to
+// case); a copy inside the given name stays (文文龙 with 文 gives 文龙).
 [[nodiscard]] std::string GivenNameOfCaption(std::string_view rowCaption,
                                              std::string_view familyText);
 

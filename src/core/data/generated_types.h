@@ -56,6 +56,16 @@ struct GeneratedVerseName {
     std::uint32_t code;
     std::uint32_t stanza;
     std::uint16_t line;
+// A row of the readings table: offsets and lengths into kGeneratedReadingBlob.
+struct GeneratedReadingRecord {
+    std::uint32_t textOffset;
+    std::uint8_t textLength;
+    std::uint32_t commonOffset;
+    std::uint8_t commonLength;
+    std::uint32_t surnameOffset;
+    std::uint8_t surnameLength;
+    std::uint32_t nameOffset;
+    std::uint8_t nameLength;
 };
 
 }  // namespace lumivane::generated

@@ -20,6 +20,7 @@ set(LUMIVANE_DATA_TABLES
   ${LUMIVANE_DATA_DIR}/family-names.tsv
   ${LUMIVANE_DATA_DIR}/verse-stanzas.tsv
   ${LUMIVANE_DATA_DIR}/verse-names.tsv
+  ${LUMIVANE_DATA_DIR}/readings.tsv
 )
 set(LUMIVANE_GENERATED_TABLES
   ${LUMIVANE_GENERATED_DIR}/character_tables.inc
@@ -28,6 +29,7 @@ set(LUMIVANE_GENERATED_TABLES
   ${LUMIVANE_GENERATED_DIR}/traditional_tables.inc
   ${LUMIVANE_GENERATED_DIR}/family_name_tables.inc
   ${LUMIVANE_GENERATED_DIR}/verse_tables.inc
+  ${LUMIVANE_GENERATED_DIR}/reading_tables.inc
 )
 add_custom_command(
   OUTPUT ${LUMIVANE_GENERATED_TABLES}
@@ -44,6 +46,7 @@ target_sources(lumivane_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/traditional_characters.cpp
   ${CMAKE_CURRENT_LIST_DIR}/family_names.cpp
   ${CMAKE_CURRENT_LIST_DIR}/verse_table.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/name_readings.cpp
   ${LUMIVANE_GENERATED_TABLES}
 )
 target_include_directories(lumivane_core PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/generated)

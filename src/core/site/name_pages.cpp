@@ -10,6 +10,7 @@
 #include "core/data/traditional_characters.h"
 #include "core/naming/family_name.h"
 #include "core/naming/numerology.h"
+#include "core/site/name_sections.h"
 #include "core/site/site_render.h"
 #include "core/text/characters.h"
 
@@ -140,18 +141,28 @@ std::string NameForm(std::string_view family = {}, std::string_view given = {},
            ">女</option></select></label><button type=\"submit\">分析</button></form>\n";
 }
 
-// One row of the characters' table; family characters have no usage. Every
-// reading is shown: the dictionary does not say which one a family name takes
-// (单 shàn, 曾 zēng).
-std::string CharacterRow(std::string_view text, std::uint32_t index, const std::string& usage) {
+// One row of the characters' table; family characters have no usage. The
+// reading of the character's role comes first (单 shàn as a family name).
+std::string CharacterRow(std::string_view text, std::uint32_t index, const std::string& usage,
+                         const std::string& reading, bool familyName = false) {
     if (index >= DictionarySize) {
         return Row({Cell(Text(text)), Cell("字库未收此字，按 0 画计", false), Cell(""), Cell(""),
                     Cell(""), Cell(""), Cell(""), Cell("")});
     }
-    return Row({Cell(Text(text)), Cell(Text(TonedReadingsText(index))),
+    return Row({Cell(Text(text)), Cell(ReadingsCell(index, reading, familyName)),
                 Cell(Number(SimplifiedStrokesOf(index))), Cell(Number(KangxiStrokesOf(index))),
                 Cell(RadicalText(index)), Cell(ElementsText(MeaningElementsOf(index))),
                 Cell(ElementsText(RadicalElementsOf(index))), Cell(usage)});
+}
+
+// The rows of a family name's characters, read as the family name reads.
+std::string FamilyRows(const FamilyName& name, const std::string& usage) {
+    const std::array<std::string, 2> readings = FamilyCharacterReadings(name);
+    std::string rows = CharacterRow(name.firstText, name.firstIndex, usage, readings[0], true);
+    if (!name.secondText.empty()) {
+        rows += CharacterRow(name.secondText, name.secondIndex, usage, readings[1], true);
+    }
+    return rows;
 }
 
 std::string GridRow(std::string_view name, int number) {
@@ -182,17 +193,6 @@ std::string BearersText(std::uint32_t bearers) {
 std::string FamilyNameLink(std::string_view name) {
     return "<a href=\"" + Escape(SiteLink("sm/sm/sm.asp?sm=8&act=ok&xing=" + LinkValue(name))) +
            "\">" + Text(name) + "</a>";
-}
-
-// The readings and the Kangxi strokes of a family name's characters; all
-// readings, as the dictionary does not say which one the family name takes.
-std::string FamilyNameReading(std::string_view name) {
-    std::string out;
-    for (const std::string& character : SplitCharacters(name)) {
-        const std::uint32_t index = FindCharacter(character);
-        out += (out.empty() ? "" : " ") + (index < DictionarySize ? TonedReadingsText(index) : "—");
-    }
-    return out;
 }
 
 std::string FamilyNameStrokes(std::string_view name) {
@@ -262,28 +262,34 @@ SitePage NameAnalysisPage(const Query& query) {
 
     const FamilyName familyName = MakeFamilyName(family);
     const std::vector<std::string> givenCharacters = SplitCharacters(given);
-    const std::uint32_t first = FindCharacter(givenCharacters[0]);
+    // A character outside the dictionary has no stroke count, so its grids and
+    // score would be wrong: the analysis stops and says which one it is.
+    // Traditional input is read as its simplified record, as for family names.
+    const std::uint32_t first = FindFamilyCharacter(givenCharacters[0]);
     const std::uint32_t second =
-        givenCharacters.size() > 1 ? FindCharacter(givenCharacters[1]) : kNoSecondCharacter;
+        givenCharacters.size() > 1 ? FindFamilyCharacter(givenCharacters[1]) : kNoSecondCharacter;
+    std::string unknown = UnknownFamilyCharacterMessage(familyName);
+    for (std::size_t i = 0; i < givenCharacters.size() && i < 2 && unknown.empty(); ++i) {
+        if ((i == 0 ? first : second) >= DictionarySize) {
+            unknown =
+                "名字中的“" + givenCharacters[i] + "”不在字库中，无法计算笔画。请改用常见的写法。";
+        }
+    }
+    if (!unknown.empty()) {
+        return BuiltInPage("姓名分析", MissingBox(Text(unknown) + "名字没有分析。") +
+                                           NameForm(family, given, sex));
+    }
     const GivenNameCode code = MakeGivenNameCode(first, second);
     const FiveGrids grids = ComputeGrids(familyName, code);
-    const std::string pattern = SanCaiPattern(grids.TianGe, grids.DiGe, grids.WaiGe);
-    const int patternValue = SanCaiValue(pattern);
-    const std::string score = FormatGejuScore(GejuScore(grids, patternValue));
+    const std::string score = FormatGejuScore(
+        GejuScore(grids, SanCaiValue(SanCaiPattern(grids.TianGe, grids.DiGe, grids.WaiGe))));
 
     std::string shownFamily = familyName.firstText + familyName.secondText;
     std::string shownGiven =
         givenCharacters[0] + (givenCharacters.size() > 1 ? givenCharacters[1] : "");
     std::string body;
-    std::string pinyin;
-    for (std::uint32_t index :
-         {familyName.firstIndex,
-          familyName.secondText.empty() ? DictionarySize + 1 : familyName.secondIndex, first,
-          givenCharacters.size() > 1 ? second : DictionarySize + 1}) {
-        if (index <= DictionarySize) {
-            pinyin += (pinyin.empty() ? "" : " ") + UsualReading(index);
-        }
-    }
+    const std::string pinyin =
+        FullNamePinyin(familyName, first, givenCharacters.size() > 1 ? second : DictionarySize);
     body += "<p class=\"big\">" + Text(shownFamily + shownGiven) + "</p><p class=\"pinyin\">" +
             Text(pinyin) + "</p>\n";
     if (CharacterCount(family) > 2 || givenCharacters.size() > 2) {
@@ -297,16 +303,15 @@ SitePage NameAnalysisPage(const Query& query) {
              Cell("部首", true), Cell("字义五行", true), Cell("部首五行", true),
              Cell(sex ? "名字中的用法（" + std::string(SexWord(*sex)) + "）" : "名字中的用法",
                   true)});
-    body += CharacterRow(familyName.firstText, familyName.firstIndex, "姓");
-    if (!familyName.secondText.empty()) {
-        body += CharacterRow(familyName.secondText, familyName.secondIndex, "姓");
-    }
+    body += FamilyRows(familyName, "姓");
     for (std::size_t i = 0; i < givenCharacters.size() && i < 2; ++i) {
         const std::uint32_t index = i == 0 ? first : second;
         body += CharacterRow(givenCharacters[i], index,
-                             sex ? UsageLine(index, *sex) : std::string("性别未给出"));
+                             sex ? UsageLine(index, *sex) : std::string("性别未给出"),
+                             ReadingOf(index, ReadingRole::Given));
     }
-    body += "</table>\n";
+    body +=
+        "</table>\n" + PolyphoneNotes(first, givenCharacters.size() > 1 ? second : DictionarySize);
 
     body += "<h2>五格</h2><table>" + Row({Cell("格", true), Cell("数", true), Cell("五行", true),
                                           Cell("吉凶", true), Cell("数理释义", true)});
@@ -316,10 +321,10 @@ SitePage NameAnalysisPage(const Query& query) {
         body += GridRow(kGridNames[i], numbers[i]);
     }
     body += "</table>\n" +
-            Note("五格由康熙笔画算出；吉凶取自各数的分值，释义是澜庭自己的说法，仅供参考。");
+            Note("五格由康熙笔画算出；吉凶取自各数的分值，释义是澜庭自己的说法，仅供参考。") +
+            WaiGeNote(familyName, givenCharacters.size() == 1);
 
-    body += "<h2>三才</h2><p>天格、地格、外格的五行：<b>" + Text(pattern) + "</b>，配置值 " +
-            Number(patternValue) + "。</p>\n";
+    body += SanCaiSection(grids);
     body +=
         "<h2>格局评分</h2><p class=\"score\">" + score + "</p>\n" +
         Note(
@@ -366,7 +371,7 @@ SitePage DictionaryPage(const Query& query) {
                                            form);
     }
     std::string body = form + "<p class=\"big\">" + Text(character) + "</p>\n<table>";
-    body += Row({Cell("读音", true), Cell(Text(TonedReadingsText(index)))});
+    body += Row({Cell("读音", true), Cell(DictionaryReadingsCell(index))});
     body += Row({Cell("简体笔画", true), Cell(Number(SimplifiedStrokesOf(index)))});
     body += Row({Cell("康熙笔画", true), Cell(Number(KangxiStrokesOf(index)))});
     body += Row({Cell("部首", true), Cell(RadicalText(index))});
@@ -397,16 +402,14 @@ SitePage FamilyNamePage(const Query& query) {
         form + "<p class=\"big\">" + Text(name.firstText + name.secondText) + "</p>\n<table>" +
         Row({Cell("字", true), Cell("读音", true), Cell("简体笔画", true), Cell("康熙笔画", true),
              Cell("部首", true), Cell("字义五行", true), Cell("部首五行", true), Cell("", true)});
-    body += CharacterRow(name.firstText, name.firstIndex, "");
-    if (!name.secondText.empty()) {
-        body += CharacterRow(name.secondText, name.secondIndex, "");
-    }
+    body += FamilyRows(name, "");
     body += "</table>\n";
     if (std::optional<FamilyNameStatistic> statistic =
             FindFamilyName(name.firstText + name.secondText)) {
-        body += "<p>在 1930–2008 年出生的人中，姓" + Text(statistic->Text) + "的约有 " +
-                BearersText(statistic->Bearers) + "，在统计的 " + Number(FamilyNameCount()) +
-                " 个姓氏中排第 " + Number(statistic->Rank) + " 位。</p>\n" + StatisticsSource();
+        body += "<p>在 1930–2008 年出生的人中，姓" + Text(statistic->Text) + "的" +
+                (statistic->Bearers < 10000 ? "" : "约有 ") + BearersText(statistic->Bearers) +
+                "，在统计的 " + Number(FamilyNameCount()) + " 个姓氏中排第 " +
+                Number(statistic->Rank) + " 位。</p>\n" + StatisticsSource();
     } else {
         body += "<p>全国姓名统计中没有这个姓氏。</p>\n";
     }
@@ -431,8 +434,8 @@ SitePage FamilyNameListPage(const Query& query) {
     for (std::uint32_t rank = first; rank <= last; ++rank) {
         const FamilyNameStatistic name = *FamilyNameOfRank(rank);
         body += Row({Cell(Number(rank)), Cell(FamilyNameLink(name.Text)),
-                     Cell(Text(FamilyNameReading(name.Text))), Cell(FamilyNameStrokes(name.Text)),
-                     Cell(BearersText(name.Bearers))});
+                     Cell(Text(FamilyNameReadingOf(MakeFamilyName(name.Text)))),
+                     Cell(FamilyNameStrokes(name.Text)), Cell(BearersText(name.Bearers))});
     }
     body += "</table>\n<p>";
     const auto pageLink = [](std::uint32_t start, std::string_view caption) {

@@ -266,8 +266,8 @@ TEST(NameAnalysis, BuildsTheQueryInOrder) {
         {"王明, a boy, hour 未知", Row("王", "王明", 0, {2000, 1, 15, 12}),
          "http://root.test/sm/QimingTest.asp?xing=%CD%F5&ming=%C3%F7&xingbie=%C4%D0&xuexing=A"
          "&nian=2000&yue=1&ri=15&hh=12&mm=30&ver=LV020208&dest=sm5"},
-        {"王王明 loses every 王", Row("王", "王王明", 1, {2023, 12, 31, 23}),
-         "http://root.test/sm/QimingTest.asp?xing=%CD%F5&ming=%C3%F7&xingbie=%C5%AE&xuexing=A"
+        {"王王明 loses the leading 王 only", Row("王", "王王明", 1, {2023, 12, 31, 23}),
+         "http://root.test/sm/QimingTest.asp?xing=%CD%F5&ming=%CD%F5%C3%F7&xingbie=%C5%AE&xuexing=A"
          "&nian=2023&yue=12&ri=31&hh=23&mm=30&ver=LV020208&dest=sm5"},
         {"from the 性格分析 link", Row("李", "李明", 0, {1949, 10, 1, 0}, kAnalysisFromLink),
          "http://root.test/sm/QimingTest.asp?xing=%C0%EE&ming=%C3%F7&xingbie=%C4%D0&xuexing=A"
@@ -292,16 +292,18 @@ TEST(NameAnalysis, HandlersChooseTheDestination) {
     EXPECT_NE(fromList.find("&hh=12&mm=30&"), std::string::npos) << fromList;
 }
 
-TEST(NameAnalysis, GivenNameDropsTheFamilyText) {
+TEST(NameAnalysis, GivenNameDropsTheLeadingFamilyText) {
     struct Case {
         const char* caption;
         const char* family;
         const char* given;
     };
+    // The given name may hold the family character: 文文龙 is 文 + 文龙.
     const std::vector<Case> cases = {
-        {"王明", "王", "明"},       {"王王明", "王", "明"}, {"欧阳明", "欧阳", "明"},
-        {"欧阳欧阳", "欧阳", ""},   {"王明", "", "王明"},   {"王明", "李", "王明"},
-        {"Li Ming", "li", " Ming"}, {"aabb", "ab", "ab"},  // one pass: no match across a cut
+        {"王明", "王", "明"},       {"王王明", "王", "王明"}, {"文文龙", "文", "文龙"},
+        {"林金林", "林", "金林"},   {"欧阳明", "欧阳", "明"}, {"欧阳欧阳", "欧阳", "欧阳"},
+        {"王明", "", "王明"},       {"王明", "李", "王明"},   {"明王", "王", "明王"},
+        {"Li Ming", "li", " Ming"}, {"aabb", "ab", "aabb"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(GivenNameOfCaption(c.caption, c.family), c.given)

@@ -141,6 +141,7 @@ TEST(NameAnalysisPage, WangMingHua) {
             << g.name;
     }
     EXPECT_TRUE(Has(page, "<b>土木土</b>"));
+    EXPECT_TRUE(Has(page, "<b>土木木</b>"));
     EXPECT_TRUE(Has(page, "<p class=\"score\">63.90</p>"));
     EXPECT_TRUE(Has(page, "男孩名首字"));
     EXPECT_TRUE(Has(page, "<td>2024年</td><td>5月</td><td>1日</td><td>8时</td>"));
@@ -216,17 +217,90 @@ TEST(NameAnalysisPage, EchoesEverythingEscaped) {
     };
     const std::vector<Case> cases = {
         // Only the first two characters of a family name count, as in the program.
-        {"markup", "<script>", "<script>明", "&lt;s明", "<script"},
-        {"ampersand and quote", "<&", "<&\"华", "&lt;&amp;&quot;华", "<&"},
-        {"attribute breaker", "\"'", "\"'>明", "&quot;&#39;&gt;明", "\"'>"},
+        {"markup", "<script>", "<script>明", "“&lt;”", "<script"},
+        {"ampersand and quote", "<&", "<&\"华", "“&lt;”", "<&"},
+        {"attribute breaker", "\"'", "\"'>明", "“&quot;”", "\"'>"},
     };
     for (const Case& c : cases) {
         SitePage page = Page(AnalysisAddress(c.family, c.caption));
         EXPECT_EQ(page.kind, SitePage::Kind::BuiltIn) << c.label;
         EXPECT_TRUE(Has(page, c.shown)) << c.label;
         EXPECT_FALSE(Has(page, c.never)) << c.label;
-        EXPECT_TRUE(Has(page, "字库未收")) << c.label;
+        EXPECT_TRUE(Has(page, "不在字库中")) << c.label;
     }
+}
+
+// A character outside the dictionary has no stroke count: the analysis stops
+// and names it instead of counting it as 0 strokes. Traditional input reads as
+// its simplified record in the given name as in the family name.
+TEST(NameAnalysisPage, UnknownCharactersStopTheAnalysis) {
+    struct Case {
+        const char* label;
+        std::string family;
+        std::string caption;
+        const char* message;  // empty when the name is analysed
+    };
+    const std::vector<Case> cases = {
+        {"rare given character", "张", "张䶮", "名字中的“䶮”不在字库中"},
+        {"rare family character", "䶮", "䶮明", "姓氏中的“䶮”不在字库中"},
+        {"traditional given name", "张", "张偉", ""},
+        {"traditional full name", "張", "張偉", ""},
+    };
+    for (const Case& c : cases) {
+        SitePage page = Page(AnalysisAddress(c.family, c.caption));
+        if (*c.message != 0) {
+            EXPECT_EQ(page.title, "姓名分析") << c.label;
+            EXPECT_TRUE(Has(page, c.message)) << c.label;
+            EXPECT_TRUE(Has(page, "class=\"missing\"")) << c.label;
+            EXPECT_FALSE(Has(page, "<h2>五格</h2>")) << c.label;
+        } else {
+            EXPECT_TRUE(Has(page, "<h2>五格</h2>")) << c.label;
+            EXPECT_FALSE(Has(page, "按 0 画计")) << c.label;
+            // 偉 reads as 伟: 张 11 + 伟 (偉 11) = 人格 22.
+            EXPECT_TRUE(Has(page, "<th>人格</th><td>22</td>")) << c.label;
+            EXPECT_TRUE(Has(page, "zhāng wěi")) << c.label;
+        }
+    }
+}
+
+// The given name may hold the family character; the double-click analyses
+// the name of the row, not the name with every copy of the family removed.
+TEST(NameAnalysisPage, GivenNameHoldingTheFamilyCharacter) {
+    for (const char* caption : {"文文龙", "林林森", "金金鑫"}) {
+        const std::string family = std::string(caption).substr(0, 3);
+        SitePage page = Page(AnalysisAddress(family, caption));
+        EXPECT_EQ(page.title, std::string("姓名分析：") + caption);
+    }
+}
+
+TEST(NameAnalysisPage, ReadingsAndWordsOfTheVerdicts) {
+    struct Case {
+        const char* label;
+        std::string family;
+        std::string caption;
+        std::vector<std::string> shown;
+    };
+    const std::vector<Case> cases = {
+        {"family readings",
+         "曾",
+         "曾乐",
+         {"zēng lè", "<b>zēng</b>（姓）、céng", "乐 在名字中通常读 lè，也读 yuè"}},
+        {"compound", "尉迟", "尉迟晟", {"yù chí shèng", "<b>yù</b>（姓）"}},
+        {"name reading", "李", "李偲", {"lǐ sī"}},
+        {"one-character name", "王", "王明", {"外格按算法总是 2"}},
+        {"standard 三才",
+         "王",
+         "王明华",
+         {"<b>土木木</b>", "<b>半吉</b>", "<b>土木土</b>，配置值"}},
+    };
+    for (const Case& c : cases) {
+        SitePage page = Page(AnalysisAddress(c.family, c.caption));
+        for (const std::string& text : c.shown) {
+            EXPECT_TRUE(Has(page, text)) << c.label << ": " << text;
+        }
+    }
+    EXPECT_FALSE(Has(Page(AnalysisAddress("王", "王明华")), "外格按算法总是 2"));
+    EXPECT_FALSE(Has(Page(AnalysisAddress("欧阳", "欧阳明")), "外格按算法总是 2"));
 }
 
 TEST(NameAnalysisPage, QueryValuesInGbkOrUtf8) {
@@ -268,12 +342,16 @@ TEST(NameAnalysisPage, SaysWhatIsMissing) {
 TEST(DictionaryPage, RecordOfAPolyphone) {
     SitePage page = Page("lumivane://site/xhzd/?zi=%B3%A4");  // 长 in GBK
     EXPECT_EQ(page.title, "新华字典：长");
-    // Both readings of 长 with their tones, the usual first, as the dictionary holds them.
+    // Both readings of 长 with their tones, the most used first, the name reading marked.
     const std::string readings(CharacterTonedReadings(FindCharacter("长")));
     ASSERT_NE(readings.find(','), std::string::npos);
     EXPECT_TRUE(Has(page, "cháng"));
     EXPECT_TRUE(Has(page, "zhǎng"));
-    EXPECT_TRUE(Has(page, "<th>读音</th><td>" + readings.substr(0, readings.find(',')) + "、"));
+    EXPECT_TRUE(Has(page, "<th>读音</th><td>zhǎng、cháng（名）</td>"));
+    // Common readings first, the rare ones apart; the family-name reading marked.
+    EXPECT_TRUE(Has(Page("lumivane://site/xhzd/?zi=%CD%F5"),
+                    "<th>读音</th><td>wáng（姓）；少用：wàng、yù</td>"));
+    EXPECT_TRUE(Has(Page("lumivane://site/xhzd/?zi=%B5%A5"), "dān（名）、chán、shàn（姓）"));  // 单
     EXPECT_TRUE(Has(page, "男孩名中"));
     EXPECT_TRUE(Has(page, "女孩名中"));
     EXPECT_TRUE(Has(page, "<th>繁体</th><td>長</td>"));

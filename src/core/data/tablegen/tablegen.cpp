@@ -533,6 +533,46 @@ void GenerateVerses(const std::filesystem::path& data, const std::filesystem::pa
          << "inline constexpr GeneratedVerseName kGeneratedFemaleVerseNames[] = {\n"
          << names[1].str() << "};\n";
     Write(out / "verse_tables.inc", code.str());
+// The readings a name takes, by text in byte order for a binary search: one
+// string of all texts and readings, and per row the offsets and lengths of
+// its text, common readings, family-name reading and name reading ("-" is none).
+void GenerateReadings(const std::filesystem::path& data, const std::filesystem::path& out) {
+    const std::string file = (data / "readings.tsv").string();
+    std::string blob;
+    std::ostringstream blobLiteral;
+    std::ostringstream entries;
+    std::string previous;
+    std::size_t count = 0;
+    for (const Row& row : ReadRows(file)) {
+        if (row.fields.size() != 4 || row.fields[0].empty() || row.fields[0].size() > 8) {
+            Fail(file, row.line, "expected text, common readings, family reading, name reading");
+        }
+        if (count > 0 && row.fields[0] <= previous) {
+            Fail(file, row.line, "rows out of byte order or repeated");
+        }
+        previous = row.fields[0];
+        entries << "    {";
+        for (std::size_t field = 0; field < 4; ++field) {
+            const std::string text = row.fields[field] == "-" ? std::string() : row.fields[field];
+            if (text.size() > 255) {
+                Fail(file, row.line, "field too long");
+            }
+            entries << (field == 0 ? "" : ", ") << blob.size() << "u, " << text.size() << "u";
+            blob += text;
+            blobLiteral << "    " << Literal(text) << "\n";
+        }
+        entries << "},\n";
+        ++count;
+    }
+    if (count == 0) {
+        Fail(file, 0, "no rows");
+    }
+    std::ostringstream code;
+    code << Header({"readings.tsv"}) << "inline constexpr char kGeneratedReadingBlob[] =\n"
+         << blobLiteral.str()
+         << ";\n\ninline constexpr GeneratedReadingRecord kGeneratedReadingRecords[] = {\n"
+         << entries.str() << "};\n";
+    Write(out / "reading_tables.inc", code.str());
 }
 
 }  // namespace
@@ -551,5 +591,6 @@ int main(int argc, char** argv) {
     GenerateTraditional(data, out);
     GenerateFamilyNames(data, out);
     GenerateVerses(data, out);
+    GenerateReadings(data, out);
     return 0;
 }

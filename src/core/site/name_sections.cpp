@@ -1,0 +1,104 @@
+// The sections of the name pages that stand on their own (see name_sections.h).
+
+#include "core/site/name_sections.h"
+
+#include <vector>
+
+#include "core/data/character_dictionary.h"
+#include "core/naming/san_cai.h"
+#include "core/site/site_render.h"
+
+namespace lumivane::site {
+namespace {
+
+std::string JoinReadings(const std::vector<std::string>& readings) {
+    std::string out;
+    for (const std::string& reading : readings) {
+        out += (out.empty() ? "" : "、") + Escape(reading);
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string ReadingsCell(std::uint32_t index, const std::string& chosen, bool familyName) {
+    if (index >= DictionarySize) {
+        return "—";
+    }
+    std::string out = "<b>" + Escape(chosen) + "</b>" + (familyName ? "（姓）" : "");
+    std::vector<std::string> others;
+    for (const std::string& reading : CommonReadingsOf(index)) {
+        if (reading != chosen) {
+            others.push_back(reading);
+        }
+    }
+    if (!others.empty()) {
+        out += "、" + JoinReadings(others);
+    }
+    return out;
+}
+
+std::string DictionaryReadingsCell(std::uint32_t index) {
+    const std::string surname = SurnameReadingOf(index);
+    const std::string name = NameReadingOf(index);
+    const std::vector<std::string> common = CommonReadingsOf(index);
+    std::string out;
+    for (const std::string& reading : common) {
+        // The name reading is marked only where there is a choice.
+        std::string marks = reading == surname ? "姓" : "";
+        if (reading == name && common.size() > 1) {
+            marks += std::string(marks.empty() ? "" : "、") + "名";
+        }
+        out += (out.empty() ? "" : "、") + Escape(reading) +
+               (marks.empty() ? std::string() : "（" + marks + "）");
+    }
+    const std::vector<std::string> rare = RareReadingsOf(index);
+    if (!rare.empty()) {
+        out += "；少用：" + JoinReadings(rare);
+    }
+    return out.empty() ? "—" : out;
+}
+
+std::string PolyphoneNotes(std::uint32_t first, std::uint32_t second) {
+    std::string out;
+    for (std::uint32_t index : {first, second}) {
+        if (index < DictionarySize) {
+            if (std::string note = PolyphoneNote(index); !note.empty()) {
+                out += Note(Escape(note));
+            }
+        }
+    }
+    return out;
+}
+
+std::string SanCaiSection(const FiveGrids& grids) {
+    const StandardSanCai standard = StandardSanCaiOf(grids);
+    const std::string pattern = SanCaiPattern(grids.TianGe, grids.DiGe, grids.WaiGe);
+    const int value = SanCaiValue(pattern);
+    const PatternStanding standing = StandingOfPatternValue(value);
+    std::string out =
+        "<h2>三才</h2><p>天格、人格、地格的五行：<b>" + Escape(standard.Pattern) + "</b>";
+    if (!standard.Verdict.empty()) {
+        out += "，" + Escape(standard.Relation) + "，<b>" + Escape(standard.Verdict) + "</b>";
+    }
+    out += "。</p>\n" +
+           Note(
+               "这是常说的三才：相邻两格比和或相生为顺，相克为逆；没有相克为吉，一处相克为半吉，"
+               "两处相克为凶。") +
+           "<p>格局评分所用的配置（天格、地格、外格）：<b>" + Escape(pattern) + "</b>，配置值 " +
+           std::to_string(value) + "，<b>" + standing.Words +
+           "</b>（配置值 4 至 32，越高越好；高于 125 种配置中的 " + std::to_string(standing.Below) +
+           " 种）。</p>\n";
+    return out;
+}
+
+std::string WaiGeNote(const FamilyName& family, bool oneCharacterGiven) {
+    if (!family.secondText.empty() || !oneCharacterGiven) {
+        return {};
+    }
+    return Note(
+        "单姓配单字名时，外格按算法总是 "
+        "2（大凶），每个这样的名字都一样，并不是这个名字特有的缺点。");
+}
+
+}  // namespace lumivane::site

@@ -1,0 +1,30 @@
+#pragma once
+// Sections of the name analysis and dictionary pages that stand on their own:
+// the readings a name takes, the 三才 and the notes on a name's shape.
+
+#include <cstdint>
+#include <string>
+
+#include "core/naming/numerology.h"
+#include "core/naming/readings.h"
+
+namespace lumivane::site {
+
+// A character's readings for a table cell: the chosen reading first (marked
+// 姓 in a family name), then its other readings in common use.
+[[nodiscard]] std::string ReadingsCell(std::uint32_t index, const std::string& chosen,
+                                       bool familyName);
+// The dictionary's readings row: the common readings, most used first, the
+// family-name and name readings marked, then the rare ones as such.
+[[nodiscard]] std::string DictionaryReadingsCell(std::uint32_t index);
+// One note per polyphonic given-name character; empty when there is none.
+[[nodiscard]] std::string PolyphoneNotes(std::uint32_t first, std::uint32_t second);
+
+// The 三才 section: the standard pattern with its verdict, and the design's
+// pattern that the score uses with its value in words.
+[[nodiscard]] std::string SanCaiSection(const FiveGrids& grids);
+// The note under the grids for a one-character family and given name, whose
+// 外格 is 2 by the rule; empty for other shapes.
+[[nodiscard]] std::string WaiGeNote(const FamilyName& family, bool oneCharacterGiven);
+
+}  // namespace lumivane::site

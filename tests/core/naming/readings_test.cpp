@@ -1,0 +1,125 @@
+// The reading chooser: family names read as family names, given-name
+// characters as names take them, common readings before rare ones.
+
+#include "core/naming/readings.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "core/data/character_dictionary.h"
+#include "core/naming/san_cai.h"
+
+namespace lumivane {
+namespace {
+
+std::uint32_t Index(const char* text) {
+    const std::uint32_t index = FindCharacter(text);
+    EXPECT_LT(index, DictionarySize) << text;
+    return index;
+}
+
+// Family-name readings as the 百家姓 and the general standard list's
+// dictionary give them (现代汉语词典: 曾 zēng "姓", 单 shàn "姓", 解 xiè "姓",
+// 区 ōu "姓", 仇 qiú "姓", 查 zhā "姓", 朴 piáo "姓", 盖 gě "姓").
+TEST(Readings, FamilyNamesReadAsFamilyNames) {
+    struct Case {
+        const char* family;
+        const char* reading;
+    };
+    const std::vector<Case> cases = {
+        {"曾", "zēng"},     {"单", "shàn"},    {"解", "xiè"},         {"区", "ōu"},
+        {"仇", "qiú"},      {"查", "zhā"},     {"朴", "piáo"},        {"盖", "gě"},
+        {"尉迟", "yù chí"}, {"万俟", "mò qí"}, {"长孙", "zhǎng sūn"}, {"欧阳", "ōu yáng"},
+        {"王", "wáng"},     {"李", "lǐ"},      {"乐", "yuè"},         {"华", "huà"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(FamilyNameReadingOf(MakeFamilyName(c.family)), c.reading) << c.family;
+    }
+    // A compound family name's characters read as the whole does.
+    const std::array<std::string, 2> moqi = FamilyCharacterReadings(MakeFamilyName("万俟"));
+    EXPECT_EQ(moqi[0], "mò");
+    EXPECT_EQ(moqi[1], "qí");
+}
+
+TEST(Readings, FullNamesReadAsNames) {
+    struct Case {
+        const char* family;
+        const char* first;
+        const char* second;  // "" for a one-character given name
+        const char* pinyin;
+    };
+    const std::vector<Case> cases = {
+        {"王", "晟", "", "wáng shèng"},      {"李", "偲", "", "lǐ sī"},
+        {"曾", "乐", "", "zēng lè"},         {"单", "行", "", "shàn xíng"},
+        {"王", "明", "华", "wáng míng huá"}, {"尉迟", "长", "乐", "yù chí cháng lè"},
+    };
+    for (const Case& c : cases) {
+        const std::uint32_t second = *c.second ? Index(c.second) : kNoSecondCharacter;
+        EXPECT_EQ(FullNamePinyin(MakeFamilyName(c.family), Index(c.first), second), c.pinyin)
+            << c.family << c.first << c.second;
+    }
+}
+
+TEST(Readings, CommonReadingsFirstRareOnesApart) {
+    struct Case {
+        const char* character;
+        std::vector<std::string> common;
+        std::vector<std::string> rare;
+    };
+    const std::vector<Case> cases = {
+        {"王", {"wáng"}, {"wàng", "yù"}},
+        {"明", {"míng"}, {"mèng"}},
+        {"乐", {"lè", "yuè"}, {}},
+        {"长", {"zhǎng", "cháng"}, {}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(CommonReadingsOf(Index(c.character)), c.common) << c.character;
+        EXPECT_EQ(RareReadingsOf(Index(c.character)), c.rare) << c.character;
+    }
+    EXPECT_TRUE(CommonReadingsOf(DictionarySize).empty());
+    EXPECT_EQ(ReadingOf(DictionarySize, ReadingRole::Given), "?");
+}
+
+TEST(Readings, PolyphoneNoteOnlyWhereThereIsAChoice) {
+    EXPECT_EQ(PolyphoneNote(Index("乐")), "乐 在名字中通常读 lè，也读 yuè。");
+    EXPECT_EQ(PolyphoneNote(Index("明")), "");
+}
+
+// 王明华: 天格 5 土, 人格 12 木, 地格 22 木; 木 overcomes 土.
+TEST(SanCai, StandardPatternAndItsVerdict) {
+    struct Case {
+        const char* label;
+        FiveGrids grids;
+        const char* pattern;
+        const char* verdict;
+    };
+    const std::vector<Case> cases = {
+        {"王明华", GridsOfStrokes(4, 0, 8, 14), "土木木", "半吉"},
+        {"all produce: 木火土", FiveGrids{1, 3, 5, 0, 0}, "木火土", "吉"},
+        {"same element", FiveGrids{11, 21, 31, 0, 0}, "木木木", "吉"},
+        {"two overcome: 木土水", FiveGrids{1, 5, 9, 0, 0}, "木土水", "凶"},
+    };
+    for (const Case& c : cases) {
+        const StandardSanCai sanCai = StandardSanCaiOf(c.grids);
+        EXPECT_EQ(sanCai.Pattern, c.pattern) << c.label;
+        EXPECT_EQ(sanCai.Verdict, c.verdict) << c.label;
+    }
+    EXPECT_EQ(StandardSanCaiOf(GridsOfStrokes(4, 0, 8, 14)).Relation,
+              "天格与人格相克，人格与地格比和");
+}
+
+TEST(SanCai, PatternValueInWords) {
+    EXPECT_EQ(StandingOfPatternValue(4).Below, 0);
+    EXPECT_EQ(StandingOfPatternValue(4).Words, "较差");
+    EXPECT_EQ(StandingOfPatternValue(32).Words, "较好");
+    EXPECT_EQ(StandingOfPatternValue(33).Below, 125);
+    const PatternStanding middle = StandingOfPatternValue(14);
+    EXPECT_GT(middle.Below, 0);
+    EXPECT_LT(middle.Below, 125);
+}
+
+}  // namespace
+}  // namespace lumivane
