@@ -68,4 +68,15 @@ struct GeneratedReadingRecord {
     std::uint8_t nameLength;
 };
 
+// Bearers of a name character or a whole given name; the rates, in
+// thousandths of a bearer per million births, only for characters.
+struct GeneratedNameCount {
+    std::uint32_t textOffset;
+    std::uint8_t textLength;
+    std::uint32_t male;
+    std::uint32_t female;
+    std::uint32_t ppm1990s;
+    std::uint32_t ppm2000s;
+};
+
 }  // namespace lumivane::generated

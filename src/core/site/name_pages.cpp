@@ -324,7 +324,9 @@ SitePage NameAnalysisPage(const Query& query) {
             Note("五格由康熙笔画算出；吉凶取自各数的分值，释义是澜庭自己的说法，仅供参考。") +
             WaiGeNote(familyName, givenCharacters.size() == 1);
 
-    body += SanCaiSection(grids);
+    body += SanCaiSection(grids) +
+            SameNameSection(familyName, first, givenCharacters.size() > 1 ? second : DictionarySize,
+                            sex);
     body +=
         "<h2>格局评分</h2><p class=\"score\">" + score + "</p>\n" +
         Note(

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/data/character_dictionary.h"
+#include "core/naming/same_name.h"
 #include "core/naming/san_cai.h"
 #include "core/site/site_render.h"
 
@@ -99,6 +100,18 @@ std::string WaiGeNote(const FamilyName& family, bool oneCharacterGiven) {
     return Note(
         "单姓配单字名时，外格按算法总是 "
         "2（大凶），每个这样的名字都一样，并不是这个名字特有的缺点。");
+}
+
+std::string SameNameSection(const FamilyName& family, std::uint32_t first, std::uint32_t second,
+                            std::optional<Sex> sex) {
+    const SameNameEstimate estimate = EstimateSameName(family, first, second, sex);
+    std::string out = "<h2>重名</h2><p>" + Escape(estimate.Words) +
+                      (sex ? std::string() : "，男女合计") + "。</p>\n";
+    if (!estimate.TrendWords.empty()) {
+        out += "<p>" + Escape(estimate.TrendWords) + "</p>\n";
+    }
+    return out + Note(Escape(estimate.Basis) +
+                      "姓氏人数按男女人口比例分开；估计假定姓氏与名字互不相关。");
 }
 
 }  // namespace lumivane::site

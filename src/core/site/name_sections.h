@@ -3,8 +3,10 @@
 // the readings a name takes, the 三才 and the notes on a name's shape.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
+#include "core/data/name_corpora.h"
 #include "core/naming/numerology.h"
 #include "core/naming/readings.h"
 
@@ -26,5 +28,10 @@ namespace lumivane::site {
 // The note under the grids for a one-character family and given name, whose
 // 外格 is 2 by the rule; empty for other shapes.
 [[nodiscard]] std::string WaiGeNote(const FamilyName& family, bool oneCharacterGiven);
+
+// The 重名 section: how many people bear the full name, on what basis, and
+// the given name's trend.
+[[nodiscard]] std::string SameNameSection(const FamilyName& family, std::uint32_t first,
+                                          std::uint32_t second, std::optional<Sex> sex);
 
 }  // namespace lumivane::site

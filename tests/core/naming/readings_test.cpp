@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/data/character_dictionary.h"
+#include "core/naming/same_name.h"
 #include "core/naming/san_cai.h"
 
 namespace lumivane {
@@ -119,6 +120,48 @@ TEST(SanCai, PatternValueInWords) {
     const PatternStanding middle = StandingOfPatternValue(14);
     EXPECT_GT(middle.Below, 0);
     EXPECT_LT(middle.Below, 125);
+}
+
+// 王 has 88.5 million bearers and 伟 is the national statistics' most common
+// boy's name (2.8 million boys): 王伟 is borne by some hundreds of thousands.
+TEST(SameName, EstimatesInWords) {
+    const SameNameEstimate wangWei =
+        EstimateSameName(MakeFamilyName("王"), Index("伟"), DictionarySize, Sex::Male);
+    EXPECT_GE(wangWei.People, 100000);
+    EXPECT_LT(wangWei.People, 1000000);
+    EXPECT_EQ(wangWei.Words, "全国约 21 万人同名（按 1930–2008 年出生人口估计）");
+    EXPECT_EQ(wangWei.Trend, "下降");  // 伟 fell from 17,908 to 11,475 per million births
+    const SameNameEstimate both =
+        EstimateSameName(MakeFamilyName("王"), Index("伟"), DictionarySize, std::nullopt);
+    EXPECT_GT(both.People, wangWei.People);
+
+    // A character the statistics lack, or a family name they lack: 极少.
+    struct Case {
+        const char* family;
+        const char* first;
+        const char* second;
+    };
+    for (const Case& c : {Case{"李", "䶮", ""}, Case{"李", "偲", "鼋"}, Case{"王李", "明", ""}}) {
+        const std::uint32_t first = FindCharacter(c.first);
+        const std::uint32_t second = *c.second ? FindCharacter(c.second) : DictionarySize;
+        const SameNameEstimate rare =
+            EstimateSameName(MakeFamilyName(c.family), first, second, Sex::Female);
+        EXPECT_EQ(rare.Words, "极少，估计不足 10 人") << c.family << c.first << c.second;
+    }
+}
+
+TEST(SameName, WordsAtEachScale) {
+    struct Case {
+        double people;
+        const char* words;
+    };
+    for (const Case& c : {Case{0, "极少，估计不足 10 人"}, Case{9.9, "极少，估计不足 10 人"},
+                          Case{10, "全国约 10 人同名（按 1930–2008 年出生人口估计）"},
+                          Case{1234, "全国约 1200 人同名（按 1930–2008 年出生人口估计）"},
+                          Case{45678, "全国约 4.6 万人同名（按 1930–2008 年出生人口估计）"},
+                          Case{290400, "全国约 29 万人同名（按 1930–2008 年出生人口估计）"}}) {
+        EXPECT_EQ(SameNameWords(c.people), c.words) << c.people;
+    }
 }
 
 }  // namespace

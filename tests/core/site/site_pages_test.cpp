@@ -288,6 +288,7 @@ TEST(NameAnalysisPage, ReadingsAndWordsOfTheVerdicts) {
         {"compound", "尉迟", "尉迟晟", {"yù chí shèng", "<b>yù</b>（姓）"}},
         {"name reading", "李", "李偲", {"lǐ sī"}},
         {"one-character name", "王", "王明", {"外格按算法总是 2"}},
+        {"same name", "王", "王伟", {"<h2>重名</h2><p>全国约 21 万人同名", "（下降）"}},
         {"standard 三才",
          "王",
          "王明华",
@@ -446,6 +447,12 @@ TEST(FamilyNamePage, FactsLumivaneHolds) {
     const std::optional<FamilyNameStatistic> ouyang = FindFamilyName("欧阳");
     ASSERT_TRUE(ouyang.has_value());
     EXPECT_TRUE(Has(page, "排第 " + std::to_string(ouyang->Rank) + " 位"));
+    // Below ten thousand bearers only that is said, without 约有 before it.
+    inputs.familyNameBox = "长孙";
+    SitePage rare = Page(AddressOfHandler("N23Click", inputs).address);
+    EXPECT_TRUE(Has(rare, "姓长孙的不足 1 万人"));
+    EXPECT_FALSE(Has(rare, "约有 不足"));
+    EXPECT_TRUE(Has(rare, "<b>zhǎng</b>（姓）"));
     // A family name the statistics do not list says so, and invents nothing.
     inputs.familyNameBox = "王李";
     EXPECT_TRUE(Has(Page(AddressOfHandler("N23Click", inputs).address), "统计中没有这个姓氏"));

@@ -575,6 +575,68 @@ void GenerateReadings(const std::filesystem::path& data, const std::filesystem::
     Write(out / "reading_tables.inc", code.str());
 }
 
+// Bearers of name characters and of whole given names, for the same-name
+// estimate: the population by sex, then per kind the rows in byte order of
+// their texts, with the texts in one string.
+void GenerateNameCounts(const std::filesystem::path& data, const std::filesystem::path& out) {
+    const std::string file = (data / "name-counts.tsv").string();
+    std::string blob;
+    std::ostringstream blobLiteral;
+    std::ostringstream characters;
+    std::ostringstream names;
+    std::string population;
+    std::string previous[2];
+    const auto thousandths = [&](const Row& row, std::size_t field) -> std::uint32_t {
+        const std::string& text = row.fields[field];
+        const std::size_t dot = text.find('.');
+        if (dot == std::string::npos || text.size() - dot != 4) {
+            Fail(file, row.line, "expected a rate with three decimals");
+        }
+        Row whole{row.line, {text.substr(0, dot) + text.substr(dot + 1)}};
+        return Number(file, whole, 0, 0xFFFFFFFFu);
+    };
+    for (const Row& row : ReadRows(file)) {
+        if (row.fields.size() != 6) {
+            Fail(file, row.line, "expected kind, text, male, female, two rates");
+        }
+        const std::string& kind = row.fields[0];
+        const std::uint32_t male = Number(file, row, 2, 0xFFFFFFFFu);
+        const std::uint32_t female = Number(file, row, 3, 0xFFFFFFFFu);
+        if (kind == "P") {
+            population = "inline constexpr std::uint32_t kGeneratedPopulationMale = " +
+                         std::to_string(male) +
+                         "u;\ninline constexpr std::uint32_t kGeneratedPopulationFemale = " +
+                         std::to_string(female) + "u;\n";
+            continue;
+        }
+        const int which = kind == "C" ? 0 : kind == "N" ? 1 : -1;
+        const std::string& text = row.fields[1];
+        if (which < 0 || text.empty() || text.size() > 8 ||
+            (!previous[which].empty() && text <= previous[which])) {
+            Fail(file, row.line, "unknown kind, bad text or rows out of byte order");
+        }
+        previous[which] = text;
+        std::ostringstream& entries = which == 0 ? characters : names;
+        entries << "    {" << blob.size() << "u, " << text.size() << "u, " << male << "u, "
+                << female << "u, " << (which == 0 ? thousandths(row, 4) : 0) << "u, "
+                << (which == 0 ? thousandths(row, 5) : 0) << "u},\n";
+        blob += text;
+        blobLiteral << "    " << Literal(text) << "\n";
+    }
+    if (population.empty() || previous[0].empty() || previous[1].empty()) {
+        Fail(file, 0, "population, character or name rows missing");
+    }
+    std::ostringstream code;
+    code << Header({"name-counts.tsv"}) << population
+         << "inline constexpr char kGeneratedNameCountBlob[] =\n"
+         << blobLiteral.str()
+         << ";\n\ninline constexpr GeneratedNameCount kGeneratedCharacterCounts[] = {\n"
+         << characters.str()
+         << "};\n\ninline constexpr GeneratedNameCount kGeneratedGivenNameCounts[] = {\n"
+         << names.str() << "};\n";
+    Write(out / "name_count_tables.inc", code.str());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -592,5 +654,6 @@ int main(int argc, char** argv) {
     GenerateFamilyNames(data, out);
     GenerateVerses(data, out);
     GenerateReadings(data, out);
+    GenerateNameCounts(data, out);
     return 0;
 }

@@ -1,0 +1,130 @@
+// The same-name estimate (see same_name.h).
+
+#include "core/naming/same_name.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "core/data/character_dictionary.h"
+#include "core/data/family_names.h"
+#include "core/data/name_counts.h"
+
+namespace lumivane {
+namespace {
+
+// A change of the characters' rate between the births of the 1990s and those
+// of 2000-2008 by a quarter or more either way counts as a trend.
+constexpr double kRising = 1.25;
+constexpr double kFalling = 1 / kRising;
+
+double Count(const NameCount& count, Sex sex) {
+    return sex == Sex::Male ? count.Male : count.Female;
+}
+
+// The given name's share of the people of a sex, and whether the statistics
+// count the name itself.
+double GivenShare(const std::vector<std::string>& characters, Sex sex, bool& counted) {
+    const double population = PopulationOf(sex);
+    std::string name;
+    for (const std::string& character : characters) {
+        name += character;
+    }
+    if (std::optional<NameCount> listed = FindGivenNameCount(name)) {
+        counted = true;
+        return Count(*listed, sex) / population;
+    }
+    counted = false;
+    const double slots = CharacterSlotsOf(sex);
+    // Every given name has one or two characters, so the slots per person less
+    // one is the share of two-character names.
+    const double two = std::clamp(slots / population - 1, 0.0, 1.0);
+    double share = characters.size() == 2 ? two : 1 - two;
+    for (const std::string& character : characters) {
+        std::optional<NameCount> count = FindCharacterCount(character);
+        if (!count) {
+            return 0;
+        }
+        share *= Count(*count, sex) / slots;
+    }
+    return share;
+}
+
+std::string Rounded(double people) {
+    // Two significant figures, as an estimate deserves.
+    const double magnitude = std::pow(10.0, std::floor(std::log10(people)) - 1);
+    const long long value = std::llround(std::round(people / magnitude) * magnitude);
+    return std::to_string(value);
+}
+
+}  // namespace
+
+std::string SameNameWords(double people) {
+    if (people < 10) {
+        return "极少，估计不足 10 人";
+    }
+    std::string amount;
+    if (people < 10000) {
+        amount = Rounded(people) + " 人";
+    } else if (people < 100000) {
+        const long long tenths = std::llround(people / 1000);
+        amount = std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + " 万人";
+    } else {
+        amount = std::to_string(std::llround(people / 10000)) + " 万人";
+    }
+    return "全国约 " + amount + "同名（按 1930–2008 年出生人口估计）";
+}
+
+SameNameEstimate EstimateSameName(const FamilyName& family, std::uint32_t first,
+                                  std::uint32_t second, std::optional<Sex> sex) {
+    SameNameEstimate out;
+    std::vector<std::string> characters;
+    for (std::uint32_t index : {first, second}) {
+        if (index < DictionarySize) {
+            characters.emplace_back(CharacterText(index));
+        }
+    }
+    const std::string given = characters.empty()
+                                  ? std::string()
+                                  : characters[0] + (characters.size() > 1 ? characters[1] : "");
+    std::optional<FamilyNameStatistic> statistic =
+        FindFamilyName(std::string(CharacterText(family.firstIndex)) +
+                       std::string(family.secondText.empty() ? std::string_view{}
+                                                             : CharacterText(family.secondIndex)));
+    const double total = static_cast<double>(PopulationOf(Sex::Male)) + PopulationOf(Sex::Female);
+    bool counted = false;
+    if (statistic && !characters.empty() && characters.size() <= 2) {
+        for (Sex one : {Sex::Male, Sex::Female}) {
+            if (!sex || *sex == one) {
+                out.People += statistic->Bearers * (PopulationOf(one) / total) *
+                              GivenShare(characters, one, counted);
+            }
+        }
+    }
+    out.Words = SameNameWords(out.People);
+    if (!statistic) {
+        out.Basis = "全国姓名统计中没有这个姓氏。";
+    } else if (counted) {
+        out.Basis = "名字“" + given + "”的人数出自全国姓名统计的常见名字表。";
+    } else {
+        out.Basis = "这个名字不在常见名字表中，按名字各字在全国姓名统计中的人数估计。";
+    }
+
+    double ratio = 1;
+    for (const std::string& character : characters) {
+        std::optional<NameCount> count = FindCharacterCount(character);
+        if (!count || count->Ppm1990s <= 0) {
+            return out;
+        }
+        ratio *= count->Ppm2000s / count->Ppm1990s;
+    }
+    out.Trend = ratio >= kRising ? "上升" : ratio <= kFalling ? "下降" : "平稳";
+    out.TrendWords = "名字用字在 2000–2008 年出生的人中" +
+                     std::string(ratio >= kRising    ? "比 1990 年代更常见"
+                                 : ratio <= kFalling ? "比 1990 年代少见"
+                                                     : "与 1990 年代相当") +
+                     "（" + out.Trend + "）。";
+    return out;
+}
+
+}  // namespace lumivane
