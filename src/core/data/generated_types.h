@@ -79,4 +79,15 @@ struct GeneratedNameCount {
     std::uint32_t ppm2000s;
 };
 
+// A word or well-known person by one toneless reading of its characters;
+// kind 1 a person, 0 a word.
+struct GeneratedSoundWord {
+    std::uint32_t keyOffset;
+    std::uint8_t keyLength;
+    std::uint32_t textOffset;
+    std::uint8_t textLength;
+    std::uint8_t kind;
+    std::uint32_t frequency;
+};
+
 }  // namespace lumivane::generated

@@ -5,6 +5,7 @@ target_sources(lumivane_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/readings.cpp
   ${CMAKE_CURRENT_LIST_DIR}/san_cai.cpp
   ${CMAKE_CURRENT_LIST_DIR}/same_name.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/name_sound.cpp
   ${CMAKE_CURRENT_LIST_DIR}/random_source.cpp
   ${CMAKE_CURRENT_LIST_DIR}/shuffle_codes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/simple_generator.cpp

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/data/character_dictionary.h"
+#include "core/naming/name_sound.h"
 #include "core/naming/same_name.h"
 #include "core/naming/san_cai.h"
 #include "core/site/site_render.h"
@@ -112,6 +113,31 @@ std::string SameNameSection(const FamilyName& family, std::uint32_t first, std::
     }
     return out + Note(Escape(estimate.Basis) +
                       "姓氏人数按男女人口比例分开；估计假定姓氏与名字互不相关。");
+}
+
+std::string SoundSection(const FamilyName& family, std::uint32_t first, std::uint32_t second) {
+    const ToneReport tones = TonesOfName(family, first, second);
+    std::string syllables;
+    for (const Syllable& syllable : tones.Syllables) {
+        syllables += (syllables.empty() ? "" : " ") + syllable.Toned;
+    }
+    std::string out = "<h2>声律</h2><p>" + Escape(syllables) + "：" + Escape(tones.PingZe) + "，" +
+                      Escape(tones.Verdict) + "。</p>\n";
+    const std::vector<SoundAlike> alikes = SoundAlikesOf(family, first, second);
+    if (alikes.empty()) {
+        out += "<p>没有发现与名人同音，名字也不是常用词。</p>\n";
+    } else {
+        out += "<ul>";
+        for (const SoundAlike& alike : alikes) {
+            out += "<li>" + Escape(alike.Words) + "</li>";
+        }
+        out += "</ul>\n";
+    }
+    return out +
+           Note(
+               "一、二声为平，三、四声为仄。名人与常用词取自结巴分词词典：名人为以常见姓氏"
+               "开头、在语料中出现至少 50 次的三字人名，常用词为出现至少 1000 "
+               "次的词；按不计声调的读音比较。与普通词语谐音的情形太多，大多无伤，这里不列。");
 }
 
 }  // namespace lumivane::site

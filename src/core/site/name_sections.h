@@ -34,4 +34,9 @@ namespace lumivane::site {
 [[nodiscard]] std::string SameNameSection(const FamilyName& family, std::uint32_t first,
                                           std::uint32_t second, std::optional<Sex> sex);
 
+// The 声律 section: the tones with their verdict, and the people and words the
+// name sounds like.
+[[nodiscard]] std::string SoundSection(const FamilyName& family, std::uint32_t first,
+                                       std::uint32_t second);
+
 }  // namespace lumivane::site

@@ -637,6 +637,48 @@ void GenerateNameCounts(const std::filesystem::path& data, const std::filesystem
     Write(out / "name_count_tables.inc", code.str());
 }
 
+// Words and well-known people by their toneless readings: rows in byte order
+// of their keys (several rows may share one), texts in one string.
+void GenerateSoundWords(const std::filesystem::path& data, const std::filesystem::path& out) {
+    const std::string file = (data / "sound-words.tsv").string();
+    std::string blob;
+    std::ostringstream blobLiteral;
+    std::ostringstream entries;
+    std::string previous;
+    std::size_t count = 0;
+    for (const Row& row : ReadRows(file)) {
+        if (row.fields.size() != 4 || row.fields[0].empty() || row.fields[0].size() > 40 ||
+            row.fields[1].empty() || row.fields[1].size() > 12) {
+            Fail(file, row.line, "expected key, text, kind, frequency");
+        }
+        if (row.fields[0] < previous) {
+            Fail(file, row.line, "rows out of byte order of their keys");
+        }
+        previous = row.fields[0];
+        const int kind = row.fields[2] == "名人" ? 1 : row.fields[2] == "词" ? 0 : -1;
+        if (kind < 0) {
+            Fail(file, row.line, "kind must be 名人 or 词");
+        }
+        entries << "    {" << blob.size() << "u, " << row.fields[0].size() << "u, ";
+        blob += row.fields[0];
+        blobLiteral << "    " << Literal(row.fields[0]) << "\n";
+        entries << blob.size() << "u, " << row.fields[1].size() << "u, " << kind << "u, "
+                << Number(file, row, 3, 0xFFFFFFFFu) << "u},\n";
+        blob += row.fields[1];
+        blobLiteral << "    " << Literal(row.fields[1]) << "\n";
+        ++count;
+    }
+    if (count == 0) {
+        Fail(file, 0, "no rows");
+    }
+    std::ostringstream code;
+    code << Header({"sound-words.tsv"}) << "inline constexpr char kGeneratedSoundWordBlob[] =\n"
+         << blobLiteral.str()
+         << ";\n\ninline constexpr GeneratedSoundWord kGeneratedSoundWords[] = {\n"
+         << entries.str() << "};\n";
+    Write(out / "sound_word_tables.inc", code.str());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -655,5 +697,6 @@ int main(int argc, char** argv) {
     GenerateVerses(data, out);
     GenerateReadings(data, out);
     GenerateNameCounts(data, out);
+    GenerateSoundWords(data, out);
     return 0;
 }

@@ -1,0 +1,21 @@
+#pragma once
+// Words and well-known people by their toneless readings, for the sound-alike
+// check. Generated from data/sound-words.tsv (see data/README.md).
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace lumivane {
+
+struct SoundWord {
+    std::string_view Text;
+    bool Person = false;  // a well-known person, else a word
+    std::uint32_t Frequency = 0;
+};
+
+// Every word or person one of whose readings is the key (toneless syllables
+// joined by blanks: "li jia cheng"), most used first.
+[[nodiscard]] std::vector<SoundWord> FindSoundWords(std::string_view key);
+
+}  // namespace lumivane
