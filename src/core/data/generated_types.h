@@ -90,4 +90,15 @@ struct GeneratedSoundWord {
     std::uint32_t frequency;
 };
 
+// A character's common words (comma-separated) and English gloss: offsets and
+// lengths into kGeneratedMeaningBlob.
+struct GeneratedMeaning {
+    std::uint32_t textOffset;
+    std::uint16_t textLength;
+    std::uint32_t wordsOffset;
+    std::uint16_t wordsLength;
+    std::uint32_t glossOffset;
+    std::uint16_t glossLength;
+};
+
 }  // namespace lumivane::generated

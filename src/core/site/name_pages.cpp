@@ -310,8 +310,10 @@ SitePage NameAnalysisPage(const Query& query) {
                              sex ? UsageLine(index, *sex) : std::string("性别未给出"),
                              ReadingOf(index, ReadingRole::Given));
     }
-    body +=
-        "</table>\n" + PolyphoneNotes(first, givenCharacters.size() > 1 ? second : DictionarySize);
+    // The sections of their own take the second record only for a two-character name.
+    const std::uint32_t secondShown = givenCharacters.size() > 1 ? second : DictionarySize;
+    body += "</table>\n" + PolyphoneNotes(first, secondShown) +
+            SoundSection(familyName, first, secondShown) + MeaningSection(first, secondShown);
 
     body += "<h2>五格</h2><table>" + Row({Cell("格", true), Cell("数", true), Cell("五行", true),
                                           Cell("吉凶", true), Cell("数理释义", true)});
@@ -324,9 +326,7 @@ SitePage NameAnalysisPage(const Query& query) {
             Note("五格由康熙笔画算出；吉凶取自各数的分值，释义是澜庭自己的说法，仅供参考。") +
             WaiGeNote(familyName, givenCharacters.size() == 1);
 
-    body += SanCaiSection(grids) +
-            SameNameSection(familyName, first, givenCharacters.size() > 1 ? second : DictionarySize,
-                            sex);
+    body += SanCaiSection(grids) + SameNameSection(familyName, first, secondShown, sex);
     body +=
         "<h2>格局评分</h2><p class=\"score\">" + score + "</p>\n" +
         Note(
@@ -380,6 +380,7 @@ SitePage DictionaryPage(const Query& query) {
     body += Row({Cell("繁体", true), Cell(TraditionalFormsText(index))});
     body += Row({Cell("字义五行", true), Cell(ElementsText(MeaningElementsOf(index)))});
     body += Row({Cell("部首五行", true), Cell(ElementsText(RadicalElementsOf(index)))});
+    body += MeaningRows(index);
     body += Row({Cell("男孩名中", true), Cell(UsageLine(index, Sex::Male))});
     body += Row({Cell("女孩名中", true), Cell(UsageLine(index, Sex::Female))});
     body += "</table>\n" + Note(UsageRule());

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/data/character_dictionary.h"
+#include "core/data/meanings.h"
 #include "core/naming/name_sound.h"
 #include "core/naming/same_name.h"
 #include "core/naming/san_cai.h"
@@ -138,6 +139,45 @@ std::string SoundSection(const FamilyName& family, std::uint32_t first, std::uin
                "一、二声为平，三、四声为仄。名人与常用词取自结巴分词词典：名人为以常见姓氏"
                "开头、在语料中出现至少 50 次的三字人名，常用词为出现至少 1000 "
                "次的词；按不计声调的读音比较。与普通词语谐音的情形太多，大多无伤，这里不列。");
+}
+
+namespace {
+
+std::string WordsText(const CharacterMeaning& meaning) {
+    std::string out;
+    for (const std::string& word : meaning.Words) {
+        out += (out.empty() ? "" : "、") + Escape(word);
+    }
+    return out.empty() ? "—" : out;
+}
+
+std::string GlossText(const CharacterMeaning& meaning) {
+    return meaning.Gloss.empty() ? "—" : "<span lang=\"en\">" + Escape(meaning.Gloss) + "</span>";
+}
+
+}  // namespace
+
+std::string MeaningSection(std::uint32_t first, std::uint32_t second) {
+    std::string out =
+        "<h2>字义</h2><table>" +
+        Row({Cell("字", true), Cell("含这个字的常用词", true), Cell("Unicode 英文释义", true)});
+    for (std::uint32_t index : {first, second}) {
+        if (index < DictionarySize) {
+            const CharacterMeaning meaning = MeaningOf(CharacterText(index));
+            out += Row({Cell(Escape(CharacterText(index))), Cell(WordsText(meaning)),
+                        Cell(GlossText(meaning))});
+        }
+    }
+    return out + "</table>\n" +
+           Note(
+               "常用词取自结巴分词词典，按使用次数排列；英文释义是 Unicode 汉字数据库"
+               "（Unihan）的 kDefinition，不是澜庭的解释。");
+}
+
+std::string MeaningRows(std::uint32_t index) {
+    const CharacterMeaning meaning = MeaningOf(CharacterText(index));
+    return Row({Cell("常用词", true), Cell(WordsText(meaning))}) +
+           Row({Cell("Unicode 英文释义", true), Cell(GlossText(meaning))});
 }
 
 }  // namespace lumivane::site

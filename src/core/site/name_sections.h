@@ -39,4 +39,10 @@ namespace lumivane::site {
 [[nodiscard]] std::string SoundSection(const FamilyName& family, std::uint32_t first,
                                        std::uint32_t second);
 
+// The 字义 section: per given-name character its common words and Unicode's
+// English gloss, labelled as such; nothing is said where the sources say nothing.
+[[nodiscard]] std::string MeaningSection(std::uint32_t first, std::uint32_t second);
+// The dictionary page's rows of the same facts for one character.
+[[nodiscard]] std::string MeaningRows(std::uint32_t index);
+
 }  // namespace lumivane::site

@@ -289,6 +289,12 @@ TEST(NameAnalysisPage, ReadingsAndWordsOfTheVerdicts) {
         {"name reading", "李", "李偲", {"lǐ sī"}},
         {"one-character name", "王", "王明", {"外格按算法总是 2"}},
         {"same name", "王", "王伟", {"<h2>重名</h2><p>全国约 21 万人同名", "（下降）"}},
+        {"sound",
+         "李",
+         "李嘉成",
+         {"<h2>声律</h2><p>lǐ jiā chéng：仄平平", "<li>与名人 李嘉诚 同音</li>"}},
+        {"common word", "李", "李文明", {"<li>名字是常用词 文明</li>"}},
+        {"meaning", "王", "王明", {"<td>明</td><td>明显、", "<span lang=\"en\">bright, light"}},
         {"standard 三才",
          "王",
          "王明华",
@@ -355,6 +361,8 @@ TEST(DictionaryPage, RecordOfAPolyphone) {
     EXPECT_TRUE(Has(Page("lumivane://site/xhzd/?zi=%B5%A5"), "dān（名）、chán、shàn（姓）"));  // 单
     EXPECT_TRUE(Has(page, "男孩名中"));
     EXPECT_TRUE(Has(page, "女孩名中"));
+    EXPECT_TRUE(Has(page, "<th>常用词</th><td>"));
+    EXPECT_TRUE(Has(page, "<th>Unicode 英文释义</th><td><span lang=\"en\">long"));
     EXPECT_TRUE(Has(page, "<th>繁体</th><td>長</td>"));
     EXPECT_TRUE(Has(Page("lumivane://site/xhzd/?zi=%C3%F7"), "<th>繁体</th><td>—</td>"));  // 明
 

@@ -679,6 +679,46 @@ void GenerateSoundWords(const std::filesystem::path& data, const std::filesystem
     Write(out / "sound_word_tables.inc", code.str());
 }
 
+// Per character its common words and English gloss, in byte order of the
+// characters, all texts in one string.
+void GenerateMeanings(const std::filesystem::path& data, const std::filesystem::path& out) {
+    const std::string file = (data / "meanings.tsv").string();
+    std::string blob;
+    std::ostringstream blobLiteral;
+    std::ostringstream entries;
+    std::string previous;
+    std::size_t count = 0;
+    for (const Row& row : ReadRows(file)) {
+        if (row.fields.size() != 3 || lumivane::SingleCodePoint(row.fields[0]) == 0) {
+            Fail(file, row.line, "expected character, words, gloss");
+        }
+        if (count > 0 && row.fields[0] <= previous) {
+            Fail(file, row.line, "rows out of byte order or repeated");
+        }
+        previous = row.fields[0];
+        entries << "    {";
+        for (std::size_t field = 0; field < 3; ++field) {
+            const std::string text = row.fields[field] == "-" ? std::string() : row.fields[field];
+            if (text.size() > 0xFFFF) {
+                Fail(file, row.line, "field too long");
+            }
+            entries << (field == 0 ? "" : ", ") << blob.size() << "u, " << text.size() << "u";
+            blob += text;
+            blobLiteral << "    " << Literal(text) << "\n";
+        }
+        entries << "},\n";
+        ++count;
+    }
+    if (count == 0) {
+        Fail(file, 0, "no rows");
+    }
+    std::ostringstream code;
+    code << Header({"meanings.tsv"}) << "inline constexpr char kGeneratedMeaningBlob[] =\n"
+         << blobLiteral.str() << ";\n\ninline constexpr GeneratedMeaning kGeneratedMeanings[] = {\n"
+         << entries.str() << "};\n";
+    Write(out / "meaning_tables.inc", code.str());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -698,5 +738,6 @@ int main(int argc, char** argv) {
     GenerateReadings(data, out);
     GenerateNameCounts(data, out);
     GenerateSoundWords(data, out);
+    GenerateMeanings(data, out);
     return 0;
 }
