@@ -27,6 +27,7 @@ struct Command {
 
 int RunDict(const std::vector<std::string>& args, CommandIo& io);
 int RunScore(const std::vector<std::string>& args, CommandIo& io);
+int RunCheck(const std::vector<std::string>& args, CommandIo& io);
 int RunName(const std::vector<std::string>& args, CommandIo& io);
 int RunChart(const std::vector<std::string>& args, CommandIo& io);
 int RunUrl(const std::vector<std::string>& args, CommandIo& io);

@@ -14,6 +14,7 @@ namespace {
 const Command kCommands[] = {
     {"dict", "CHARACTER", RunDict},
     {"score", "FAMILY GIVEN", RunScore},
+    {"check", "FAMILY GIVEN [--sex 男|女] [--json]", RunCheck},
     {"name",
      "--family 王 [--sex 男|女] [--length 1|2] [--advanced --filters FILE.json] [date options] "
      "[--source 常用名|诗词 [--collection 诗经|楚辞|唐诗|宋词|论语]] [--sort KEY] [--json|--tsv] "
