@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/naming/name_sound.h"
+
 namespace lumivane {
 namespace {
 
@@ -179,8 +181,12 @@ void AddFrequentPairs(NamingState& state, int n) {
         const std::size_t b = second.Draw(state.random);
         const std::uint32_t firstIndex = ws.FirstPosition[a].CharIndex;
         const std::uint32_t secondIndex = ws.SecondPosition[b].CharIndex;
+        // A free pair that is an ordinary word (天然, 文明) or that makes the
+        // full name sound like a well-known person is not proposed; the
+        // corpora's names are real names and stay.
         if ((a >= kStrongRanks && b >= kStrongRanks) || ReadAlike(firstIndex, secondIndex) ||
-            PairLeansToOtherSex(firstIndex, secondIndex, ws.sex)) {
+            PairLeansToOtherSex(firstIndex, secondIndex, ws.sex) ||
+            !SoundAlikesOf(state.familyName, firstIndex, secondIndex).empty()) {
             continue;
         }
         state.candidates.codes.push_back(MakeGivenNameCode(firstIndex, secondIndex));
