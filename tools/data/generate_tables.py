@@ -42,6 +42,9 @@ def build_records(src, notes):
     usual = characters.usual_components(src, radical_index)
     own_form = strokes.family_names_of_own_form(src.opencc, src.family, src.given)
     notes["family_own_form"] = sorted(own_form, key=characters.gbk_key)
+    by_phrases = strokes.characters_of_own_form_by_phrases(src.opencc, src.opencc_phrases)
+    notes["own_form_by_phrases"] = sorted(by_phrases - own_form, key=characters.gbk_key)
+    own_form |= by_phrases
     in_statistics = set(src.given) | {c for s, _ in src.family for c in s}
     records = []
     for index, ch in enumerate(slots):

@@ -24,6 +24,7 @@ set(LUMIVANE_DATA_TABLES
   ${LUMIVANE_DATA_DIR}/name-counts.tsv
   ${LUMIVANE_DATA_DIR}/sound-words.tsv
   ${LUMIVANE_DATA_DIR}/meanings.tsv
+  ${LUMIVANE_DATA_DIR}/kangxi-forms.tsv
 )
 set(LUMIVANE_GENERATED_TABLES
   ${LUMIVANE_GENERATED_DIR}/character_tables.inc
@@ -36,6 +37,7 @@ set(LUMIVANE_GENERATED_TABLES
   ${LUMIVANE_GENERATED_DIR}/name_count_tables.inc
   ${LUMIVANE_GENERATED_DIR}/sound_word_tables.inc
   ${LUMIVANE_GENERATED_DIR}/meaning_tables.inc
+  ${LUMIVANE_GENERATED_DIR}/kangxi_form_tables.inc
 )
 add_custom_command(
   OUTPUT ${LUMIVANE_GENERATED_TABLES}
@@ -56,6 +58,7 @@ target_sources(lumivane_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/name_counts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sound_words.cpp
   ${CMAKE_CURRENT_LIST_DIR}/meanings.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/kangxi_forms.cpp
   ${LUMIVANE_GENERATED_TABLES}
 )
 target_include_directories(lumivane_core PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/generated)

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "core/data/family_names.h"
+#include "core/data/kangxi_forms.h"
 #include "core/data/name_corpora.h"
 #include "core/data/radical_table.h"
 #include "core/data/traditional_characters.h"
@@ -107,14 +108,23 @@ std::string RadicalText(std::uint32_t index) {
     return Text(radical.RadicalName) + "（" + std::string(radical.RadicalStrokes) + " 画）";
 }
 
-// The traditional forms OpenCC gives; a character written alike, or whose
-// traditional form is a record of its own (于 and 於), shows a dash.
+// The traditional form names use, whose strokes the Kangxi count takes, and
+// the other forms OpenCC gives for other words (志 stays 志 in names; 誌 is
+// another word). A character written alike with no other form shows a dash.
 std::string TraditionalFormsText(std::uint32_t index) {
-    std::string text;
-    for (const std::string& form : TraditionalFormsOf(index)) {
-        text += (text.empty() ? "" : "、") + Text(form);
+    const std::string form = KangxiFormOf(index);
+    std::string others;
+    for (const std::string& other : TraditionalFormsOf(index)) {
+        if (other != form) {
+            others += (others.empty() ? "" : "、") + Text(other);
+        }
     }
-    return text.empty() ? "—" : text;
+    const bool own = form == CharacterText(index);
+    if (own && others.empty()) {
+        return "—";
+    }
+    return (own ? "名字用本字 " + Text(form) : Text(form)) +
+           (others.empty() ? "" : "；另作 " + others);
 }
 
 std::optional<Sex> SexOfQuery(const Query& query) {

@@ -365,6 +365,21 @@ TEST(DictionaryPage, RecordOfAPolyphone) {
     EXPECT_TRUE(Has(page, "<th>Unicode 英文释义</th><td><span lang=\"en\">long"));
     EXPECT_TRUE(Has(page, "<th>繁体</th><td>長</td>"));
     EXPECT_TRUE(Has(Page("lumivane://site/xhzd/?zi=%C3%F7"), "<th>繁体</th><td>—</td>"));  // 明
+    // The form names use first, its Kangxi count with it; other words' forms apart.
+    struct Form {
+        const char* character;
+        const char* shown;
+        int kangxi;
+    };
+    for (const Form& f :
+         {Form{"志", "名字用本字 志；另作 誌", 7}, Form{"松", "名字用本字 松；另作 鬆", 8},
+          Form{"后", "名字用本字 后；另作 後", 6}, Form{"里", "名字用本字 里；另作 裏", 7},
+          Form{"华", "華", 14}}) {
+        SitePage record = Page(std::string("lumivane://site/xhzd/?zi=") + f.character);
+        EXPECT_TRUE(Has(record, std::string("<th>繁体</th><td>") + f.shown)) << f.character;
+        EXPECT_EQ(KangxiStrokesOf(FindCharacter(f.character)), static_cast<std::uint32_t>(f.kangxi))
+            << f.character;
+    }
 
     EXPECT_TRUE(Has(Page("lumivane://site/xhzd/"), "name=\"zi\""));
     SitePage absent = Page("lumivane://site/xhzd/?zi=%3C");

@@ -37,6 +37,7 @@ class Sources:
     unihan: dict = field(default_factory=dict)        # field -> {char: value}
     cjk_radicals: dict = field(default_factory=dict)  # "167'" -> char
     opencc: dict = field(default_factory=dict)        # simplified -> [traditional candidates]
+    opencc_phrases: list = field(default_factory=list)  # [(simplified, traditional)] of STPhrases
     five: dict = field(default_factory=dict)          # char -> element (cnchar)
     char_radical: dict = field(default_factory=dict)  # char -> component radical (cnchar)
     radical_list: set = field(default_factory=set)    # cnchar's radical list
@@ -116,6 +117,13 @@ def load(sources_dir, jieba_dict, unihan_dir=None):
             if line.startswith("#") or len(parts) != 2:
                 continue
             src.opencc[parts[0]] = parts[1].split()
+    phrases = os.path.join(sources_dir, "opencc", "STPhrases.txt")
+    with open(phrases, encoding="utf-8") as f:
+        for line in f:
+            parts = line.rstrip("\n").split("\t")
+            if line.startswith("#") or len(parts) != 2:
+                continue
+            src.opencc_phrases.append((parts[0], parts[1].split()[0]))
 
     cn = os.path.join(sources_dir, "cnchar")
     src.five = {ch: e for ch, e in read_tsv_pairs(os.path.join(cn, "cnchar-info_five_element.tsv"))

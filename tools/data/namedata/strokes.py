@@ -73,6 +73,25 @@ def family_names_of_own_form(opencc, family, given):
     return out
 
 
+def characters_of_own_form_by_phrases(opencc, phrases):
+    """Characters that keep their own form in traditional writing although
+    OpenCC's first candidate is another: OpenCC lists the character itself
+    among its candidates, and its phrase table (the words whose conversion the
+    single-character table gets wrong) writes it unchanged in at least as many
+    phrases as it writes the first candidate, and in at least one: 里 stays 里
+    in 867 phrases (万里, 公里) and becomes 裏 in 542."""
+    counts = {}
+    for simplified, traditional in phrases:
+        if len(simplified) != len(traditional):
+            continue
+        for s, t in zip(simplified, traditional):
+            candidates = opencc.get(s, [])
+            if len(candidates) > 1 and candidates[0] != s and s in candidates:
+                own, first = counts.get(s, (0, 0))
+                counts[s] = (own + (t == s), first + (t == candidates[0]))
+    return {s for s, (own, first) in counts.items() if own > 0 and own >= first}
+
+
 def traditional_form(opencc, ch, own_form):
     """OpenCC's first candidate, the character itself for a family name of its own form."""
     if ch in own_form:

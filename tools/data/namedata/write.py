@@ -100,8 +100,21 @@ def exponents_text(exponents):
     return "".join(lines)
 
 
+def kangxi_forms_text(records):
+    lines = [header(
+        ["text\tkangxi_form",
+         "The traditional form whose strokes the Kangxi count takes, for every character",
+         "whose count is not that of its own form; the others count their own form."],
+        [OPENCC + "; STPhrases.txt (npm opencc 1.4.2), Apache-2.0", NAMES])]
+    for r in records:
+        if r["traditional"] != r["text"]:
+            lines.append(f"{r['text']}\t{r['traditional']}\n")
+    return "".join(lines)
+
+
 def write_all(out, records, radicals, tables, factors, held_back, corpora, exponents):
     write(os.path.join(out, "characters.tsv"), characters_text(records))
+    write(os.path.join(out, "kangxi-forms.tsv"), kangxi_forms_text(records))
     write(os.path.join(out, "radicals.tsv"), radicals_text(radicals))
     for sex in SEXES:
         for pos in POSITIONS:

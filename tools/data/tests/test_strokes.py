@@ -71,3 +71,20 @@ class KangxiStrokesTest(unittest.TestCase):
 
 if __name__ == "__main__":
     unittest.main()
+
+
+class OwnFormByPhrases(unittest.TestCase):
+    def test_phrases_decide_between_the_own_and_the_first_form(self):
+        opencc = {"里": ["裏", "里", "哩"], "后": ["後", "后"], "志": ["志", "誌"], "华": ["華"]}
+        phrases = [("万里", "萬里"), ("公里", "公里"), ("里面", "裏面"),
+                   ("之后", "之後"), ("皇后", "皇后"), ("后来", "後來"),
+                   ("杂志", "雜誌"), ("中华", "中華"), ("不等长", "不等")]
+        own = strokes.characters_of_own_form_by_phrases(opencc, phrases)
+        # 里 stays in 2 phrases against 1; 后 becomes 後 in 2 against 1; 志 has
+        # its own form first already, 华 no own form.
+        self.assertEqual(own, {"里"})
+
+    def test_a_tie_keeps_the_own_form_but_no_evidence_does_not(self):
+        opencc = {"咨": ["諮", "咨"], "㐹": ["㑶", "㐹"]}
+        own = strokes.characters_of_own_form_by_phrases(opencc, [("咨询", "諮詢"), ("咨文", "咨文")])
+        self.assertEqual(own, {"咨"})

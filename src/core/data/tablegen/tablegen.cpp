@@ -719,6 +719,35 @@ void GenerateMeanings(const std::filesystem::path& data, const std::filesystem::
     Write(out / "meaning_tables.inc", code.str());
 }
 
+// Per dictionary index the code point of the traditional form its Kangxi
+// count takes, 0 where the character counts its own form.
+void GenerateKangxiForms(const std::filesystem::path& data, const std::filesystem::path& out) {
+    std::map<std::string, std::uint32_t> dictionary;
+    for (const Row& row : ReadRows(data / "characters.tsv")) {
+        dictionary.emplace(row.fields.at(1), static_cast<std::uint32_t>(dictionary.size()));
+    }
+    const std::string file = (data / "kangxi-forms.tsv").string();
+    std::vector<std::uint32_t> forms(kDictionarySize, 0);
+    for (const Row& row : ReadRows(file)) {
+        const auto found =
+            row.fields.size() == 2 ? dictionary.find(row.fields[0]) : dictionary.end();
+        const std::uint32_t form =
+            row.fields.size() == 2 ? lumivane::SingleCodePoint(row.fields[1]) : 0;
+        if (found == dictionary.end() || form == 0 || forms[found->second] != 0) {
+            Fail(file, row.line, "expected a dictionary character and one traditional form");
+        }
+        forms[found->second] = form;
+    }
+    std::ostringstream code;
+    code << Header({"kangxi-forms.tsv", "characters.tsv"})
+         << "inline constexpr std::uint32_t kGeneratedKangxiForms[] = {\n";
+    for (std::uint32_t form : forms) {
+        code << "    0x" << std::hex << form << std::dec << "u,\n";
+    }
+    code << "};\n";
+    Write(out / "kangxi_form_tables.inc", code.str());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -739,5 +768,6 @@ int main(int argc, char** argv) {
     GenerateNameCounts(data, out);
     GenerateSoundWords(data, out);
     GenerateMeanings(data, out);
+    GenerateKangxiForms(data, out);
     return 0;
 }
