@@ -2,6 +2,11 @@
 
 #include <algorithm>
 
+#include <QBrush>
+#include <QColor>
+
+#include "core/naming/name_sound.h"
+
 namespace lumivane::gui {
 
 ResultTableModel::ResultTableModel(QObject* parent) : QAbstractTableModel(parent) {}
@@ -42,6 +47,29 @@ QVariant ResultTableModel::data(const QModelIndex& index, int role) const {
                 return row.checked ? Qt::Checked : Qt::Unchecked;
             }
             return {};
+        case Qt::ForegroundRole:
+        case Qt::ToolTipRole: {
+            // A name that sounds like a well-known person or is an ordinary
+            // word is marked in the name column, the reason in its tip.
+            if (column != kColumnName) {
+                return {};
+            }
+            const GivenNameCode code = row.Code();
+            const std::vector<SoundAlike> alikes = SoundAlikesOf(
+                FamilyNameOfCode(row.familyCode), FirstIndexOf(code), SecondIndexOf(code));
+            if (alikes.empty()) {
+                return {};
+            }
+            if (role == Qt::ForegroundRole) {
+                return QBrush(QColor(0xb0, 0x40, 0x10));
+            }
+            QString tip;
+            for (const SoundAlike& alike : alikes) {
+                tip += (tip.isEmpty() ? QString() : QStringLiteral("；")) +
+                       QString::fromStdString(alike.Words);
+            }
+            return tip;
+        }
         case Qt::TextAlignmentRole:
             if (column > kColumnName && column < kVisibleResultColumns) {
                 return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
