@@ -122,7 +122,10 @@ int RunCheck(const std::vector<std::string>& args, CommandIo& io) {
     }
     for (std::uint32_t index : {first, second}) {
         if (index < DictionarySize) {
-            chars.Push(CharacterJson(index, ReadingOf(index, ReadingRole::Given)));
+            Json one = CharacterJson(index, ReadingOf(index, ReadingRole::Given));
+            const std::string note = PolyphoneNote(index);
+            one.Set("note", note.empty() ? Json(nullptr) : Json(note));
+            chars.Push(std::move(one));
         }
     }
 

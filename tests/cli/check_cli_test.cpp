@@ -55,6 +55,9 @@ TEST(CheckCommand, SoundSameNameAndMeanings) {
     EXPECT_TRUE(Has(wangWei.out, "\"gloss\": \"great, robust; extraordinary\""));
     EXPECT_TRUE(Has(wangWei.out, "\"pattern\": \"土土木\""));
 
+    const CliRun le = RunCli({"check", "曾", "乐"});
+    EXPECT_TRUE(Has(le.out, "\"note\": \"乐 在名字中通常读 lè，也读 yuè。\""));
+
     const CliRun traditional = RunCli({"check", "張", "偉"});
     EXPECT_EQ(traditional.exitCode, 0) << traditional.err;
     EXPECT_TRUE(Has(traditional.out, "\"name\": \"张伟\""));

@@ -269,6 +269,10 @@ TEST(NameAnalysis, BuildsTheQueryInOrder) {
         {"王王明 loses the leading 王 only", Row("王", "王王明", 1, {2023, 12, 31, 23}),
          "http://root.test/sm/QimingTest.asp?xing=%CD%F5&ming=%CD%F5%C3%F7&xingbie=%C5%AE&xuexing=A"
          "&nian=2023&yue=12&ri=31&hh=23&mm=30&ver=LV020208&dest=sm5"},
+        {"性格分析 of a name holding the family character",
+         Row("文", "文文龙", 0, {1949, 10, 1, 0}, kAnalysisFromLink),
+         "http://root.test/sm/QimingTest.asp?xing=%CE%C4&ming=%CE%C4%C1%FA&xingbie=%C4%D0&xuexing=A"
+         "&nian=1949&yue=10&ri=1&hh=0&mm=30&ver=LV020208&dest=sm3"},
         {"from the 性格分析 link", Row("李", "李明", 0, {1949, 10, 1, 0}, kAnalysisFromLink),
          "http://root.test/sm/QimingTest.asp?xing=%C0%EE&ming=%C3%F7&xingbie=%C4%D0&xuexing=A"
          "&nian=1949&yue=10&ri=1&hh=0&mm=30&ver=LV020208&dest=sm3"},

@@ -492,6 +492,8 @@ TEST(FamilyNameListPage, ByBearersInPagesOfAHundred) {
     const std::size_t zhang = first.html.find("xing=%D5%C5\">张</a>");
     EXPECT_TRUE(wang < li && li < zhang && zhang != std::string::npos);
     EXPECT_TRUE(Has(first, "<tr><td>100</td>"));
+    // Family names read as family names: 曾 zēng, not the dictionary's céng first.
+    EXPECT_TRUE(Has(first, ">曾</a></td><td>zēng</td>"));
     EXPECT_FALSE(Has(first, "<tr><td>101</td>"));
     EXPECT_TRUE(Has(first, "bjx.asp?from=101"));
     const std::string last = std::to_string(FamilyNameCount());
