@@ -80,7 +80,7 @@ struct GeneratedNameCount {
 };
 
 // A word or well-known person by one toneless reading of its characters;
-// kind 1 a person, 0 a word.
+// kind 1 a person, 0 a common word, 2 a word a full name may sound like.
 struct GeneratedSoundWord {
     std::uint32_t keyOffset;
     std::uint8_t keyLength;

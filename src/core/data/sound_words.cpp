@@ -32,7 +32,10 @@ std::vector<SoundWord> FindSoundWords(std::string_view key) {
     for (const auto* row = first; row != end && KeyOf(*row) == key; ++row) {
         out.push_back({std::string_view(generated::kGeneratedSoundWordBlob + row->textOffset,
                                         row->textLength),
-                       row->kind == 1, row->frequency});
+                       row->kind == 1   ? SoundKind::Person
+                       : row->kind == 2 ? SoundKind::Pun
+                                        : SoundKind::Word,
+                       row->frequency});
     }
     return out;
 }

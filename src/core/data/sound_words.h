@@ -8,9 +8,15 @@
 
 namespace lumivane {
 
+enum class SoundKind {
+    Word,    // a common word
+    Person,  // a well-known person
+    Pun,     // a three-character word a full name may sound like (肚子疼)
+};
+
 struct SoundWord {
     std::string_view Text;
-    bool Person = false;  // a well-known person, else a word
+    SoundKind Kind = SoundKind::Word;
     std::uint32_t Frequency = 0;
 };
 

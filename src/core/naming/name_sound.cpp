@@ -8,6 +8,7 @@
 #include "core/data/character_dictionary.h"
 #include "core/data/sound_words.h"
 #include "core/naming/readings.h"
+#include "core/text/characters.h"
 
 namespace lumivane {
 namespace {
@@ -143,16 +144,26 @@ std::vector<SoundAlike> SoundAlikesOf(const FamilyName& family, std::uint32_t fi
     }
     fullText += givenText;
     for (const SoundWord& word : FindSoundWords(Key(syllables, 0))) {
-        if (word.Person) {
+        if (word.Kind == SoundKind::Person) {
             const bool same = word.Text == fullText;
             out.push_back({std::string(word.Text), "名人",
                            "与名人 " + std::string(word.Text) + (same ? " 同名" : " 同音")});
         }
     }
+    // A full name of three syllables that sounds like a word (杜子腾 肚子疼).
+    if (syllables.size() == 3) {
+        for (const SoundWord& word : FindSoundWords(Key(syllables, 0))) {
+            if (word.Kind != SoundKind::Person && word.Text != fullText &&
+                CharacterCount(word.Text) == 3) {
+                out.push_back({std::string(word.Text), "谐音", "谐音 " + std::string(word.Text)});
+                break;  // the most used one says enough
+            }
+        }
+    }
     const std::size_t familySize = family.secondText.empty() ? 1 : 2;
     if (syllables.size() >= familySize + 2) {
         for (const SoundWord& word : FindSoundWords(Key(syllables, familySize))) {
-            if (!word.Person && word.Text == givenText) {
+            if (word.Kind == SoundKind::Word && word.Text == givenText) {
                 out.push_back({givenText, "常用词", "名字是常用词 " + givenText});
             }
         }

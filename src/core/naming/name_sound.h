@@ -37,12 +37,13 @@ struct ToneReport {
 
 struct SoundAlike {
     std::string Text;   // 李嘉诚, 文明
-    std::string Kind;   // 名人 or 常用词
-    std::string Words;  // "与名人 李嘉诚 同音", "名字是常用词 文明"
+    std::string Kind;   // 名人, 谐音 or 常用词
+    std::string Words;  // "与名人 李嘉诚 同音", "谐音 肚子疼", "名字是常用词 文明"
 };
 
 // The well-known people whose names sound like the full name (same toneless
-// syllables), and the given name when it is itself a common word.
+// syllables), the most used word a three-syllable full name sounds like, and
+// the given name when it is itself a common word.
 [[nodiscard]] std::vector<SoundAlike> SoundAlikesOf(const FamilyName& family, std::uint32_t first,
                                                     std::uint32_t second);
 

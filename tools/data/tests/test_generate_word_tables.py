@@ -39,6 +39,18 @@ class SoundWords(unittest.TestCase):
                                                           r[1].encode("utf-8"))))
 
 
+    def test_words_a_full_name_may_sound_like(self):
+        readings = {"肚": ["du"], "子": ["zi"], "疼": ["teng"], "离": ["li"], "键": ["jian"],
+                    "吃": ["chi"], "饭": ["fan"], "了": ["le", "liao"]}
+        entries = [("肚子疼", 3, "v"), ("离子键", 31, "n"), ("吃饭了", 5, "x"), ("子离键", 3, "n")]
+        rows = sound.build(entries, readings, set(), frozenset({"du", "li"}))
+        self.assertIn(("du zi teng", "肚子疼", "谐音", 3), rows, "any use counts")
+        self.assertIn(("li zi jian", "离子键", "谐音", 31), rows)
+        texts = {r[1] for r in rows}
+        self.assertNotIn("吃饭了", texts, "a tag outside the word classes")
+        self.assertNotIn("子离键", texts, "no family name begins with zi")
+
+
 class Meanings(unittest.TestCase):
     def test_words_most_used_first_without_ill_characters(self):
         entries = [("明天", 500, "t"), ("明白", 900, "v"), ("死明", 5000, "v"),

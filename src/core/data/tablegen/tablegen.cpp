@@ -655,9 +655,12 @@ void GenerateSoundWords(const std::filesystem::path& data, const std::filesystem
             Fail(file, row.line, "rows out of byte order of their keys");
         }
         previous = row.fields[0];
-        const int kind = row.fields[2] == "名人" ? 1 : row.fields[2] == "词" ? 0 : -1;
+        const int kind = row.fields[2] == "名人"   ? 1
+                         : row.fields[2] == "词"   ? 0
+                         : row.fields[2] == "谐音" ? 2
+                                                   : -1;
         if (kind < 0) {
-            Fail(file, row.line, "kind must be 名人 or 词");
+            Fail(file, row.line, "kind must be 名人, 词 or 谐音");
         }
         entries << "    {" << blob.size() << "u, " << row.fields[0].size() << "u, ";
         blob += row.fields[0];
