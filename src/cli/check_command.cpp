@@ -42,7 +42,9 @@ Json CharacterJson(std::uint32_t index, const std::string& reading) {
     json.Set("char", CharacterText(index))
         .Set("readings", StringsJson(readings))
         .Set("words", StringsJson(meaning.Words))
-        .Set("line", nullptr)  // no verse table in this build
+        .Set("line", VerseLineHolding(CharacterText(index)).empty()
+                         ? Json(nullptr)
+                         : Json(VerseLineHolding(CharacterText(index))))
         .Set("gloss", meaning.Gloss.empty() ? Json(nullptr) : Json(meaning.Gloss));
     return json;
 }

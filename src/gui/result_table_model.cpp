@@ -36,12 +36,6 @@ QVariant ResultTableModel::data(const QModelIndex& index, int role) const {
                 return QString::fromStdString(VerseTextOf(row));
             }
             return QString::fromStdString(row.columns[static_cast<std::size_t>(column)]);
-        case Qt::ToolTipRole:
-            // A name from verse shows its line wherever the pointer rests on the row.
-            if (row.verse) {
-                return QString::fromStdString(VerseTextOf(row));
-            }
-            return {};
         case Qt::CheckStateRole:
             if (column == kColumnName) {
                 return row.checked ? Qt::Checked : Qt::Unchecked;
@@ -49,26 +43,24 @@ QVariant ResultTableModel::data(const QModelIndex& index, int role) const {
             return {};
         case Qt::ForegroundRole:
         case Qt::ToolTipRole: {
-            // A name that sounds like a well-known person or is an ordinary
-            // word is marked in the name column, the reason in its tip.
-            if (column != kColumnName) {
-                return {};
-            }
-            const GivenNameCode code = row.Code();
-            const std::vector<SoundAlike> alikes = SoundAlikesOf(
-                FamilyNameOfCode(row.familyCode), FirstIndexOf(code), SecondIndexOf(code));
-            if (alikes.empty()) {
-                return {};
+            // A name from verse shows its line wherever the pointer rests on
+            // the row. A name that sounds like a well-known person or is an
+            // ordinary word is marked in the name column, the reason in its tip.
+            std::vector<SoundAlike> alikes;
+            if (column == kColumnName) {
+                const GivenNameCode code = row.Code();
+                alikes = SoundAlikesOf(FamilyNameOfCode(row.familyCode), FirstIndexOf(code),
+                                       SecondIndexOf(code));
             }
             if (role == Qt::ForegroundRole) {
-                return QBrush(QColor(0xb0, 0x40, 0x10));
+                return alikes.empty() ? QVariant() : QBrush(QColor(0xb0, 0x40, 0x10));
             }
-            QString tip;
+            QString tip = row.verse ? QString::fromStdString(VerseTextOf(row)) : QString();
             for (const SoundAlike& alike : alikes) {
-                tip += (tip.isEmpty() ? QString() : QStringLiteral("；")) +
+                tip += (tip.isEmpty() ? QString() : QStringLiteral("\n")) +
                        QString::fromStdString(alike.Words);
             }
-            return tip;
+            return tip.isEmpty() ? QVariant() : QVariant(tip);
         }
         case Qt::TextAlignmentRole:
             if (column > kColumnName && column < kVisibleResultColumns) {

@@ -56,6 +56,8 @@ struct GeneratedVerseName {
     std::uint32_t code;
     std::uint32_t stanza;
     std::uint16_t line;
+};
+
 // A row of the readings table: offsets and lengths into kGeneratedReadingBlob.
 struct GeneratedReadingRecord {
     std::uint32_t textOffset;

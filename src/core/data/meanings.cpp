@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "core/data/generated_types.h"
+#include "core/data/verse_table.h"
 
 namespace lumivane {
 namespace generated {
@@ -41,6 +42,26 @@ CharacterMeaning MeaningOf(std::string_view character) {
     }
     out.Gloss = Field(found->glossOffset, found->glossLength);
     return out;
+}
+
+std::string VerseLineHolding(std::string_view character) {
+    if (character.empty()) {
+        return {};
+    }
+    for (std::uint32_t id = 0; id < VerseStanzaCount(); ++id) {
+        const VerseStanza stanza = VerseStanzaAt(id);
+        if (stanza.text.find(character) == std::string_view::npos) {
+            continue;
+        }
+        const std::vector<std::string_view> lines = VerseLinesOf(stanza.text);
+        for (std::size_t number = 0; number < lines.size(); ++number) {
+            if (lines[number].find(character) != std::string_view::npos) {
+                return VerseLineWithCitation(
+                    {id, static_cast<std::uint16_t>(number), lines[number]});
+            }
+        }
+    }
+    return {};
 }
 
 }  // namespace lumivane

@@ -17,4 +17,9 @@ struct CharacterMeaning {
 // The meaning of a dictionary character; empty for any other text.
 [[nodiscard]] CharacterMeaning MeaningOf(std::string_view character);
 
+// A classical line that holds the character, with its source: the first one
+// in the verse table's order (its collections in their order, 诗经 first);
+// empty when no stanza holds it.
+[[nodiscard]] std::string VerseLineHolding(std::string_view character);
+
 }  // namespace lumivane

@@ -157,20 +157,22 @@ std::string GlossText(const CharacterMeaning& meaning) {
 }  // namespace
 
 std::string MeaningSection(std::uint32_t first, std::uint32_t second) {
-    std::string out =
-        "<h2>字义</h2><table>" +
-        Row({Cell("字", true), Cell("含这个字的常用词", true), Cell("Unicode 英文释义", true)});
+    std::string out = "<h2>字义</h2><table>" +
+                      Row({Cell("字", true), Cell("含这个字的常用词", true),
+                           Cell("Unicode 英文释义", true), Cell("古诗文中的一句", true)});
     for (std::uint32_t index : {first, second}) {
         if (index < DictionarySize) {
             const CharacterMeaning meaning = MeaningOf(CharacterText(index));
+            const std::string line = VerseLineHolding(CharacterText(index));
             out += Row({Cell(Escape(CharacterText(index))), Cell(WordsText(meaning)),
-                        Cell(GlossText(meaning))});
+                        Cell(GlossText(meaning)), Cell(line.empty() ? "—" : Escape(line))});
         }
     }
     return out + "</table>\n" +
            Note(
                "常用词取自结巴分词词典，按使用次数排列；英文释义是 Unicode 汉字数据库"
-               "（Unihan）的 kDefinition，不是澜庭的解释。");
+               "（Unihan）的 kDefinition，不是澜庭的解释；古诗文是澜庭诗词表中第一处用到"
+               "这个字的句子。");
 }
 
 std::string MeaningRows(std::uint32_t index) {

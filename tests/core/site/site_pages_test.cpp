@@ -165,8 +165,8 @@ TEST(NameAnalysisPage, VerseSource) {
                   0,
                   {"<b>思齐大任，文王之母，思媚周姜，京室之妇。</b>", "——诗经·大雅·思齐"}},
              Case{"王明华", 0, {"<h2>出处</h2>"}},
-             Case{"王龘", 0, {"单字名不查两字同句的出处。"}},
-             Case{"王龘龘", 0, {"没有找到“龘”与“龘”依次同在一句的诗文。"}},
+             Case{"王鼋", 0, {"单字名不查两字同句的出处。"}},
+             Case{"王鼋鼋", 0, {"没有找到“鼋”与“鼋”依次同在一句的诗文。"}},
          }) {
         SitePage page = Page(AnalysisAddress("王", c.caption, c.sex));
         for (const std::string& text : c.shown) {
@@ -294,7 +294,10 @@ TEST(NameAnalysisPage, ReadingsAndWordsOfTheVerdicts) {
          "李嘉成",
          {"<h2>声律</h2><p>lǐ jiā chéng：仄平平", "<li>与名人 李嘉诚 同音</li>"}},
         {"common word", "李", "李文明", {"<li>名字是常用词 文明</li>"}},
-        {"meaning", "王", "王明", {"<td>明</td><td>明显、", "<span lang=\"en\">bright, light"}},
+        {"meaning",
+         "王",
+         "王明",
+         {"<td>明</td><td>明显、", "<span lang=\"en\">bright, light", "明星有烂。——《诗经"}},
         {"standard 三才",
          "王",
          "王明华",

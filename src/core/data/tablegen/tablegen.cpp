@@ -533,6 +533,8 @@ void GenerateVerses(const std::filesystem::path& data, const std::filesystem::pa
          << "inline constexpr GeneratedVerseName kGeneratedFemaleVerseNames[] = {\n"
          << names[1].str() << "};\n";
     Write(out / "verse_tables.inc", code.str());
+}
+
 // The readings a name takes, by text in byte order for a binary search: one
 // string of all texts and readings, and per row the offsets and lengths of
 // its text, common readings, family-name reading and name reading ("-" is none).
