@@ -148,6 +148,24 @@ TEST(CharacterDictionary, FindCharacterAnswersDictionarySizeForNonCharacters) {
     EXPECT_EQ(FindCharacter("华 "), DictionarySize);               // no trimming here
 }
 
+TEST(CharacterDictionary, ReadingListsSplitIntoTheirReadings) {
+    struct Case {
+        const char* label;
+        const char* list;
+        std::vector<std::string> readings;
+    } const cases[] = {
+        {"one reading", "hua", {"hua"}},
+        {"stored several", ",chang,zhang,", {"chang", "zhang"}},
+        {"toned several", "cháng,zhǎng", {"cháng", "zhǎng"}},
+        {"empty parts", ",,lv,", {"lv"}},
+        {"nothing", "", {}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(SplitReadingList(c.list), c.readings) << c.label;
+        EXPECT_EQ(FirstReadingOf(c.list), c.readings.empty() ? "" : c.readings.front()) << c.label;
+    }
+}
+
 TEST(CharacterDictionary, HasReadingMatchesWholeSyllablesOnly) {
     const std::uint32_t chang = FindCharacter("长");
     EXPECT_TRUE(HasReading(chang, "chang"));

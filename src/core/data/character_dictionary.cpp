@@ -130,21 +130,47 @@ std::uint32_t FindCharacter(std::string_view text) {
     return DictionarySize;
 }
 
-bool HasReading(std::uint32_t index, std::string_view syllable) {
-    std::string_view reading = CharacterReading(index);
-    if (reading == syllable) {
-        return true;
-    }
-    // Several readings are stored as ",a,b,"; look for ",syllable,".
-    for (std::size_t pos = reading.find(','); pos != std::string_view::npos;
-         pos = reading.find(',', pos + 1)) {
-        std::string_view rest = reading.substr(pos + 1);
-        if (rest.size() > syllable.size() && rest.substr(0, syllable.size()) == syllable &&
-            rest[syllable.size()] == ',') {
+namespace {
+
+// Calls visit on each non-empty reading of a list until it answers true.
+template <typename Visit>
+bool AnyReading(std::string_view list, Visit visit) {
+    while (!list.empty()) {
+        const std::size_t comma = list.find(',');
+        const std::string_view one = list.substr(0, comma);
+        if (!one.empty() && visit(one)) {
             return true;
         }
+        list = comma == std::string_view::npos ? std::string_view{} : list.substr(comma + 1);
     }
     return false;
+}
+
+}  // namespace
+
+bool HasReading(std::uint32_t index, std::string_view syllable) {
+    // The whole stored text counts too, as the pinyin filter always took it.
+    const std::string_view readings = CharacterReading(index);
+    return readings == syllable ||
+           AnyReading(readings, [syllable](std::string_view one) { return one == syllable; });
+}
+
+std::vector<std::string> SplitReadingList(std::string_view list) {
+    std::vector<std::string> readings;
+    AnyReading(list, [&readings](std::string_view one) {
+        readings.emplace_back(one);
+        return false;
+    });
+    return readings;
+}
+
+std::string_view FirstReadingOf(std::string_view list) {
+    std::string_view first;
+    AnyReading(list, [&first](std::string_view one) {
+        first = one;
+        return true;
+    });
+    return first;
 }
 
 }  // namespace lumivane

@@ -4,7 +4,9 @@
 // are generated at build time from data/characters.tsv (see data/README.md).
 
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace lumivane {
 
@@ -55,7 +57,14 @@ struct CharacterRecord {
 // DictionarySize when none does (also for an empty text or several characters).
 [[nodiscard]] std::uint32_t FindCharacter(std::string_view text);
 
-// True when Reading equals the syllable, or contains comma + syllable + comma.
+// True when one of the character's readings, or their whole stored text, is
+// the syllable.
 [[nodiscard]] bool HasReading(std::uint32_t index, std::string_view syllable);
+
+// The readings of a reading list as the tables hold them ("hua", ",chang,zhang,"
+// or "cháng,zhǎng"), in order, without empty parts.
+[[nodiscard]] std::vector<std::string> SplitReadingList(std::string_view list);
+// The first reading of such a list, without copying.
+[[nodiscard]] std::string_view FirstReadingOf(std::string_view list);
 
 }  // namespace lumivane

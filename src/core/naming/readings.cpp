@@ -43,9 +43,9 @@ std::string Join(const std::vector<std::string>& parts, std::string_view separat
 
 std::vector<std::string> CommonReadingsOf(std::uint32_t index) {
     if (std::optional<ReadingRecord> record = RecordOf(index); record && !record->Common.empty()) {
-        return Split(record->Common, ',');
+        return SplitReadingList(record->Common);
     }
-    std::vector<std::string> all = Split(CharacterTonedReadings(index), ',');
+    std::vector<std::string> all = SplitReadingList(CharacterTonedReadings(index));
     all.resize(std::min<std::size_t>(all.size(), 1));
     return all;
 }
@@ -53,7 +53,7 @@ std::vector<std::string> CommonReadingsOf(std::uint32_t index) {
 std::vector<std::string> RareReadingsOf(std::uint32_t index) {
     const std::vector<std::string> common = CommonReadingsOf(index);
     std::vector<std::string> out;
-    for (std::string& reading : Split(CharacterTonedReadings(index), ',')) {
+    for (std::string& reading : SplitReadingList(CharacterTonedReadings(index))) {
         if (std::find(common.begin(), common.end(), reading) == common.end()) {
             out.push_back(std::move(reading));
         }

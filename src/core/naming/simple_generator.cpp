@@ -80,12 +80,7 @@ std::vector<std::uint32_t> CountsByCharacter(std::span<const PositionEntry> tabl
 
 // The usual syllable of a character: its reading, or the first of several.
 std::string_view UsualSyllable(std::uint32_t index) {
-    std::string_view reading = CharacterReading(index);
-    if (!reading.empty() && reading.front() == ',') {
-        reading.remove_prefix(1);
-        reading = reading.substr(0, reading.find(','));
-    }
-    return reading;
+    return FirstReadingOf(CharacterReading(index));
 }
 
 // Two characters read alike stammer (懿亦, 芯欣). A doubled character is a

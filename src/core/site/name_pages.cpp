@@ -28,20 +28,9 @@ std::string Number(long long value) {
     return std::to_string(value);
 }
 
-// The readings as the dictionary holds them: comma-separated, usual first.
+// The readings as the dictionary holds them, usual first.
 std::vector<std::string> Readings(std::uint32_t index) {
-    std::vector<std::string> out;
-    std::string_view readings = CharacterTonedReadings(index);
-    while (!readings.empty()) {
-        const std::size_t comma = readings.find(',');
-        std::string_view one = readings.substr(0, comma);
-        if (!one.empty()) {
-            out.emplace_back(one);
-        }
-        readings =
-            comma == std::string_view::npos ? std::string_view{} : readings.substr(comma + 1);
-    }
-    return out;
+    return SplitReadingList(CharacterTonedReadings(index));
 }
 
 struct Usage {
