@@ -132,10 +132,19 @@ TEST(CalendarCommands, PillarsTakeTheYearFromLiChun) {
          {"pillars", "2023-12-31", "23"},
          {"\"lunarYear\": \"癸卯\"", "\"name\": \"癸卯\"", "\"name\": \"甲子\"",
           "\"zodiac\": \"兔\""}},
-        {"立春 before the Spring Festival",
-         {"pillars", "2024-02-04", "12"},
-         {"\"lunarYear\": \"癸卯\"", "\"name\": \"甲辰\"", "\"zodiac\": \"龙\"",
-          "\"naYin\": \"覆灯火\""}},
+        {"立春 day before the term (16:27)",
+         {"pillars", "2024-02-04", "15:00"},
+         {"\"lunarYear\": \"癸卯\"", "\"name\": \"癸卯\"", "\"name\": \"乙丑\"",
+          "\"zodiac\": \"兔\"", "\"minute\": 0"}},
+        {"立春 day after the term, before the Spring Festival",
+         {"pillars", "2024-02-04", "16:40"},
+         {"\"lunarYear\": \"癸卯\"", "\"name\": \"甲辰\"", "\"name\": \"丙寅\"",
+          "\"zodiac\": \"龙\"", "\"naYin\": \"覆灯火\""}},
+        {"the hour of the term without the minute",
+         {"pillars", "2024-02-04", "16"},
+         {"\"dependsOnMinute\": \"16:27 交立春，年柱、月柱取决于出生的分钟：16:27 "
+          "以前为癸卯年乙丑月，"
+          "16:27 起为甲辰年丙寅月。\""}},
     };
     for (const Case& c : cases) {
         CliRun run = RunCli(c.args);
@@ -158,7 +167,7 @@ TEST(CalendarCommands, ChartOfAnUnknownHourHasNoHourPillar) {
                              "\"Label106\": \"\"", "\"zodiac\": \"兔\"", "\"season\": \"冬\""}) {
         EXPECT_TRUE(Has(run.out, part)) << part;
     }
-    CliRun spring = RunCli({"chart", "--date", "2024-02-04", "--hour", "10"});
+    CliRun spring = RunCli({"chart", "--date", "2024-02-05", "--hour", "10"});
     ASSERT_EQ(spring.exitCode, 0) << spring.err;
     EXPECT_TRUE(Has(spring.out, "\"season\": \"春\""));
     EXPECT_TRUE(Has(spring.out, "\"hourKnown\": true"));
