@@ -80,6 +80,9 @@ Json ChartJson(const BirthChart& chart, const BirthFields& fields) {
         .Set("labels", std::move(labels));
     if (chart.dateKnown) {
         json.Set("timeUsed", chart.timeUsed);
+        if (!chart.solarTime.empty()) {
+            json.Set("solarTime", chart.solarTime);
+        }
         if (!chart.termNote.empty()) {
             json.Set("dependsOnTime", chart.termNote);
         }

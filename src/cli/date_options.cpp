@@ -1,6 +1,8 @@
 #include "cli/date_options.h"
 
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 #include "cli/calendar_dates.h"
 #include "core/calendar/vocabulary.h"
@@ -47,6 +49,18 @@ std::optional<DateInputs> DateInputsFromOptions(const Arguments& arguments, std:
         }
         inputs.hourIndex = static_cast<int>(*h) + 1;
         inputs.minuteIndex = static_cast<int>(*m) + 1;
+    }
+
+    if (auto longitude = arguments.Value("--longitude")) {
+        char* end = nullptr;
+        const double value = std::strtod(longitude->c_str(), &end);
+        if (longitude->empty() || end != longitude->c_str() + longitude->size() ||
+            !std::isfinite(value) || value < kLowestLongitude || value > kHighestLongitude) {
+            error = "--longitude 须是 -180 至 180 之间的东经度数（如 113.26），不是“" + *longitude +
+                    "”";
+            return std::nullopt;
+        }
+        inputs.longitude = value;
     }
 
     auto date = arguments.Value("--date");

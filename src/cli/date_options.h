@@ -1,7 +1,8 @@
 #pragma once
 // The birth-date options shared by the commands that build a chart:
 // --calendar solar|lunar|unknown, --date YYYY-MM-DD, --leap, --hour 0-23|unknown,
-// --time HH:MM (the hour with its minute).
+// --time HH:MM (the hour with its minute), --longitude DEG (the birthplace, for true solar
+// time).
 
 #include <optional>
 #include <string>
@@ -11,7 +12,8 @@
 
 namespace lumivane::cli {
 
-inline const std::set<std::string> kDateValueOptions = {"--calendar", "--date", "--hour", "--time"};
+inline const std::set<std::string> kDateValueOptions = {"--calendar", "--date", "--hour", "--time",
+                                                        "--longitude"};
 inline const std::set<std::string> kDateFlagOptions = {"--leap"};
 
 // The date boxes as the window would show them for these options. Without

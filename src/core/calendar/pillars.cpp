@@ -8,6 +8,7 @@
 
 #include <cmath>
 
+#include "core/calendar/solar_longitude.h"
 #include "core/calendar/solar_terms.h"
 #include "core/calendar/vocabulary.h"
 #include "core/calendar/western_calendar.h"
@@ -152,6 +153,21 @@ std::optional<Pillars> FourPillarsAt(const BirthClock& beijing, const BirthClock
         SolarMonthAt(beijing.Year, beijing.Month, beijing.Day, beijing.Hour, beijing.Minute);
     return Pillars{YearGanZhi(solarMonth.Year), MonthPillarOf(solarMonth), DayGanZhi(y, m, d),
                    HourGanZhi(y, m, d, h)};
+}
+
+BirthClock TrueSolarTime(const BirthClock& beijing, double eastLongitude) {
+    const long long stamp =
+        MinuteStamp(beijing.Year, beijing.Month, beijing.Day, beijing.Hour, beijing.Minute);
+    // Day numbers start at 0001-01-01 = 1; Julian Day 1721424.5 is its eve's midnight.
+    const double julianDayUt = static_cast<double>(stamp) / 1440.0 + 1721424.5 - 8.0 / 24.0;
+    const double offset = (eastLongitude - 120.0) * 4.0 + EquationOfTimeMinutes(julianDayUt);
+    const long long solar = stamp + std::llround(offset);
+    const std::optional<WesternDate> date = DateOfDayNumber(static_cast<int>(solar / 1440));
+    if (!date) {
+        return beijing;
+    }
+    const int minuteOfDay = static_cast<int>(solar % 1440);
+    return {date->Year, date->Month, date->Day, minuteOfDay / 60, minuteOfDay % 60};
 }
 
 TermInSpan TermWithin(const BirthClock& first, const BirthClock& last) {

@@ -65,6 +65,11 @@ struct BirthClock {
 [[nodiscard]] std::optional<Pillars> FourPillarsAt(const BirthClock& beijing,
                                                    const BirthClock& dayAndHour);
 
+// Beijing time (UTC+8, the meridian 120°E) turned into the true solar time of a place at
+// the given east longitude: four minutes a degree, plus the equation of time. The date
+// moves with the time across midnight. Longitudes outside -180..180 are not refused here.
+[[nodiscard]] BirthClock TrueSolarTime(const BirthClock& beijing, double eastLongitude);
+
 // The year and month pillars at the two ends of a span of Beijing time (first and last
 // minute, inclusive): when they differ, a 节 falls within the span and the pillars depend
 // on the time within it.

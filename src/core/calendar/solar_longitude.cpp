@@ -5,7 +5,9 @@
 // longitude of chapter 22 (its four main terms, good to 0.5") and the aberration
 // −20.4898" / R. The series give the longitude to about 1", so a term's moment to
 // well under a minute. ΔT is the polynomial set of F. Espenak and J. Meeus, "Five
-// Millennium Canon of Solar Eclipses" (NASA/TP-2006-214141), section 2.6.
+// Millennium Canon of Solar Eclipses" (NASA/TP-2006-214141), section 2.6. The equation
+// of time is W. M. Smart's series as Meeus gives it (chapter 28, formula 28.3), good to a
+// few seconds.
 
 #include "core/calendar/solar_longitude.h"
 
@@ -244,6 +246,20 @@ double DeltaTSeconds(double y) {
         return -20 + 32 * u * u - 0.5628 * (2150 - y);
     }
     return -20 + 32 * u * u;
+}
+
+double EquationOfTimeMinutes(double julianDayUt) {
+    const double t = (julianDayUt - 2451545.0) / 36525.0;
+    const double l0 = (280.46646 + 36000.76983 * t + 0.0003032 * t * t) * kDegree;
+    const double m = (357.52911 + 35999.05029 * t - 0.0001537 * t * t) * kDegree;
+    const double e = 0.016708634 - 0.000042037 * t - 0.0000001267 * t * t;
+    const double obliquity =
+        (23.0 + 26.0 / 60 + 21.448 / 3600 - 46.8150 / 3600 * t) * kDegree;  // mean, 22.2
+    const double y = std::tan(obliquity / 2) * std::tan(obliquity / 2);
+    const double radians = y * std::sin(2 * l0) - 2 * e * std::sin(m) +
+                           4 * e * y * std::sin(m) * std::cos(2 * l0) -
+                           0.5 * y * y * std::sin(4 * l0) - 1.25 * e * e * std::sin(2 * m);
+    return radians / kDegree * 4.0;  // one degree of hour angle is four minutes
 }
 
 double MomentOfSolarLongitude(double targetDegrees, double guessUt) {

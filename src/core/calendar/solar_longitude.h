@@ -15,4 +15,8 @@ namespace lumivane {
 // reaches targetDegrees. The guess must lie within a few days of the answer.
 [[nodiscard]] double MomentOfSolarLongitude(double targetDegrees, double guessUt);
 
+// The equation of time in minutes (apparent solar time less mean solar time) at a Julian
+// Day, Universal Time.
+[[nodiscard]] double EquationOfTimeMinutes(double julianDayUt);
+
 }  // namespace lumivane

@@ -4,6 +4,8 @@
 #include "core/chart/birth_chart.h"
 
 #include <charconv>
+#include <cmath>
+#include <cstdio>
 
 #include "core/calendar/lunar_conversion.h"
 #include "core/calendar/pillars.h"
@@ -166,8 +168,18 @@ BirthChartResult ComputeBirthChart(const DateInputs& inputs, std::string_view fa
     const bool minuteKnown = chart.hourKnown && fields.BirthMinute >= 0;
     const BirthClock beijing{fields.BirthYear, fields.BirthMonth, fields.BirthDay, fields.BirthHour,
                              minuteKnown ? fields.BirthMinute : (chart.hourKnown ? 30 : 0)};
+    // With a birthplace the day and hour pillars follow its true solar time; the terms'
+    // moments, and so the year and month pillars, stay in Beijing time.
+    const bool solar = inputs.longitude.has_value() && chart.hourKnown;
+    if (inputs.longitude &&
+        (!std::isfinite(*inputs.longitude) || *inputs.longitude < kLowestLongitude ||
+         *inputs.longitude > kHighestLongitude)) {
+        result.error = "出生地经度须在 -180 至 180 度之间。";
+        return result;
+    }
+    const BirthClock dayAndHour = solar ? TrueSolarTime(beijing, *inputs.longitude) : beijing;
     auto lunar = SolarToLunar(fields.BirthYear, fields.BirthMonth, fields.BirthDay);
-    auto pillars = FourPillarsAt(beijing, beijing);
+    auto pillars = FourPillarsAt(beijing, dayAndHour);
     if (!lunar || !pillars) {
         result.error = kDateEncodeError;
         return result;
@@ -189,6 +201,16 @@ BirthChartResult ComputeBirthChart(const DateInputs& inputs, std::string_view fa
          : minuteKnown    ? " " + TwoDigits(fields.BirthHour) + ":" + TwoDigits(fields.BirthMinute)
                           : " " + TwoDigits(fields.BirthHour) + " 时（未给分钟）") +
         " 排盘";
+    if (solar) {
+        char degrees[32];
+        std::snprintf(degrees, sizeof degrees, "%.2f", *inputs.longitude);
+        chart.solarTime = std::to_string(dayAndHour.Year) + "-" + TwoDigits(dayAndHour.Month) +
+                          "-" + TwoDigits(dayAndHour.Day) + " " + TwoDigits(dayAndHour.Hour) + ":" +
+                          TwoDigits(dayAndHour.Minute);
+        chart.timeUsed = "日柱、时柱按出生地（东经 " + std::string(degrees) + "°）真太阳时 " +
+                         chart.solarTime + " 排盘，年柱、月柱按北京时间" +
+                         (minuteKnown ? std::string() : std::string("（未给分钟，按该时 30 分）"));
+    }
     chart.favourable = AnalyseFavourable(chart.pillars, chart.hourKnown);
     auto set = [&chart](int label, std::string text) {
         chart.values[static_cast<std::size_t>(label - kChartValueLabelFirst)] = std::move(text);

@@ -3,6 +3,7 @@
 // to the resolved birth date and every text of the chart panel.
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,7 +25,15 @@ struct DateInputs {
     int dayIndex = 0;     // cmb_Day item index
     int hourIndex = 0;    // cmb_Hour item index: 0 "未知", k >= 1 the hour k - 1, -1 none
     int minuteIndex = 0;  // cmb_Minute item index: 0 "未知", k >= 1 the minute k - 1
+    // The birthplace's east longitude in degrees: the day and hour pillars are then taken
+    // in its true solar time. None: Beijing time.
+    std::optional<double> longitude;
 };
+
+// The longitudes a birthplace may have (China lies within 73°E to 135°E; the check only
+// keeps out typing slips).
+inline constexpr double kLowestLongitude = -180.0;
+inline constexpr double kHighestLongitude = 180.0;
 
 // The resolved birth date; zero until the first chart.
 struct BirthFields {
@@ -58,7 +67,8 @@ struct BirthChart {
     // When a 节 falls within the birth hour and the minute is not given (or on the birth day
     // and the hour is unknown): the pillars before and after it. Empty otherwise.
     std::string termNote;
-    std::string timeUsed;  // "按北京时间 2024-02-04 16:40 排盘"
+    std::string timeUsed;   // "按北京时间 2024-02-04 16:40 排盘"
+    std::string solarTime;  // "2024-05-01 06:13" with a birthplace and a known hour, else empty
     FavourableElements favourable;
 
     [[nodiscard]] const std::string& Label(int number) const {

@@ -4,6 +4,7 @@
 
 #include "calendar_fixture.h"
 #include "core/calendar/pillars.h"
+#include "core/calendar/solar_longitude.h"
 #include "core/calendar/solar_terms.h"
 #include "core/calendar/vocabulary.h"
 
@@ -242,6 +243,38 @@ TEST(Pillars, TermWithinASpanNamesBothPillars) {
     }
     const TermInSpan liChun = TermWithin({2024, 2, 4, 16, 0}, {2024, 2, 4, 16, 59});
     EXPECT_EQ(liChun.Hour * 60 + liChun.Minute, 16 * 60 + 27);
+}
+
+// Meeus, Astronomical Algorithms, example 28.b: 1992-10-13 0h, E = +13m 42.7s (his
+// rigorous value; the series used here is good to a few seconds).
+TEST(Pillars, TrueSolarTimeIsLongitudeOffsetPlusTheEquationOfTime) {
+    EXPECT_NEAR(EquationOfTimeMinutes(2448908.5), 13 + 42.7 / 60, 0.1);
+    struct Case {
+        const char* label;
+        BirthClock beijing;
+        double longitude;
+        BirthClock solar;
+    } const cases[] = {
+        // 120°E: only the equation of time, about +14 minutes in early November.
+        {"120°E on 3 November", {2024, 11, 3, 12, 0}, 120.0, {2024, 11, 3, 12, 16}},
+        // 87.6°E (Ürümqi): 130 minutes behind, and about -14 minutes in mid-February; the
+        // date goes back across midnight.
+        {"87.6°E after midnight", {2024, 2, 12, 1, 0}, 87.6, {2024, 2, 11, 22, 36}},
+        // 126.6°E (Harbin) in mid-April, E about 0.
+        {"126.6°E in April", {2024, 4, 15, 8, 0}, 126.6, {2024, 4, 15, 8, 26}},
+    };
+    for (const Case& c : cases) {
+        const BirthClock got = TrueSolarTime(c.beijing, c.longitude);
+        EXPECT_EQ(got.Year * 10000 + got.Month * 100 + got.Day,
+                  c.solar.Year * 10000 + c.solar.Month * 100 + c.solar.Day)
+            << c.label;
+        EXPECT_NEAR(got.Hour * 60 + got.Minute, c.solar.Hour * 60 + c.solar.Minute, 1) << c.label;
+    }
+    // The day and hour pillars follow the solar clock, the year and month Beijing time.
+    const BirthClock beijing{2024, 2, 12, 1, 0};
+    const auto pillars = FourPillarsAt(beijing, TrueSolarTime(beijing, 87.6));
+    ASSERT_TRUE(pillars.has_value());
+    EXPECT_EQ(Names(*pillars), "甲辰 丙寅 乙巳 丁亥");
 }
 
 TEST(Pillars, HourTwentyThreeOnAnImpossibleDateIsAnError) {

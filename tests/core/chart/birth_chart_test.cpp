@@ -11,7 +11,7 @@ DateInputs Gregorian(int year, int month, int day, int hour) {
     char m[8], d[8];
     std::snprintf(m, sizeof m, "%02d", month);
     std::snprintf(d, sizeof d, "%02d", day);
-    return {0, std::to_string(year), m, d, day - 1, hour < 0 ? 0 : hour + 1};
+    return {0, std::to_string(year), m, d, day - 1, hour < 0 ? 0 : hour + 1, 0, {}};
 }
 
 std::string Pillars(const BirthChart& c) {
@@ -146,14 +146,14 @@ TEST(BirthChart, UnknownHourShowsNoHourPillar) {
 
 TEST(BirthChart, LunarInputsResolveOrKeepThePreviousDate) {
     BirthFields fields;
-    DateInputs lunar{1, "2023", "闰二月", "初一", 0, 13};
+    DateInputs lunar{1, "2023", "闰二月", "初一", 0, 13, 0, {}};
     BirthChartResult r = ComputeBirthChart(lunar, "李", fields, kToday);
     ASSERT_TRUE(r.ok);
     EXPECT_EQ(r.chart.Label(83) + r.chart.Label(84) + r.chart.Label(85), "2023年3月22日");
     EXPECT_EQ(r.chart.Label(88) + r.chart.Label(89), "闰二月初一");
 
     // 闰二月 of 2023 has 29 days: 三十 keeps the previous chart's date.
-    DateInputs missing{1, "2023", "闰二月", "三十", 29, 13};
+    DateInputs missing{1, "2023", "闰二月", "三十", 29, 13, 0, {}};
     BirthChartResult kept = ComputeBirthChart(missing, "李", fields, kToday);
     ASSERT_TRUE(kept.ok);
     EXPECT_EQ(kept.chart.Label(85), "22日");
@@ -161,7 +161,7 @@ TEST(BirthChart, LunarInputsResolveOrKeepThePreviousDate) {
 
 TEST(BirthChart, UnknownDateUsesThePreviousOrTodaysDate) {
     BirthFields fields;
-    DateInputs unknown{2, "", "", "", -1, 0};
+    DateInputs unknown{2, "", "", "", -1, 0, 0, {}};
     BirthChartResult r = ComputeBirthChart(unknown, "王", fields, kToday);
     ASSERT_TRUE(r.ok);
     EXPECT_EQ(fields.BirthYear, 2026);
