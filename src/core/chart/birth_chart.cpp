@@ -157,7 +157,9 @@ BirthChartResult ComputeBirthChart(const DateInputs& inputs, std::string_view fa
     chart.hourKnown = inputs.hourIndex >= 1 && inputs.hourIndex - 1 == fields.BirthHour;
     // Without a date there is nothing to chart: the panel stays empty and no 喜用神 is
     // given, though the fields are resolved for the online analysis as before.
-    if (inputs.calendarType == static_cast<int>(CalendarType::Unknown)) {
+    fields.DateKnown = inputs.calendarType != static_cast<int>(CalendarType::Unknown);
+    fields.HourKnown = chart.hourKnown;
+    if (!fields.DateKnown) {
         chart.dateKnown = false;
         chart.hourKnown = false;
         result.ok = true;

@@ -42,6 +42,10 @@ struct BirthFields {
     int BirthDay = 0;
     int BirthHour = 0;     // 12 when the hour is "未知"
     int BirthMinute = -1;  // -1 when the minute is not given
+    // Whether the last chart had a date and an hour (the fields above are filled either way,
+    // as the online analysis has always been sent them).
+    bool DateKnown = true;
+    bool HourKnown = true;
 };
 
 // Value labels Label83 .. Label108 (index 0 is Label83) and the fourth line.
