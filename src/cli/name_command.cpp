@@ -20,10 +20,10 @@ namespace {
 
 constexpr const char* kUsage =
     "用法：lumivane-cli name --family 王 [--sex 男|女] [--length 1|2] [--advanced --filters "
-    "FILE.json] [--calendar solar|lunar|unknown --date YYYY-MM-DD [--leap] --hour 0-23|unknown] "
-    "[--source 常用名|诗词 [--collection 诗经|楚辞|唐诗|宋词|论语]] [--sort 格局评分] "
-    "[--json|--tsv] "
-    "[--seed N] [--pdf FILE --layout simple|detailed]";
+    "FILE.json] [--calendar solar|lunar|unknown --date YYYY-MM-DD [--leap] "
+    "--hour 0-23|unknown | --time HH:MM] [--longitude DEG] "
+    "[--source 常用名|诗词 [--collection 诗经|楚辞|唐诗|宋词|论语]] [--favourable] "
+    "[--sort 格局评分] [--json|--tsv] [--seed N] [--pdf FILE --layout simple|detailed]";
 
 const char* kRowKeys[kResultColumnCount] = {"name",
                                             "score",
