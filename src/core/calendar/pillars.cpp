@@ -55,14 +55,33 @@ SolarMonth SolarMonthOf(int year, int month, int day) {
     return {year, count};
 }
 
+namespace {
+
+// Whether the term's moment has come by the stamp. The mean formula is within minutes of
+// the moment, so a stamp more than a day away from it is decided without the astronomy,
+// which is asked only for the term next to the birth.
+bool TermReached(int year, int termIndex, long long stamp) {
+    const double mean = (MeanSolarTermDay(year, termIndex) + DayNumber(year, 1, 0)) * 1440.0;
+    const double distance = static_cast<double>(stamp) - mean;
+    if (distance > 1440.0) {
+        return true;
+    }
+    if (distance < -1440.0) {
+        return false;
+    }
+    return stamp >= SolarTermMinuteStamp(year, termIndex);
+}
+
+}  // namespace
+
 SolarMonth SolarMonthAt(int year, int month, int day, int hour, int minute) {
     const long long stamp = MinuteStamp(year, month, day, hour, minute);
-    if (stamp < SolarTermMinuteStamp(year, 3)) {
-        return {year - 1, stamp < SolarTermMinuteStamp(year, 1) ? 11 : 12};
+    if (!TermReached(year, 3, stamp)) {
+        return {year - 1, TermReached(year, 1, stamp) ? 12 : 11};
     }
     int count = 0;
     for (int term = 3; term <= 23; term += 2) {
-        if (SolarTermMinuteStamp(year, term) > stamp) {
+        if (!TermReached(year, term, stamp)) {
             break;
         }
         ++count;
