@@ -385,6 +385,16 @@ QWidget* TfrmMain::BuildInputStrip() {
     m_minute = MakePickList(panel, "cmb_Minute");
     FitLongestEntry(m_minute, MinuteEntries());
     m_minute->setToolTip(QStringLiteral("出生的分钟：只在节气交接的那个时辰里影响年柱、月柱"));
+    // The birthplace's longitude, typed: the day and hour pillars then follow its true
+    // solar time. Empty: Beijing time.
+    m_longitude = new QLineEdit(panel);
+    m_longitude->setObjectName(QStringLiteral("edt_Longitude"));
+    m_longitude->setPlaceholderText(QStringLiteral("东经度数"));
+    m_longitude->setMaxLength(8);
+    m_longitude->setFixedWidth(
+        m_longitude->fontMetrics().horizontalAdvance(QStringLiteral("东经度数000")));
+    m_longitude->setToolTip(QStringLiteral(
+        "出生地的东经度数（如广州 113.26）：填了就按真太阳时定日柱、时柱；不填按北京时间"));
     m_keepFavourable = new QCheckBox(QStringLiteral("补喜用神"), panel);
     m_keepFavourable->setObjectName(QStringLiteral("chk_KeepFavourable"));
     m_keepFavourable->setToolTip(
@@ -430,6 +440,9 @@ QWidget* TfrmMain::BuildInputStrip() {
     second->addWidget(MakeCaption(panel, "时"));
     second->addWidget(m_minute);
     second->addWidget(MakeCaption(panel, "分"));
+    second->addSpacing(6);
+    second->addWidget(MakeCaption(panel, "出生地经度"));
+    second->addWidget(m_longitude);
     second->addSpacing(10);
     second->addWidget(m_keepFavourable);
     second->addStretch(1);
@@ -968,6 +981,14 @@ DateInputs TfrmMain::CurrentDateInputs() const {
     inputs.dayIndex = m_day->currentIndex();
     inputs.hourIndex = m_hour->currentIndex();
     inputs.minuteIndex = std::max(0, m_minute->currentIndex());
+    const QString longitude = m_longitude->text().trimmed();
+    if (!longitude.isEmpty()) {
+        bool ok = false;
+        const double degrees = longitude.toDouble(&ok);
+        // Text that is no number reaches the chart as a number out of range, which it refuses
+        // with its message rather than charting in Beijing time unseen.
+        inputs.longitude = ok ? degrees : kHighestLongitude + 1;
+    }
     return inputs;
 }
 
@@ -977,6 +998,7 @@ void TfrmMain::cmb_CalendarTypeChange() {
     for (QComboBox* box : {m_year, m_month, m_day, m_hour, m_minute}) {
         box->setEnabled(!unknown);
     }
+    m_longitude->setEnabled(!unknown);
     m_chart->setVisible(!unknown);
     ApplyDateLists(CalendarTypeChange(type, CurrentDateLists(), m_clock));
 }

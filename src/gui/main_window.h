@@ -193,6 +193,7 @@ private:
     QComboBox* m_hour = nullptr;
     QComboBox* m_minute = nullptr;          // cmb_Minute: 未知, 00 … 59
     QCheckBox* m_keepFavourable = nullptr;  // chk_KeepFavourable: 补喜用神
+    QLineEdit* m_longitude = nullptr;       // edt_Longitude: the birthplace, east degrees
     // The last chart's favourable elements as a condition on names; none without a date.
     std::optional<ElementCondition> m_favourableCondition;
     QPushButton* m_createName = nullptr;

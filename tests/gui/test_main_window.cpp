@@ -543,6 +543,17 @@ private slots:
                      QStringLiteral("字义五行补八字喜用神"));
         }
         keep->setChecked(false);
+
+        // A birthplace's longitude: the day and hour follow its true solar time, and the
+        // panel says which time it used.
+        auto* longitude = m_w->Find<QLineEdit>("edt_Longitude");
+        longitude->setText(QStringLiteral("87.6"));
+        PickText(minute, QStringLiteral("40"));
+        SimpleRequest(QStringLiteral("王"));
+        QVERIFY2(note->text().contains(QStringLiteral("真太阳时 2024-02-04 14:")),
+                 qPrintable(note->text()));
+        QCOMPARE(QStringList({text(91), text(92)}), QStringList({"甲辰", "丙寅"}));
+        longitude->clear();
     }
 
     void chartPanelDrawsCaptionsAndLinksInTheirColours() {

@@ -114,6 +114,9 @@ std::string SaveSettingsTo(const std::filesystem::path& path, const MainInputs& 
     }
     ini.WriteInteger(kBirthTime, "Minute", inputs.Minute);
     ini.WriteBool(kBirthTime, "KeepFavourable", inputs.KeepFavourable);
+    if (!ini.WriteString(kBirthTime, "Longitude", inputs.Longitude)) {
+        return "出生地经度“" + inputs.Longitude + "”无法以 GBK 保存";
+    }
     return ini.Save(path);
 }
 
@@ -137,6 +140,7 @@ StoredSettings LoadSettingsFrom(const std::filesystem::path& path, int currentYe
     }
     in.Minute = ini.ReadInteger(kBirthTime, "Minute", 0);
     in.KeepFavourable = ini.ReadBool(kBirthTime, "KeepFavourable", false);
+    in.Longitude = ini.ReadString(kBirthTime, "Longitude", "");
     FilterSet& f = settings.filters;
     for (const FilterControl& control : FilterControls()) {
         switch (control.kind) {
@@ -228,6 +232,7 @@ std::vector<RestoreStep> RestoreSequence(const StoredSettings& settings) {
     steps.push_back({"cmb_Minute", Kind::ItemIndex, {}, in.Minute, Then::Nothing});
     steps.push_back(
         {"chk_KeepFavourable", Kind::Tick, {}, in.KeepFavourable ? 1 : 0, Then::Nothing});
+    steps.push_back({"edt_Longitude", Kind::Text, in.Longitude, 0, Then::Nothing});
     return steps;
 }
 

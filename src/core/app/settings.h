@@ -27,6 +27,7 @@ struct MainInputs {
     // In [BirthTime], a section of its own:
     int Minute = 0;               // cmb_Minute: 0 未知, k = minute k - 1
     bool KeepFavourable = false;  // chk_KeepFavourable: 补喜用神
+    std::string Longitude{};      // edt_Longitude: the birthplace's east degrees, as typed
 };
 
 struct StoredSettings {

@@ -176,7 +176,7 @@ BirthChartResult ComputeBirthChart(const DateInputs& inputs, std::string_view fa
     if (inputs.longitude &&
         (!std::isfinite(*inputs.longitude) || *inputs.longitude < kLowestLongitude ||
          *inputs.longitude > kHighestLongitude)) {
-        result.error = "出生地经度须在 -180 至 180 度之间。";
+        result.error = "出生地经度须是 -180 至 180 之间的度数（如 113.26），或者不填。";
         return result;
     }
     const BirthClock dayAndHour = solar ? TrueSolarTime(beijing, *inputs.longitude) : beijing;

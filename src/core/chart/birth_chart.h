@@ -27,7 +27,7 @@ struct DateInputs {
     int minuteIndex = 0;  // cmb_Minute item index: 0 "未知", k >= 1 the minute k - 1
     // The birthplace's east longitude in degrees: the day and hour pillars are then taken
     // in its true solar time. None: Beijing time.
-    std::optional<double> longitude;
+    std::optional<double> longitude{};
 };
 
 // The longitudes a birthplace may have (China lies within 73°E to 135°E; the check only

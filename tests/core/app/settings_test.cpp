@@ -44,7 +44,7 @@ TEST(SaveSettings, WritesBothSectionsInKeyOrderIntoAnEmptyFile) {
     for (const FilterControl& c : FilterControls()) {
         expected.emplace_back(c.name);
     }
-    for (const char* key : {"[BirthTime]", "Minute", "KeepFavourable"}) {
+    for (const char* key : {"[BirthTime]", "Minute", "KeepFavourable", "Longitude"}) {
         expected.emplace_back(key);
     }
     EXPECT_EQ(KeyOrder(bytes), expected);
@@ -173,7 +173,8 @@ TEST(RestoreSequence, InputsThenTextsTicksBoundsStrokeCountsThenRadicals) {
     s.filters.cmb6_2A = 3;
     s.filters.cmb6_2B = 5;
     std::vector<RestoreStep> steps = RestoreSequence(s);
-    ASSERT_EQ(steps.size(), 8u + 66u + 2u);
+    ASSERT_EQ(steps.size(), 8u + 66u + 3u);
+    EXPECT_EQ(steps[76].control, "edt_Longitude");
     EXPECT_EQ(steps[74].control, "cmb_Minute");
     EXPECT_EQ(steps[75].control, "chk_KeepFavourable");
     EXPECT_EQ(steps[75].kind, RestoreStep::Kind::Tick);
@@ -242,12 +243,15 @@ TEST(SaveSettings, BirthTimeSectionRoundTrips) {
     MainInputs inputs{"王", 1, 1, 1, 75, 3, 14, 17};
     inputs.Minute = 28;  // 16:27
     inputs.KeepFavourable = true;
+    inputs.Longitude = "113.26";
     ASSERT_EQ(SaveSettings(inputs, FilterSet{}), "");
     const std::string bytes = ReadAll(SettingsFilePath());
-    EXPECT_NE(bytes.find("[BirthTime]\r\nMinute=28\r\nKeepFavourable=1\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find("[BirthTime]\r\nMinute=28\r\nKeepFavourable=1\r\nLongitude=113.26\r\n"),
+              std::string::npos);
     const StoredSettings loaded = LoadSettingsFrom(SettingsFilePath(), 2024);
     EXPECT_EQ(loaded.inputs.Minute, 28);
     EXPECT_TRUE(loaded.inputs.KeepFavourable);
+    EXPECT_EQ(loaded.inputs.Longitude, "113.26");
     // An older file without the section reads as 未知 and unticked.
     WriteAll(SettingsFilePath(), "[Birthday]\r\nHour=9\r\n");
     const StoredSettings old = LoadSettingsFrom(SettingsFilePath(), 2024);
