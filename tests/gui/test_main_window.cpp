@@ -539,8 +539,9 @@ private slots:
         QAbstractItemModel* model = table->model();
         QVERIFY(model->rowCount() > 0);
         for (int row = 0; row < model->rowCount(); ++row) {
-            QCOMPARE(model->data(model->index(row, 0), Qt::ToolTipRole).toString(),
-                     QStringLiteral("字义五行补八字喜用神"));
+            QVERIFY(model->data(model->index(row, 0), Qt::ToolTipRole)
+                        .toString()
+                        .contains(QStringLiteral("字义五行补八字喜用神")));
         }
         keep->setChecked(false);
 
