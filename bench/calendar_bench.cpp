@@ -56,7 +56,8 @@ void BM_FourPillars(benchmark::State& state) {
         const WesternDate& d = days[i];
         benchmark::DoNotOptimize(
             FourPillars(static_cast<std::uint16_t>(d.Year), static_cast<std::uint16_t>(d.Month),
-                        static_cast<std::uint16_t>(d.Day), static_cast<std::uint16_t>(hour)));
+                        static_cast<std::uint16_t>(d.Day), static_cast<std::uint16_t>(hour),
+                        static_cast<std::uint16_t>(hour * 7 % 60)));
         i = (i + 7919) % days.size();
         hour = (hour + 5) % 24;
     }

@@ -38,6 +38,25 @@ void BM_PoetryRequest(benchmark::State& state) {
 }
 BENCHMARK(BM_PoetryRequest)->DenseRange(0, 1)->Unit(benchmark::kMillisecond);
 
+// 补喜用神 on: the whole request through the pipeline, chart elements 金 水 wanted, 土 火 not.
+void BM_SimpleTwoCharacterRequestSupplyingFavourable(benchmark::State& state) {
+    NamingState naming{RandomSource(1)};
+    NamingInputs inputs{"王", 1, 0, false};
+    inputs.keepFavourable = true;
+    NamingHooks hooks;
+    hooks.favourableCondition = [] {
+        return std::optional(ElementCondition{kMetal | kWater, kEarth | kFire});
+    };
+    std::size_t rows = 0;
+    for (auto _ : state) {
+        NamingResult result = RunNamingRequest(naming, inputs, hooks);
+        rows = result.rows.size();
+        benchmark::DoNotOptimize(result.rows.data());
+    }
+    state.counters["rows"] = static_cast<double>(rows);
+}
+BENCHMARK(BM_SimpleTwoCharacterRequestSupplyingFavourable)->Unit(benchmark::kMillisecond);
+
 void BM_AdvancedRequestWithoutConditions(benchmark::State& state) {
     FilterSet none;
     RunRequest(state, 1, &none);

@@ -1,6 +1,8 @@
 #include "cli/date_options.h"
 
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 #include "cli/calendar_dates.h"
 #include "core/calendar/vocabulary.h"
@@ -30,6 +32,35 @@ std::optional<DateInputs> DateInputsFromOptions(const Arguments& arguments, std:
     } else {
         error = "--hour 须是 0 至 23 的数字或 unknown，不是“" + hour + "”";
         return std::nullopt;
+    }
+    if (auto time = arguments.Value("--time")) {
+        const std::size_t colon = time->find(':');
+        const auto h =
+            colon == std::string::npos ? std::nullopt : ParseInteger(time->substr(0, colon), 0, 23);
+        const auto m = colon == std::string::npos ? std::nullopt
+                                                  : ParseInteger(time->substr(colon + 1), 0, 59);
+        if (!h || !m) {
+            error = "--time 须是“时:分”（0 至 23 时，0 至 59 分），不是“" + *time + "”";
+            return std::nullopt;
+        }
+        if (arguments.Value("--hour") && inputs.hourIndex != static_cast<int>(*h) + 1) {
+            error = "--hour 与 --time 的小时不一致";
+            return std::nullopt;
+        }
+        inputs.hourIndex = static_cast<int>(*h) + 1;
+        inputs.minuteIndex = static_cast<int>(*m) + 1;
+    }
+
+    if (auto longitude = arguments.Value("--longitude")) {
+        char* end = nullptr;
+        const double value = std::strtod(longitude->c_str(), &end);
+        if (longitude->empty() || end != longitude->c_str() + longitude->size() ||
+            !std::isfinite(value) || value < kLowestLongitude || value > kHighestLongitude) {
+            error = "--longitude 须是 -180 至 180 之间的东经度数（如 113.26），不是“" + *longitude +
+                    "”";
+            return std::nullopt;
+        }
+        inputs.longitude = value;
     }
 
     auto date = arguments.Value("--date");

@@ -1,6 +1,8 @@
 #pragma once
 // The birth-date options shared by the commands that build a chart:
-// --calendar solar|lunar|unknown, --date YYYY-MM-DD, --leap, --hour 0-23|unknown.
+// --calendar solar|lunar|unknown, --date YYYY-MM-DD, --leap, --hour 0-23|unknown,
+// --time HH:MM (the hour with its minute), --longitude DEG (the birthplace, for true solar
+// time).
 
 #include <optional>
 #include <string>
@@ -10,7 +12,8 @@
 
 namespace lumivane::cli {
 
-inline const std::set<std::string> kDateValueOptions = {"--calendar", "--date", "--hour"};
+inline const std::set<std::string> kDateValueOptions = {"--calendar", "--date", "--hour", "--time",
+                                                        "--longitude"};
 inline const std::set<std::string> kDateFlagOptions = {"--leap"};
 
 // The date boxes as the window would show them for these options. Without

@@ -17,10 +17,12 @@ const Command kCommands[] = {
     {"check", "FAMILY GIVEN [--sex 男|女] [--json]", RunCheck},
     {"name",
      "--family 王 [--sex 男|女] [--length 1|2] [--advanced --filters FILE.json] [date options] "
-     "[--source 常用名|诗词 [--collection 诗经|楚辞|唐诗|宋词|论语]] [--sort KEY] [--json|--tsv] "
-     "[--seed N] [--pdf FILE --layout simple|detailed]",
+     "[--source 常用名|诗词 [--collection 诗经|楚辞|唐诗|宋词|论语]] [--favourable] [--sort KEY] "
+     "[--json|--tsv] [--seed N] [--pdf FILE --layout simple|detailed]",
      RunName},
-    {"chart", "[--family 王] [--calendar solar|lunar|unknown --date YYYY-MM-DD [--leap] --hour H]",
+    {"chart",
+     "[--family 王] [--calendar solar|lunar|unknown --date YYYY-MM-DD [--leap] --hour H | --time "
+     "HH:MM] [--longitude DEG]",
      RunChart},
     {"url",
      "HANDLER [--family 王] [--row-caption 王明] [--sex 男|女] [--calendar solar|lunar|unknown "
@@ -30,7 +32,7 @@ const Command kCommands[] = {
     {"page", "ADDRESS [--today YYYY-MM-DD]", RunPage},
     {"lunar", "YYYY-MM-DD | --from YYYY-MM-DD --to YYYY-MM-DD", RunLunar},
     {"solar", "YEAR MONTH DAY [--leap]", RunSolar},
-    {"pillars", "YYYY-MM-DD HOUR", RunPillars},
+    {"pillars", "YYYY-MM-DD HH[:MM]", RunPillars},
     {"terms", "YEAR", RunTerms},
     {"favorites", "list [--json] | add FAMILY GIVEN | remove FAMILY GIVEN | repair", RunFavorites},
 };

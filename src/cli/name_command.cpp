@@ -7,6 +7,7 @@
 #include "cli/commands.h"
 #include "cli/date_options.h"
 #include "cli/json.h"
+#include "core/app/favourable_condition.h"
 #include "core/app/filter_file.h"
 #include "core/app/naming_request.h"
 #include "core/naming/filter_controls.h"
@@ -19,10 +20,10 @@ namespace {
 
 constexpr const char* kUsage =
     "用法：lumivane-cli name --family 王 [--sex 男|女] [--length 1|2] [--advanced --filters "
-    "FILE.json] [--calendar solar|lunar|unknown --date YYYY-MM-DD [--leap] --hour 0-23|unknown] "
-    "[--source 常用名|诗词 [--collection 诗经|楚辞|唐诗|宋词|论语]] [--sort 格局评分] "
-    "[--json|--tsv] "
-    "[--seed N] [--pdf FILE --layout simple|detailed]";
+    "FILE.json] [--calendar solar|lunar|unknown --date YYYY-MM-DD [--leap] "
+    "--hour 0-23|unknown | --time HH:MM] [--longitude DEG] "
+    "[--source 常用名|诗词 [--collection 诗经|楚辞|唐诗|宋词|论语]] [--favourable] "
+    "[--sort 格局评分] [--json|--tsv] [--seed N] [--pdf FILE --layout simple|detailed]";
 
 const char* kRowKeys[kResultColumnCount] = {"name",
                                             "score",
@@ -75,7 +76,7 @@ int RunName(const std::vector<std::string>& args, CommandIo& io) {
     ArgumentSpec spec{kDateValueOptions, kDateFlagOptions, 0, 0};
     spec.valueOptions.insert({"--family", "--sex", "--length", "--filters", "--sort", "--seed",
                               "--pdf", "--layout", "--source", "--collection"});
-    spec.flagOptions.insert({"--advanced", "--json", "--tsv"});
+    spec.flagOptions.insert({"--advanced", "--json", "--tsv", "--favourable"});
     std::string error;
     auto parsed = ParseArguments(args, spec, error);
     if (!parsed) {
@@ -116,6 +117,7 @@ int RunName(const std::vector<std::string>& args, CommandIo& io) {
         }
         inputs.verseGroup = *group;
     }
+    inputs.keepFavourable = parsed->Has("--favourable");
     if (parsed->Has("--filters") && !inputs.advanced) {
         return BadInput(io, "name", "--filters 只能与 --advanced 一起使用");
     }
@@ -178,6 +180,11 @@ int RunName(const std::vector<std::string>& args, CommandIo& io) {
         return chart.ok;
     };
     hooks.runFilterDialog = [&]() -> std::optional<FilterSet> { return filters; };
+    hooks.favourableCondition = [&] { return FavourableCondition(chart.chart); };
+    if (inputs.keepFavourable &&
+        dateInputs->calendarType == static_cast<int>(CalendarType::Unknown)) {
+        return BadInput(io, "name", "--favourable 需要出生日期（--date）：没有日期就没有喜用神");
+    }
     NamingResult result = RunNamingRequest(state, inputs, hooks);
     switch (result.outcome) {
         case NamingOutcome::EmptyFamilyName:
@@ -219,6 +226,9 @@ int RunName(const std::vector<std::string>& args, CommandIo& io) {
         }
         if (row.verse) {
             object.Set("verse", VerseJson(*row.verse));
+        }
+        if (row.suppliesFavourable >= 0) {
+            object.Set("suppliesFavourable", row.suppliesFavourable == 1);
         }
         rows.Push(std::move(object));
     }

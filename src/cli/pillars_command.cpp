@@ -1,6 +1,7 @@
-// lumivane-cli pillars YYYY-MM-DD HOUR: the four pillars of a birth date and hour with
-// their names, elements (with and without hidden stems) and NaYin, the zodiac animal
-// and the star sign, as the birth chart shows them.
+// lumivane-cli pillars YYYY-MM-DD HH[:MM]: the four pillars of a birth date and time
+// (Beijing time) with their names, elements (with and without hidden stems) and NaYin,
+// the zodiac animal and the star sign, as the birth chart shows them. Without the minute
+// the pillars are those of the hour's middle, and a 节 within the hour is reported.
 
 #include <ostream>
 #include <string>
@@ -12,12 +13,13 @@
 #include "core/calendar/lunar_conversion.h"
 #include "core/calendar/pillars.h"
 #include "core/calendar/vocabulary.h"
+#include "core/chart/birth_chart.h"
 
 namespace lumivane::cli {
 namespace {
 
 constexpr const char* kCommand = "pillars";
-constexpr const char* kUsage = "（用法：lumivane-cli pillars YYYY-MM-DD HOUR）";
+constexpr const char* kUsage = "（用法：lumivane-cli pillars YYYY-MM-DD HH[:MM]）";
 
 Json PillarJson(int cycleIndex) {
     const std::optional<StemBranch> parts = SplitGanZhi(cycleIndex);
@@ -44,18 +46,34 @@ int RunPillars(const std::vector<std::string>& args, CommandIo& io) {
     if (!date) {
         return BadInput(io, kCommand, error);
     }
-    const auto hour = ParseInteger(parsed->positional[1], 0, 23);
-    if (!hour) {
-        return BadInput(io, kCommand,
-                        "小时须是 0 至 23 的数字，不是“" + parsed->positional[1] + "”" + kUsage);
+    const std::string& timeText = parsed->positional[1];
+    const std::size_t colon = timeText.find(':');
+    const auto hour = ParseInteger(timeText.substr(0, colon), 0, 23);
+    const auto minute = colon == std::string::npos
+                            ? std::optional<long long>()
+                            : ParseInteger(timeText.substr(colon + 1), 0, 59);
+    if (!hour || (colon != std::string::npos && !minute)) {
+        return BadInput(
+            io, kCommand,
+            "时间须是 0 至 23 的小时，或“时:分”（分 0 至 59），不是“" + timeText + "”" + kUsage);
     }
     // Every supported date has a following day, so the hour 23 always finds one.
-    const Pillars pillars = *FourPillars(
-        static_cast<std::uint16_t>(date->Year), static_cast<std::uint16_t>(date->Month),
-        static_cast<std::uint16_t>(date->Day), static_cast<std::uint16_t>(*hour));
+    const int h = static_cast<int>(*hour);
+    const BirthClock clock{date->Year, date->Month, date->Day, h,
+                           minute ? static_cast<int>(*minute) : 30};
+    const Pillars pillars = *FourPillarsAt(clock, clock);
     const std::optional<StemBranch> hourParts = SplitGanZhi(pillars.Hour);
     Json json = Json::MakeObject();
-    json.Set("date", DateText(*date)).Set("hour", static_cast<int>(*hour));
+    json.Set("date", DateText(*date)).Set("hour", h);
+    if (minute) {
+        json.Set("minute", static_cast<int>(*minute));
+    } else {
+        const TermInSpan term = TermWithin({date->Year, date->Month, date->Day, h, 0},
+                                           {date->Year, date->Month, date->Day, h, 59});
+        if (term.TermIndex >= 0) {
+            json.Set("dependsOnMinute", TermNote(term));
+        }
+    }
     // The lunar date of the civil day, also at the hour 23, and its lunar year, which
     // changes at 正月初一 and not with the year pillar at 立春.
     const LunarDate lunar = *SolarToLunar(date->Year, date->Month, date->Day);

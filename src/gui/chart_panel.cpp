@@ -93,6 +93,22 @@ ChartPanel::ChartPanel(QWidget* parent) : QFrame(parent) {
     QLabel* analysis = MakeLabel(this, 37, "性格分析", 0, true);
     StyleAsLink(analysis);
     grid->addWidget(analysis, 3, 13, 1, 2);
+    // Under the advice: the favourable elements, and the note of a term within the birth
+    // hour; the steps of the 喜用神 count in the line's tool tip.
+    QLabel* favourableCaption = MakeLabel(this, 48, "喜用", 0);
+    SetTextColor(favourableCaption, captionColor);
+    grid->addWidget(favourableCaption, 4, 0);
+    auto* favourable = new QLabel(this);
+    favourable->setObjectName(QStringLiteral("lbl_Favourable"));
+    favourable->setProperty(kTagProperty, 1);
+    SetTextColor(favourable, QColor(0x00, 0x80, 0x00));
+    grid->addWidget(favourable, 4, 1, 1, 14);
+    auto* termNote = new QLabel(this);
+    termNote->setObjectName(QStringLiteral("lbl_TermNote"));
+    termNote->setProperty(kTagProperty, 1);
+    termNote->setWordWrap(true);
+    SetTextColor(termNote, QColor(0xB0, 0x30, 0x00));
+    grid->addWidget(termNote, 5, 1, 1, 14);
     grid->setColumnStretch(15, 1);
 }
 
@@ -105,6 +121,7 @@ void ChartPanel::ClearBirthChart() {
         const int tag = label->property(kTagProperty).toInt();
         if (tag == 1) {
             label->clear();
+            label->setToolTip({});
         } else if (tag == 2) {
             label->hide();
         }
@@ -118,6 +135,18 @@ void ChartPanel::ShowChart(const BirthChart& chart) {
         }
     }
     Label(13)->setText(Utf8(chart.advice));
+    auto* favourable = findChild<QLabel*>(QStringLiteral("lbl_Favourable"));
+    std::string steps;
+    for (const std::string& step : chart.favourable.reasoning) {
+        steps += (steps.empty() ? "" : "\n") + step;
+    }
+    favourable->setText(Utf8(FavourableLine(chart.favourable)));
+    favourable->setToolTip(Utf8(steps));
+    auto* termNote = findChild<QLabel*>(QStringLiteral("lbl_TermNote"));
+    termNote->setText(Utf8(chart.termNote +
+                           (chart.termNote.empty() || chart.solarTime.empty() ? "" : " ") +
+                           (chart.solarTime.empty() ? std::string() : chart.timeUsed)));
+    termNote->setVisible(!termNote->text().isEmpty());
     Label(36)->setText(Utf8(chart.familyOrigin));
     Label(37)->setText(Utf8(chart.analysis));
     for (QLabel* label : findChildren<QLabel*>()) {

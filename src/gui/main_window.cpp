@@ -27,6 +27,7 @@
 
 #include <map>
 
+#include "core/app/favourable_condition.h"
 #include "core/app/naming_request.h"
 #include "core/app/services.h"
 #include "core/app/settings.h"
@@ -97,6 +98,15 @@ QStringList MonthEntries() {
     for (int month = 1; month <= 12; ++month) {
         entries << QString::fromStdString(LunarMonthName(month, false))
                 << QString::fromStdString(LunarMonthName(month, true));
+    }
+    return entries;
+}
+
+// cmb_Minute: item 0 未知, item k the minute k - 1.
+QStringList MinuteEntries() {
+    QStringList entries = {QStringLiteral("未知")};
+    for (int minute = 0; minute < 60; ++minute) {
+        entries << QStringLiteral("%1").arg(minute, 2, 10, QLatin1Char('0'));
     }
     return entries;
 }
@@ -223,6 +233,11 @@ TfrmMain::TfrmMain(NamingState& state, const Clock& clock, MessageSink& messages
         const QSignalBlocker blocker(m_hour);
         m_hour->addItems(ToStringList(HourItems()));
         m_hour->setCurrentIndex(-1);
+    }
+    {
+        const QSignalBlocker blocker(m_minute);
+        m_minute->addItems(MinuteEntries());
+        m_minute->setCurrentIndex(0);
     }
     ClearBirthChart();
     connect(m_createName, &QPushButton::clicked, this, &TfrmMain::btn_CreateNameClick);
@@ -366,6 +381,24 @@ QWidget* TfrmMain::BuildInputStrip() {
     FitLongestEntry(m_month, MonthEntries());
     FitLongestEntry(m_day, DayEntries());
     FitLongestEntry(m_hour, ToStringList(HourItems()));
+    // Minutes matter only near a solar term; 未知 takes the hour's middle.
+    m_minute = MakePickList(panel, "cmb_Minute");
+    FitLongestEntry(m_minute, MinuteEntries());
+    m_minute->setToolTip(QStringLiteral("出生的分钟：只在节气交接的那个时辰里影响年柱、月柱"));
+    // The birthplace's longitude, typed: the day and hour pillars then follow its true
+    // solar time. Empty: Beijing time.
+    m_longitude = new QLineEdit(panel);
+    m_longitude->setObjectName(QStringLiteral("edt_Longitude"));
+    m_longitude->setPlaceholderText(QStringLiteral("东经度数"));
+    m_longitude->setMaxLength(8);
+    m_longitude->setFixedWidth(
+        m_longitude->fontMetrics().horizontalAdvance(QStringLiteral("东经度数000")));
+    m_longitude->setToolTip(QStringLiteral(
+        "出生地的东经度数（如广州 113.26）：填了就按真太阳时定日柱、时柱；不填按北京时间"));
+    m_keepFavourable = new QCheckBox(QStringLiteral("补喜用神"), panel);
+    m_keepFavourable->setObjectName(QStringLiteral("chk_KeepFavourable"));
+    m_keepFavourable->setToolTip(
+        QStringLiteral("只取字义五行含八字喜用神、又不含忌神的名字（需要出生日期）"));
     m_createName = MakeButton(panel, "btn_CreateName", "简单起名");
     m_selectName = MakeButton(panel, "btn_SelectName", "高级起名");
     m_createName->setDefault(true);
@@ -405,6 +438,13 @@ QWidget* TfrmMain::BuildInputStrip() {
     second->addWidget(MakeCaption(panel, "日"));
     second->addWidget(m_hour);
     second->addWidget(MakeCaption(panel, "时"));
+    second->addWidget(m_minute);
+    second->addWidget(MakeCaption(panel, "分"));
+    second->addSpacing(6);
+    second->addWidget(MakeCaption(panel, "出生地经度"));
+    second->addWidget(m_longitude);
+    second->addSpacing(10);
+    second->addWidget(m_keepFavourable);
     second->addStretch(1);
 
     grid->addLayout(first, 0, 0);
@@ -707,6 +747,7 @@ void TfrmMain::RunRequest(bool advanced) {
     inputs.advanced = advanced;
     inputs.source = m_source->currentIndex() == 1 ? NameSource::Poetry : NameSource::Common;
     inputs.verseGroup = VerseGroupOfItem(m_collection->currentIndex());
+    inputs.keepFavourable = m_keepFavourable->isChecked();
     NamingHooks hooks;
     hooks.showBirthChart = [this] {
         // Past the family-name check: the trimmed name is in the box before the
@@ -724,6 +765,7 @@ void TfrmMain::RunRequest(bool advanced) {
         dialog->SetSingleCharacter(m_nameLength->currentIndex() == 0);
         return dialog->Run();
     };
+    hooks.favourableCondition = [this] { return m_favourableCondition; };
     hooks.saveSettings = [this] { SaveSettings(); };
     m_sinceProgress.invalidate();
     hooks.progress = [this](std::size_t row) { FillProgressHook(row); };
@@ -742,6 +784,9 @@ void TfrmMain::RunRequest(bool advanced) {
             break;
         case NamingOutcome::Filled:
             ShowRows(std::move(result.rows));
+            if (inputs.keepFavourable && !m_favourableCondition) {
+                SetStatusText(QStringLiteral("没有出生日期就没有喜用神：这次未按“补喜用神”筛选"));
+            }
             break;
     }
     SetNamingEnabled(true);
@@ -935,15 +980,25 @@ DateInputs TfrmMain::CurrentDateInputs() const {
     inputs.dayText = m_day->currentText().toStdString();
     inputs.dayIndex = m_day->currentIndex();
     inputs.hourIndex = m_hour->currentIndex();
+    inputs.minuteIndex = std::max(0, m_minute->currentIndex());
+    const QString longitude = m_longitude->text().trimmed();
+    if (!longitude.isEmpty()) {
+        bool ok = false;
+        const double degrees = longitude.toDouble(&ok);
+        // Text that is no number reaches the chart as a number out of range, which it refuses
+        // with its message rather than charting in Beijing time unseen.
+        inputs.longitude = ok ? degrees : kHighestLongitude + 1;
+    }
     return inputs;
 }
 
 void TfrmMain::cmb_CalendarTypeChange() {
     const auto type = static_cast<CalendarType>(std::clamp(m_calendarType->currentIndex(), 0, 2));
     const bool unknown = type == CalendarType::Unknown;
-    for (QComboBox* box : {m_year, m_month, m_day, m_hour}) {
+    for (QComboBox* box : {m_year, m_month, m_day, m_hour, m_minute}) {
         box->setEnabled(!unknown);
     }
+    m_longitude->setEnabled(!unknown);
     m_chart->setVisible(!unknown);
     ApplyDateLists(CalendarTypeChange(type, CurrentDateLists(), m_clock));
 }
@@ -966,11 +1021,13 @@ bool TfrmMain::ShowBirthChart() {
     BirthChartResult result =
         ComputeBirthChart(CurrentDateInputs(), m_firstName->text().toStdString(), m_birth, m_clock);
     ClearBirthChart();
+    m_favourableCondition.reset();
     if (!result.ok) {
         m_messages.Error(this, QString::fromStdString(result.error));
         return false;
     }
     m_chart->ShowChart(result.chart);
+    m_favourableCondition = FavourableCondition(result.chart);
     return true;
 }
 

@@ -16,12 +16,14 @@
 #include <vector>
 
 #include "core/chart/birth_chart.h"
+#include "core/naming/element_condition.h"
 #include "core/naming/filter_set.h"
 #include "core/naming/naming_state.h"
 #include "core/results/favorites_file.h"
 #include "core/results/result_list.h"
 
 class QAction;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -189,6 +191,11 @@ private:
     QComboBox* m_month = nullptr;
     QComboBox* m_day = nullptr;
     QComboBox* m_hour = nullptr;
+    QComboBox* m_minute = nullptr;          // cmb_Minute: 未知, 00 … 59
+    QCheckBox* m_keepFavourable = nullptr;  // chk_KeepFavourable: 补喜用神
+    QLineEdit* m_longitude = nullptr;       // edt_Longitude: the birthplace, east degrees
+    // The last chart's favourable elements as a condition on names; none without a date.
+    std::optional<ElementCondition> m_favourableCondition;
     QPushButton* m_createName = nullptr;
     QPushButton* m_selectName = nullptr;
     QWidget* m_simplePage = nullptr;

@@ -173,6 +173,9 @@ void TfrmMain::SaveSettings() {
     inputs.Month = m_month->currentIndex();
     inputs.Day = m_day->currentIndex();
     inputs.Hour = m_hour->currentIndex();
+    inputs.Minute = m_minute->currentIndex();
+    inputs.KeepFavourable = m_keepFavourable->isChecked();
+    inputs.Longitude = m_longitude->text().trimmed().toStdString();
     // Without the dialog there is no filter state to store; keep the file's.
     TfrmSelect* dialog = FilterDialog();
     if (dialog == nullptr) {

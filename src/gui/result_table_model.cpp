@@ -1,5 +1,7 @@
 #include "gui/result_table_model.h"
 
+#include <QColor>
+
 #include <algorithm>
 
 #include <QBrush>
@@ -41,6 +43,12 @@ QVariant ResultTableModel::data(const QModelIndex& index, int role) const {
                 return row.checked ? Qt::Checked : Qt::Unchecked;
             }
             return {};
+        // The names that supply the chart's favourable elements (喜用神) show it at a glance.
+        case Qt::BackgroundRole:
+            if (column == kColumnName && row.suppliesFavourable == 1) {
+                return QColor(0xDD, 0xF3, 0xDD);
+            }
+            return {};
         case Qt::ForegroundRole:
         case Qt::ToolTipRole: {
             // A name from verse shows its line wherever the pointer rests on
@@ -59,6 +67,11 @@ QVariant ResultTableModel::data(const QModelIndex& index, int role) const {
             for (const SoundAlike& alike : alikes) {
                 tip += (tip.isEmpty() ? QString() : QStringLiteral("\n")) +
                        QString::fromStdString(alike.Words);
+            }
+            if (column == kColumnName && row.suppliesFavourable >= 0) {
+                tip += (tip.isEmpty() ? QString() : QStringLiteral("\n")) +
+                       (row.suppliesFavourable == 1 ? QStringLiteral("字义五行补八字喜用神")
+                                                    : QStringLiteral("字义五行不补喜用神"));
             }
             return tip.isEmpty() ? QVariant() : QVariant(tip);
         }

@@ -132,10 +132,19 @@ TEST(CalendarCommands, PillarsTakeTheYearFromLiChun) {
          {"pillars", "2023-12-31", "23"},
          {"\"lunarYear\": \"癸卯\"", "\"name\": \"癸卯\"", "\"name\": \"甲子\"",
           "\"zodiac\": \"兔\""}},
-        {"立春 before the Spring Festival",
-         {"pillars", "2024-02-04", "12"},
-         {"\"lunarYear\": \"癸卯\"", "\"name\": \"甲辰\"", "\"zodiac\": \"龙\"",
-          "\"naYin\": \"覆灯火\""}},
+        {"立春 day before the term (16:27)",
+         {"pillars", "2024-02-04", "15:00"},
+         {"\"lunarYear\": \"癸卯\"", "\"name\": \"癸卯\"", "\"name\": \"乙丑\"",
+          "\"zodiac\": \"兔\"", "\"minute\": 0"}},
+        {"立春 day after the term, before the Spring Festival",
+         {"pillars", "2024-02-04", "16:40"},
+         {"\"lunarYear\": \"癸卯\"", "\"name\": \"甲辰\"", "\"name\": \"丙寅\"",
+          "\"zodiac\": \"龙\"", "\"naYin\": \"覆灯火\""}},
+        {"the hour of the term without the minute",
+         {"pillars", "2024-02-04", "16"},
+         {"\"dependsOnMinute\": \"16:27 交立春，年柱、月柱取决于出生的分钟：16:27 "
+          "以前为癸卯年乙丑月，"
+          "16:27 起为甲辰年丙寅月。\""}},
     };
     for (const Case& c : cases) {
         CliRun run = RunCli(c.args);
@@ -158,10 +167,80 @@ TEST(CalendarCommands, ChartOfAnUnknownHourHasNoHourPillar) {
                              "\"Label106\": \"\"", "\"zodiac\": \"兔\"", "\"season\": \"冬\""}) {
         EXPECT_TRUE(Has(run.out, part)) << part;
     }
-    CliRun spring = RunCli({"chart", "--date", "2024-02-04", "--hour", "10"});
+    CliRun spring = RunCli({"chart", "--date", "2024-02-05", "--hour", "10"});
     ASSERT_EQ(spring.exitCode, 0) << spring.err;
     EXPECT_TRUE(Has(spring.out, "\"season\": \"春\""));
     EXPECT_TRUE(Has(spring.out, "\"hourKnown\": true"));
+}
+
+TEST(CalendarCommands, ChartToTheMinuteWithFavourableElementsAndSolarTime) {
+    struct Case {
+        const char* label;
+        std::vector<std::string> args;
+        std::vector<const char*> parts;
+        std::vector<const char*> absent;
+    } const cases[] = {
+        {"before 立春 2024",
+         {"chart", "--date", "2024-02-04", "--time", "15:00"},
+         {"\"Label91\": \"癸卯\"", "\"Label92\": \"乙丑\"", "\"zodiac\": \"兔\"", "\"minute\": 0",
+          "\"strength\": ", "\"reasoning\": ["},
+         {"dependsOnTime"}},
+        {"after 立春 2024",
+         {"chart", "--date", "2024-02-04", "--time", "16:40"},
+         {"\"Label91\": \"甲辰\"", "\"Label92\": \"丙寅\"", "\"zodiac\": \"龙\""},
+         {"dependsOnTime"}},
+        {"the hour of 立春 without the minute",
+         {"chart", "--date", "2024-02-04", "--hour", "16"},
+         {"\"dependsOnTime\": \"16:27 交立春"},
+         {}},
+        {"the day of 立春 without the hour",
+         {"chart", "--date", "2024-02-04"},
+         {"取决于出生的时辰", "\"threePillars\": true"},
+         {}},
+        {"a birthplace",
+         {"chart", "--date", "2024-11-03", "--time", "12:00", "--longitude", "120"},
+         {"\"solarTime\": \"2024-11-03 12:16\"", "真太阳时"},
+         {}},
+        {"no date: no chart",
+         {"chart", "--calendar", "unknown"},
+         {"\"dateKnown\": false", "\"Label91\": \"\""},
+         {"\"favourable\"", "timeUsed"}},
+    };
+    for (const Case& c : cases) {
+        CliRun run = RunCli(c.args);
+        ASSERT_EQ(run.exitCode, 0) << c.label << ": " << run.err;
+        for (const char* part : c.parts) {
+            EXPECT_TRUE(Has(run.out, part)) << c.label << ": " << part;
+        }
+        for (const char* part : c.absent) {
+            EXPECT_FALSE(Has(run.out, part)) << c.label << ": " << part;
+        }
+    }
+    for (const std::vector<std::string>& bad :
+         {std::vector<std::string>{"chart", "--date", "2024-02-04", "--time", "25:00"},
+          {"chart", "--date", "2024-02-04", "--time", "16"},
+          {"chart", "--date", "2024-02-04", "--hour", "15", "--time", "16:40"},
+          {"chart", "--date", "2024-02-04", "--longitude", "东经"},
+          {"pillars", "2024-02-04", "16:60"}}) {
+        CliRun run = RunCli(bad);
+        EXPECT_NE(run.exitCode, 0) << bad.back();
+        EXPECT_FALSE(run.err.empty()) << bad.back();
+    }
+}
+
+TEST(CalendarCommands, NameWithFavourableKeepsOnlySupplyingNames) {
+    CliRun run = RunCli({"name", "--family", "王", "--date", "2024-02-04", "--time", "16:40",
+                         "--favourable", "--seed", "3"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_TRUE(Has(run.out, "\"suppliesFavourable\": true"));
+    EXPECT_FALSE(Has(run.out, "\"suppliesFavourable\": false"));
+    CliRun all = RunCli(
+        {"name", "--family", "王", "--date", "2024-02-04", "--time", "16:40", "--seed", "3"});
+    ASSERT_EQ(all.exitCode, 0) << all.err;
+    EXPECT_TRUE(Has(all.out, "\"suppliesFavourable\": false"));
+    CliRun noDate = RunCli({"name", "--family", "王", "--favourable"});
+    EXPECT_NE(noDate.exitCode, 0);
+    EXPECT_TRUE(Has(noDate.err, "喜用神"));
 }
 
 }  // namespace

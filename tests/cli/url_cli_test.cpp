@@ -54,7 +54,12 @@ TEST(UrlCommand, PrintsTheHandlerAndItsAddress) {
          {"url", "listview_ResultDblClick", "--family", "王", "--row-caption", "王王明", "--sex",
           "男", "--calendar", "solar", "--date", "2000-01-15", "--hour", "unknown"},
          s + "QimingTest.asp?xing=%CD%F5&ming=%CD%F5%C3%F7&xingbie=%C4%D0&xuexing=A&nian=2000&yue=1"
-             "&ri=15&hh=12&mm=30&ver=LV020208&dest=sm5"},
+             "&ri=15&hh=12&mm=30&sc=0&ver=LV020208&dest=sm5"},
+        {"analysis, with the minute",
+         {"url", "listview_ResultDblClick", "--family", "王", "--row-caption", "王王明", "--sex",
+          "男", "--calendar", "solar", "--date", "2024-02-04", "--time", "16:20"},
+         s + "QimingTest.asp?xing=%CD%F5&ming=%CD%F5%C3%F7&xingbie=%C4%D0&xuexing=A&nian=2024&yue=2"
+             "&ri=4&hh=16&mm=30&fen=20&ver=LV020208&dest=sm5"},
         {"性格分析 link",
          {"url", "Label37Click", "--family", "李", "--row-caption", "李明", "--sex", "女"},
          s + "QimingTest.asp?xing=%C0%EE&ming=%C3%F7&xingbie=%C5%AE&xuexing=A&nian=0&yue=0&ri=0"

@@ -70,8 +70,9 @@ void CheckLunarToSolar(int year, int month, int day, bool leap) {
 }
 
 void CheckFourPillars(std::uint16_t year, std::uint16_t month, std::uint16_t day,
-                      std::uint16_t hour) {
-    std::optional<lumivane::Pillars> pillars = lumivane::FourPillars(year, month, day, hour);
+                      std::uint16_t hour, std::uint16_t minute) {
+    std::optional<lumivane::Pillars> pillars =
+        lumivane::FourPillars(year, month, day, hour, minute);
     const bool moves = hour == 23;
     if (moves && (year < 1 || year > 9999 || !IsRealDate(year, month, day))) {
         FUZZ_CHECK(!pillars.has_value());
@@ -113,7 +114,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 const std::uint16_t year = part(10000);
                 const std::uint16_t month = part(13);
                 const std::uint16_t day = part(32);
-                CheckFourPillars(year, month, day, part(24));
+                const std::uint16_t hour = part(24);
+                CheckFourPillars(year, month, day, hour, part(60));
                 break;
             }
         }

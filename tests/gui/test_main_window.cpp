@@ -500,6 +500,63 @@ private slots:
         QCOMPARE(m_w->main.Birth().BirthHour, 12);  // what the online analysis sends
     }
 
+    // 立春 2024 fell at 16:27: the minute box decides the year and month; without the minute
+    // the panel says so and names both; 补喜用神 keeps only names that supply the elements.
+    void minuteBoxDecidesThePillarsAroundATermAndFavourableNamesAreKept() {
+        auto text = [this](int n) {
+            return m_w->main.findChild<QLabel*>(QStringLiteral("Label%1").arg(n))->text();
+        };
+        auto* minute = m_w->Find<QComboBox>("cmb_Minute");
+        QCOMPARE(minute->count(), 61);
+        QCOMPARE(minute->itemText(0), QStringLiteral("未知"));
+        PickText(m_w->Find<QComboBox>("cmb_Year"), QStringLiteral("2024"));
+        PickText(m_w->Find<QComboBox>("cmb_Month"), QStringLiteral("02"));
+        PickText(m_w->Find<QComboBox>("cmb_Day"), QStringLiteral("04"));
+        Pick(m_w->Find<QComboBox>("cmb_Hour"), 17);  // 16:00 - 16:59
+        PickText(minute, QStringLiteral("20"));
+        SimpleRequest(QStringLiteral("王"));
+        QCOMPARE(QStringList({text(91), text(92)}), QStringList({"癸卯", "乙丑"}));
+        QCOMPARE(text(107), QStringLiteral("兔"));
+        auto* note = m_w->main.findChild<QLabel*>(QStringLiteral("lbl_TermNote"));
+        QVERIFY(note->text().isEmpty());
+        PickText(minute, QStringLiteral("40"));
+        SimpleRequest(QStringLiteral("王"));
+        QCOMPARE(QStringList({text(91), text(92)}), QStringList({"甲辰", "丙寅"}));
+        QCOMPARE(text(107), QStringLiteral("龙"));
+        Pick(minute, 0);
+        SimpleRequest(QStringLiteral("王"));
+        QVERIFY2(note->text().contains(QStringLiteral("16:27 交立春")), qPrintable(note->text()));
+        QVERIFY(note->text().contains(QStringLiteral("癸卯年乙丑月")));
+        auto* favourable = m_w->main.findChild<QLabel*>(QStringLiteral("lbl_Favourable"));
+        QVERIFY2(favourable->text().startsWith(QStringLiteral("喜用神：")),
+                 qPrintable(favourable->text()));
+        QVERIFY(!favourable->toolTip().isEmpty());
+
+        auto* keep = m_w->Find<QCheckBox>("chk_KeepFavourable");
+        keep->setChecked(true);
+        SimpleRequest(QStringLiteral("王"));
+        auto* table = m_w->Find<QTableView>("listview_Result");
+        QAbstractItemModel* model = table->model();
+        QVERIFY(model->rowCount() > 0);
+        for (int row = 0; row < model->rowCount(); ++row) {
+            QVERIFY(model->data(model->index(row, 0), Qt::ToolTipRole)
+                        .toString()
+                        .contains(QStringLiteral("字义五行补八字喜用神")));
+        }
+        keep->setChecked(false);
+
+        // A birthplace's longitude: the day and hour follow its true solar time, and the
+        // panel says which time it used.
+        auto* longitude = m_w->Find<QLineEdit>("edt_Longitude");
+        longitude->setText(QStringLiteral("87.6"));
+        PickText(minute, QStringLiteral("40"));
+        SimpleRequest(QStringLiteral("王"));
+        QVERIFY2(note->text().contains(QStringLiteral("真太阳时 2024-02-04 14:")),
+                 qPrintable(note->text()));
+        QCOMPARE(QStringList({text(91), text(92)}), QStringList({"甲辰", "丙寅"}));
+        longitude->clear();
+    }
+
     void chartPanelDrawsCaptionsAndLinksInTheirColours() {
         auto label = [this](int n) {
             return m_w->main.findChild<QLabel*>(QStringLiteral("Label%1").arg(n));

@@ -3,7 +3,10 @@
 // solar-term day of the mainland Chinese calendar (new moons and solar terms
 // computed astronomically for UTC+8) from 1899-12-01 to 2101-01-31, so that
 // every day of 1900-01-01 ... 2100-12-31 is covered, with the first days of 2101
-// that a birth at 23:00 on 2100-12-31 is counted with.
+// that a birth at 23:00 on 2100-12-31 is counted with. Then the moment of every
+// solar term of 1900-2100 to the second (Beijing time), and the year and month
+// pillars of births ten minutes before and after every term that begins a solar
+// month (节) of 1949-2050, taken at the exact moment.
 //
 // Independent source: the npm package lunar-javascript, version 1.7.7 (MIT).
 //   npm install lunar-javascript@1.7.7   (in a scratch folder, not here)
@@ -76,6 +79,57 @@ while (!solar.isAfter(last)) {
     solar = solar.next(1);
 }
 
+// Term moments. A lunar year's table runs from the 大雪 before it to the 惊蛰 after;
+// the keys of the following year's terms are written in pinyin.
+const PINYIN_KEYS = { DA_XUE: '大雪', DONG_ZHI: '冬至', XIAO_HAN: '小寒', DA_HAN: '大寒',
+                      LI_CHUN: '立春', YU_SHUI: '雨水', JING_ZHE: '惊蛰' };
+function termMomentsOf(year) {
+    const found = new Map();
+    for (const probe of [Solar.fromYmd(year, 1, 15), Solar.fromYmd(year, 6, 1),
+                         Solar.fromYmd(year, 12, 31)]) {
+        const table = probe.getLunar().getJieQiTable();
+        for (const key of Object.keys(table)) {
+            const name = PINYIN_KEYS[key] || key;
+            const moment = table[key];
+            if (moment.getYear() === year) {
+                found.set(name, moment);
+            }
+        }
+    }
+    return TERM_NAMES.map((name) => {
+        if (!found.has(name)) {
+            throw new Error(`no moment for ${name} of ${year}`);
+        }
+        return found.get(name);
+    });
+}
+
+let moments = header('Solar-term moments, 1900-2100, Beijing time (UTC+8), to the second.',
+                     'Gregorian date, time, term index within that year (1 = 小寒 ... 24 = 冬至), name');
+let births = header('Year and month pillars of births ten minutes either side of every 节, 1949-2050.',
+                    'Gregorian date, time (Beijing), year pillar, month pillar (exact: changed at the term\'s moment)');
+let momentCount = 0;
+let birthCount = 0;
+for (let year = 1900; year <= 2100; year++) {
+    termMomentsOf(year).forEach((moment, k) => {
+        moments += `${moment.toYmdHms()} ${k + 1} ${TERM_NAMES[k]}\n`;
+        momentCount++;
+        // Odd indices here (小寒, 立春, 惊蛰 ...) are the twelve 节.
+        if (year >= 1949 && year <= 2050 && k % 2 === 0) {
+            for (const minutes of [-10, 10]) {
+                const birth = Solar.fromJulianDay(moment.getJulianDay() + minutes / 1440);
+                const lunar = birth.getLunar();
+                births += `${birth.toYmd()} ${pad(birth.getHour(), 2)}:${pad(birth.getMinute(), 2)} ` +
+                          `${lunar.getYearInGanZhiExact()} ${lunar.getMonthInGanZhiExact()}\n`;
+                birthCount++;
+            }
+        }
+    });
+}
+
 fs.writeFileSync(path.join(outDir, 'lunar_months.txt'), months);
 fs.writeFileSync(path.join(outDir, 'solar_terms.txt'), terms);
-console.log(`${monthCount} month starts, ${termCount} term days`);
+fs.writeFileSync(path.join(outDir, 'solar_term_moments.txt'), moments);
+fs.writeFileSync(path.join(outDir, 'term_births.txt'), births);
+console.log(`${monthCount} month starts, ${termCount} term days, ${momentCount} term moments, ` +
+            `${birthCount} births`);

@@ -115,7 +115,23 @@ NamingResult RunNamingRequest(NamingState& state, const NamingInputs& inputs,
         return result;
     }
     RemoveDuplicateCodes(state.candidates);
+    const std::optional<ElementCondition> favourable =
+        hooks.favourableCondition ? hooks.favourableCondition() : std::nullopt;
+    if (favourable && inputs.keepFavourable) {
+        KeepCodesMeeting(state.candidates.codes, *favourable);
+        if (state.candidates.count() == 0) {
+            state.candidates = std::move(shown);
+            result.outcome = NamingOutcome::NoMatchingNames;
+            result.message = std::string(kNoFavourableNamesMessage);
+            return result;
+        }
+    }
     result.rows = FillResultList(state, hooks.progress);
+    if (favourable) {
+        for (ResultRow& row : result.rows) {
+            row.suppliesFavourable = MeetsElementCondition(row.Code(), *favourable) ? 1 : 0;
+        }
+    }
     result.outcome = NamingOutcome::Filled;
     return result;
 }

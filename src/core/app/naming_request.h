@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/data/verse_table.h"
+#include "core/naming/element_condition.h"
 #include "core/naming/filter_set.h"
 #include "core/naming/naming_state.h"
 #include "core/results/result_list.h"
@@ -23,6 +24,9 @@ inline constexpr std::string_view kChooseNameLengthMessage = "请选择单字或
 inline constexpr std::string_view kChooseSexMessage = "请选择性别（男或女）。";
 // The filters let no name pass; the list shown before stays.
 inline constexpr std::string_view kNoMatchingNamesMessage = "没有符合条件的名字";
+// 补喜用神 left no name: the list shown before stays.
+inline constexpr std::string_view kNoFavourableNamesMessage =
+    "没有能补喜用神的名字：候选名字的字义五行都缺少喜用的五行，或带有忌的五行。";
 // The family-name box holds at most this many GBK bytes (three characters).
 inline constexpr std::size_t kFamilyNameMaxBytes = 6;
 
@@ -38,6 +42,8 @@ struct NamingInputs {
     bool advanced = false;       // btn_SelectName rather than btn_CreateName
     NameSource source = NameSource::Common;
     VerseGroup verseGroup = VerseGroup::All;  // poetry only
+    bool keepFavourable = false;  // 补喜用神: keep only the names that supply the chart's
+                                  // favourable elements (when the chart has them)
 };
 
 struct NamingHooks {
@@ -46,6 +52,9 @@ struct NamingHooks {
     std::function<bool()> showBirthChart;
     // Advanced requests only: the filter dialog; nullopt unless it closed with OK.
     std::function<std::optional<FilterSet>()> runFilterDialog;
+    // After the chart: its favourable elements as a condition on names, nullopt when the
+    // chart has none (no date). Marks every row, and filters with keepFavourable.
+    std::function<std::optional<ElementCondition>()> favourableCondition;
     // Writes the inputs and the filter state to the settings file.
     std::function<void()> saveSettings;
     FillProgress progress;

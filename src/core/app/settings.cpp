@@ -15,6 +15,7 @@ namespace {
 
 constexpr std::string_view kBirthday = "Birthday";
 constexpr std::string_view kSelect = "Select";
+constexpr std::string_view kBirthTime = "BirthTime";
 constexpr int kFirstYear = kFirstBirthYear;
 
 struct IntegerKey {
@@ -111,6 +112,11 @@ std::string SaveSettingsTo(const std::filesystem::path& path, const MainInputs& 
                 break;
         }
     }
+    ini.WriteInteger(kBirthTime, "Minute", inputs.Minute);
+    ini.WriteBool(kBirthTime, "KeepFavourable", inputs.KeepFavourable);
+    if (!ini.WriteString(kBirthTime, "Longitude", inputs.Longitude)) {
+        return "出生地经度“" + inputs.Longitude + "”无法以 GBK 保存";
+    }
     return ini.Save(path);
 }
 
@@ -132,6 +138,9 @@ StoredSettings LoadSettingsFrom(const std::filesystem::path& path, int currentYe
         int fallback = key.field == &MainInputs::Year ? currentYear - kFirstYear : 0;
         in.*(key.field) = ini.ReadInteger(kBirthday, key.name, fallback);
     }
+    in.Minute = ini.ReadInteger(kBirthTime, "Minute", 0);
+    in.KeepFavourable = ini.ReadBool(kBirthTime, "KeepFavourable", false);
+    in.Longitude = ini.ReadString(kBirthTime, "Longitude", "");
     FilterSet& f = settings.filters;
     for (const FilterControl& control : FilterControls()) {
         switch (control.kind) {
@@ -219,6 +228,11 @@ std::vector<RestoreStep> RestoreSequence(const StoredSettings& settings) {
                 {control.name, Kind::ItemIndex, {}, f.*(control.number), Then::Nothing});
         }
     }
+    // [BirthTime] last, after the design's sequence.
+    steps.push_back({"cmb_Minute", Kind::ItemIndex, {}, in.Minute, Then::Nothing});
+    steps.push_back(
+        {"chk_KeepFavourable", Kind::Tick, {}, in.KeepFavourable ? 1 : 0, Then::Nothing});
+    steps.push_back({"edt_Longitude", Kind::Text, in.Longitude, 0, Then::Nothing});
     return steps;
 }
 

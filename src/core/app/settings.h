@@ -24,6 +24,10 @@ struct MainInputs {
     int Month = 0;          // cmb_Month: index in the month list of the type and year
     int Day = 0;            // cmb_Day: day - 1
     int Hour = 0;           // cmb_Hour: 0 未知, k = hour k - 1
+    // In [BirthTime], a section of its own:
+    int Minute = 0;               // cmb_Minute: 0 未知, k = minute k - 1
+    bool KeepFavourable = false;  // chk_KeepFavourable: 补喜用神
+    std::string Longitude{};      // edt_Longitude: the birthplace's east degrees, as typed
 };
 
 struct StoredSettings {

@@ -237,7 +237,11 @@ std::string NameAnalysisAddress(const NameAnalysisInputs& inputs, const WebSite&
            "&ri=" + std::to_string(birth.BirthDay) +                          //
            "&hh=" + std::to_string(birth.BirthHour) +                         //
            "&mm=30" +                                                         //
-           "&ver=" + PercentEncodeQueryValue(kVersionCode) +                  //
+           // Added keys, only when they say something: no date, no hour, the minute.
+           (birth.DateKnown ? "" : "&rq=0") + (birth.HourKnown ? "" : "&sc=0") +
+           (birth.BirthMinute >= 0 && birth.HourKnown ? "&fen=" + std::to_string(birth.BirthMinute)
+                                                      : "") +
+           "&ver=" + PercentEncodeQueryValue(kVersionCode) +  //
            "&dest=" + PercentEncodeQueryValue(inputs.destination);
 }
 

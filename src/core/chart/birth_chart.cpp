@@ -4,9 +4,12 @@
 #include "core/chart/birth_chart.h"
 
 #include <charconv>
+#include <cmath>
+#include <cstdio>
 
 #include "core/calendar/lunar_conversion.h"
 #include "core/calendar/pillars.h"
+#include "core/calendar/solar_terms.h"
 #include "core/calendar/vocabulary.h"
 #include "core/calendar/western_calendar.h"
 #include "core/text/characters.h"
@@ -51,8 +54,13 @@ int NumberOr(std::string_view text, int fallback) {
                                                                                   : fallback;
 }
 
+std::string TwoDigits(int n) {
+    return (n < 10 ? "0" : "") + std::to_string(n);
+}
+
 void ResolveBirthFields(const DateInputs& inputs, BirthFields& fields, const LocalDateTime& today) {
     fields.BirthHour = inputs.hourIndex - 1;
+    fields.BirthMinute = inputs.minuteIndex - 1;
     switch (inputs.calendarType) {
         case 0:
             fields.BirthYear = NumberOr(inputs.yearText, 2009);
@@ -87,9 +95,28 @@ void ResolveBirthFields(const DateInputs& inputs, BirthFields& fields, const Loc
     if (fields.BirthHour < 0 || fields.BirthHour > 24) {
         fields.BirthHour = 12;
     }
+    if (fields.BirthMinute < 0 || fields.BirthMinute > 59 || inputs.hourIndex < 1) {
+        fields.BirthMinute = -1;
+    }
 }
 
 }  // namespace
+
+std::string TermNote(const TermInSpan& term, std::string_view dependsOn) {
+    if (term.TermIndex < 0) {
+        return {};
+    }
+    const std::string at = std::to_string(term.Hour) + ":" + TwoDigits(term.Minute);
+    const bool yearToo = term.YearBefore != term.YearAfter;
+    const std::string what = yearToo ? "年柱、月柱" : "月柱";
+    const auto pillars = [yearToo](int year, int month) {
+        return (yearToo ? GanZhiName(year) + "年" : std::string()) + GanZhiName(month) + "月";
+    };
+    return at + " 交" + std::string(SolarTermNames[static_cast<std::size_t>(term.TermIndex)]) +
+           "，" + what + "取决于出生的" + std::string(dependsOn) + "：" + at + " 以前为" +
+           pillars(term.YearBefore, term.MonthBefore) + "，" + at + " 起为" +
+           pillars(term.YearAfter, term.MonthAfter) + "。";
+}
 
 std::string_view SeasonOfBranch(int branchIndex) {
     // The month of 寅 begins at 立春: three month branches to a season, from spring on.
@@ -124,19 +151,69 @@ BirthChartResult ComputeBirthChart(const DateInputs& inputs, std::string_view fa
                        "月没有" + std::to_string(fields.BirthDay) + "日，请重新选择出生日期。";
         return result;
     }
-    auto lunar = SolarToLunar(fields.BirthYear, fields.BirthMonth, fields.BirthDay);
-    auto pillars = FourPillars(
-        static_cast<std::uint16_t>(fields.BirthYear), static_cast<std::uint16_t>(fields.BirthMonth),
-        static_cast<std::uint16_t>(fields.BirthDay), static_cast<std::uint16_t>(fields.BirthHour));
-    if (!lunar || !pillars) {
-        result.error = kDateEncodeError;
-        return result;
-    }
-
     BirthChart& chart = result.chart;
     // Item 0 of the hour list is 未知; no selection, or an index past the list that the
     // range check turned into 12, is no known hour either.
     chart.hourKnown = inputs.hourIndex >= 1 && inputs.hourIndex - 1 == fields.BirthHour;
+    // Without a date there is nothing to chart: the panel stays empty and no 喜用神 is
+    // given, though the fields are resolved for the online analysis as before.
+    fields.DateKnown = inputs.calendarType != static_cast<int>(CalendarType::Unknown);
+    fields.HourKnown = chart.hourKnown;
+    if (!fields.DateKnown) {
+        chart.dateKnown = false;
+        chart.hourKnown = false;
+        result.ok = true;
+        return result;
+    }
+    // The pillars of a known hour without the minute are those of the hour's middle; the
+    // note below tells when a term within the hour makes the minute matter.
+    const bool minuteKnown = chart.hourKnown && fields.BirthMinute >= 0;
+    const BirthClock beijing{fields.BirthYear, fields.BirthMonth, fields.BirthDay, fields.BirthHour,
+                             minuteKnown ? fields.BirthMinute : (chart.hourKnown ? 30 : 0)};
+    // With a birthplace the day and hour pillars follow its true solar time; the terms'
+    // moments, and so the year and month pillars, stay in Beijing time.
+    const bool solar = inputs.longitude.has_value() && chart.hourKnown;
+    if (inputs.longitude &&
+        (!std::isfinite(*inputs.longitude) || *inputs.longitude < kLowestLongitude ||
+         *inputs.longitude > kHighestLongitude)) {
+        result.error = "出生地经度须是 -180 至 180 之间的度数（如 113.26），或者不填。";
+        return result;
+    }
+    const BirthClock dayAndHour = solar ? TrueSolarTime(beijing, *inputs.longitude) : beijing;
+    auto lunar = SolarToLunar(fields.BirthYear, fields.BirthMonth, fields.BirthDay);
+    auto pillars = FourPillarsAt(beijing, dayAndHour);
+    if (!lunar || !pillars) {
+        result.error = kDateEncodeError;
+        return result;
+    }
+    chart.pillars = *pillars;
+    if (!minuteKnown) {
+        const int firstHour = chart.hourKnown ? fields.BirthHour : 0;
+        const int lastHour = chart.hourKnown ? fields.BirthHour : 23;
+        const TermInSpan term =
+            TermWithin({fields.BirthYear, fields.BirthMonth, fields.BirthDay, firstHour, 0},
+                       {fields.BirthYear, fields.BirthMonth, fields.BirthDay, lastHour, 59});
+        chart.termNote = TermNote(term, chart.hourKnown ? "分钟" : "时辰");
+    }
+    const std::string dateText = std::to_string(fields.BirthYear) + "-" +
+                                 TwoDigits(fields.BirthMonth) + "-" + TwoDigits(fields.BirthDay);
+    chart.timeUsed =
+        "按北京时间 " + dateText +
+        (!chart.hourKnown ? std::string("（时辰未知）")
+         : minuteKnown    ? " " + TwoDigits(fields.BirthHour) + ":" + TwoDigits(fields.BirthMinute)
+                          : " " + TwoDigits(fields.BirthHour) + " 时（未给分钟）") +
+        " 排盘";
+    if (solar) {
+        char degrees[32];
+        std::snprintf(degrees, sizeof degrees, "%.2f", *inputs.longitude);
+        chart.solarTime = std::to_string(dayAndHour.Year) + "-" + TwoDigits(dayAndHour.Month) +
+                          "-" + TwoDigits(dayAndHour.Day) + " " + TwoDigits(dayAndHour.Hour) + ":" +
+                          TwoDigits(dayAndHour.Minute);
+        chart.timeUsed = "日柱、时柱按出生地（东经 " + std::string(degrees) + "°）真太阳时 " +
+                         chart.solarTime + " 排盘，年柱、月柱按北京时间" +
+                         (minuteKnown ? std::string() : std::string("（未给分钟，按该时 30 分）"));
+    }
+    chart.favourable = AnalyseFavourable(chart.pillars, chart.hourKnown);
     auto set = [&chart](int label, std::string text) {
         chart.values[static_cast<std::size_t>(label - kChartValueLabelFirst)] = std::move(text);
     };

@@ -3,10 +3,13 @@
 // to the resolved birth date and every text of the chart panel.
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/calendar/pillars.h"
+#include "core/chart/favourable.h"
 #include "core/platform/clock.h"
 
 namespace lumivane {
@@ -21,14 +24,28 @@ struct DateInputs {
     std::string dayText;  // cmb_Day text: "01" .. or "初一" …
     int dayIndex = 0;     // cmb_Day item index
     int hourIndex = 0;    // cmb_Hour item index: 0 "未知", k >= 1 the hour k - 1, -1 none
+    int minuteIndex = 0;  // cmb_Minute item index: 0 "未知", k >= 1 the minute k - 1
+    // The birthplace's east longitude in degrees: the day and hour pillars are then taken
+    // in its true solar time. None: Beijing time.
+    std::optional<double> longitude{};
 };
+
+// The longitudes a birthplace may have (China lies within 73°E to 135°E; the check only
+// keeps out typing slips).
+inline constexpr double kLowestLongitude = -180.0;
+inline constexpr double kHighestLongitude = 180.0;
 
 // The resolved birth date; zero until the first chart.
 struct BirthFields {
     int BirthYear = 0;
     int BirthMonth = 0;
     int BirthDay = 0;
-    int BirthHour = 0;  // 12 when the hour is "未知"
+    int BirthHour = 0;     // 12 when the hour is "未知"
+    int BirthMinute = -1;  // -1 when the minute is not given
+    // Whether the last chart had a date and an hour (the fields above are filled either way,
+    // as the online analysis has always been sent them).
+    bool DateKnown = true;
+    bool HourKnown = true;
 };
 
 // Value labels Label83 .. Label108 (index 0 is Label83) and the fourth line.
@@ -48,6 +65,15 @@ struct BirthChart {
     // False for the hour "未知": the hour labels read 未知 and the hour pillar's labels
     // stay empty (the birth fields still carry the hour 12).
     bool hourKnown = true;
+    // False for "未知日期": no pillars and no 喜用神 (the birth fields are still resolved).
+    bool dateKnown = true;
+    Pillars pillars;  // cycle indices; the hour's only when hourKnown
+    // When a 节 falls within the birth hour and the minute is not given (or on the birth day
+    // and the hour is unknown): the pillars before and after it. Empty otherwise.
+    std::string termNote;
+    std::string timeUsed;   // "按北京时间 2024-02-04 16:40 排盘"
+    std::string solarTime;  // "2024-05-01 06:13" with a birthplace and a known hour, else empty
+    FavourableElements favourable;
 
     [[nodiscard]] const std::string& Label(int number) const {
         return values[static_cast<std::size_t>(number - kChartValueLabelFirst)];
@@ -65,6 +91,10 @@ struct BirthChartResult {
 [[nodiscard]] BirthChartResult ComputeBirthChart(const DateInputs& inputs,
                                                  std::string_view familyNameText,
                                                  BirthFields& fields, const Clock& clock);
+
+// The statement of a 节 within the birth hour or day: "16:27 交立春，…". dependsOn names
+// what is missing ("分钟" or "时辰").
+[[nodiscard]] std::string TermNote(const TermInSpan& term, std::string_view dependsOn = "分钟");
 
 // The advice line for a day-master element and a season, e.g. "日主天干水，生于秋，…".
 [[nodiscard]] std::string AdviceLine(std::string_view dayMaster, std::string_view season);

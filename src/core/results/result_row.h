@@ -51,6 +51,9 @@ struct ResultRow {
     mutable bool gbkKeysMade = false;
     // The line a name from verse was taken from; empty for other sources.
     std::optional<VerseLine> verse;
+    // Whether the given name supplies the chart's favourable elements (喜用神): 1 yes, 0 no,
+    // -1 not judged (no chart, or the favourites view).
+    int suppliesFavourable = -1;
 
     [[nodiscard]] GivenNameCode Code() const;
     [[nodiscard]] const std::string& Caption() const { return columns[kColumnName]; }

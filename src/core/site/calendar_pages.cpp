@@ -89,30 +89,46 @@ std::string ValueOr(std::optional<int> value) {
 }
 
 // The form posts to the page it is on: sm.asp keeps its sm number in a hidden field.
-std::string ChartForm(int sm, std::optional<int> year, std::optional<int> month,
-                      std::optional<int> day, std::optional<int> hour) {
+// The date is 公历 or 农历 (li=nong, with run=1 for a leap month); the minute (fen) is
+// optional and matters only near a solar term.
+struct ChartFormValues {
+    std::optional<int> year, month, day, hour, minute;
+    bool lunar = false;
+    bool leap = false;
+};
+
+std::string ChartForm(int sm, const ChartFormValues& v) {
     const std::string action = sm == 0 ? "sm/paipan/pp_bazi.asp" : "sm/sm/sm.asp";
     const std::string hidden =
         sm == 0 ? std::string()
                 : "<input type=\"hidden\" name=\"sm\" value=\"" + std::to_string(sm) + "\">";
     return "<form method=\"get\" action=\"" + Escape(SiteLink(action)) + "\">" + hidden +
-           "<label>公历 <input name=\"nian\" type=\"number\" min=\"" +
-           std::to_string(kFirstChartYear) + "\" max=\"" + std::to_string(kLastChartYear) +
-           "\" size=\"5\" value=\"" + ValueOr(year) +
+           "<label><select name=\"li\"><option value=\"gong\"" + (v.lunar ? "" : " selected") +
+           ">公历</option><option value=\"nong\"" + (v.lunar ? " selected" : "") +
+           ">农历</option></select></label>" +
+           "<label><input name=\"nian\" type=\"number\" min=\"" + std::to_string(kFirstChartYear) +
+           "\" max=\"" + std::to_string(kLastChartYear) + "\" size=\"5\" value=\"" +
+           ValueOr(v.year) +
            "\"> 年</label><label><input name=\"yue\" type=\"number\" min=\"1\" max=\"12\" "
            "size=\"3\" value=\"" +
-           ValueOr(month) +
-           "\"> 月</label><label><input name=\"ri\" type=\"number\" min=\"1\" max=\"31\" "
+           ValueOr(v.month) +
+           "\"> 月</label><label><input name=\"run\" type=\"checkbox\" "
+           "value=\"1\"" +
+           (v.leap ? " checked" : "") +
+           "> 闰月</label><label><input name=\"ri\" type=\"number\" min=\"1\" max=\"31\" "
            "size=\"3\" value=\"" +
-           ValueOr(day) + "\"> 日</label><label>时辰 <select name=\"hh\">" + HourOptions(hour) +
-           "</select></label><button type=\"submit\">排盘</button></form>\n";
+           ValueOr(v.day) + "\"> 日</label><label>时辰 <select name=\"hh\">" + HourOptions(v.hour) +
+           "</select></label><label><input name=\"fen\" type=\"number\" min=\"0\" "
+           "max=\"59\" size=\"3\" value=\"" +
+           ValueOr(v.minute) +
+           "\"> 分（可不填）</label><button type=\"submit\">排盘</button></form>\n";
 }
 
 }  // namespace
 
-std::optional<BirthChart> ChartOfBirth(int year, int month, int day, int hour) {
+std::optional<BirthChart> ChartOfBirth(int year, int month, int day, int hour, int minute) {
     if (year < kFirstChartYear || year > kLastChartYear || month < 1 || month > 12 || day < 1 ||
-        day > MonthLength(year, month) || hour < -1 || hour > 23) {
+        day > MonthLength(year, month) || hour < -1 || hour > 23 || minute < -1 || minute > 59) {
         return std::nullopt;
     }
     DateInputs inputs;
@@ -122,6 +138,7 @@ std::optional<BirthChart> ChartOfBirth(int year, int month, int day, int hour) {
     inputs.dayText = TwoDigits(day);
     inputs.dayIndex = day - 1;
     inputs.hourIndex = hour + 1;  // item 0 is 未知
+    inputs.minuteIndex = minute + 1;
     BirthFields fields;
     const FixedClock clock({year, month, day, 12, 0, 0});
     BirthChartResult result = ComputeBirthChart(inputs, "", fields, clock);
@@ -162,43 +179,80 @@ std::string ChartTable(const BirthChart& chart) {
     if (!chart.advice.empty()) {
         html += "<p>建议：" + Escape(chart.advice) + "</p>\n";
     }
+    if (!chart.termNote.empty()) {
+        html += MissingBox(chart.termNote);
+    }
+    if (!chart.timeUsed.empty()) {
+        html += Note(chart.timeUsed + "。");
+    }
     return html;
 }
 
 SitePage ChartPage(std::string_view title, const Query& query, int sm) {
     // The forms of the other pages send nian, yue, ri and hh, as the analysis address does.
-    const auto year = query.Number("nian", -99999, 99999);
-    const auto month = query.Number("yue", -99, 99);
-    const auto day = query.Number("ri", -99, 99);
-    const auto hour = query.Number("hh", 0, 23);
+    ChartFormValues v;
+    v.year = query.Number("nian", -99999, 99999);
+    v.month = query.Number("yue", -99, 99);
+    v.day = query.Number("ri", -99, 99);
+    v.hour = query.Number("hh", 0, 23);
+    v.minute = query.Number("fen", 0, 59);
+    v.lunar = query.Get("li").value_or("") == "nong";
+    v.leap = v.lunar && query.Get("run").value_or("") == "1";
     std::string body;
-    if (!year && !month && !day) {
-        body = "<p>输入公历出生日期和时辰，排出四柱八字。时辰不详可选“未知”。</p>\n" +
-               ChartForm(sm, year, month, day, hour);
+    if (!v.year && !v.month && !v.day) {
+        body =
+            "<p>输入公历或农历出生日期和时辰，排出四柱八字。时辰不详可选“未知”；"
+            "出生在节气交接的时辰里，再填上分钟。</p>\n" +
+            ChartForm(sm, v);
         return BuiltInPage(std::string(title), body);
     }
-    if (!year || !month || !day) {
+    if (!v.year || !v.month || !v.day) {
         std::string missing;
         for (const auto& [value, name] :
-             {std::pair{year, "年"}, std::pair{month, "月"}, std::pair{day, "日"}}) {
+             {std::pair{v.year, "年"}, std::pair{v.month, "月"}, std::pair{v.day, "日"}}) {
             if (!value) {
                 missing += missing.empty() ? name : std::string("、") + name;
             }
         }
-        body = MissingBox("排八字还需要出生的" + missing + "。") +
-               ChartForm(sm, year, month, day, hour);
+        body = MissingBox("排八字还需要出生的" + missing + "。") + ChartForm(sm, v);
         return BuiltInPage(std::string(title), body);
     }
-    std::optional<BirthChart> chart = ChartOfBirth(*year, *month, *day, hour.value_or(-1));
+    if (query.Get("fen") && !query.Get("fen")->empty() && !v.minute) {
+        body = MissingBox("分钟须是 0 至 59 的数字。") + ChartForm(sm, v);
+        return BuiltInPage(std::string(title), body);
+    }
+    int year = *v.year;
+    int month = *v.month;
+    int day = *v.day;
+    if (v.lunar) {
+        const std::optional<WesternDate> solar = year >= kFirstChartYear &&
+                                                         year <= kLastChartYear && month >= 1 &&
+                                                         month <= 12 && day >= 1 && day <= 30
+                                                     ? LunarToSolar(year, month, day, v.leap)
+                                                     : std::nullopt;
+        if (!solar) {
+            body = MissingBox("没有这个农历日期：" + std::to_string(year) + "年" +
+                              (v.leap ? "闰" : "") + std::to_string(month) + "月" +
+                              std::to_string(day) + "日。可排 " + std::to_string(kFirstChartYear) +
+                              " 至 " + std::to_string(kLastChartYear) + " 年的日期。") +
+                   ChartForm(sm, v);
+            return BuiltInPage(std::string(title), body);
+        }
+        year = solar->Year;
+        month = solar->Month;
+        day = solar->Day;
+    }
+    std::optional<BirthChart> chart =
+        ChartOfBirth(year, month, day, v.hour.value_or(-1), v.hour ? v.minute.value_or(-1) : -1);
     if (!chart) {
         body =
-            MissingBox("没有这个日期：" + std::to_string(*year) + "年" + std::to_string(*month) +
-                       "月" + std::to_string(*day) + "日。可排 " + std::to_string(kFirstChartYear) +
+            MissingBox("没有这个日期：" + std::to_string(year) + "年" + std::to_string(month) +
+                       "月" + std::to_string(day) + "日。可排 " + std::to_string(kFirstChartYear) +
                        " 至 " + std::to_string(kLastChartYear) + " 年的公历日期。") +
-            ChartForm(sm, year, month, day, hour);
+            ChartForm(sm, v);
         return BuiltInPage(std::string(title), body);
     }
-    body = ChartForm(sm, year, month, day, hour) + ChartTable(*chart);
+    body = ChartForm(sm, v) + ChartTable(*chart) + FavourableSection(*chart, std::nullopt);
     return BuiltInPage(std::string(title), body);
 }
 

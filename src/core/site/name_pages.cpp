@@ -339,14 +339,22 @@ SitePage NameAnalysisPage(const Query& query) {
     const auto day = query.Number("ri", 1, 31);
     const auto hour = query.Number("hh", 0, 23);
     body += "<h2>生辰</h2>";
+    // rq=0: the request had no date (未知日期), so the date keys are not a birth; sc=0: the
+    // hour was 未知 (hh then says 12); fen: the minute, when given.
+    const bool dateKnown = query.Get("rq").value_or("") != "0";
+    const bool hourKnown = query.Get("sc").value_or("") != "0";
+    const int minute = query.Number("fen", 0, 59).value_or(-1);
     std::optional<BirthChart> chart;
-    if (year && month && day && hour) {
-        chart = ChartOfBirth(*year, *month, *day, *hour);
+    if (dateKnown && year && month && day && hour) {
+        chart = ChartOfBirth(*year, *month, *day, hourKnown ? *hour : -1, hourKnown ? minute : -1);
     }
     if (chart) {
         body += ChartTable(*chart);
     } else {
         body += "<p>没有出生日期，未排八字。起名之后双击名字，会带上那次起名的出生日期。</p>\n";
+    }
+    if (chart) {
+        body += FavourableSection(*chart, code);
     }
     body += "<p><a href=\"" + Escape(SiteLink("xhzd/")) + "\">在新华字典中查字</a></p>\n";
     return BuiltInPage("姓名分析：" + shownFamily + shownGiven, body);

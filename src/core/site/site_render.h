@@ -8,6 +8,7 @@
 
 #include "core/chart/birth_chart.h"
 #include "core/data/character_dictionary.h"
+#include "core/data/name_corpora.h"
 #include "core/platform/clock.h"
 #include "core/site/site_html.h"
 #include "core/site/site_pages.h"
@@ -37,10 +38,15 @@ namespace lumivane::site {
 [[nodiscard]] SitePage SolarTermsPage(const Query& query, const Clock& clock);
 [[nodiscard]] SitePage MonthCalendarPage(const Query& query, const Clock& clock);
 
-// The chart of a Gregorian birth date and hour (hour -1: unknown), computed
-// as a naming request computes it; none for a date the lists do not offer.
-[[nodiscard]] std::optional<BirthChart> ChartOfBirth(int year, int month, int day, int hour);
+// The chart of a Gregorian birth date, hour and minute (hour -1, minute -1: unknown),
+// computed as a naming request computes it; none for a date the lists do not offer.
+[[nodiscard]] std::optional<BirthChart> ChartOfBirth(int year, int month, int day, int hour,
+                                                     int minute = -1);
 [[nodiscard]] std::string ChartTable(const BirthChart& chart);
+// The 喜用神 section: strength, elements and the steps of the count; with a given name,
+// whether its characters' meaning elements supply the favourable elements.
+[[nodiscard]] std::string FavourableSection(const BirthChart& chart,
+                                            std::optional<GivenNameCode> givenName);
 
 // Element masks as names: "金、木"; "—" for none.
 [[nodiscard]] std::string ElementsText(ElementMask mask);

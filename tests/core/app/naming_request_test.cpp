@@ -290,3 +290,74 @@ TEST(NamingRequest, ProgressIsReportedEveryHundredRows) {
 
 }  // namespace
 }  // namespace lumivane
+
+namespace lumivane {
+namespace {
+
+// 补喜用神: with the condition the chart hands over, every kept name's meaning elements
+// include a wanted element and no unwanted one, in both lengths and both modes of
+// drawing; without the tick every row is still marked.
+TEST(NamingRequest, KeepFavourableLeavesOnlyNamesThatSupplyTheElements) {
+    struct Case {
+        const char* label;
+        int length;
+        int sex;
+        ElementCondition condition;
+    } const cases[] = {
+        {"two characters, 金 水 wanted, 土 火 not", 1, 0, {kMetal | kWater, kEarth | kFire}},
+        {"two characters, girl, 木 wanted, 金 not", 1, 1, {kWood, kMetal}},
+        {"one character, 火 wanted, 水 not", 0, 0, {kFire, kWater}},
+    };
+    for (const Case& c : cases) {
+        for (bool keep : {true, false}) {
+            NamingState state{RandomSource(91)};
+            NamingInputs inputs{"王", c.length, c.sex, false};
+            inputs.keepFavourable = keep;
+            NamingHooks hooks;
+            hooks.favourableCondition = [&c] { return std::optional(c.condition); };
+            NamingResult r = RunNamingRequest(state, inputs, hooks);
+            ASSERT_EQ(r.outcome, NamingOutcome::Filled) << c.label;
+            ASSERT_FALSE(r.rows.empty()) << c.label;
+            std::size_t supplying = 0;
+            for (const ResultRow& row : r.rows) {
+                const bool meets = MeetsElementCondition(row.Code(), c.condition);
+                EXPECT_EQ(row.suppliesFavourable, meets ? 1 : 0) << c.label;
+                supplying += meets ? 1 : 0;
+                if (keep) {
+                    const ElementMask mask = GivenNameMeaningElements(row.Code());
+                    EXPECT_NE(mask & c.condition.wanted, 0) << c.label << " " << row.Caption();
+                    EXPECT_EQ(mask & c.condition.unwanted, 0) << c.label << " " << row.Caption();
+                }
+            }
+            if (!keep) {
+                EXPECT_LT(supplying, r.rows.size()) << c.label << ": the mark tells them apart";
+            }
+        }
+    }
+}
+
+TEST(NamingRequest, NoConditionNoMarkAndNoFilter) {
+    NamingState state{RandomSource(5)};
+    NamingInputs inputs{"王", 1, 0, false};
+    inputs.keepFavourable = true;  // without a chart's elements there is nothing to keep by
+    NamingHooks hooks;
+    hooks.favourableCondition = [] { return std::optional<ElementCondition>(); };
+    NamingResult r = RunNamingRequest(state, inputs, hooks);
+    ASSERT_EQ(r.outcome, NamingOutcome::Filled);
+    for (const ResultRow& row : r.rows) {
+        EXPECT_EQ(row.suppliesFavourable, -1);
+    }
+    // Nothing can meet an impossible condition: the list shown before stays, with a message.
+    NamingHooks impossible;
+    impossible.favourableCondition = [] {
+        return std::optional(ElementCondition{0, kMetal | kWood | kWater | kFire | kEarth});
+    };
+    const std::size_t before = state.candidates.count();
+    NamingResult none = RunNamingRequest(state, inputs, impossible);
+    EXPECT_EQ(none.outcome, NamingOutcome::NoMatchingNames);
+    EXPECT_EQ(none.message, kNoFavourableNamesMessage);
+    EXPECT_EQ(state.candidates.count(), before);
+}
+
+}  // namespace
+}  // namespace lumivane

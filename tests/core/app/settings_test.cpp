@@ -44,6 +44,9 @@ TEST(SaveSettings, WritesBothSectionsInKeyOrderIntoAnEmptyFile) {
     for (const FilterControl& c : FilterControls()) {
         expected.emplace_back(c.name);
     }
+    for (const char* key : {"[BirthTime]", "Minute", "KeepFavourable", "Longitude"}) {
+        expected.emplace_back(key);
+    }
     EXPECT_EQ(KeyOrder(bytes), expected);
     EXPECT_NE(bytes.find("firstName=\xCD\xF5\r\n"), std::string::npos) << "王 in GBK";
     EXPECT_NE(bytes.find("Year=75\r\n"), std::string::npos);
@@ -170,7 +173,11 @@ TEST(RestoreSequence, InputsThenTextsTicksBoundsStrokeCountsThenRadicals) {
     s.filters.cmb6_2A = 3;
     s.filters.cmb6_2B = 5;
     std::vector<RestoreStep> steps = RestoreSequence(s);
-    ASSERT_EQ(steps.size(), 8u + 66u);
+    ASSERT_EQ(steps.size(), 8u + 66u + 3u);
+    EXPECT_EQ(steps[76].control, "edt_Longitude");
+    EXPECT_EQ(steps[74].control, "cmb_Minute");
+    EXPECT_EQ(steps[75].control, "chk_KeepFavourable");
+    EXPECT_EQ(steps[75].kind, RestoreStep::Kind::Tick);
     const char* head[] = {"edt_FirstName", "cmb_NameLength", "cmb_Sex", "cmb_CalendarType",
                           "cmb_Year",      "cmb_Month",      "cmb_Day", "cmb_Hour"};
     for (std::size_t i = 0; i < 8; ++i) {
@@ -195,7 +202,7 @@ TEST(RestoreSequence, InputsThenTextsTicksBoundsStrokeCountsThenRadicals) {
             firstB = i;
             EXPECT_EQ(steps[i].then, RestoreStep::Then::Nothing) << name;
         }
-        if (name.starts_with("chk")) {
+        if (name.starts_with("chk") && name != "chk_KeepFavourable") {
             EXPECT_EQ(steps[i].kind, RestoreStep::Kind::Tick);
             EXPECT_EQ(steps[i].then, RestoreStep::Then::RowBoxClick);
         }
@@ -229,6 +236,27 @@ TEST(NameSourceSettings, OwnSectionRoundTripAndBadValues) {
     ASSERT_EQ(SaveNameSourceTo(path, {7, -2}), "");
     EXPECT_EQ(LoadNameSourceFrom(path).Source, 0);
     EXPECT_EQ(LoadNameSourceFrom(path).Collection, 0);
+}
+
+TEST(SaveSettings, BirthTimeSectionRoundTrips) {
+    TempDataHome home;
+    MainInputs inputs{"王", 1, 1, 1, 75, 3, 14, 17};
+    inputs.Minute = 28;  // 16:27
+    inputs.KeepFavourable = true;
+    inputs.Longitude = "113.26";
+    ASSERT_EQ(SaveSettings(inputs, FilterSet{}), "");
+    const std::string bytes = ReadAll(SettingsFilePath());
+    EXPECT_NE(bytes.find("[BirthTime]\r\nMinute=28\r\nKeepFavourable=1\r\nLongitude=113.26\r\n"),
+              std::string::npos);
+    const StoredSettings loaded = LoadSettingsFrom(SettingsFilePath(), 2024);
+    EXPECT_EQ(loaded.inputs.Minute, 28);
+    EXPECT_TRUE(loaded.inputs.KeepFavourable);
+    EXPECT_EQ(loaded.inputs.Longitude, "113.26");
+    // An older file without the section reads as 未知 and unticked.
+    WriteAll(SettingsFilePath(), "[Birthday]\r\nHour=9\r\n");
+    const StoredSettings old = LoadSettingsFrom(SettingsFilePath(), 2024);
+    EXPECT_EQ(old.inputs.Minute, 0);
+    EXPECT_FALSE(old.inputs.KeepFavourable);
 }
 
 }  // namespace

@@ -58,6 +58,32 @@ CalendarFixture Load() {
         }
         fixture.Terms.push_back(term);
     }
+    for (const std::string& line : DataLines("solar_term_moments.txt")) {
+        std::istringstream in(line);
+        std::string date;
+        char colon1 = 0;
+        char colon2 = 0;
+        FixtureMoment moment{};
+        in >> date >> moment.Hour >> colon1 >> moment.Minute >> colon2 >> moment.Second >>
+            moment.TermIndex;
+        if (in.fail() || colon1 != ':' || colon2 != ':' || !ParseDate(date, moment.Date)) {
+            ADD_FAILURE() << "bad fixture line: " << line;
+            continue;
+        }
+        fixture.Moments.push_back(moment);
+    }
+    for (const std::string& line : DataLines("term_births.txt")) {
+        std::istringstream in(line);
+        std::string date;
+        char colon = 0;
+        FixtureBirth birth{};
+        in >> date >> birth.Hour >> colon >> birth.Minute >> birth.YearPillar >> birth.MonthPillar;
+        if (in.fail() || colon != ':' || !ParseDate(date, birth.Date)) {
+            ADD_FAILURE() << "bad fixture line: " << line;
+            continue;
+        }
+        fixture.Births.push_back(birth);
+    }
     return fixture;
 }
 
@@ -67,6 +93,8 @@ const CalendarFixture& Fixture() {
     static const CalendarFixture fixture = Load();
     EXPECT_GT(fixture.Months.size(), 1200u) << "lunar_months.txt missing or short";
     EXPECT_GT(fixture.Terms.size(), 2400u) << "solar_terms.txt missing or short";
+    EXPECT_EQ(fixture.Moments.size(), 201u * 24) << "solar_term_moments.txt missing or short";
+    EXPECT_EQ(fixture.Births.size(), 102u * 12 * 2) << "term_births.txt missing or short";
     return fixture;
 }
 

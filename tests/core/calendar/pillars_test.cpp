@@ -4,6 +4,8 @@
 
 #include "calendar_fixture.h"
 #include "core/calendar/pillars.h"
+#include "core/calendar/solar_longitude.h"
+#include "core/calendar/solar_terms.h"
 #include "core/calendar/vocabulary.h"
 
 namespace lumivane {
@@ -52,8 +54,8 @@ TEST(Pillars, YearPillarChangesOnTheDayOfLiChun) {
         {"立春 2024, the term at 16:27", 2024, 2, 4, "甲辰", "龙"},
         {"除夕 2024", 2024, 2, 9, "甲辰", "龙"},
         {"正月初一 2024", 2024, 2, 10, "甲辰", "龙"},
-        {"eve of the corrected 立春 2083", 2083, 2, 2, "壬寅", "虎"},
-        {"corrected 立春 2083 on 02-03", 2083, 2, 3, "癸卯", "兔"},
+        {"eve of 立春 2083", 2083, 2, 2, "壬寅", "虎"},
+        {"立春 2083 on 02-03, at 23:58", 2083, 2, 3, "癸卯", "兔"},
         {"last supported day", 2100, 12, 31, "庚申", "猴"},
     };
     for (const Case& c : cases) {
@@ -76,7 +78,7 @@ TEST(Pillars, MonthPillarSpotValues) {
         {"before 小寒 2024", 2024, 1, 5, "甲子"},
         {"小寒 2024", 2024, 1, 6, "乙丑"},
         {"小寒 2025 on 5 January", 2025, 1, 5, "丁丑"},
-        {"corrected 小暑 2016 on 07-07", 2016, 7, 7, "乙未"},
+        {"小暑 2016 on 07-07, at 00:03", 2016, 7, 7, "乙未"},
         {"the day before it", 2016, 7, 6, "甲午"},
     };
     for (const Case& c : cases) {
@@ -157,30 +159,122 @@ TEST(Pillars, HourPillar) {
 }
 
 // The four pillars of the published calendar (lunar-javascript 1.7.7, with the 子 hour
-// from 23:00 counted with the next day), the year and month changing on the whole day of
-// their term.
+// from 23:00 counted with the next day), the year and month changing at the moment of
+// their term (立春 2024: 02-04 16:27).
 TEST(Pillars, FourPillars) {
     struct Case {
         const char* label;
-        int year, month, day, hour;
+        int year, month, day, hour, minute;
         const char* names;
     } const cases[] = {
-        {"2000-01-15 noon", 2000, 1, 15, 12, "己卯 丁丑 壬申 丙午"},
-        {"23 moves to the next day", 2000, 1, 1, 23, "己卯 丙子 己未 甲子"},
-        {"23 on New Year's Eve stays in the year of 癸卯", 2023, 12, 31, 23, "癸卯 甲子 甲子 甲子"},
-        {"0 on New Year's Day", 2024, 1, 1, 0, "癸卯 甲子 甲子 甲子"},
-        {"noon on the eve of 立春", 2024, 2, 3, 12, "癸卯 乙丑 丁酉 丙午"},
-        {"23 on the eve of 立春 counts with 立春 day", 2024, 2, 3, 23, "甲辰 丙寅 戊戌 壬子"},
-        {"0 on 立春 day, before the term's hour", 2024, 2, 4, 0, "甲辰 丙寅 戊戌 壬子"},
-        {"23 at the end of February", 2024, 2, 29, 23, "甲辰 丙寅 甲子 甲子"},
-        {"a day past the month's end at noon", 2023, 2, 30, 12, "癸卯 甲寅 己未 庚午"},
-        {"23 on the last supported day", 2100, 12, 31, 23, "庚申 戊子 戊申 壬子"},
+        {"2000-01-15 noon", 2000, 1, 15, 12, 0, "己卯 丁丑 壬申 丙午"},
+        {"23 moves to the next day", 2000, 1, 1, 23, 0, "己卯 丙子 己未 甲子"},
+        {"23 on New Year's Eve stays in the year of 癸卯", 2023, 12, 31, 23, 0,
+         "癸卯 甲子 甲子 甲子"},
+        {"0 on New Year's Day", 2024, 1, 1, 0, 0, "癸卯 甲子 甲子 甲子"},
+        {"noon on the eve of 立春", 2024, 2, 3, 12, 0, "癸卯 乙丑 丁酉 丙午"},
+        {"23 on the eve of 立春: the next day's 子 hour, still before the term", 2024, 2, 3, 23, 0,
+         "癸卯 乙丑 戊戌 壬子"},
+        {"0 on 立春 day, before the term", 2024, 2, 4, 0, 0, "癸卯 乙丑 戊戌 壬子"},
+        {"15:00 on 立春 day, before the term", 2024, 2, 4, 15, 0, "癸卯 乙丑 戊戌 庚申"},
+        {"16:26 on 立春 day, the minute before", 2024, 2, 4, 16, 26, "癸卯 乙丑 戊戌 庚申"},
+        {"16:27 on 立春 day, the term's minute", 2024, 2, 4, 16, 27, "甲辰 丙寅 戊戌 庚申"},
+        {"16:40 on 立春 day, after the term", 2024, 2, 4, 16, 40, "甲辰 丙寅 戊戌 庚申"},
+        {"23 at the end of February", 2024, 2, 29, 23, 0, "甲辰 丙寅 甲子 甲子"},
+        {"a day past the month's end at noon", 2023, 2, 30, 12, 0, "癸卯 甲寅 己未 庚午"},
+        {"23 on the last supported day", 2100, 12, 31, 23, 0, "庚申 戊子 戊申 壬子"},
     };
     for (const Case& c : cases) {
-        const auto pillars = FourPillars(c.year, c.month, c.day, c.hour);
+        const auto pillars = FourPillars(c.year, c.month, c.day, c.hour, c.minute);
         ASSERT_TRUE(pillars.has_value()) << c.label;
         EXPECT_EQ(Names(*pillars), c.names) << c.label;
     }
+}
+
+// Ten minutes either side of every 节 of 1949-2050: the year and month pillars of the
+// reference (lunar-javascript's pillars at the exact moment).
+TEST(Pillars, YearAndMonthPillarsChangeAtTheMomentOfEveryJieOf1949To2050) {
+    const auto& births = testing::Fixture().Births;
+    ASSERT_EQ(births.size(), 102u * 12 * 2);
+    for (const testing::FixtureBirth& b : births) {
+        const auto pillars = FourPillars(b.Date.Year, b.Date.Month, b.Date.Day, b.Hour, b.Minute);
+        ASSERT_TRUE(pillars.has_value());
+        EXPECT_EQ(GanZhiName(pillars->Year), b.YearPillar)
+            << b.Date.Year << "-" << b.Date.Month << "-" << b.Date.Day << " " << b.Hour << ":"
+            << b.Minute;
+        EXPECT_EQ(GanZhiName(pillars->Month), b.MonthPillar)
+            << b.Date.Year << "-" << b.Date.Month << "-" << b.Date.Day << " " << b.Hour << ":"
+            << b.Minute;
+    }
+}
+
+TEST(Pillars, TermWithinASpanNamesBothPillars) {
+    struct Case {
+        const char* label;
+        BirthClock first, last;
+        int termIndex;
+        const char* before;
+        const char* after;
+    } const cases[] = {
+        {"the hour of 立春 2024",
+         {2024, 2, 4, 16, 0},
+         {2024, 2, 4, 16, 59},
+         3,
+         "癸卯 乙丑",
+         "甲辰 丙寅"},
+        {"the day of 小寒 2025",
+         {2025, 1, 5, 0, 0},
+         {2025, 1, 5, 23, 59},
+         1,
+         "甲辰 丙子",
+         "甲辰 丁丑"},
+        {"the hour before 立春 2024", {2024, 2, 4, 15, 0}, {2024, 2, 4, 15, 59}, -1, "", ""},
+    };
+    for (const Case& c : cases) {
+        const TermInSpan term = TermWithin(c.first, c.last);
+        EXPECT_EQ(term.TermIndex, c.termIndex) << c.label;
+        if (term.TermIndex < 0) {
+            continue;
+        }
+        EXPECT_EQ(GanZhiName(term.YearBefore) + " " + GanZhiName(term.MonthBefore), c.before)
+            << c.label;
+        EXPECT_EQ(GanZhiName(term.YearAfter) + " " + GanZhiName(term.MonthAfter), c.after)
+            << c.label;
+    }
+    const TermInSpan liChun = TermWithin({2024, 2, 4, 16, 0}, {2024, 2, 4, 16, 59});
+    EXPECT_EQ(liChun.Hour * 60 + liChun.Minute, 16 * 60 + 27);
+}
+
+// Meeus, Astronomical Algorithms, example 28.b: 1992-10-13 0h, E = +13m 42.7s (his
+// rigorous value; the series used here is good to a few seconds).
+TEST(Pillars, TrueSolarTimeIsLongitudeOffsetPlusTheEquationOfTime) {
+    EXPECT_NEAR(EquationOfTimeMinutes(2448908.5), 13 + 42.7 / 60, 0.1);
+    struct Case {
+        const char* label;
+        BirthClock beijing;
+        double longitude;
+        BirthClock solar;
+    } const cases[] = {
+        // 120°E: only the equation of time, about +14 minutes in early November.
+        {"120°E on 3 November", {2024, 11, 3, 12, 0}, 120.0, {2024, 11, 3, 12, 16}},
+        // 87.6°E (Ürümqi): 130 minutes behind, and about -14 minutes in mid-February; the
+        // date goes back across midnight.
+        {"87.6°E after midnight", {2024, 2, 12, 1, 0}, 87.6, {2024, 2, 11, 22, 36}},
+        // 126.6°E (Harbin) in mid-April, E about 0.
+        {"126.6°E in April", {2024, 4, 15, 8, 0}, 126.6, {2024, 4, 15, 8, 26}},
+    };
+    for (const Case& c : cases) {
+        const BirthClock got = TrueSolarTime(c.beijing, c.longitude);
+        EXPECT_EQ(got.Year * 10000 + got.Month * 100 + got.Day,
+                  c.solar.Year * 10000 + c.solar.Month * 100 + c.solar.Day)
+            << c.label;
+        EXPECT_NEAR(got.Hour * 60 + got.Minute, c.solar.Hour * 60 + c.solar.Minute, 1) << c.label;
+    }
+    // The day and hour pillars follow the solar clock, the year and month Beijing time.
+    const BirthClock beijing{2024, 2, 12, 1, 0};
+    const auto pillars = FourPillarsAt(beijing, TrueSolarTime(beijing, 87.6));
+    ASSERT_TRUE(pillars.has_value());
+    EXPECT_EQ(Names(*pillars), "甲辰 丙寅 乙巳 丁亥");
 }
 
 TEST(Pillars, HourTwentyThreeOnAnImpossibleDateIsAnError) {
@@ -189,11 +283,11 @@ TEST(Pillars, HourTwentyThreeOnAnImpossibleDateIsAnError) {
     } const cases[] = {{2023, 2, 30}, {2023, 4, 31}, {2023, 2, 29}, {2023, 13, 1},
                        {2023, 0, 1},  {2023, 1, 0},  {0, 1, 1},     {1900, 2, 29}};
     for (const Case& c : cases) {
-        EXPECT_FALSE(FourPillars(c.year, c.month, c.day, 23).has_value())
+        EXPECT_FALSE(FourPillars(c.year, c.month, c.day, 23, 0).has_value())
             << c.year << "-" << c.month << "-" << c.day;
     }
     EXPECT_STREQ(kDateEncodeError, "Invalid argument to date encode");
-    EXPECT_TRUE(FourPillars(2024, 2, 29, 23).has_value()) << "a real leap day";
+    EXPECT_TRUE(FourPillars(2024, 2, 29, 23, 0).has_value()) << "a real leap day";
 }
 
 }  // namespace

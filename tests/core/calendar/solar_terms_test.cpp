@@ -1,11 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
+#include <string>
 #include <utility>
 
 #include "calendar_fixture.h"
-#include "core/calendar/solar_term_corrections.h"
 #include "core/calendar/solar_terms.h"
 
 namespace lumivane {
@@ -31,12 +32,13 @@ TEST(SolarTerms, SpotValues) {
         int year, index;
         double value;
     } const cases[] = {
-        {"立春 2000", 2000, 3, 35.858},
-        {"小寒 2000", 2000, 1, 6.372},
-        {"立春 2024", 2024, 3, 35.684},
+        // 2000-02-04 20:40, 2000-03-20 15:35, 2024-02-04 16:27 (published, Beijing time).
+        {"立春 2000", 2000, 3, 35 + (20 * 60 + 40) / 1440.0},
+        {"春分 2000", 2000, 6, 80 + (15 * 60 + 35) / 1440.0},
+        {"立春 2024", 2024, 3, 35 + (16 * 60 + 27) / 1440.0},
     };
     for (const Case& c : cases) {
-        EXPECT_NEAR(SolarTermDay(c.year, c.index), c.value, 0.001) << c.label;
+        EXPECT_NEAR(SolarTermDay(c.year, c.index), c.value, 1.0 / 1440) << c.label;
     }
 }
 
@@ -65,29 +67,48 @@ TEST(SolarTerms, NeighbouringYearIndicesMatchToo) {
     }
 }
 
-TEST(SolarTerms, EveryCorrectionIsNeededAndLandsOnItsDay) {
-    const auto published = PublishedTermDays();
-    ASSERT_FALSE(SolarTermCorrections().empty());
-    for (const SolarTermCorrection& correction : SolarTermCorrections()) {
-        const int formula = Floor(SolarTermDayUncorrected(correction.Year, correction.TermIndex));
-        const double corrected = SolarTermDay(correction.Year, correction.TermIndex);
-        // Indices 0 and 25 name 冬至 of the year before and 小寒 of the year after.
-        int want = 0;
-        if (correction.TermIndex == 0) {
-            want =
-                published.at({correction.Year - 1, 24}) - DayOfYearOf(correction.Year - 1, 12, 31);
-        } else if (correction.TermIndex == 25) {
-            want = published.at({correction.Year + 1, 1}) + DayOfYearOf(correction.Year, 12, 31);
-        } else {
-            want = published.at({correction.Year, correction.TermIndex});
-        }
-        EXPECT_NE(formula, want) << correction.Year << " " << correction.TermIndex;
-        EXPECT_EQ(Floor(corrected), want) << correction.Year << " " << correction.TermIndex;
-        // The instant stays as close as the published day allows.
-        EXPECT_LT(
-            std::abs(corrected - SolarTermDayUncorrected(correction.Year, correction.TermIndex)),
-            0.01)
-            << correction.Year << " " << correction.TermIndex;
+// Every term moment of 1900-2100 against the independent computation of lunar-javascript
+// (寿星 method, full VSOP87 terms): within two minutes, the same day.
+TEST(SolarTerms, EveryMomentOf1900To2100IsWithinTwoMinutesOfTheReference) {
+    const auto& moments = testing::Fixture().Moments;
+    ASSERT_EQ(moments.size(), 201u * 24);
+    double worst = 0;
+    for (const testing::FixtureMoment& m : moments) {
+        const double reference = DayNumber(m.Date.Year, m.Date.Month, m.Date.Day) * 1440.0 +
+                                 m.Hour * 60 + m.Minute + m.Second / 60.0;
+        const double computed =
+            (SolarTermDay(m.Date.Year, m.TermIndex) + DayNumber(m.Date.Year, 1, 0)) * 1440.0;
+        const double gap = std::abs(computed - reference);
+        worst = std::max(worst, gap);
+        EXPECT_LT(gap, 2.0) << m.Date.Year << " " << SolarTermNames[m.TermIndex];
+        const TermMoment rounded = SolarTermMoment(m.Date.Year, m.TermIndex);
+        EXPECT_EQ(WesternDate(rounded.Year, rounded.Month, rounded.Day), m.Date)
+            << m.Date.Year << " " << SolarTermNames[m.TermIndex];
+    }
+    RecordProperty("WorstGapMinutes", std::to_string(worst));
+}
+
+// Published moments (Hong Kong Observatory and Purple Mountain Observatory almanacs, to the
+// minute, Beijing time).
+TEST(SolarTerms, MomentSpotValues) {
+    struct Case {
+        const char* label;
+        int year, index;
+        TermMoment moment;
+    } const cases[] = {
+        {"立春 2024", 2024, 3, {2024, 2, 4, 16, 27}},
+        {"冬至 2023, asked from 2024", 2024, 0, {2023, 12, 22, 11, 27}},
+        {"小寒 2025, asked from 2024", 2024, 25, {2025, 1, 5, 10, 33}},
+        {"春分 2000", 2000, 6, {2000, 3, 20, 15, 35}},
+    };
+    for (const Case& c : cases) {
+        const TermMoment got = SolarTermMoment(c.year, c.index);
+        EXPECT_EQ(WesternDate(got.Year, got.Month, got.Day),
+                  WesternDate(c.moment.Year, c.moment.Month, c.moment.Day))
+            << c.label;
+        EXPECT_LE(std::abs((got.Hour * 60 + got.Minute) - (c.moment.Hour * 60 + c.moment.Minute)),
+                  1)
+            << c.label;
     }
 }
 

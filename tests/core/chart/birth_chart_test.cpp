@@ -11,7 +11,7 @@ DateInputs Gregorian(int year, int month, int day, int hour) {
     char m[8], d[8];
     std::snprintf(m, sizeof m, "%02d", month);
     std::snprintf(d, sizeof d, "%02d", day);
-    return {0, std::to_string(year), m, d, day - 1, hour < 0 ? 0 : hour + 1};
+    return {0, std::to_string(year), m, d, day - 1, hour < 0 ? 0 : hour + 1, 0, {}};
 }
 
 std::string Pillars(const BirthChart& c) {
@@ -64,19 +64,26 @@ TEST(BirthChart, LunarYearYearPillarZodiacAndSeasonAroundTheirBoundaries) {
         {"正月初一 1949 before 立春", 1949, 1, 29, 12, "己丑 正月 初一 午时", "戊子 乙丑 己未 庚午",
          "鼠", "冬"},
         {"2000-01-15", 2000, 1, 15, 12, "己卯 十二月 初九 午时", "己卯 丁丑 壬申 丙午", "兔", "冬"},
-        {"立春 2000 before 正月初一", 2000, 2, 4, 12, "己卯 十二月 廿九 午时",
-         "庚辰 戊寅 壬辰 丙午", "龙", "春"},
+        // 立春 2000 fell at 20:40, 立春 2024 at 16:27 (Beijing time): the year and month
+        // change at that moment, not on the whole day.
+        {"立春 2000 day, before the term", 2000, 2, 4, 12, "己卯 十二月 廿九 午时",
+         "己卯 丁丑 壬辰 丙午", "兔", "冬"},
+        {"立春 2000 day, after the term", 2000, 2, 4, 21, "己卯 十二月 廿九 亥时",
+         "庚辰 戊寅 壬辰 辛亥", "龙", "春"},
         {"正月初一 2000", 2000, 2, 5, 12, "庚辰 正月 初一 午时", "庚辰 戊寅 癸巳 戊午", "龙", "春"},
         {"eve of 立春 2024", 2024, 2, 3, 12, "癸卯 十二月 廿四 午时", "癸卯 乙丑 丁酉 丙午", "兔",
          "冬"},
-        {"立春 2024", 2024, 2, 4, 12, "癸卯 十二月 廿五 午时", "甲辰 丙寅 戊戌 戊午", "龙", "春"},
+        {"立春 2024 day, before the term", 2024, 2, 4, 12, "癸卯 十二月 廿五 午时",
+         "癸卯 乙丑 戊戌 戊午", "兔", "冬"},
+        {"立春 2024 day, after the term", 2024, 2, 4, 17, "癸卯 十二月 廿五 酉时",
+         "甲辰 丙寅 戊戌 辛酉", "龙", "春"},
         {"除夕 2024", 2024, 2, 9, 12, "癸卯 十二月 三十 午时", "甲辰 丙寅 癸卯 戊午", "龙", "春"},
         {"正月初一 2024", 2024, 2, 10, 12, "甲辰 正月 初一 午时", "甲辰 丙寅 甲辰 庚午", "龙",
          "春"},
         {"23 on 31 December", 2023, 12, 31, 23, "癸卯 十一月 十九 子时", "癸卯 甲子 甲子 甲子",
          "兔", "冬"},
-        {"23 on the eve of 立春", 2024, 2, 3, 23, "癸卯 十二月 廿四 子时", "甲辰 丙寅 戊戌 壬子",
-         "龙", "春"},
+        {"23 on the eve of 立春: the next day's 子 hour, before the term", 2024, 2, 3, 23,
+         "癸卯 十二月 廿四 子时", "癸卯 乙丑 戊戌 壬子", "兔", "冬"},
         {"立夏 2024", 2024, 5, 5, 8, "甲辰 三月 廿七 辰时", "甲辰 己巳 己巳 戊辰", "龙", "夏"},
         {"eve of 立秋 2024", 2024, 8, 6, 8, "甲辰 七月 初三 辰时", "甲辰 辛未 壬寅 甲辰", "龙",
          "夏"},
@@ -139,14 +146,14 @@ TEST(BirthChart, UnknownHourShowsNoHourPillar) {
 
 TEST(BirthChart, LunarInputsResolveOrKeepThePreviousDate) {
     BirthFields fields;
-    DateInputs lunar{1, "2023", "闰二月", "初一", 0, 13};
+    DateInputs lunar{1, "2023", "闰二月", "初一", 0, 13, 0, {}};
     BirthChartResult r = ComputeBirthChart(lunar, "李", fields, kToday);
     ASSERT_TRUE(r.ok);
     EXPECT_EQ(r.chart.Label(83) + r.chart.Label(84) + r.chart.Label(85), "2023年3月22日");
     EXPECT_EQ(r.chart.Label(88) + r.chart.Label(89), "闰二月初一");
 
     // 闰二月 of 2023 has 29 days: 三十 keeps the previous chart's date.
-    DateInputs missing{1, "2023", "闰二月", "三十", 29, 13};
+    DateInputs missing{1, "2023", "闰二月", "三十", 29, 13, 0, {}};
     BirthChartResult kept = ComputeBirthChart(missing, "李", fields, kToday);
     ASSERT_TRUE(kept.ok);
     EXPECT_EQ(kept.chart.Label(85), "22日");
@@ -154,7 +161,7 @@ TEST(BirthChart, LunarInputsResolveOrKeepThePreviousDate) {
 
 TEST(BirthChart, UnknownDateUsesThePreviousOrTodaysDate) {
     BirthFields fields;
-    DateInputs unknown{2, "", "", "", -1, 0};
+    DateInputs unknown{2, "", "", "", -1, 0, 0, {}};
     BirthChartResult r = ComputeBirthChart(unknown, "王", fields, kToday);
     ASSERT_TRUE(r.ok);
     EXPECT_EQ(fields.BirthYear, 2026);

@@ -404,6 +404,56 @@ TEST(ChartPage, ChartOfADateAndWhatIsMissing) {
         Has(Page("lumivane://site/sm/paipan/pp_bazi.asp?nian=2023&yue=2&ri=30"), "没有这个日期"));
 }
 
+// 立春 2024 at 16:27: the minute decides; a lunar date is taken too (2023 腊月廿五 is
+// 2024-02-04); without the minute the page says the pillars depend on it.
+TEST(ChartPage, MinuteLunarDatesAndFavourableElements) {
+    struct Case {
+        const char* label;
+        const char* query;
+        std::vector<const char*> parts;
+    } const cases[] = {
+        {"before the term",
+         "nian=2024&yue=2&ri=4&hh=16&fen=20",
+         {"<td>癸卯</td><td>乙丑</td>", "<h2>喜用神</h2>", "value=\"20\""}},
+        {"after the term", "nian=2024&yue=2&ri=4&hh=16&fen=40", {"<td>甲辰</td><td>丙寅</td>"}},
+        {"no minute", "nian=2024&yue=2&ri=4&hh=16", {"16:27 交立春", "取决于出生的分钟"}},
+        {"lunar date",
+         "li=nong&nian=2023&yue=12&ri=25&hh=16&fen=40",
+         {"<td>2024年</td><td>2月</td><td>4日</td>", "<td>甲辰</td><td>丙寅</td>",
+          "<option value=\"nong\" selected>"}},
+        {"lunar leap month",
+         "li=nong&run=1&nian=2023&yue=2&ri=1&hh=8",
+         {"<td>3月</td><td>22日</td>"}},
+        {"a lunar date that does not exist",
+         "li=nong&nian=2023&yue=2&ri=30&run=1&hh=8",
+         {"没有这个农历日期"}},
+        {"a bad minute", "nian=2024&yue=2&ri=4&hh=16&fen=75", {"分钟须是 0 至 59 的数字"}},
+    };
+    for (const Case& c : cases) {
+        SitePage page = Page(std::string("lumivane://site/sm/paipan/pp_bazi.asp?") + c.query);
+        for (const char* part : c.parts) {
+            EXPECT_TRUE(Has(page, part)) << c.label << ": " << part;
+        }
+    }
+}
+
+// The analysis page: a chart and 喜用神 with the sentence about the name; none for a request
+// without a date (rq=0); three pillars for 时辰未知 (sc=0).
+TEST(NameAnalysisPage, FavourableElementsFollowTheBirth) {
+    const std::string base = "lumivane://site/sm/QimingTest.asp?xing=%CD%F5&ming=%C3%F7";
+    SitePage full = Page(base + "&nian=2024&yue=2&ri=4&hh=16&mm=30&fen=40");
+    EXPECT_TRUE(Has(full, "<h2>喜用神</h2>"));
+    EXPECT_TRUE(Has(full, "名字的字义五行为"));
+    EXPECT_TRUE(Has(full, "<td>甲辰</td><td>丙寅</td>"));
+    SitePage noDate = Page(base + "&nian=2025&yue=6&ri=1&hh=12&mm=30&rq=0&sc=0");
+    EXPECT_TRUE(Has(noDate, "没有出生日期"));
+    EXPECT_FALSE(Has(noDate, "<h2>喜用神</h2>"));
+    EXPECT_FALSE(Has(noDate, "八字五行个数"));
+    SitePage noHour = Page(base + "&nian=2000&yue=1&ri=15&hh=12&mm=30&sc=0");
+    EXPECT_TRUE(Has(noHour, "按年、月、日三柱"));
+    EXPECT_FALSE(Has(noHour, "<td>丙午</td>"));
+}
+
 // Dates as published for 2025 (中国科学院紫金山天文台《2025年中国天文年历》, Beijing time).
 TEST(SolarTermsPage, TermsOf2025) {
     SitePage page = Page("lumivane://site/sm/24jq.asp?year=2025");
