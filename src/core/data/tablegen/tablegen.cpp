@@ -535,32 +535,37 @@ void GenerateVerses(const std::filesystem::path& data, const std::filesystem::pa
     Write(out / "verse_tables.inc", code.str());
 }
 
-// The readings a name takes, by text in byte order for a binary search: one
-// string of all texts and readings, and per row the offsets and lengths of
-// its text, common readings, family-name reading and name reading ("-" is none).
-void GenerateReadings(const std::filesystem::path& data, const std::filesystem::path& out) {
-    const std::string file = (data / "readings.tsv").string();
-    std::string blob;
+// Rows of texts keyed by their first field in byte order: every field goes
+// into one string, and each row becomes {offset, length} pairs into it.
+struct TextTable {
+    std::string blobLiteral;  // the string, as C++ literal lines
+    std::string entries;      // the rows' initialisers
+};
+
+template <typename KeyCheck>
+TextTable ReadTextTable(const std::string& file, std::size_t fieldCount, std::size_t maxField,
+                        KeyCheck keyIsValid, const char* expected) {
+    std::size_t blobSize = 0;
     std::ostringstream blobLiteral;
     std::ostringstream entries;
     std::string previous;
     std::size_t count = 0;
     for (const Row& row : ReadRows(file)) {
-        if (row.fields.size() != 4 || row.fields[0].empty() || row.fields[0].size() > 8) {
-            Fail(file, row.line, "expected text, common readings, family reading, name reading");
+        if (row.fields.size() != fieldCount || !keyIsValid(row.fields[0])) {
+            Fail(file, row.line, expected);
         }
         if (count > 0 && row.fields[0] <= previous) {
             Fail(file, row.line, "rows out of byte order or repeated");
         }
         previous = row.fields[0];
         entries << "    {";
-        for (std::size_t field = 0; field < 4; ++field) {
+        for (std::size_t field = 0; field < fieldCount; ++field) {
             const std::string text = row.fields[field] == "-" ? std::string() : row.fields[field];
-            if (text.size() > 255) {
+            if (text.size() > maxField) {
                 Fail(file, row.line, "field too long");
             }
-            entries << (field == 0 ? "" : ", ") << blob.size() << "u, " << text.size() << "u";
-            blob += text;
+            entries << (field == 0 ? "" : ", ") << blobSize << "u, " << text.size() << "u";
+            blobSize += text.size();
             blobLiteral << "    " << Literal(text) << "\n";
         }
         entries << "},\n";
@@ -569,11 +574,24 @@ void GenerateReadings(const std::filesystem::path& data, const std::filesystem::
     if (count == 0) {
         Fail(file, 0, "no rows");
     }
+    return {blobLiteral.str(), entries.str()};
+}
+
+// The readings a name takes, by text in byte order for a binary search: one
+// string of all texts and readings, and per row the offsets and lengths of
+// its text, common readings, family-name reading and name reading ("-" is none).
+void GenerateReadings(const std::filesystem::path& data, const std::filesystem::path& out) {
+    const std::string file = (data / "readings.tsv").string();
+    const TextTable table = ReadTextTable(
+        file, 4, 255, [](const std::string& key) { return !key.empty() && key.size() <= 8; },
+        "expected text, common readings, family reading, name reading");
+    const std::string& blobLiteral = table.blobLiteral;
+    const std::string& entries = table.entries;
     std::ostringstream code;
     code << Header({"readings.tsv"}) << "inline constexpr char kGeneratedReadingBlob[] =\n"
-         << blobLiteral.str()
+         << blobLiteral
          << ";\n\ninline constexpr GeneratedReadingRecord kGeneratedReadingRecords[] = {\n"
-         << entries.str() << "};\n";
+         << entries << "};\n";
     Write(out / "reading_tables.inc", code.str());
 }
 
@@ -688,39 +706,15 @@ void GenerateSoundWords(const std::filesystem::path& data, const std::filesystem
 // characters, all texts in one string.
 void GenerateMeanings(const std::filesystem::path& data, const std::filesystem::path& out) {
     const std::string file = (data / "meanings.tsv").string();
-    std::string blob;
-    std::ostringstream blobLiteral;
-    std::ostringstream entries;
-    std::string previous;
-    std::size_t count = 0;
-    for (const Row& row : ReadRows(file)) {
-        if (row.fields.size() != 3 || lumivane::SingleCodePoint(row.fields[0]) == 0) {
-            Fail(file, row.line, "expected character, words, gloss");
-        }
-        if (count > 0 && row.fields[0] <= previous) {
-            Fail(file, row.line, "rows out of byte order or repeated");
-        }
-        previous = row.fields[0];
-        entries << "    {";
-        for (std::size_t field = 0; field < 3; ++field) {
-            const std::string text = row.fields[field] == "-" ? std::string() : row.fields[field];
-            if (text.size() > 0xFFFF) {
-                Fail(file, row.line, "field too long");
-            }
-            entries << (field == 0 ? "" : ", ") << blob.size() << "u, " << text.size() << "u";
-            blob += text;
-            blobLiteral << "    " << Literal(text) << "\n";
-        }
-        entries << "},\n";
-        ++count;
-    }
-    if (count == 0) {
-        Fail(file, 0, "no rows");
-    }
+    const TextTable table = ReadTextTable(
+        file, 3, 0xFFFF, [](const std::string& key) { return lumivane::SingleCodePoint(key) != 0; },
+        "expected character, words, gloss");
+    const std::string& blobLiteral = table.blobLiteral;
+    const std::string& entries = table.entries;
     std::ostringstream code;
     code << Header({"meanings.tsv"}) << "inline constexpr char kGeneratedMeaningBlob[] =\n"
-         << blobLiteral.str() << ";\n\ninline constexpr GeneratedMeaning kGeneratedMeanings[] = {\n"
-         << entries.str() << "};\n";
+         << blobLiteral << ";\n\ninline constexpr GeneratedMeaning kGeneratedMeanings[] = {\n"
+         << entries << "};\n";
     Write(out / "meaning_tables.inc", code.str());
 }
 
