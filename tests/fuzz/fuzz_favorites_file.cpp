@@ -16,36 +16,20 @@
 
 #include "core/results/favorites_file.h"
 #include "fuzz_check.h"
+#include "fuzz_files.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using lumivane::Favorite;
 
-// One folder per process, removed when the run ends.
-struct Scratch {
-    fs::path path =
-        fs::temp_directory_path() / ("lumivane-fuzz-favorites-" + std::to_string(::getpid()));
-    Scratch() { fs::create_directories(path); }
-    ~Scratch() {
-        std::error_code ignored;
-        fs::remove_all(path, ignored);
-    }
-};
-
 const fs::path& Folder() {
-    static const Scratch scratch;
-    return scratch.path;
+    static const fuzz_files::ScratchFolder scratch("lumivane-fuzz-favorites");
+    return scratch.path();
 }
 
-void Put(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
-
-std::string Get(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using fuzz_files::Get;
+using fuzz_files::Put;
 
 // The file's favourites as their lines, the order every rewrite keeps.
 std::set<std::string> Lines(const lumivane::FavoritesLoad& load) {

@@ -15,34 +15,19 @@
 
 #include "core/results/favorites_file.h"
 #include "fuzz_check.h"
+#include "fuzz_files.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Scratch {
-    fs::path path =
-        fs::temp_directory_path() / ("lumivane-fuzz-reader-" + std::to_string(::getpid()));
-    Scratch() { fs::create_directories(path); }
-    ~Scratch() {
-        std::error_code ignored;
-        fs::remove_all(path, ignored);
-    }
-};
-
 const fs::path& Folder() {
-    static const Scratch scratch;
-    return scratch.path;
+    static const fuzz_files::ScratchFolder scratch("lumivane-fuzz-reader");
+    return scratch.path();
 }
 
-void Put(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
-
-std::string Get(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using fuzz_files::Get;
+using fuzz_files::Put;
 
 bool Blank(char c) {
     return c == ' ' || c == '\t' || c == '\r';

@@ -20,6 +20,11 @@ import argparse
 import bz2
 import csv
 import os
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from namedata.sources import read_jieba, read_tsv_rows  # noqa: E402
 
 WORDS_PER_CHARACTER = 5
 MIN_FREQUENCY = 100
@@ -28,12 +33,7 @@ NAME_TAGS = {"nr", "nrt", "nrfg", "ns", "nt", "nz"}
 
 
 def read_characters(path):
-    out = []
-    with open(path, encoding="utf-8") as f:
-        for line in f:
-            if not line.startswith("#") and line.strip():
-                out.append(line.split("\t")[1])
-    return out
+    return [cols[1] for cols in read_tsv_rows(path)]
 
 
 def read_definitions(path):
@@ -74,12 +74,7 @@ def main():
     parser.add_argument("--characters", required=True)
     parser.add_argument("--out", required=True)
     args = parser.parse_args()
-    entries = []
-    with open(args.jieba_dict, encoding="utf-8") as f:
-        for line in f:
-            parts = line.split()
-            if len(parts) == 3:
-                entries.append((parts[0], int(parts[1]), parts[2]))
+    entries = read_jieba(args.jieba_dict)
     with open(os.path.join(args.sources, "chinese-names-psychbruce", "givenname.csv"),
               encoding="utf-8-sig", newline="") as f:
         ill = {row["character"] for row in csv.DictReader(f)

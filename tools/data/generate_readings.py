@@ -27,12 +27,16 @@ Rules (data/README.md explains them):
 """
 
 import argparse
-import bz2
 import csv
 import json
 import os
 import re
+import sys
 import unicodedata
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from namedata.sources import read_tsv_rows, read_unihan  # noqa: E402
 
 # A reading kHanyuPinlu counts this many times as often as the statistics'
 # reading overrules it: the statistics' pinyin was set by a conversion that
@@ -69,19 +73,6 @@ def strip_tone(reading):
     return "".join(c for c in unicodedata.normalize("NFD", reading) if not "\u0300" <= c <= "\u036f")
 
 
-def read_unihan_fields(path, fields):
-    out = {f: {} for f in fields}
-    opener = bz2.open if path.endswith(".bz2") else open
-    with opener(path, "rt", encoding="utf-8") as f:
-        for line in f:
-            if line.startswith("#") or not line.strip():
-                continue
-            code, key, value = line.rstrip("\n").split("\t", 2)
-            if key in out:
-                out[key][chr(int(code[2:], 16))] = value
-    return out
-
-
 def tgh_readings(value):
     """'033.120:céng 461.030:zēng' -> ['céng', 'zēng']."""
     return [part.split(":", 1)[1] for part in value.split()]
@@ -107,12 +98,8 @@ def read_surname_table(path):
 def read_characters(path):
     """[(index, text, [toned readings])] of data/characters.tsv."""
     out = []
-    with open(path, encoding="utf-8") as f:
-        for line in f:
-            if line.startswith("#") or not line.strip():
-                continue
-            cols = line.rstrip("\n").split("\t")
-            out.append((int(cols[0]), cols[1], cols[9].split(",")))
+    for cols in read_tsv_rows(path):
+        out.append((int(cols[0]), cols[1], cols[9].split(",")))
     return out
 
 
@@ -187,8 +174,8 @@ def main():
     args = parser.parse_args()
 
     characters = read_characters(args.characters)
-    unihan = read_unihan_fields(os.path.join(args.sources, "unihan", "Unihan_Readings.txt.bz2"),
-                                ["kTGHZ2013", "kHanyuPinlu"])
+    unihan = read_unihan(os.path.join(args.sources, "unihan"), ["Unihan_Readings.txt.bz2"],
+                         ["kTGHZ2013", "kHanyuPinlu"])
     statistics = os.path.join(args.sources, "chinese-names-psychbruce")
     with open(os.path.join(statistics, "givenname.csv"), encoding="utf-8-sig", newline="") as f:
         given_pinyin = {row["character"]: row["pinyin"] for row in csv.DictReader(f)}

@@ -27,6 +27,11 @@ MAX_KEYS). Characters outside the dictionary drop the word.
 import argparse
 import itertools
 import os
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from namedata.sources import read_jieba, read_tsv_rows  # noqa: E402
 
 PERSON_FREQUENCY = 50
 FAMILY_BEARERS = 100000
@@ -40,12 +45,8 @@ PUN_TAGS = {"n", "v", "a", "l", "i", "vn", "an", "z"}
 def read_characters(path):
     """{char: [toneless readings]} of data/characters.tsv."""
     out = {}
-    with open(path, encoding="utf-8") as f:
-        for line in f:
-            if line.startswith("#") or not line.strip():
-                continue
-            cols = line.rstrip("\n").split("\t")
-            out[cols[1]] = [r for r in cols[2].split(",") if r]
+    for cols in read_tsv_rows(path):
+        out[cols[1]] = [r for r in cols[2].split(",") if r]
     return out
 
 
@@ -104,12 +105,7 @@ def main():
     parser.add_argument("--family-names", required=True)
     parser.add_argument("--out", required=True)
     args = parser.parse_args()
-    entries = []
-    with open(args.jieba_dict, encoding="utf-8") as f:
-        for line in f:
-            parts = line.split()
-            if len(parts) == 3:
-                entries.append((parts[0], int(parts[1]), parts[2]))
+    entries = read_jieba(args.jieba_dict)
     readings = read_characters(args.characters)
     pun_syllables = {r for name in read_family_names(args.family_names, PUN_FAMILY_BEARERS)
                      if len(name) == 1 for r in readings.get(name, [])}

@@ -67,6 +67,24 @@ def read_unihan(folder, file_names, fields):
     return out
 
 
+def read_jieba(path):
+    """[(word, frequency, tag)] of jieba's dict.txt."""
+    entries = []
+    with open(path, encoding="utf-8") as f:
+        for line in f:
+            parts = line.split()
+            if len(parts) == 3:
+                entries.append((parts[0], int(parts[1]), parts[2]))
+    return entries
+
+
+def read_tsv_rows(path):
+    """The tab-separated columns of each row of a data/ table, comments and blank lines left out."""
+    with open(path, encoding="utf-8") as f:
+        return [line.rstrip("\n").split("\t") for line in f
+                if not line.startswith("#") and line.strip()]
+
+
 def read_csv(path):
     with open(path, encoding="utf-8-sig", newline="") as f:
         return list(csv.DictReader(f))
@@ -147,9 +165,5 @@ def load(sources_dir, jieba_dict, unihan_dir=None):
     src.corpus_surnames = read_xlsx_strings(
         os.path.join(sources_dir, "chinese-names-corpus", "Chinese_Family_Name（1k）.xlsx"))
 
-    with open(jieba_dict, encoding="utf-8") as f:
-        for line in f:
-            parts = line.split()
-            if len(parts) == 3:
-                src.jieba.append((parts[0], int(parts[1]), parts[2]))
+    src.jieba = read_jieba(jieba_dict)
     return src
