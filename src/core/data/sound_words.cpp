@@ -18,6 +18,23 @@ std::string_view KeyOf(const generated::GeneratedSoundWord& row) {
     return {generated::kGeneratedSoundWordBlob + row.keyOffset, row.keyLength};
 }
 
+SoundKind KindOf(std::uint8_t kind) {
+    switch (kind) {
+        case 1:
+            return SoundKind::Person;
+        case 2:
+            return SoundKind::Pun;
+        case 3:
+            return SoundKind::Ill;
+        case 4:
+            return SoundKind::Brand;
+        case 5:
+            return SoundKind::Follow;
+        default:
+            return SoundKind::Word;
+    }
+}
+
 }  // namespace
 
 std::vector<SoundWord> FindSoundWords(std::string_view key) {
@@ -32,10 +49,7 @@ std::vector<SoundWord> FindSoundWords(std::string_view key) {
     for (const auto* row = first; row != end && KeyOf(*row) == key; ++row) {
         out.push_back({std::string_view(generated::kGeneratedSoundWordBlob + row->textOffset,
                                         row->textLength),
-                       row->kind == 1   ? SoundKind::Person
-                       : row->kind == 2 ? SoundKind::Pun
-                                        : SoundKind::Word,
-                       row->frequency});
+                       KindOf(row->kind), row->frequency});
     }
     return out;
 }

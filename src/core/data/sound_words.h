@@ -12,6 +12,9 @@ enum class SoundKind {
     Word,    // a common word
     Person,  // a well-known person
     Pun,     // a three-character word a full name may sound like (肚子疼)
+    Ill,     // a word of ill or laughable meaning (饭桶, 仔鸡, 屎)
+    Brand,   // a brand or company (宝洁)
+    Follow,  // a two-character word that may follow a one-character Ill word (一群)
 };
 
 struct SoundWord {

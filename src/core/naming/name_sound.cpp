@@ -2,6 +2,7 @@
 
 #include "core/naming/name_sound.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -43,12 +44,25 @@ std::vector<Syllable> SyllablesOfName(const FamilyName& family, std::uint32_t fi
     return out;
 }
 
-std::string Key(const std::vector<Syllable>& syllables, std::size_t from) {
+// The toneless syllables [from, to) joined by blanks.
+std::string Key(const std::vector<Syllable>& syllables, std::size_t from,
+                std::size_t to = std::string::npos) {
     std::string key;
-    for (std::size_t i = from; i < syllables.size(); ++i) {
+    for (std::size_t i = from; i < std::min(to, syllables.size()); ++i) {
         key += (key.empty() ? "" : " ") + syllables[i].Toneless;
     }
     return key;
+}
+
+// The most used word of the kind and character count one of whose readings
+// is the key, or an empty text.
+std::string_view FirstOfKind(std::string_view key, SoundKind kind, std::size_t characters) {
+    for (const SoundWord& word : FindSoundWords(key)) {
+        if (word.Kind == kind && CharacterCount(word.Text) == characters) {
+            return word.Text;
+        }
+    }
+    return {};
 }
 
 bool StartsWithVowel(const std::string& syllable) {
@@ -150,19 +164,48 @@ std::vector<SoundAlike> SoundAlikesOf(const FamilyName& family, std::uint32_t fi
                            "与名人 " + std::string(word.Text) + (same ? " 同名" : " 同音")});
         }
     }
-    // A full name of three syllables that sounds like a word (杜子腾 肚子疼).
-    if (syllables.size() == 3) {
+    const std::size_t familySize = family.secondText.empty() ? 1 : 2;
+    // The full name heard as one word, the worst first: a word of ill meaning
+    // (范统 饭桶), a one-character one followed by a word (史珍香 屎 + 真香),
+    // then any three-character word (杜子腾 肚子疼). One says enough.
+    std::string pun;
+    if (syllables.size() == 2 || syllables.size() == 3) {
+        pun = FirstOfKind(Key(syllables, 0), SoundKind::Ill, syllables.size());
+    }
+    const char* punKind = "贬义";
+    if (pun.empty() && syllables.size() == 3 && familySize == 1) {
+        const std::string_view ill = FirstOfKind(Key(syllables, 0, 1), SoundKind::Ill, 1);
+        const std::string_view next = FirstOfKind(Key(syllables, 1), SoundKind::Follow, 2);
+        if (!ill.empty() && !next.empty()) {
+            pun = std::string(ill) + std::string(next);
+        }
+    }
+    if (pun.empty() && syllables.size() == 3) {
+        punKind = "谐音";
         for (const SoundWord& word : FindSoundWords(Key(syllables, 0))) {
-            if (word.Kind != SoundKind::Person && word.Text != fullText &&
-                CharacterCount(word.Text) == 3) {
-                out.push_back({std::string(word.Text), "谐音", "谐音 " + std::string(word.Text)});
-                break;  // the most used one says enough
+            if ((word.Kind == SoundKind::Word || word.Kind == SoundKind::Pun) &&
+                word.Text != fullText && CharacterCount(word.Text) == 3) {
+                pun = word.Text;
+                break;  // the most used one
             }
         }
     }
-    const std::size_t familySize = family.secondText.empty() ? 1 : 2;
+    if (!pun.empty()) {
+        out.push_back({pun, punKind, "谐音 " + pun});
+    }
     if (syllables.size() >= familySize + 2) {
-        for (const SoundWord& word : FindSoundWords(Key(syllables, familySize))) {
+        const std::string givenKey = Key(syllables, familySize);
+        // A two-character given name heard as a word of ill meaning whatever
+        // the family name (子吉 仔鸡), or as a brand (雅培).
+        const std::string_view ill = FirstOfKind(givenKey, SoundKind::Ill, 2);
+        if (!ill.empty() && ill != pun) {
+            out.push_back({std::string(ill), "贬义", "谐音 " + std::string(ill)});
+        }
+        const std::string_view brand = FirstOfKind(givenKey, SoundKind::Brand, 2);
+        if (!brand.empty()) {
+            out.push_back({std::string(brand), "品牌", "与品牌 " + std::string(brand) + " 同音"});
+        }
+        for (const SoundWord& word : FindSoundWords(givenKey)) {
             if (word.Kind == SoundKind::Word && word.Text == givenText) {
                 out.push_back({givenText, "常用词", "名字是常用词 " + givenText});
             }

@@ -36,14 +36,18 @@ struct ToneReport {
                                      std::uint32_t second);
 
 struct SoundAlike {
-    std::string Text;   // 李嘉诚, 文明
-    std::string Kind;   // 名人, 谐音 or 常用词
-    std::string Words;  // "与名人 李嘉诚 同音", "谐音 肚子疼", "名字是常用词 文明"
+    std::string Text;  // 李嘉诚, 文明
+    std::string Kind;  // 名人, 谐音, 贬义 (of ill meaning), 品牌 or 常用词
+    std::string
+        Words;  // "与名人 李嘉诚 同音", "谐音 肚子疼", "与品牌 宝洁 同音", "名字是常用词 文明"
 };
 
 // The well-known people whose names sound like the full name (same toneless
-// syllables), the most used word a three-syllable full name sounds like, and
-// the given name when it is itself a common word.
+// syllables); one word the full name sounds like: of ill meaning (范统 饭桶),
+// a one-character one of ill meaning and a word that may follow it (史珍香
+// 屎真香), or else the most used three-character word (杜子腾 肚子疼); a word
+// of ill meaning or a brand a two-character given name sounds like (子吉
+// 仔鸡); and the given name when it is itself a common word.
 [[nodiscard]] std::vector<SoundAlike> SoundAlikesOf(const FamilyName& family, std::uint32_t first,
                                                     std::uint32_t second);
 

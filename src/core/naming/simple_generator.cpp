@@ -177,15 +177,27 @@ void AddFrequentPairs(NamingState& state, int n) {
         const std::uint32_t firstIndex = ws.FirstPosition[a].CharIndex;
         const std::uint32_t secondIndex = ws.SecondPosition[b].CharIndex;
         // A free pair that is an ordinary word (天然, 文明) or that makes the
-        // full name sound like a well-known person is not proposed; the
-        // corpora's names are real names and stay.
+        // full name sound like a well-known person or a word is not proposed;
+        // the corpora's names are real names and stay.
         if ((a >= kStrongRanks && b >= kStrongRanks) || ReadAlike(firstIndex, secondIndex) ||
-            PairLeansToOtherSex(firstIndex, secondIndex, ws.sex) ||
-            !SoundAlikesOf(state.familyName, firstIndex, secondIndex).empty()) {
+            PairLeansToOtherSex(firstIndex, secondIndex, ws.sex)) {
             continue;
         }
-        state.candidates.codes.push_back(MakeGivenNameCode(firstIndex, secondIndex));
+        const std::vector<SoundAlike> alikes =
+            SoundAlikesOf(state.familyName, firstIndex, secondIndex);
+        const auto illOrBrand = [](const SoundAlike& alike) {
+            return alike.Kind == "贬义" || alike.Kind == "品牌";
+        };
+        if (!std::all_of(alikes.begin(), alikes.end(), illOrBrand)) {
+            continue;
+        }
         ++k;
+        // One heard only as a word of ill meaning or a brand is dropped
+        // without drawing another in its place, so that the rest of a list of
+        // a given seed stays as it is when those word lists grow.
+        if (alikes.empty()) {
+            state.candidates.codes.push_back(MakeGivenNameCode(firstIndex, secondIndex));
+        }
     }
 }
 

