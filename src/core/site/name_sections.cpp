@@ -126,7 +126,7 @@ std::string SoundSection(const FamilyName& family, std::uint32_t first, std::uin
                       Escape(tones.Verdict) + "。</p>\n";
     const std::vector<SoundAlike> alikes = SoundAlikesOf(family, first, second);
     if (alikes.empty()) {
-        out += "<p>没有发现与名人同音或与词语谐音，名字也不是常用词。</p>\n";
+        out += "<p>没有发现与名人、品牌同音或与词语谐音，名字也不是常用词。</p>\n";
     } else {
         out += "<ul>";
         for (const SoundAlike& alike : alikes) {
@@ -137,7 +137,9 @@ std::string SoundSection(const FamilyName& family, std::uint32_t first, std::uin
     return out + Note(
                      "一、二声为平，三、四声为仄。名人与词语取自结巴分词词典：名人为以常见姓氏"
                      "开头、在语料中出现至少 50 次的三字人名，常用词为出现至少 1000 "
-                     "次的词；谐音只比较三个字的全名与三字词语。都按不计声调的读音比较。");
+                     "次的词；谐音只比较三个字的全名与三字词语。贬义词与品牌取自 CC-CEDICT "
+                     "汉英词典：英文释义标为粗俗、贬义，或释义为骂人话、屎尿、猪狗鸡驴的词，"
+                     "以及释义称为品牌或公司的专名。都按不计声调的读音比较。");
 }
 
 namespace {
