@@ -75,8 +75,8 @@ class CedictWords(unittest.TestCase):
         ("孵育", "孵育", "fu1 yu4", ["to incubate", "to rear (chicks)"]),
     ]
     JIEBA = [("屎", 523, "n"), ("翔", 5000, "v"), ("彘", 3, "n"), ("一群", 2037, "m"),
-             ("一点", 900, "m"), ("饭桶", 37, "n"), ("美丽", 9000, "a"), ("明天", 9000, "t")]
-    READINGS = {"一": ["yi"], "群": ["qun"], "美": ["mei"], "丽": ["li"]}
+             ("一点", 900, "m"), ("饭桶", 37, "n"), ("漂亮", 1921, "a"), ("明天", 9000, "t")]
+    READINGS = {"一": ["yi"], "群": ["qun"], "漂": ["piao"], "亮": ["liang"]}
 
     def test_kinds_by_the_dictionary_labels(self):
         rows = sound.build_cedict(self.ENTRIES, self.JIEBA, self.READINGS)
@@ -95,7 +95,7 @@ class CedictWords(unittest.TestCase):
         self.assertIn(("康佳", "品牌"), kinds)
         self.assertNotIn(("孙文", "品牌"), kinds, "only the first sense tells a brand")
         self.assertIn(("yi qun", "一群", "后接", 2037), rows)
-        self.assertIn(("mei li", "美丽", "后接", 9000), rows)
+        self.assertIn(("piao liang", "漂亮", "后接", 1921), rows)
         self.assertIn(("zhen xiang", "真香", "后接", 0), rows)
         self.assertNotIn(("一点", "后接"), kinds, "below the word frequency")
         self.assertNotIn(("明天", "后接"), kinds, "neither a measure nor a quality")
