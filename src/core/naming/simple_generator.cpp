@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -169,11 +170,8 @@ void AddFrequentPairs(NamingState& state, int n) {
     const SimpleDraws& draws = DrawsOf(ws, own);
     const WeightedDraw& first = draws.first;
     const WeightedDraw& second = draws.second;
-    // Refused draws are rare with real tables; the bound keeps a degenerate
-    // table (every pair reading alike) from looping forever.
-    for (long k = 0, attempts = 0; k < n && attempts < 100L * n; ++attempts) {
-        const std::size_t a = first.Draw(state.random);
-        const std::size_t b = second.Draw(state.random);
+    enum class Verdict { Take, Redraw, Drop };
+    const auto judge = [&](std::size_t a, std::size_t b) {
         const std::uint32_t firstIndex = ws.FirstPosition[a].CharIndex;
         const std::uint32_t secondIndex = ws.SecondPosition[b].CharIndex;
         // A free pair that is an ordinary word (天然, 文明) or that makes the
@@ -181,22 +179,51 @@ void AddFrequentPairs(NamingState& state, int n) {
         // the corpora's names are real names and stay.
         if ((a >= kStrongRanks && b >= kStrongRanks) || ReadAlike(firstIndex, secondIndex) ||
             PairLeansToOtherSex(firstIndex, secondIndex, ws.sex)) {
-            continue;
+            return Verdict::Redraw;
         }
         const std::vector<SoundAlike> alikes =
             SoundAlikesOf(state.familyName, firstIndex, secondIndex);
-        const auto illOrBrand = [](const SoundAlike& alike) {
-            return alike.Kind == "贬义" || alike.Kind == "品牌";
-        };
-        if (!std::all_of(alikes.begin(), alikes.end(), illOrBrand)) {
+        if (alikes.empty()) {
+            return Verdict::Take;
+        }
+        const bool illOrBrand = std::all_of(
+            alikes.begin(), alikes.end(),
+            [](const SoundAlike& alike) { return alike.Kind == "贬义" || alike.Kind == "品牌"; });
+        return illOrBrand ? Verdict::Drop : Verdict::Redraw;
+    };
+    const auto take = [&](std::size_t a, std::size_t b) {
+        state.candidates.codes.push_back(
+            MakeGivenNameCode(ws.FirstPosition[a].CharIndex, ws.SecondPosition[b].CharIndex));
+    };
+    // Refused draws are rare with real tables; the bound keeps a degenerate
+    // table (every pair reading alike) from looping forever.
+    long dropped = 0;
+    for (long k = 0, attempts = 0; k < n && attempts < 100L * n; ++attempts) {
+        const std::size_t a = first.Draw(state.random);
+        const std::size_t b = second.Draw(state.random);
+        const Verdict verdict = judge(a, b);
+        if (verdict == Verdict::Redraw) {
             continue;
         }
         ++k;
-        // One heard only as a word of ill meaning or a brand is dropped
-        // without drawing another in its place, so that the rest of a list of
-        // a given seed stays as it is when those word lists grow.
-        if (alikes.empty()) {
-            state.candidates.codes.push_back(MakeGivenNameCode(firstIndex, secondIndex));
+        if (verdict == Verdict::Take) {
+            take(a, b);
+        } else {
+            ++dropped;
+        }
+    }
+    // A pair heard as a word of ill meaning or a brand is replaced from a
+    // source of its own, seeded from the session's without drawing from it:
+    // the session's draws, and so the rest of a list of a given seed, stay as
+    // they are when those word lists grow.
+    RandomSource look = state.random;
+    RandomSource spare(look.Draw64(std::numeric_limits<std::uint64_t>::max()));
+    for (long attempts = 0; dropped > 0 && attempts < 100L * n; ++attempts) {
+        const std::size_t a = first.Draw(spare);
+        const std::size_t b = second.Draw(spare);
+        if (judge(a, b) == Verdict::Take) {
+            take(a, b);
+            --dropped;
         }
     }
 }
