@@ -196,7 +196,7 @@ std::vector<SoundAlike> SoundAlikesOf(const FamilyName& family, std::uint32_t fi
     if (syllables.size() >= familySize + 2) {
         const std::string givenKey = Key(syllables, familySize);
         // A two-character given name heard as a word of ill meaning whatever
-        // the family name (子吉 仔鸡), or as a brand (雅培).
+        // the family name (子吉 仔鸡), or as a brand (宝洁).
         const std::string_view ill = FirstOfKind(givenKey, SoundKind::Ill, 2);
         if (!ill.empty() && ill != pun) {
             out.push_back({std::string(ill), "贬义", "谐音 " + std::string(ill)});

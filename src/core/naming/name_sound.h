@@ -38,8 +38,7 @@ struct ToneReport {
 struct SoundAlike {
     std::string Text;  // 李嘉诚, 文明
     std::string Kind;  // 名人, 谐音, 贬义 (of ill meaning), 品牌 or 常用词
-    std::string
-        Words;  // "与名人 李嘉诚 同音", "谐音 肚子疼", "与品牌 宝洁 同音", "名字是常用词 文明"
+    std::string Words;  // "与名人 李嘉诚 同音", "谐音 肚子疼", "与品牌 宝洁 同音"
 };
 
 // The well-known people whose names sound like the full name (same toneless

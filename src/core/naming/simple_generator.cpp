@@ -216,6 +216,9 @@ void AddFrequentPairs(NamingState& state, int n) {
     // source of its own, seeded from the session's without drawing from it:
     // the session's draws, and so the rest of a list of a given seed, stay as
     // they are when those word lists grow.
+    if (dropped == 0) {
+        return;
+    }
     RandomSource look = state.random;
     RandomSource spare(look.Draw64(std::numeric_limits<std::uint64_t>::max()));
     for (long attempts = 0; dropped > 0 && attempts < 100L * n; ++attempts) {
