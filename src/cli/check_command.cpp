@@ -114,7 +114,8 @@ int RunCheck(const std::vector<std::string>& args, CommandIo& io) {
     sameName.Set("estimate", static_cast<long long>(estimate.People + 0.5))
         .Set("words", estimate.Words)
         .Set("basis", estimate.Basis)
-        .Set("trend", estimate.Trend.empty() ? Json(nullptr) : Json(estimate.Trend));
+        .Set("trend", estimate.Trend.empty() ? Json(nullptr) : Json(estimate.Trend))
+        .Set("trendByCohort", StringsJson(estimate.DecadeTrends));
 
     Json chars = Json::MakeArray();
     const std::array<std::string, 2> familyReadings = FamilyCharacterReadings(name);

@@ -77,8 +77,7 @@ struct GeneratedNameCount {
     std::uint8_t textLength;
     std::uint32_t male;
     std::uint32_t female;
-    std::uint32_t ppm1990s;
-    std::uint32_t ppm2000s;
+    std::uint32_t ppm[6];  // thousandths per million births of each cohort
 };
 
 // A word or well-known person by one toneless reading of its characters;

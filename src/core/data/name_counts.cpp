@@ -28,8 +28,11 @@ std::optional<NameCount> Find(std::span<const generated::GeneratedNameCount> row
     if (found == rows.end() || TextOf(*found) != text) {
         return std::nullopt;
     }
-    return NameCount{found->male, found->female, found->ppm1990s / 1000.0,
-                     found->ppm2000s / 1000.0};
+    NameCount count{found->male, found->female, {}};
+    for (std::size_t i = 0; i < count.Ppm.size(); ++i) {
+        count.Ppm[i] = found->ppm[i] / 1000.0;
+    }
+    return count;
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // the population they are counted in (born 1930-2008). Generated from
 // data/name-counts.tsv (see data/README.md).
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -11,11 +12,15 @@
 
 namespace lumivane {
 
+// The birth cohorts of the statistics, oldest first.
+inline constexpr std::array<std::string_view, 6> kCohorts = {"1930–1959", "1960–1969", "1970–1979",
+                                                             "1980–1989", "1990–1999", "2000–2008"};
+
 struct NameCount {
     std::uint32_t Male = 0;
     std::uint32_t Female = 0;
-    double Ppm1990s = 0;  // characters only: bearers per million births of 1990-1999
-    double Ppm2000s = 0;  // and of 2000-2008
+    // Characters only: bearers per million births of each cohort of kCohorts.
+    std::array<double, kCohorts.size()> Ppm{};
 };
 
 // People of a sex born 1930-2008.

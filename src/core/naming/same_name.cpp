@@ -2,6 +2,8 @@
 
 #include "core/naming/same_name.h"
 
+#include <array>
+
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -110,15 +112,38 @@ SameNameEstimate EstimateSameName(const FamilyName& family, std::uint32_t first,
         out.Basis = "这个名字不在常见名字表中，按名字各字在全国姓名统计中的人数估计。";
     }
 
-    double ratio = 1;
+    // The product of the characters' rates in each cohort; its ratio from one
+    // cohort to the next is the trend.
+    std::array<double, kCohorts.size()> rates;
+    rates.fill(1);
     for (const std::string& character : characters) {
         std::optional<NameCount> count = FindCharacterCount(character);
-        if (!count || count->Ppm1990s <= 0) {
+        if (!count) {
             return out;
         }
-        ratio *= count->Ppm2000s / count->Ppm1990s;
+        for (std::size_t i = 0; i < rates.size(); ++i) {
+            rates[i] *= count->Ppm[i];
+        }
     }
-    out.Trend = ratio >= kRising ? "上升" : ratio <= kFalling ? "下降" : "平稳";
+    const auto verdict = [&](std::size_t i) {
+        const double ratio = rates[i] / rates[i - 1];
+        return std::string(ratio >= kRising ? "上升" : ratio <= kFalling ? "下降" : "平稳");
+    };
+    if (rates[rates.size() - 2] <= 0) {
+        return out;
+    }
+    if (!characters.empty() &&
+        std::all_of(rates.begin(), rates.end(), [](double rate) { return rate > 0; })) {
+        for (std::size_t i = 1; i < rates.size(); ++i) {
+            out.DecadeTrends.push_back(verdict(i));
+            out.DecadeWords += std::string(out.DecadeWords.empty() ? "" : "，") +
+                               std::string(kCohorts[i]) + " " + out.DecadeTrends.back();
+        }
+        out.DecadeWords =
+            "名字用字各出生年代与上一年代相比（1930–1959 年为起点）：" + out.DecadeWords + "。";
+    }
+    const double ratio = rates.back() / rates[rates.size() - 2];
+    out.Trend = verdict(rates.size() - 1);
     out.TrendWords = "名字用字在 2000–2008 年出生的人中" +
                      std::string(ratio >= kRising    ? "比 1990 年代更常见"
                                  : ratio <= kFalling ? "比 1990 年代少见"

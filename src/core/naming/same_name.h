@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/data/name_corpora.h"
 #include "core/naming/family_name.h"
@@ -18,6 +19,10 @@ struct SameNameEstimate {
     std::string Basis;  // where the given name's share comes from
     std::string Trend;  // 上升, 平稳 or 下降; empty when the statistics lack a character
     std::string TrendWords;
+    // From the second cohort on, 上升, 平稳 or 下降 against the cohort before;
+    // empty when a character is missing from a cohort's statistics.
+    std::vector<std::string> DecadeTrends;
+    std::string DecadeWords;
 };
 
 // The family name's bearers come from the national family-name statistics,

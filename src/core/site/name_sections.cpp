@@ -112,6 +112,9 @@ std::string SameNameSection(const FamilyName& family, std::uint32_t first, std::
     if (!estimate.TrendWords.empty()) {
         out += "<p>" + Escape(estimate.TrendWords) + "</p>\n";
     }
+    if (!estimate.DecadeWords.empty()) {
+        out += "<p>" + Escape(estimate.DecadeWords) + "</p>\n";
+    }
     return out + Note(Escape(estimate.Basis) +
                       "姓氏人数按男女人口比例分开；估计假定姓氏与名字互不相关。");
 }

@@ -150,6 +150,32 @@ TEST(SameName, EstimatesInWords) {
     }
 }
 
+// Each cohort against the one before, by the product of the characters' rates
+// per million births: 伟 rose to the 1980s, 秀英 fell throughout, 建国 (the
+// founding of 1949) peaked with the births of the 1960s.
+TEST(SameName, TrendByCohort) {
+    struct Case {
+        const char* first;
+        const char* second;
+        std::vector<std::string> trends;
+    };
+    const std::vector<Case> cases = {
+        {"伟", "", {"上升", "上升", "上升", "平稳", "下降"}},
+        {"秀", "英", {"下降", "下降", "下降", "下降", "下降"}},
+        {"建", "国", {"上升", "平稳", "下降", "下降", "下降"}},
+        {"偲", "鼋", {}},  // 鼋 is not in the statistics
+    };
+    for (const Case& c : cases) {
+        const std::uint32_t second = *c.second ? FindCharacter(c.second) : DictionarySize;
+        const SameNameEstimate estimate =
+            EstimateSameName(MakeFamilyName("王"), FindCharacter(c.first), second, Sex::Male);
+        EXPECT_EQ(estimate.DecadeTrends, c.trends) << c.first << c.second;
+        if (!c.trends.empty()) {
+            EXPECT_EQ(estimate.DecadeTrends.back(), estimate.Trend) << c.first << c.second;
+        }
+    }
+}
+
 TEST(SameName, WordsAtEachScale) {
     struct Case {
         double people;

@@ -616,8 +616,8 @@ void GenerateNameCounts(const std::filesystem::path& data, const std::filesystem
         return Number(file, whole, 0, 0xFFFFFFFFu);
     };
     for (const Row& row : ReadRows(file)) {
-        if (row.fields.size() != 6) {
-            Fail(file, row.line, "expected kind, text, male, female, two rates");
+        if (row.fields.size() != 10) {
+            Fail(file, row.line, "expected kind, text, male, female, six rates");
         }
         const std::string& kind = row.fields[0];
         const std::uint32_t male = Number(file, row, 2, 0xFFFFFFFFu);
@@ -638,8 +638,11 @@ void GenerateNameCounts(const std::filesystem::path& data, const std::filesystem
         previous[which] = text;
         std::ostringstream& entries = which == 0 ? characters : names;
         entries << "    {" << blob.size() << "u, " << text.size() << "u, " << male << "u, "
-                << female << "u, " << (which == 0 ? thousandths(row, 4) : 0) << "u, "
-                << (which == 0 ? thousandths(row, 5) : 0) << "u},\n";
+                << female << "u, {";
+        for (std::size_t field = 4; field < 10; ++field) {
+            entries << (field > 4 ? ", " : "") << (which == 0 ? thousandths(row, field) : 0) << "u";
+        }
+        entries << "}},\n";
         blob += text;
         blobLiteral << "    " << Literal(text) << "\n";
     }
