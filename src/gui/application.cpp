@@ -139,6 +139,7 @@ int RunApplication(int argc, char** argv, const FirstShownHook& firstShown) {
     if (firstShown) {
         new FirstPaintWatcher(main, firstShown);
     }
+    main.RestoreWindowPlacement();
     main.show();
     return app.exec();
 }

@@ -138,7 +138,8 @@ void SetMainWindowKeyboardAccess(QMainWindow* window) {
             firstMenu = menu;
         }
         if (!menu->title().contains(QLatin1Char('&'))) {
-            menu->setTitle(QStringLiteral("%1(&%2)").arg(menu->title()).arg(QLatin1Char(entry.key)));
+            menu->setTitle(
+                QStringLiteral("%1(&%2)").arg(menu->title()).arg(QLatin1Char(entry.key)));
         }
     }
     // F10 opens the first menu; the arrow keys go on from there.

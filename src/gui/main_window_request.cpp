@@ -5,11 +5,9 @@
 #include "gui/main_window_parts.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QTextBlock>
-#include <QTextCursor>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -27,6 +25,8 @@
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QTableView>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -238,8 +238,7 @@ void TfrmMain::ShareListColumns() {
             first.push_back(static_cast<int>(k));
         }
     }
-    const std::vector<int> widths =
-        ShareColumnWidths(base, first, m_listview->viewport()->width());
+    const std::vector<int> widths = ShareColumnWidths(base, first, m_listview->viewport()->width());
     for (std::size_t k = 0; k < columns.size(); ++k) {
         m_listview->setColumnWidth(columns[k], widths[k]);
     }
@@ -310,7 +309,8 @@ void TfrmMain::keyPressEvent(QKeyEvent* event) {
         // The click is at once, without the animated click's delay.
         QWidget* focus = focusWidget();
         QPushButton* target = nullptr;
-        if (auto* button = qobject_cast<QPushButton*>(focus); button != nullptr && button->isVisible()) {
+        if (auto* button = qobject_cast<QPushButton*>(focus);
+            button != nullptr && button->isVisible()) {
             target = button;
         } else if (focus != nullptr && m_inputStrip->isVisibleTo(this) &&
                    m_inputStrip->isAncestorOf(focus)) {

@@ -3,12 +3,12 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -368,7 +368,8 @@ void TfrmMain::RestoreWindowPlacement() {
 
 void TfrmMain::SaveWindowPlacement() {
     // The size a maximised window returns to, not the screen's.
-    const QRect normal = isMaximized() && normalGeometry().isValid() ? normalGeometry() : geometry();
+    const QRect normal =
+        isMaximized() && normalGeometry().isValid() ? normalGeometry() : geometry();
     const std::filesystem::path path = SettingsFilePath();
     if (path.empty()) {
         return;

@@ -157,7 +157,7 @@ QString ExportSimpleListPdf(QWidget* parent, const QString& memoText, const Prin
 }
 
 QString ExportDetailedListPdf(QWidget* parent, const std::vector<ResultRow>& rows,
-                           const PrintStatus& status) {
+                              const PrintStatus& status) {
     Trp_MainB report;
     report.SetRows(&rows);
     return ExportReportPdf(parent, report, status);

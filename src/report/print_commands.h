@@ -36,8 +36,9 @@ QString ExportReportPdf(QWidget* parent, NameListReport& report, const PrintStat
 void PrintSimpleList(QWidget* parent, const QString& memoText, const PrintStatus& status = {});
 void PrintDetailedList(QWidget* parent, const std::vector<ResultRow>& rows,
                        const PrintStatus& status = {});
-QString ExportSimpleListPdf(QWidget* parent, const QString& memoText, const PrintStatus& status = {});
+QString ExportSimpleListPdf(QWidget* parent, const QString& memoText,
+                            const PrintStatus& status = {});
 QString ExportDetailedListPdf(QWidget* parent, const std::vector<ResultRow>& rows,
-                           const PrintStatus& status = {});
+                              const PrintStatus& status = {});
 
 }  // namespace lumivane::report

@@ -138,8 +138,7 @@ private slots:
             menus << action->text();
         }
         // With their mnemonics, as Alt+Q … open them.
-        QCOMPARE(menus,
-                 QStringList({"起名功能(&Q)", "免费测算(&C)", "其他功能(&T)", "关于(&G)"}));
+        QCOMPARE(menus, QStringList({"起名功能(&Q)", "免费测算(&C)", "其他功能(&T)", "关于(&G)"}));
         auto* free = m_w->main.findChild<QMenu*>("N2");
         QVERIFY(free != nullptr);
         QCOMPARE(free->actions().size(), 10);

@@ -178,9 +178,9 @@ void PrintPreviewTest::simpleListCommandShowsThePrintingStatus() {
     };
     closer.Arm();
     report::PrintSimpleList(nullptr, memo, [&](const QString& text) { statuses << text; });
-    QCOMPARE(statuses, (QStringList{QStringLiteral("打印预览中"),
-                                    QStringLiteral("正在打印， 请稍候..."),
-                                    QStringLiteral("已送往打印机"), QStringLiteral("已送往打印机")}));
+    QCOMPARE(statuses,
+             (QStringList{QStringLiteral("打印预览中"), QStringLiteral("正在打印， 请稍候..."),
+                          QStringLiteral("已送往打印机"), QStringLiteral("已送往打印机")}));
     QVERIFY(QFileInfo(folder.filePath(QStringLiteral("printed.pdf"))).size() > 0);
 
     statuses.clear();

@@ -38,7 +38,8 @@ std::optional<WindowPlacement> LoadWindowPlacementFrom(const std::filesystem::pa
     placement.Width = ini.ReadInteger(kWindowSection, "Width", kMissing);
     placement.Height = ini.ReadInteger(kWindowSection, "Height", kMissing);
     const int maximized = ini.ReadInteger(kWindowSection, "Maximized", kMissing);
-    for (const int value : {placement.X, placement.Y, placement.Width, placement.Height, maximized}) {
+    for (const int value :
+         {placement.X, placement.Y, placement.Width, placement.Height, maximized}) {
         if (value == kMissing) {
             return std::nullopt;
         }

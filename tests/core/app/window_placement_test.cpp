@@ -66,11 +66,14 @@ TEST(WindowPlacementFit, KeepsVisibleWindowsAndRefusesLostOnes) {
     };
     const Case cases[] = {
         {"inside", {100, 80, 1200, 800, false}, WindowPlacement{100, 80, 1200, 800, false}},
-        {"on the second screen", {2000, 10, 900, 700, true}, WindowPlacement{2000, 10, 900, 700, true}},
+        {"on the second screen",
+         {2000, 10, 900, 700, true},
+         WindowPlacement{2000, 10, 900, 700, true}},
         {"too large shrinks", {0, 0, 4000, 3000, false}, WindowPlacement{0, 0, 1920, 1050, false}},
         {"top strip above the screens", {100, -500, 800, 600, false}, std::nullopt},
         {"on a screen that is gone", {3500, 100, 800, 600, false}, std::nullopt},
-        {"across two screens", {1900, 100, 800, 600, false},
+        {"across two screens",
+         {1900, 100, 800, 600, false},
          WindowPlacement{1900, 100, 800, 600, false}},
         {"left of every screen", {-790, 100, 800, 600, false}, std::nullopt},
     };
