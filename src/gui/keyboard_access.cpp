@@ -81,7 +81,7 @@ void SetResultPagesKeyboardAccess(QMainWindow* window) {
                            "mmo_NameList", "cmb_Sort1", "btn_ShowNameProperty", "btn_Print1",
                            // detailed list page
                            "listview_Result", "cmb_sort2", "btn_ReturnSimple", "btn_Print2",
-                           "btn_AddFavorites"});
+                           "btn_AddFavorites", "btn_UndoRemove"});
     // Whole rows are selected, so Tab leaves the list instead of walking its cells.
     if (auto* view = window->findChild<QAbstractItemView*>(QStringLiteral("listview_Result"))) {
         view->setTabKeyNavigation(false);

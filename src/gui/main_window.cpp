@@ -246,6 +246,13 @@ TfrmMain::TfrmMain(NamingState& state, const Clock& clock, MessageSink& messages
     connect(m_createName, &QPushButton::clicked, this, &TfrmMain::btn_CreateNameClick);
     connect(m_selectName, &QPushButton::clicked, this, &TfrmMain::btn_CreateNameClick);
     SetMainWindowKeyboardAccess(this);
+    // 简单起名 looks like the button Enter presses only while Enter does press
+    // it: with the focus in the input strip.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now != nullptr && now->window() == this) {
+            m_createName->setDefault(m_inputStrip->isAncestorOf(now));
+        }
+    });
     // The first thing a user types is the family name.
     m_firstName->setFocus(Qt::OtherFocusReason);
 }
