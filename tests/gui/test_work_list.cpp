@@ -69,6 +69,8 @@ private slots:
         const QStringList before = Captions(*m_w->main.ResultModel());
         QSignalSpy opened(&m_w->main, &TfrmMain::nameAnalysisRequested);
         List()->setFocus();
+        // Out of the input strip 简单起名 no longer looks like Enter's button.
+        QTRY_VERIFY(!m_w->Find<QPushButton>("btn_CreateName")->isDefault());
         List()->selectRow(2);
         QTest::keyClick(List(), Qt::Key_Return);
         QCOMPARE(opened.count(), 1);
@@ -83,6 +85,7 @@ private slots:
         // In the input strip Enter asks for a new list, which alone drops the ticks.
         auto* sex = m_w->Find<QComboBox>("cmb_Sex");
         sex->setFocus();
+        QTRY_VERIFY(m_w->Find<QPushButton>("btn_CreateName")->isDefault());
         QTest::keyClick(sex, Qt::Key_Return);
         QVERIFY(Captions(*m_w->main.ResultModel()) != before);
         QVERIFY(Ticked().isEmpty());
