@@ -234,7 +234,7 @@ void TfrmMain::ShareListColumns() {
     // 姓名 and 五行格局 first: their texts are the ones that get cut.
     std::vector<int> first;
     for (std::size_t k = 0; k < columns.size(); ++k) {
-        if (columns[k] == kColumnName || columns[k] == 2) {
+        if (columns[k] == kColumnName || columns[k] == kColumnElements) {
             first.push_back(static_cast<int>(k));
         }
     }

@@ -167,7 +167,11 @@ void TfrmMain::RemoveTickedFavorites() {
         }
     }
     const std::size_t removed = removal.rows.size();
-    m_lastRemoval = std::move(removal);
+    if (removed > 0) {
+        m_lastRemoval = std::move(removal);
+    } else {
+        m_lastRemoval.reset();
+    }
     m_model->RemoveCheckedRows();
     // Qt would select the row after the removed one; a later context-menu
     // command must not act on a row the user never picked.
@@ -180,7 +184,8 @@ void TfrmMain::RemoveTickedFavorites() {
     }
     ShowFavoritesCount();
     AfterSort();  // the memo follows the rows
-    SetStatusText(QStringLiteral("已移出 %1 个").arg(removed));
+    SetStatusText(removed > 0 ? QStringLiteral("已移出 %1 个").arg(removed)
+                              : QStringLiteral("没有打勾的名字：先在名字前打勾，再移出收藏"));
     UpdateUndo();
 }
 

@@ -181,6 +181,9 @@ private slots:
         const QStringList shown = Captions(*m_w->main.ResultModel());
         auto* undo = m_w->Find<QPushButton>("btn_UndoRemove");
         QVERIFY(!undo->isVisible());
+        m_w->Find<QPushButton>("btn_AddFavorites")->click();  // nothing ticked
+        QCOMPARE(Status(), QStringLiteral("没有打勾的名字：先在名字前打勾，再移出收藏"));
+        QVERIFY(!undo->isVisible());
         Tick(1);
         m_w->Find<QPushButton>("btn_AddFavorites")->click();  // 移出收藏
         QCOMPARE(Status(), QStringLiteral("已移出 1 个"));
