@@ -680,7 +680,13 @@ void TfrmMain::BuildStatusBar() {
     for (int k = 0; k < 3; ++k) {
         auto* panel = new QLabel(bar);
         panel->setObjectName(QStringLiteral("StatusBar1_Panel%1").arg(k));
-        panel->setFixedWidth(widths[k]);
+        // The middle panel grows with a long text (the path of an exported
+        // file) instead of cutting it.
+        if (k == 1) {
+            panel->setMinimumWidth(widths[k]);
+        } else {
+            panel->setFixedWidth(widths[k]);
+        }
         panel->setFrameShape(QFrame::StyledPanel);
         bar->addWidget(panel);
         m_statusPanels[k] = panel;
