@@ -844,7 +844,7 @@ private slots:
             }
             QString ExportSimpleListPdf(QWidget*, const QString& text) override {
                 exported << text;
-                return QStringLiteral("/home/甲/名字.pdf");
+                return QStringLiteral("文档/名字.pdf");
             }
             QString ExportDetailedListPdf(QWidget*, const std::vector<ResultRow>& rows) override {
                 exportedRows << rows.size();
@@ -862,10 +862,10 @@ private slots:
         m_w->Find<QPushButton>("btn_Print1")->click();
         m_w->Find<QPushButton>("btn_ExportPdf1")->click();
         // The file written is told; a cancelled export says nothing new.
-        QCOMPARE(m_w->main.StatusText(), QStringLiteral("已导出 PDF：/home/甲/名字.pdf"));
+        QCOMPARE(m_w->main.StatusText(), QStringLiteral("已导出 PDF：文档/名字.pdf"));
         m_w->Find<QPushButton>("btn_Print2")->click();
         m_w->Find<QPushButton>("btn_ExportPdf2")->click();
-        QCOMPARE(m_w->main.StatusText(), QStringLiteral("已导出 PDF：/home/甲/名字.pdf"));
+        QCOMPARE(m_w->main.StatusText(), QStringLiteral("已导出 PDF：文档/名字.pdf"));
         m_w->main.findChild<QAction*>("N10")->trigger();
         QCOMPARE(print.simple, QStringList({memo->toPlainText()}));
         QVERIFY(print.simple.front().endsWith(QStringLiteral("王小明")));
