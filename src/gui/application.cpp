@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include "gui/app_style.h"
 #include "gui/gui_fonts.h"
 #include "gui/gui_icons.h"
 #include "gui/message_sink.h"
@@ -47,6 +48,7 @@ void PrepareApplication() {
     InstallChineseTranslations();
     // The task-bar title; the main window's caption is its own.
     QApplication::setApplicationName(QStringLiteral("澜庭取名软件"));
+    InstallAppStyle();
     InstallFontSubstitutions();
     QApplication::setFont(SongFont(12));
     // The installed icon, where the package put it into the icon theme.
@@ -137,6 +139,7 @@ int RunApplication(int argc, char** argv, const FirstShownHook& firstShown) {
     if (firstShown) {
         new FirstPaintWatcher(main, firstShown);
     }
+    main.RestoreWindowPlacement();
     main.show();
     return app.exec();
 }

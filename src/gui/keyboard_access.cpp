@@ -81,7 +81,7 @@ void SetResultPagesKeyboardAccess(QMainWindow* window) {
                            "mmo_NameList", "cmb_Sort1", "btn_ShowNameProperty", "btn_Print1",
                            // detailed list page
                            "listview_Result", "cmb_sort2", "btn_ReturnSimple", "btn_Print2",
-                           "btn_AddFavorites"});
+                           "btn_AddFavorites", "btn_UndoRemove"});
     // Whole rows are selected, so Tab leaves the list instead of walking its cells.
     if (auto* view = window->findChild<QAbstractItemView*>(QStringLiteral("listview_Result"))) {
         view->setTabKeyNavigation(false);
@@ -125,16 +125,29 @@ void SetMainWindowKeyboardAccess(QMainWindow* window) {
     }
     NameForAccess(window->menuBar(), "qt_menubar_ext_button", QStringLiteral("更多菜单"));
 
+    // The menu bar's own mnemonics, "起名功能(&Q)" as Chinese programs write
+    // them: Alt+Q opens the menu, and in an open menu bar Q alone does.
     QMenuBar* bar = window->menuBar();
+    QMenu* firstMenu = nullptr;
     for (const auto& entry : kMenuShortcuts) {
         QMenu* menu = bar->findChild<QMenu*>(QLatin1String(entry.menu));
         if (menu == nullptr) {
             continue;
         }
-        auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | Qt::Key(entry.key)), window);
-        shortcut->setObjectName(QStringLiteral("shortcut_%1").arg(QLatin1String(entry.menu)));
-        QObject::connect(shortcut, &QShortcut::activated, bar,
-                         [bar, menu] { bar->setActiveAction(menu->menuAction()); });
+        if (firstMenu == nullptr) {
+            firstMenu = menu;
+        }
+        if (!menu->title().contains(QLatin1Char('&'))) {
+            menu->setTitle(
+                QStringLiteral("%1(&%2)").arg(menu->title()).arg(QLatin1Char(entry.key)));
+        }
+    }
+    // F10 opens the first menu; the arrow keys go on from there.
+    if (firstMenu != nullptr) {
+        auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), window);
+        f10->setObjectName(QStringLiteral("shortcut_F10"));
+        QObject::connect(f10, &QShortcut::activated, bar,
+                         [bar, firstMenu] { bar->setActiveAction(firstMenu->menuAction()); });
     }
 }
 

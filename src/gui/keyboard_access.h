@@ -10,8 +10,8 @@ class QMainWindow;
 
 namespace lumivane::gui {
 
-// Alt shortcuts of the main menus, by the pinyin of their captions; the
-// captions themselves stay as they are.
+// Mnemonics of the main menus, by the pinyin of their captions, written after
+// the caption: "起名功能(&Q)".
 struct MenuShortcut {
     const char* menu;  // objectName of the QMenu
     char key;          // with Alt

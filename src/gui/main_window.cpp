@@ -1,6 +1,7 @@
 #include "gui/main_window.h"
 #include "gui/main_window_parts.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -34,6 +35,7 @@
 #include "core/app/settings.h"
 #include "core/calendar/vocabulary.h"
 #include "gui/about_dialog.h"
+#include "gui/app_style.h"
 #include "gui/chart_panel.h"
 #include "gui/filter_dialog.h"
 #include "gui/gbk_length_validator.h"
@@ -102,6 +104,7 @@ QComboBox* MakePickList(QWidget* parent, const char* name, const QStringList& it
     auto* combo = new QComboBox(parent);
     combo->setObjectName(QLatin1String(name));
     combo->setEditable(false);
+    combo->setMaxVisibleItems(kDropDownRows);
     combo->addItems(items);
     return combo;
 }
@@ -187,7 +190,6 @@ TfrmMain::TfrmMain(NamingState& state, const Clock& clock, MessageSink& messages
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("澜庭起名软件 V " LUMIVANE_VERSION));
     setFont(SongFont(12));
-    resize(780, 577);
 
     BuildToolBar();
     BuildMenus();
@@ -218,11 +220,13 @@ TfrmMain::TfrmMain(NamingState& state, const Clock& clock, MessageSink& messages
     BuildStatusBar();
     BuildContextMenu();
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(), size());
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    PlaceAtStart();
+    m_undoAction = new QAction(QStringLiteral("撤销移出"), this);
+    m_undoAction->setObjectName(QStringLiteral("act_UndoRemove"));
+    m_undoAction->setShortcut(QKeySequence::Undo);
+    m_undoAction->setEnabled(false);
+    addAction(m_undoAction);
+    connect(m_undoAction, &QAction::triggered, this, &TfrmMain::btn_UndoRemoveClick);
 
     // FormCreate, in its order.
     ShowPage(m_pcMain, 0);
@@ -242,11 +246,41 @@ TfrmMain::TfrmMain(NamingState& state, const Clock& clock, MessageSink& messages
     connect(m_createName, &QPushButton::clicked, this, &TfrmMain::btn_CreateNameClick);
     connect(m_selectName, &QPushButton::clicked, this, &TfrmMain::btn_CreateNameClick);
     SetMainWindowKeyboardAccess(this);
+    // 简单起名 looks like the button Enter presses only while Enter does press
+    // it: with the focus in the input strip.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now != nullptr && now->window() == this) {
+            m_createName->setDefault(m_inputStrip->isAncestorOf(now));
+        }
+    });
     // The first thing a user types is the family name.
     m_firstName->setFocus(Qt::OtherFocusReason);
 }
 
 TfrmMain::~TfrmMain() = default;
+
+void TfrmMain::PlaceAtStart() {
+    // 780 × 577, or on a large screen as much larger in the same proportion
+    // as fills three quarters of it, so the list shows more than a handful of
+    // names.
+    QSize start(780, 577);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen != nullptr) {
+        const QRect free = screen->availableGeometry();
+        const double scale =
+            std::min(0.75 * free.width() / start.width(), 0.75 * free.height() / start.height());
+        if (scale > 1.0) {
+            start = (QSizeF(start) * scale).toSize();
+        }
+        start = start.boundedTo(free.size());
+        QRect frame(QPoint(), start);
+        frame.moveCenter(free.center());
+        resize(start);
+        move(frame.topLeft());
+        return;
+    }
+    resize(start);
+}
 
 void TfrmMain::BuildToolBar() {
     QToolBar* bar = addToolBar(QStringLiteral("ToolBar1"));
@@ -497,6 +531,9 @@ void TfrmMain::BuildSimplePage(QWidget* page) {
     m_nameList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_nameList->setLineWrapMode(QPlainTextEdit::NoWrap);
     layout->addWidget(m_nameList, 1);
+    // A double-click on a name, or Enter on it, opens its analysis.
+    m_nameList->installEventFilter(this);
+    m_nameList->viewport()->installEventFilter(this);
     auto* bar = new QHBoxLayout;
     bar->addWidget(MakeCaption(page, "排序："));
     m_sort1 = MakePickList(page, "cmb_Sort1", SortItems());
@@ -537,6 +574,9 @@ void TfrmMain::BuildDetailedPage(QWidget* page) {
     m_listview->verticalHeader()->setDefaultSectionSize(20);
     m_listview->horizontalHeader()->setSectionsClickable(true);
     m_listview->horizontalHeader()->setHighlightSections(false);
+    m_listview->horizontalHeader()->setSortIndicatorShown(true);
+    m_listview->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    m_listview->viewport()->installEventFilter(this);
     m_listview->setToolTip(QStringLiteral("双击记录可分析姓名的性格，命理，运程"));
     m_listview->setContextMenuPolicy(Qt::CustomContextMenu);
     for (int column = 0; column < kResultColumnCount; ++column) {
@@ -565,11 +605,16 @@ void TfrmMain::BuildDetailedPage(QWidget* page) {
         ThemeIcon(QStringLiteral("go-previous"), QStringLiteral("简"), QColor(0x27, 0x6f, 0xbf)));
     m_print2 = MakeButton(page, "btn_Print2", "打印");
     m_addFavorites = MakeButton(page, "btn_AddFavorites", "加入收藏");
+    m_undoRemove = MakeButton(page, "btn_UndoRemove", "撤销");
+    m_undoRemove->setToolTip(QStringLiteral("放回刚才移出收藏的名字（Ctrl+Z）"));
+    m_undoRemove->setVisible(false);
     bar->addWidget(m_returnSimple);
     auto* export2 = MakeButton(page, "btn_ExportPdf2", "导出 PDF…");
     bar->addWidget(m_print2);
     bar->addWidget(export2);
     bar->addWidget(m_addFavorites);
+    bar->addWidget(m_undoRemove);
+    connect(m_undoRemove, &QPushButton::clicked, this, &TfrmMain::btn_UndoRemoveClick);
     connect(export2, &QPushButton::clicked, this, &TfrmMain::btn_ExportPdf2Click);
     layout->addLayout(bar);
 
@@ -635,7 +680,13 @@ void TfrmMain::BuildStatusBar() {
     for (int k = 0; k < 3; ++k) {
         auto* panel = new QLabel(bar);
         panel->setObjectName(QStringLiteral("StatusBar1_Panel%1").arg(k));
-        panel->setFixedWidth(widths[k]);
+        // The middle panel grows with a long text (the path of an exported
+        // file) instead of cutting it.
+        if (k == 1) {
+            panel->setMinimumWidth(widths[k]);
+        } else {
+            panel->setFixedWidth(widths[k]);
+        }
         panel->setFrameShape(QFrame::StyledPanel);
         bar->addWidget(panel);
         m_statusPanels[k] = panel;

@@ -32,6 +32,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QStackedWidget;
 class QTableView;
+class QTextCursor;
 class QToolButton;
 
 namespace lumivane {
@@ -90,6 +91,15 @@ public:
     void SaveSettings();
     void RestoreSettings();
 
+    // Size, place and maximised state in config.ini's [Window] section: put
+    // back before the window is first shown, kept when it closes. A damaged
+    // or lost place (a screen that is gone) centres the window instead.
+    void RestoreWindowPlacement();
+    void SaveWindowPlacement();
+
+    // Whether the last removal from the favourites can be taken back.
+    [[nodiscard]] bool CanUndoRemoval() const { return m_lastRemoval.has_value(); }
+
 public slots:
     void btn_CreateNameClick();
     void sbtn_QimingClick();
@@ -109,6 +119,9 @@ public slots:
     void btn_Print2Click();
     void btn_ExportPdf1Click();
     void btn_ExportPdf2Click();
+    // 撤销 (Ctrl+Z) in the favourites view: the last removed names go back
+    // into the file and into the list where they stood.
+    void btn_UndoRemoveClick();
     // WM_RESTORE_INSTANCE: restore when minimised, else bring to the front.
     void RestoreInstance();
 
@@ -122,6 +135,8 @@ protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     // The print service, or null after telling the user printing is missing.
@@ -156,6 +171,19 @@ private:
     // The count label of the favourites view, with the lines it cannot show.
     void ShowFavoritesCount();
     void ApplyRestoreStep(const RestoreStep& step);
+    // The row of the name at a place in the simple list, -1 for none.
+    [[nodiscard]] int MemoNameRow(const QTextCursor& cursor) const;
+    // The detailed list's columns across its width.
+    void ShareListColumns();
+    // Qt's sort arrow on the column the rows were sorted by, none for a
+    // column not shown or rows in generation order (column -1).
+    void ShowSortIndicator(int column, bool ascending);
+    // The naming list put aside while the favourites are shown, and back.
+    void KeepNamingList();
+    void ReturnToNamingList();
+    void UpdateUndo();
+    // First start: the design's size, or more on a large screen.
+    void PlaceAtStart();
 
     NamingState& m_state;
     const Clock& m_clock;
@@ -175,6 +203,35 @@ private:
     // Since the fill last let events run; invalid before the first time.
     QElapsedTimer m_sinceProgress;
     bool m_shownOnce = false;
+
+    // The naming list as it stood when the favourites were opened: its rows
+    // with their ticks and order, the request state they belong to, the
+    // simple list's text (the user may have typed into it) and the sort shown.
+    struct NamingListKept {
+        std::vector<ResultRow> rows;
+        CandidateList candidates;
+        FamilyName familyName;
+        std::string familyText;
+        bool verseList = false;
+        QString memo;
+        QString count;
+        int sort1 = -1;
+        int sort2 = -1;
+        int sortColumn = -1;
+        bool sortAscending = true;
+        int page = 0;
+    };
+    std::optional<NamingListKept> m_namingList;
+    int m_sortColumn = -1;  // of the rows shown, -1 in generation order
+    bool m_sortAscending = true;
+    // The rows the last removal took, each with its place, and their favourites.
+    struct Removal {
+        std::vector<std::pair<int, ResultRow>> rows;
+        std::vector<Favorite> favorites;
+    };
+    std::optional<Removal> m_lastRemoval;
+    QPushButton* m_undoRemove = nullptr;
+    QAction* m_undoAction = nullptr;
 
     ResultTableModel* m_model = nullptr;
     ChartPanel* m_chart = nullptr;

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -24,6 +25,8 @@
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QTableView>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -38,6 +41,7 @@
 #include "core/calendar/vocabulary.h"
 #include "gui/about_dialog.h"
 #include "gui/chart_panel.h"
+#include "gui/column_widths.h"
 #include "gui/filter_dialog.h"
 #include "gui/gbk_length_validator.h"
 #include "gui/gui_fonts.h"
@@ -186,6 +190,7 @@ void TfrmMain::ShowRows(std::vector<ResultRow> rows) {
     const std::size_t count = rows.size();
     m_model->SetRows(std::move(rows));
     m_listview->setColumnHidden(kVerseColumn, !m_model->HasVerses());
+    ShareListColumns();
     ResetSortLists();
     m_countLabel->setText(QString::fromStdString(ResultCountText(count)));
     m_nameList->setPlainText(
@@ -198,6 +203,45 @@ void TfrmMain::ResetSortLists() {
     // The rows are in generation (or header) order, not in a key's.
     m_sort1->setCurrentIndex(-1);
     m_sort2->setCurrentIndex(-1);
+    ShowSortIndicator(-1, true);
+}
+
+void TfrmMain::ShowSortIndicator(int column, bool ascending) {
+    m_sortColumn = column;
+    m_sortAscending = ascending;
+    QHeaderView* header = m_listview->horizontalHeader();
+    const bool shown = column >= 0 && !m_listview->isColumnHidden(column);
+    // Qt's arrow for ascending order on the compared texts.
+    header->setSortIndicator(shown ? column : -1,
+                             ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
+}
+
+void TfrmMain::ShareListColumns() {
+    if (m_listview == nullptr) {
+        return;
+    }
+    std::vector<int> columns;
+    std::vector<int> base;
+    for (int column = 0; column <= kVerseColumn; ++column) {
+        if (m_listview->isColumnHidden(column)) {
+            continue;
+        }
+        columns.push_back(column);
+        base.push_back(column == kVerseColumn
+                           ? 420
+                           : ResultColumnHeaders[static_cast<std::size_t>(column)].width);
+    }
+    // 姓名 and 五行格局 first: their texts are the ones that get cut.
+    std::vector<int> first;
+    for (std::size_t k = 0; k < columns.size(); ++k) {
+        if (columns[k] == kColumnName || columns[k] == kColumnElements) {
+            first.push_back(static_cast<int>(k));
+        }
+    }
+    const std::vector<int> widths = ShareColumnWidths(base, first, m_listview->viewport()->width());
+    for (std::size_t k = 0; k < columns.size(); ++k) {
+        m_listview->setColumnWidth(columns[k], widths[k]);
+    }
 }
 
 void TfrmMain::AfterSort() {
@@ -212,9 +256,11 @@ void TfrmMain::listview_ResultColumnClick(int column) {
     if (column >= kResultColumnCount) {
         return;  // 出处 is no sort key
     }
+    const bool ascending = m_sorter.SortAscending();
     m_model->Reorder(
         [this, column](std::vector<ResultRow>& rows) { m_sorter.HeaderClick(rows, column); });
     ResetSortLists();
+    ShowSortIndicator(column, ascending);
     AfterSort();
 }
 
@@ -224,6 +270,7 @@ void TfrmMain::SortByKeyOf(QComboBox* combo) {
         return;
     }
     m_model->Reorder([this, key](std::vector<ResultRow>& rows) { m_sorter.SortByKey(rows, key); });
+    ShowSortIndicator(SortColumnMap[static_cast<std::size_t>(key)], true);
     AfterSort();
 }
 
@@ -255,21 +302,32 @@ void TfrmMain::btn_ReturnSimpleClick() {
 void TfrmMain::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        // Enter presses the focused button (高级起名 opens the dialog), and in
-        // the naming view anywhere else the default button 简单起名; at once,
-        // without the animated click's delay, so the request starts as the
-        // key goes down.
-        auto* focused = qobject_cast<QPushButton*>(focusWidget());
-        QPushButton* target = focused != nullptr && focused->isVisible() ? focused
-                              : m_inputStrip->isVisibleTo(this)          ? m_createName
-                                                                         : nullptr;
-        if (target != nullptr) {
-            if (target->isEnabled()) {
-                target->click();
+        // Enter presses the focused button (高级起名 opens the dialog); in the
+        // detailed list it opens the selected name, as a double-click does;
+        // in the input strip it starts 简单起名. Elsewhere it does nothing, so
+        // a list the user is working through is never thrown away by a key.
+        // The click is at once, without the animated click's delay.
+        QWidget* focus = focusWidget();
+        QPushButton* target = nullptr;
+        if (auto* button = qobject_cast<QPushButton*>(focus);
+            button != nullptr && button->isVisible()) {
+            target = button;
+        } else if (focus != nullptr && m_inputStrip->isVisibleTo(this) &&
+                   m_inputStrip->isAncestorOf(focus)) {
+            target = m_createName;
+        } else if (m_listview != nullptr && focus == m_listview) {
+            const int row = SelectedRow();
+            if (row >= 0) {
+                emit nameAnalysisRequested(row);
             }
             event->accept();
             return;
         }
+        if (target != nullptr && target->isEnabled()) {
+            target->click();
+        }
+        event->accept();
+        return;
     }
     if (key == Qt::Key_Escape && m_pcResult->currentIndex() == kDetailedPage) {
         btn_ReturnSimpleClick();
@@ -279,10 +337,129 @@ void TfrmMain::keyPressEvent(QKeyEvent* event) {
     QMainWindow::keyPressEvent(event);
 }
 
+int TfrmMain::MemoNameRow(const QTextCursor& cursor) const {
+    // A name is a run without blanks; names stand apart by two blanks or more.
+    const QString line = cursor.block().text();
+    int at = cursor.positionInBlock();
+    const auto isName = [&line](int k) { return k >= 0 && k < line.size() && !line[k].isSpace(); };
+    if (!isName(at)) {
+        --at;  // right behind a name
+    }
+    if (!isName(at)) {
+        return -1;
+    }
+    int begin = at;
+    while (isName(begin - 1)) {
+        --begin;
+    }
+    int end = at;
+    while (isName(end + 1)) {
+        ++end;
+    }
+    const std::vector<ResultRow>& rows = m_model->Rows();
+    const auto find = [&rows](const QString& name) {
+        const std::string wanted = name.toStdString();
+        for (std::size_t k = 0; k < rows.size(); ++k) {
+            std::string caption = rows[k].Caption();
+            while (!caption.empty() && caption.back() == ' ') {
+                caption.pop_back();
+            }
+            if (caption == wanted) {
+                return static_cast<int>(k);
+            }
+        }
+        return -1;
+    };
+    int row = find(line.mid(begin, end - begin + 1));
+    if (row < 0 && m_model->HasVerses()) {
+        // A verse line: one name, then its verse.
+        row = find(line.section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty));
+    }
+    return row;
+}
+
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (m_nameList != nullptr && watched == m_nameList->viewport() &&
+        event->type() == QEvent::MouseButtonDblClick) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const int row = MemoNameRow(m_nameList->cursorForPosition(mouse->position().toPoint()));
+        if (row >= 0) {
+            emit nameAnalysisRequested(row);
+            return true;
+        }
+    } else if (watched == m_nameList && event->type() == QEvent::KeyPress) {
+        const auto* press = static_cast<QKeyEvent*>(event);
+        if ((press->key() == Qt::Key_Return || press->key() == Qt::Key_Enter) &&
+            press->modifiers() == Qt::NoModifier) {
+            const int row = MemoNameRow(m_nameList->textCursor());
+            if (row >= 0) {
+                emit nameAnalysisRequested(row);
+                return true;
+            }
+        }
+    } else if (m_listview != nullptr && watched == m_listview->viewport() &&
+               event->type() == QEvent::Resize) {
+        ShareListColumns();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 // ---- views --------------------------------------------------------------------
+
+void TfrmMain::KeepNamingList() {
+    if (m_state.showingFavorites || m_pcResult->currentIndex() == kWelcomePage) {
+        return;  // no naming list yet, or it is already kept
+    }
+    NamingListKept kept;
+    kept.rows = m_model->Rows();
+    kept.candidates = m_state.candidates;
+    kept.familyName = m_state.familyName;
+    kept.familyText = m_state.familyText;
+    kept.verseList = m_state.verseList;
+    kept.memo = m_nameList->toPlainText();
+    kept.count = m_countLabel->text();
+    kept.sort1 = m_sort1->currentIndex();
+    kept.sort2 = m_sort2->currentIndex();
+    kept.sortColumn = m_sortColumn;
+    kept.sortAscending = m_sortAscending;
+    kept.page = m_pcResult->currentIndex();
+    m_namingList = std::move(kept);
+}
+
+void TfrmMain::ReturnToNamingList() {
+    if (!m_namingList) {
+        // Nothing was named before the favourites: the welcome page again.
+        m_model->SetRows({});
+        m_state.candidates.Clear();
+        m_nameList->clear();
+        m_countLabel->clear();
+        ResetSortLists();
+        ShowPage(m_pcResult, kWelcomePage);
+        return;
+    }
+    NamingListKept kept = std::move(*m_namingList);
+    m_namingList.reset();
+    m_state.candidates = std::move(kept.candidates);
+    m_state.familyName = kept.familyName;
+    m_state.familyText = kept.familyText;
+    m_state.verseList = kept.verseList;
+    m_model->SetRows(std::move(kept.rows));
+    m_listview->setColumnHidden(kVerseColumn, !m_model->HasVerses());
+    ShareListColumns();
+    m_nameList->setPlainText(kept.memo);
+    m_countLabel->setText(kept.count);
+    m_sort1->setCurrentIndex(kept.sort1);
+    m_sort2->setCurrentIndex(kept.sort2);
+    ShowSortIndicator(kept.sortColumn, kept.sortAscending);
+    ShowPage(m_pcResult, kept.page);
+    SetStatusText(Utf8(kResultHintText));
+}
 
 void TfrmMain::sbtn_QimingClick() {
     EnsureResultPages();
+    if (m_state.showingFavorites) {
+        ReturnToNamingList();
+    }
     m_inputStrip->setVisible(true);
     m_chart->setVisible(true);
     m_state.showingFavorites = false;
@@ -290,6 +467,8 @@ void TfrmMain::sbtn_QimingClick() {
     m_addFavorites->setIcon(m_favoritesButton->icon());
     m_addFavorites->setText(QStringLiteral("加入收藏"));
     m_favoriteItem->setText(QStringLiteral("加入收藏夹"));
+    m_lastRemoval.reset();
+    UpdateUndo();
 }
 
 void TfrmMain::N6Click() {
@@ -328,13 +507,19 @@ void TfrmMain::btn_Print2Click() {
 
 void TfrmMain::btn_ExportPdf1Click() {
     if (PrintService* print = PrintServiceOrNotice()) {
-        print->ExportSimpleListPdf(this, m_nameList->toPlainText());
+        const QString path = print->ExportSimpleListPdf(this, m_nameList->toPlainText());
+        if (!path.isEmpty()) {
+            SetStatusText(QStringLiteral("已导出 PDF：") + QDir::toNativeSeparators(path));
+        }
     }
 }
 
 void TfrmMain::btn_ExportPdf2Click() {
     if (PrintService* print = PrintServiceOrNotice()) {
-        print->ExportDetailedListPdf(this, m_model->Rows());
+        const QString path = print->ExportDetailedListPdf(this, m_model->Rows());
+        if (!path.isEmpty()) {
+            SetStatusText(QStringLiteral("已导出 PDF：") + QDir::toNativeSeparators(path));
+        }
     }
 }
 

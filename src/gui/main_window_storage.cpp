@@ -2,10 +2,13 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -14,6 +17,7 @@
 
 #include "core/app/data_folder.h"
 #include "core/app/settings.h"
+#include "core/app/window_placement.h"
 #include "core/naming/filter_controls.h"
 #include "core/platform/file_io.h"
 #include "core/results/favorites_file.h"
@@ -36,7 +40,10 @@ void TfrmMain::sbtn_FavoritesClick() {
         return;
     }
     // Read the file before switching views: a damaged file must leave the
-    // naming rows and the naming view as they were.
+    // naming rows and the naming view as they were. The naming list is put
+    // aside first, as the loading replaces the candidates.
+    EnsureResultPages();
+    KeepNamingList();
     FavoritesLoad load = LoadFavorites(FavoritesFilePath(), m_state.candidates);
     if (!load.ok() && load.damagedLines > 0 && SetAsideDamagedFavorites(load)) {
         load = LoadFavorites(FavoritesFilePath(), m_state.candidates);
@@ -44,6 +51,9 @@ void TfrmMain::sbtn_FavoritesClick() {
     if (!load.ok()) {
         if (load.damagedLines == 0) {
             m_messages.Error(this, QString::fromStdString(load.error));
+        }
+        if (!m_state.showingFavorites) {
+            m_namingList.reset();
         }
         return;
     }
@@ -62,6 +72,8 @@ void TfrmMain::sbtn_FavoritesClick() {
     m_addFavorites->setIcon(CancelIcon());
     m_addFavorites->setText(QStringLiteral("移出收藏"));
     m_favoriteItem->setText(QStringLiteral("移出收藏夹"));
+    m_lastRemoval.reset();
+    UpdateUndo();
     SetNamingEnabled(true);
     m_busy = false;
 }
@@ -80,6 +92,11 @@ void TfrmMain::btn_AddFavoritesClick() {
         RemoveTickedFavorites();
         return;
     }
+    const std::size_t ticked = RowFavorites(true).size();
+    if (ticked == 0) {
+        SetStatusText(QStringLiteral("没有打勾的名字：先在名字前打勾，再加入收藏"));
+        return;
+    }
     FavoritesWrite written = AddFavorites(FavoritesFilePath(), RowFavorites(true));
     if (!written.ok() && written.errorLine > 0) {
         FavoritesLoad damaged = LoadFavorites(FavoritesFilePath());
@@ -91,7 +108,9 @@ void TfrmMain::btn_AddFavoritesClick() {
     }
     if (!written.ok()) {
         m_messages.Error(this, QString::fromStdString(written.error));
+        return;
     }
+    SetStatusText(QStringLiteral("加入收藏 %1 个").arg(ticked));
 }
 
 bool TfrmMain::SetAsideDamagedFavorites(const FavoritesLoad& load) {
@@ -140,6 +159,19 @@ void TfrmMain::RemoveTickedFavorites() {
             m_model->SetChecked(static_cast<int>(row), true);
         }
     }
+    Removal removal;
+    removal.favorites = ticked;
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        if (rows[row].checked) {
+            removal.rows.emplace_back(static_cast<int>(row), rows[row]);
+        }
+    }
+    const std::size_t removed = removal.rows.size();
+    if (removed > 0) {
+        m_lastRemoval = std::move(removal);
+    } else {
+        m_lastRemoval.reset();
+    }
     m_model->RemoveCheckedRows();
     // Qt would select the row after the removed one; a later context-menu
     // command must not act on a row the user never picked.
@@ -152,6 +184,48 @@ void TfrmMain::RemoveTickedFavorites() {
     }
     ShowFavoritesCount();
     AfterSort();  // the memo follows the rows
+    SetStatusText(removed > 0 ? QStringLiteral("已移出 %1 个").arg(removed)
+                              : QStringLiteral("没有打勾的名字：先在名字前打勾，再移出收藏"));
+    UpdateUndo();
+}
+
+void TfrmMain::btn_UndoRemoveClick() {
+    if (!m_state.showingFavorites || !m_lastRemoval) {
+        return;
+    }
+    FavoritesWrite written = AddFavorites(FavoritesFilePath(), m_lastRemoval->favorites);
+    if (!written.ok()) {
+        // The names stay out of the file and the list; the undo stays offered.
+        m_messages.Error(this, QString::fromStdString(written.error));
+        return;
+    }
+    const Removal removal = std::move(*m_lastRemoval);
+    m_lastRemoval.reset();
+    m_favoritesOnFile = std::move(written.content);
+    // Back where they stood, in ascending places, with their ticks.
+    std::vector<ResultRow> rows = m_model->Rows();
+    for (const auto& [place, row] : removal.rows) {
+        const auto at = std::min<std::size_t>(static_cast<std::size_t>(place), rows.size());
+        rows.insert(rows.begin() + static_cast<std::ptrdiff_t>(at), row);
+    }
+    m_model->SetRows(std::move(rows));
+    m_state.candidates.Clear();
+    for (const ResultRow& row : m_model->Rows()) {
+        m_state.candidates.codes.push_back(row.Code());
+        m_state.candidates.familyCodes.push_back(row.familyCode);
+    }
+    ShowFavoritesCount();
+    AfterSort();
+    SetStatusText(QStringLiteral("已放回 %1 个").arg(removal.rows.size()));
+    UpdateUndo();
+}
+
+void TfrmMain::UpdateUndo() {
+    const bool offered = m_state.showingFavorites && m_lastRemoval.has_value();
+    if (m_undoRemove != nullptr) {
+        m_undoRemove->setVisible(offered);
+    }
+    m_undoAction->setEnabled(offered);
 }
 
 void TfrmMain::N9Click() {
@@ -271,6 +345,48 @@ void TfrmMain::ApplyRestoreStep(const RestoreStep& step) {
     if (name == QLatin1String("cmb_Month") && widget->isEnabled() && m_month->currentIndex() >= 0) {
         cmb_MonthClick();
     }
+}
+
+void TfrmMain::RestoreWindowPlacement() {
+    const std::optional<WindowPlacement> stored = LoadWindowPlacementFrom(SettingsFilePath());
+    if (!stored) {
+        return;  // the start's own size and place
+    }
+    std::vector<ScreenArea> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect free = screen->availableGeometry();
+        screens.push_back({free.x(), free.y(), free.width(), free.height()});
+    }
+    if (const std::optional<WindowPlacement> fitted = FitToScreens(*stored, screens)) {
+        setGeometry(fitted->X, fitted->Y, fitted->Width, fitted->Height);
+    } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        // Its place is lost; its size, as far as the screen holds it, is not.
+        const QRect free = screen->availableGeometry();
+        QRect frame(QPoint(), QSize(stored->Width, stored->Height).boundedTo(free.size()));
+        frame.moveCenter(free.center());
+        setGeometry(frame);
+    }
+    if (stored->Maximized) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+    }
+}
+
+void TfrmMain::SaveWindowPlacement() {
+    // The size a maximised window returns to, not the screen's.
+    const QRect normal =
+        isMaximized() && normalGeometry().isValid() ? normalGeometry() : geometry();
+    const std::filesystem::path path = SettingsFilePath();
+    if (path.empty()) {
+        return;
+    }
+    // Closing is no moment for a message; the next start then uses its own size.
+    (void)SaveWindowPlacementTo(
+        path, {normal.x(), normal.y(), normal.width(), normal.height(), isMaximized()});
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+    SaveWindowPlacement();
+    QMainWindow::closeEvent(event);
 }
 
 void TfrmMain::showEvent(QShowEvent* event) {

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -16,26 +17,44 @@
 namespace lumivane::report {
 namespace {
 
-// Shows the printing text for as long as the command runs, also when it ends early.
+// The status while the preview is open, after the pages went to the printer,
+// and while a PDF file is written; "正在打印" is for printing only.
+constexpr std::string_view kPreviewStatusText = "打印预览中";
+constexpr std::string_view kPrintedStatusText = "已送往打印机";
+constexpr std::string_view kExportingStatusText = "正在导出 PDF， 请稍候...";
+
+QString Utf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Shows a text for as long as a command runs, then an empty one, also when it ends early.
 class StatusScope {
 public:
-    explicit StatusScope(const PrintStatus& status) : m_status(status) {
+    StatusScope(const PrintStatus& status, const QString& text) : m_status(status) {
         if (m_status) {
-            m_status(QString::fromUtf8(kPrintingStatusText.data(),
-                                       static_cast<qsizetype>(kPrintingStatusText.size())));
+            m_status(text);
         }
     }
     ~StatusScope() {
         if (m_status) {
-            m_status(QString());
+            m_status(m_after);
         }
     }
     StatusScope(const StatusScope&) = delete;
     StatusScope& operator=(const StatusScope&) = delete;
+    void SetTextAfter(const QString& text) { m_after = text; }
 
 private:
     const PrintStatus& m_status;
+    QString m_after;
 };
+
+// The preview draws its pages through a paint engine of its own (a picture
+// recorder); the printer's own engine means the pages go to the printer.
+bool DrawsForPreview(QPrinter* printer) {
+    const QPaintEngine* engine = printer->paintEngine();
+    return engine != nullptr && engine->type() == QPaintEngine::Picture;
+}
 
 // The layouts place their bands on A4 portrait; turned to landscape the page
 // is 87 mm shorter and cuts off the last rows and the footer. The preview
@@ -71,39 +90,51 @@ QString AskPdfPath(QWidget* parent) {
 }  // namespace
 
 void PrintReport(QWidget* parent, NameListReport& report, const PrintStatus& status) {
-    StatusScope scope(status);
+    StatusScope scope(status, Utf8(kPreviewStatusText));
     report.SetTotalPages(report.CountPages());
 
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(report.PageLayout());
     QPrintPreviewDialog preview(&printer, parent);
     KeepPortrait(preview);
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, [&report](QPrinter* target) {
-        target->setPageLayout(report.PageLayout());
-        QPainter painter;
-        if (painter.begin(target)) {
-            report.Generate(&painter, target);
-            painter.end();
-        }
-    });
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
+                     [&report, &status, &scope](QPrinter* target) {
+                         const bool printing = !DrawsForPreview(target);
+                         if (printing && status) {
+                             status(Utf8(kPrintingStatusText));
+                         }
+                         target->setPageLayout(report.PageLayout());
+                         QPainter painter;
+                         if (painter.begin(target)) {
+                             report.Generate(&painter, target);
+                             painter.end();
+                         }
+                         if (printing) {
+                             scope.SetTextAfter(Utf8(kPrintedStatusText));
+                             if (status) {
+                                 status(Utf8(kPrintedStatusText));
+                             }
+                         }
+                     });
     preview.exec();
 }
 
-bool ExportReportPdf(QWidget* parent, NameListReport& report, const PrintStatus& status) {
+QString ExportReportPdf(QWidget* parent, NameListReport& report, const PrintStatus& status) {
     const QString path = AskPdfPath(parent);
     if (path.isEmpty()) {
-        return false;
+        return {};
     }
     QString error;
     bool written = false;
     {
-        StatusScope scope(status);
+        StatusScope scope(status, Utf8(kExportingStatusText));
         written = WriteReportPdfFile(report, path, error);
     }
     if (!written) {
         QMessageBox::warning(parent, QStringLiteral("导出 PDF"), error);
+        return {};
     }
-    return written;
+    return path;
 }
 
 void PrintSimpleList(QWidget* parent, const QString& memoText, const PrintStatus& status) {
@@ -119,14 +150,14 @@ void PrintDetailedList(QWidget* parent, const std::vector<ResultRow>& rows,
     PrintReport(parent, report, status);
 }
 
-bool ExportSimpleListPdf(QWidget* parent, const QString& memoText, const PrintStatus& status) {
+QString ExportSimpleListPdf(QWidget* parent, const QString& memoText, const PrintStatus& status) {
     Trp_MainA report;
     report.SetMemoText(memoText);
     return ExportReportPdf(parent, report, status);
 }
 
-bool ExportDetailedListPdf(QWidget* parent, const std::vector<ResultRow>& rows,
-                           const PrintStatus& status) {
+QString ExportDetailedListPdf(QWidget* parent, const std::vector<ResultRow>& rows,
+                              const PrintStatus& status) {
     Trp_MainB report;
     report.SetRows(&rows);
     return ExportReportPdf(parent, report, status);

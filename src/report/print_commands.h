@@ -18,23 +18,27 @@ namespace lumivane::report {
 
 class NameListReport;
 
-// Receives the status text: "正在打印， 请稍候..." while printing, then an empty text.
+// Receives the status texts: "打印预览中" while the preview is open, "正在打印，
+// 请稍候..." only while pages go to the printer, then "已送往打印机" or, when
+// nothing was printed, an empty text.
 using PrintStatus = std::function<void(const QString& text)>;
 
 // Counts the report's pages and shows the modal preview on a printer set to
 // the report's page layout.
 void PrintReport(QWidget* parent, NameListReport& report, const PrintStatus& status = {});
-// Asks for a file name and writes the report as PDF; false when the user
-// cancels or the file cannot be written (the reason is shown in a message box).
-bool ExportReportPdf(QWidget* parent, NameListReport& report, const PrintStatus& status = {});
+// Asks for a file name and writes the report as PDF; the file written, or an
+// empty text when the user cancels or the file cannot be written (the reason
+// is shown in a message box).
+QString ExportReportPdf(QWidget* parent, NameListReport& report, const PrintStatus& status = {});
 
 // The two lists. The simple list is printed from its text as the window shows
 // it; the detailed list from its rows in their current order.
 void PrintSimpleList(QWidget* parent, const QString& memoText, const PrintStatus& status = {});
 void PrintDetailedList(QWidget* parent, const std::vector<ResultRow>& rows,
                        const PrintStatus& status = {});
-bool ExportSimpleListPdf(QWidget* parent, const QString& memoText, const PrintStatus& status = {});
-bool ExportDetailedListPdf(QWidget* parent, const std::vector<ResultRow>& rows,
-                           const PrintStatus& status = {});
+QString ExportSimpleListPdf(QWidget* parent, const QString& memoText,
+                            const PrintStatus& status = {});
+QString ExportDetailedListPdf(QWidget* parent, const std::vector<ResultRow>& rows,
+                              const PrintStatus& status = {});
 
 }  // namespace lumivane::report

@@ -19,9 +19,10 @@ public:
     virtual void PrintSimpleList(QWidget* parent, const QString& shownText) = 0;
     // btn_Print2 and N10: the detailed list, in the rows' current order.
     virtual void PrintDetailedList(QWidget* parent, const std::vector<ResultRow>& rows) = 0;
-    // "导出 PDF…" beside each 打印 button: the same reports into a PDF file the user picks.
-    virtual void ExportSimpleListPdf(QWidget* parent, const QString& shownText) = 0;
-    virtual void ExportDetailedListPdf(QWidget* parent, const std::vector<ResultRow>& rows) = 0;
+    // "导出 PDF…" beside each 打印 button: the same reports into a PDF file the
+    // user picks. The file written, or an empty text when none was.
+    virtual QString ExportSimpleListPdf(QWidget* parent, const QString& shownText) = 0;
+    virtual QString ExportDetailedListPdf(QWidget* parent, const std::vector<ResultRow>& rows) = 0;
 };
 
 }  // namespace lumivane::gui

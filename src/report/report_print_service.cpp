@@ -33,13 +33,13 @@ void ReportPrintService::PrintDetailedList(QWidget* parent, const std::vector<Re
     report::PrintDetailedList(parent, rows, StatusOf(parent));
 }
 
-void ReportPrintService::ExportSimpleListPdf(QWidget* parent, const QString& shownText) {
-    (void)report::ExportSimpleListPdf(parent, shownText, StatusOf(parent));
+QString ReportPrintService::ExportSimpleListPdf(QWidget* parent, const QString& shownText) {
+    return report::ExportSimpleListPdf(parent, shownText, StatusOf(parent));
 }
 
-void ReportPrintService::ExportDetailedListPdf(QWidget* parent,
-                                               const std::vector<ResultRow>& rows) {
-    (void)report::ExportDetailedListPdf(parent, rows, StatusOf(parent));
+QString ReportPrintService::ExportDetailedListPdf(QWidget* parent,
+                                                  const std::vector<ResultRow>& rows) {
+    return report::ExportDetailedListPdf(parent, rows, StatusOf(parent));
 }
 
 }  // namespace lumivane::report

@@ -10,8 +10,8 @@ class ReportPrintService : public gui::PrintService {
 public:
     void PrintSimpleList(QWidget* parent, const QString& shownText) override;
     void PrintDetailedList(QWidget* parent, const std::vector<ResultRow>& rows) override;
-    void ExportSimpleListPdf(QWidget* parent, const QString& shownText) override;
-    void ExportDetailedListPdf(QWidget* parent, const std::vector<ResultRow>& rows) override;
+    QString ExportSimpleListPdf(QWidget* parent, const QString& shownText) override;
+    QString ExportDetailedListPdf(QWidget* parent, const std::vector<ResultRow>& rows) override;
 };
 
 }  // namespace lumivane::report

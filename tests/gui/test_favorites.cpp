@@ -94,6 +94,7 @@ private slots:
         Request(QStringLiteral("欧阳"));
         Check(0);
         const QString ouyang = QString::fromStdString(m_w->main.ResultModel()->Rows()[0].Caption());
+        const int namingRows = m_w->main.ResultModel()->rowCount();
         FavoritesButton()->click();
         QCOMPARE(FileLines().size(), 2);
 
@@ -131,12 +132,14 @@ private slots:
         QCOMPARE(QString::fromStdString(m_w->main.ResultModel()->Rows()[0].columns[15]),
                  QStringLiteral("欧阳"));
 
-        // Back in the naming view the rows stay, the caption returns.
+        // Back in the naming view the 欧阳 list returns with its tick, and the caption.
         m_w->main.findChild<QToolButton*>("sbtn_Qiming")->click();
         QVERIFY(!m_w->main.ShowingFavorites());
         QVERIFY(!m_w->main.findChild<QWidget*>("Panel2")->isHidden());
         QCOMPARE(FavoritesButton()->text(), QStringLiteral("加入收藏"));
-        QCOMPARE(m_w->main.ResultModel()->rowCount(), 1);
+        QCOMPARE(m_w->main.ResultModel()->rowCount(), namingRows);
+        QCOMPARE(QString::fromStdString(m_w->main.ResultModel()->Rows()[0].Caption()), ouyang);
+        QVERIFY(m_w->main.ResultModel()->Rows()[0].checked);
     }
 
     void removingWithNothingCheckedRewritesTheShownLinesSorted() {

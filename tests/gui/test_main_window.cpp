@@ -137,7 +137,8 @@ private slots:
         for (QAction* action : m_w->main.menuBar()->actions()) {
             menus << action->text();
         }
-        QCOMPARE(menus, QStringList({"起名功能", "免费测算", "其他功能", "关于"}));
+        // With their mnemonics, as Alt+Q … open them.
+        QCOMPARE(menus, QStringList({"起名功能(&Q)", "免费测算(&C)", "其他功能(&T)", "关于(&G)"}));
         auto* free = m_w->main.findChild<QMenu*>("N2");
         QVERIFY(free != nullptr);
         QCOMPARE(free->actions().size(), 10);
@@ -841,9 +842,13 @@ private slots:
             void PrintDetailedList(QWidget*, const std::vector<ResultRow>& rows) override {
                 detailed << rows.size();
             }
-            void ExportSimpleListPdf(QWidget*, const QString& text) override { exported << text; }
-            void ExportDetailedListPdf(QWidget*, const std::vector<ResultRow>& rows) override {
+            QString ExportSimpleListPdf(QWidget*, const QString& text) override {
+                exported << text;
+                return QStringLiteral("文档/名字.pdf");
+            }
+            QString ExportDetailedListPdf(QWidget*, const std::vector<ResultRow>& rows) override {
                 exportedRows << rows.size();
+                return {};  // cancelled
             }
             QStringList simple, exported;
             QList<std::size_t> detailed, exportedRows;
@@ -856,8 +861,11 @@ private slots:
         memo->setPlainText(memo->toPlainText() + QStringLiteral("\n王小明"));
         m_w->Find<QPushButton>("btn_Print1")->click();
         m_w->Find<QPushButton>("btn_ExportPdf1")->click();
+        // The file written is told; a cancelled export says nothing new.
+        QCOMPARE(m_w->main.StatusText(), QStringLiteral("已导出 PDF：文档/名字.pdf"));
         m_w->Find<QPushButton>("btn_Print2")->click();
         m_w->Find<QPushButton>("btn_ExportPdf2")->click();
+        QCOMPARE(m_w->main.StatusText(), QStringLiteral("已导出 PDF：文档/名字.pdf"));
         m_w->main.findChild<QAction*>("N10")->trigger();
         QCOMPARE(print.simple, QStringList({memo->toPlainText()}));
         QVERIFY(print.simple.front().endsWith(QStringLiteral("王小明")));

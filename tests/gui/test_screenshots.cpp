@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QFrame>
@@ -134,6 +135,59 @@ private slots:
         QCOMPARE(w.main.ResultModel()->rowCount(), 2);
         QTest::qWait(100);
         Save(&w.main, QStringLiteral("favourites-view.png"));
+    }
+
+    // The window as a parent works in it on the whole screen: its first size,
+    // the year list open, maximised with the columns sharing the width and a
+    // sort arrow, and the favourites view after a removal, with 撤销.
+    void wholeScreen() {
+        DataHome home;
+        Windows w;
+        w.main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.main));
+        w.Find<QLineEdit>("edt_FirstName")->setText(QStringLiteral("陈"));
+        Pick(w.Find<QComboBox>("cmb_Sex"), 1);
+        w.Find<QPushButton>("btn_CreateName")->click();
+        ResultTableModel* model = w.main.ResultModel();
+        Pick(w.Find<QComboBox>("cmb_sort2"), 6);
+        model->setData(model->index(1, 0), Qt::Checked, Qt::CheckStateRole);
+        model->setData(model->index(4, 0), Qt::Checked, Qt::CheckStateRole);
+        w.Find<QTableView>("listview_Result")->selectRow(2);
+        QTest::qWait(100);
+        Save(&w.main, QStringLiteral("whole-screen-first-size.png"));
+
+        auto* year = w.Find<QComboBox>("cmb_Year");
+        year->showPopup();
+        QTest::qWait(300);
+        const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0);
+        QVERIFY(screen.save(QStringLiteral(LUMIVANE_SCREENSHOT_DIR "/whole-screen-year-list.png")));
+        year->hidePopup();
+
+        // Without a window manager nobody answers the request to maximise;
+        // the window then takes the free screen as a manager would give it.
+        w.main.showMaximized();
+        QTest::qWait(200);
+        const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+        if (w.main.size() != free.size()) {
+            w.main.setGeometry(free);
+        }
+        QTest::qWait(200);
+        Save(&w.main, QStringLiteral("whole-screen-maximised.png"));
+        w.Find<QPushButton>("btn_ReturnSimple")->click();
+        QTest::qWait(100);
+        Save(&w.main, QStringLiteral("whole-screen-maximised-simple.png"));
+        w.Find<QPushButton>("btn_ShowNameProperty")->click();
+
+        w.Find<QPushButton>("btn_AddFavorites")->click();
+        w.main.findChild<QToolButton*>("sbtn_Favorites")->click();
+        model->setData(model->index(0, 0), Qt::Checked, Qt::CheckStateRole);
+        w.Find<QPushButton>("btn_AddFavorites")->click();
+        w.main.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w.main));
+        w.Find<QPushButton>("btn_AddFavorites")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);  // on to 撤销, by key
+        QTest::qWait(100);
+        Save(&w.main, QStringLiteral("whole-screen-favourites-undo.png"));
     }
 
     // Qt's own windows in Chinese, the date boxes on 农历 with the longest

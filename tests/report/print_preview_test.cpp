@@ -2,10 +2,13 @@
 // preview generated and closes it.
 #include <QAction>
 #include <QApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -156,10 +159,29 @@ void PrintPreviewTest::simpleListCommandShowsThePrintingStatus() {
         statuses << text;
         pagesWhileOpen = closer.pageCount;
     });
-    QCOMPARE(statuses, (QStringList{QStringLiteral("正在打印， 请稍候..."), QString()}));
-    // The status is emptied only after the preview has closed.
+    // The preview is no printing yet; the status is emptied only after it has closed.
+    QCOMPARE(statuses, (QStringList{QStringLiteral("打印预览中"), QString()}));
     QCOMPARE(pagesWhileOpen, 1);
     QVERIFY(closer.sawPreview);
+
+    // The pages drawn for a printer (as after the preview's 打印) say so, and
+    // that they went.
+    statuses.clear();
+    QTemporaryDir folder;
+    closer = PreviewCloser{};
+    closer.whileOpen = [&] {
+        auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(folder.filePath(QStringLiteral("printed.pdf")));
+        emit preview->paintRequested(&printer);
+    };
+    closer.Arm();
+    report::PrintSimpleList(nullptr, memo, [&](const QString& text) { statuses << text; });
+    QCOMPARE(statuses,
+             (QStringList{QStringLiteral("打印预览中"), QStringLiteral("正在打印， 请稍候..."),
+                          QStringLiteral("已送往打印机"), QStringLiteral("已送往打印机")}));
+    QVERIFY(QFileInfo(folder.filePath(QStringLiteral("printed.pdf"))).size() > 0);
 
     statuses.clear();
     closer = PreviewCloser{};
@@ -197,7 +219,7 @@ void PrintPreviewTest::windowServicePrintsTheShownTextAndSetsTheStatusPanel() {
     closer.Arm();
     service.PrintSimpleList(button, memo->toPlainText());
     QCOMPARE(closer.pageCount, 2);
-    QCOMPARE(statusWhileOpen, QStringLiteral("正在打印， 请稍候..."));
+    QCOMPARE(statusWhileOpen, QStringLiteral("打印预览中"));
     QCOMPARE(panel->text(), QString());
 
     closer = PreviewCloser{};
@@ -206,7 +228,7 @@ void PrintPreviewTest::windowServicePrintsTheShownTextAndSetsTheStatusPanel() {
     closer.Arm();
     service.PrintDetailedList(button, Rows(51));
     QCOMPARE(closer.pageCount, 2);
-    QCOMPARE(statusWhileOpen, QStringLiteral("正在打印， 请稍候..."));
+    QCOMPARE(statusWhileOpen, QStringLiteral("打印预览中"));
     QCOMPARE(panel->text(), QString());
 }
 

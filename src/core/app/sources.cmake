@@ -7,6 +7,7 @@ target_sources(lumivane_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/data_folder.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ini_file.cpp
   ${CMAKE_CURRENT_LIST_DIR}/settings.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/window_placement.cpp
   ${CMAKE_CURRENT_LIST_DIR}/json_reader.cpp
   ${CMAKE_CURRENT_LIST_DIR}/filter_file.cpp
   ${CMAKE_CURRENT_LIST_DIR}/about_text.cpp

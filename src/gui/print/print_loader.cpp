@@ -52,16 +52,14 @@ void PrintLoader::PrintDetailedList(QWidget* parent, const std::vector<ResultRow
     }
 }
 
-void PrintLoader::ExportSimpleListPdf(QWidget* parent, const QString& shownText) {
-    if (PrintService* service = ServiceOrError(parent)) {
-        service->ExportSimpleListPdf(parent, shownText);
-    }
+QString PrintLoader::ExportSimpleListPdf(QWidget* parent, const QString& shownText) {
+    PrintService* service = ServiceOrError(parent);
+    return service != nullptr ? service->ExportSimpleListPdf(parent, shownText) : QString();
 }
 
-void PrintLoader::ExportDetailedListPdf(QWidget* parent, const std::vector<ResultRow>& rows) {
-    if (PrintService* service = ServiceOrError(parent)) {
-        service->ExportDetailedListPdf(parent, rows);
-    }
+QString PrintLoader::ExportDetailedListPdf(QWidget* parent, const std::vector<ResultRow>& rows) {
+    PrintService* service = ServiceOrError(parent);
+    return service != nullptr ? service->ExportDetailedListPdf(parent, rows) : QString();
 }
 
 }  // namespace lumivane::gui

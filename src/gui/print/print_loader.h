@@ -34,8 +34,8 @@ public:
     // nothing is printed.
     void PrintSimpleList(QWidget* parent, const QString& shownText) override;
     void PrintDetailedList(QWidget* parent, const std::vector<ResultRow>& rows) override;
-    void ExportSimpleListPdf(QWidget* parent, const QString& shownText) override;
-    void ExportDetailedListPdf(QWidget* parent, const std::vector<ResultRow>& rows) override;
+    QString ExportSimpleListPdf(QWidget* parent, const QString& shownText) override;
+    QString ExportDetailedListPdf(QWidget* parent, const std::vector<ResultRow>& rows) override;
 
 private:
     using CreateFunction = PrintService* (*)();
