@@ -1,9 +1,13 @@
 #include "gui/gui_fonts.h"
 
 #include <QEvent>
+#include <QFontMetricsF>
+#include <QHash>
 #include <QPalette>
 #include <QStringList>
 #include <QWidget>
+#include <algorithm>
+#include <cmath>
 
 namespace lumivane::gui {
 
@@ -73,6 +77,29 @@ private:
 
 void SetFontWhenFirstShown(QWidget* widget, const QFont& font) {
     new FontOnFirstShow(widget, font);
+}
+
+int WidestText(const QFont& font, const QStringList& texts) {
+    const QFontMetricsF metrics(font);
+    QHash<char16_t, qreal> advances;
+    qreal widest = 0;
+    for (const QString& text : texts) {
+        qreal width = 0;
+        for (const QChar ch : text) {
+            if (ch.isSurrogate() || ch.category() == QChar::Mark_NonSpacing) {
+                // Pairs and combining marks only make sense laid out together.
+                width = metrics.horizontalAdvance(text);
+                break;
+            }
+            auto found = advances.constFind(ch.unicode());
+            if (found == advances.constEnd()) {
+                found = advances.insert(ch.unicode(), metrics.horizontalAdvance(ch));
+            }
+            width += *found;
+        }
+        widest = std::max(widest, width);
+    }
+    return static_cast<int>(std::ceil(widest));
 }
 
 void SetTextColor(QWidget* widget, const QColor& color) {

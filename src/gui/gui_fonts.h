@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QStringList>
 
 class QWidget;
 
@@ -23,6 +24,12 @@ void InstallFontSubstitutions();
 // Sets the font when the widget is first shown: each new size of a face costs
 // loading it, which a list hidden at start need not pay then.
 void SetFontWhenFirstShown(QWidget* widget, const QFont& font);
+
+// Width in whole pixels that the widest of the texts needs in the font, never
+// less than its laid-out width: the sum of its characters' advances, each
+// character measured once. Laying out every entry of the date lists cost the
+// start several million instructions of text shaping.
+[[nodiscard]] int WidestText(const QFont& font, const QStringList& texts);
 
 void SetTextColor(QWidget* widget, const QColor& color);
 void SetBold(QWidget* widget);

@@ -109,15 +109,10 @@ QComboBox* MakePickList(QWidget* parent, const char* name, const QStringList& it
 // Wide enough for the longest entry the list can hold in either calendar, so
 // switching to 农历 never cuts "闰十一月" short and the strip does not jump.
 void FitLongestEntry(QComboBox* combo, const QStringList& entries) {
-    const QFontMetrics metrics(combo->font());
-    int widest = 0;
-    for (const QString& entry : entries) {
-        widest = std::max(widest, metrics.horizontalAdvance(entry));
-    }
     QStyleOptionComboBox option;
     option.initFrom(combo);
     option.editable = combo->isEditable();
-    const QSize text(widest, metrics.height());
+    const QSize text(WidestText(combo->font(), entries), combo->fontMetrics().height());
     combo->setMinimumWidth(
         combo->style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, combo).width());
 }
