@@ -131,7 +131,6 @@ int RunApplication(int argc, char** argv, const FirstShownHook& firstShown) {
     instance.Listen();
     PrepareApplication();
     PrepareIconLookup();
-    FinishReadingFontConfiguration();
 
     NamingState state;
     SystemClock clock;

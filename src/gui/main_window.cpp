@@ -36,6 +36,7 @@
 #include "gui/about_dialog.h"
 #include "gui/chart_panel.h"
 #include "gui/filter_dialog.h"
+#include "gui/font_configuration.h"
 #include "gui/gbk_length_validator.h"
 #include "gui/gui_fonts.h"
 #include "gui/gui_icons.h"
@@ -194,6 +195,9 @@ TfrmMain::TfrmMain(NamingState& state, const Clock& clock, MessageSink& messages
     auto* mainLayout = new QVBoxLayout(mainPage);
     mainLayout->setContentsMargins(4, 4, 4, 4);
     mainLayout->setSpacing(4);
+    // The first text measured is in the input strip: the tool bar and the
+    // menus are made while fontconfig still reads its configuration.
+    FinishReadingFontConfiguration();
     mainLayout->addWidget(BuildInputStrip());
     m_chart = new ChartPanel(mainPage);
     mainLayout->addWidget(m_chart);
