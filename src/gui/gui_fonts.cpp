@@ -115,6 +115,10 @@ void SetBold(QWidget* widget) {
     widget->setFont(font);
 }
 
+void SetEmphasis(QWidget* widget) {
+    SetTextColor(widget, QColor(0x80, 0x40, 0x00));
+}
+
 void StyleAsLink(QWidget* widget) {
     // Blue, with the hand cursor the clickable labels carry. No underline: the
     // mapped faces draw it below their descent, outside a label as tall as its

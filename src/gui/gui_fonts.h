@@ -33,6 +33,9 @@ void SetFontWhenFirstShown(QWidget* widget, const QFont& font);
 
 void SetTextColor(QWidget* widget, const QColor& color);
 void SetBold(QWidget* widget);
+// Sets a caption apart in the chart panel's caption colour, in the window's own
+// face: a bold face is one more face to look up, load and draw at start.
+void SetEmphasis(QWidget* widget);
 void StyleAsLink(QWidget* widget);
 
 }  // namespace lumivane::gui

@@ -406,7 +406,7 @@ QWidget* TfrmMain::BuildInputStrip() {
     auto* first = new QHBoxLayout;
     first->setSpacing(4);
     QLabel* prompt = MakeCaption(panel, "请输入姓名：");
-    SetBold(prompt);
+    SetEmphasis(prompt);
     first->addWidget(prompt);
     first->addWidget(MakeCaption(panel, "姓"));
     first->addWidget(m_firstName);
@@ -425,7 +425,7 @@ QWidget* TfrmMain::BuildInputStrip() {
     auto* second = new QHBoxLayout;
     second->setSpacing(4);
     QLabel* birth = MakeCaption(panel, "出生时间：");
-    SetBold(birth);
+    SetEmphasis(birth);
     second->addWidget(birth);
     second->addWidget(m_calendarType);
     second->addWidget(m_year);
@@ -613,9 +613,8 @@ QWidget* TfrmMain::BuildWelcomePage() {
         }
         auto* text = new QLabel(lines[k], page);
         text->setObjectName(QStringLiteral("lbl_Welcome%1").arg(k + 1));
-        // The window's own face, larger: a second face (楷体) just for this page
-        // cost the start loading that face, its fallbacks and every glyph.
-        text->setFont(SongFont(15));
+        // In the window's own face and size: a second face (楷体), or a second
+        // size of this one, cost the start loading it and drawing every glyph.
         text->setTextFormat(Qt::PlainText);
         // The longest line wraps when the window is made narrow.
         text->setWordWrap(k == 2);
