@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-webengine-dev-tools libqt6opengl6-dev
-  qt6-qpa-plugins libgl-dev qt6-translations-l10n
+  qt6-qpa-plugins libgl-dev qt6-translations-l10n libfontconfig-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth x11-utils

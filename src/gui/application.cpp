@@ -11,6 +11,7 @@
 #include <QTranslator>
 
 #include "gui/app_style.h"
+#include "gui/font_configuration.h"
 #include "gui/gui_fonts.h"
 #include "gui/gui_icons.h"
 #include "gui/message_sink.h"
@@ -110,12 +111,15 @@ int RunProgram(int argc, char** argv, const FirstShownHook& firstShown) {
     // pays for page by page.
     mallopt(M_MMAP_THRESHOLD, 4 << 20);
     mallopt(M_TRIM_THRESHOLD, 8 << 20);
+    BeginReadingFontConfiguration();
     // Lets the desktop match the windows with the installed desktop entry
     // (packaging/example.velisora.Lumivane.desktop): its name and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.velisora.Lumivane"));
     // Chromium's switches must be in place before the application object exists.
     PrepareWebEngine(argc, argv);
-    return RunApplication(argc, argv, firstShown);
+    const int status = RunApplication(argc, argv, firstShown);
+    FinishReadingFontConfiguration();  // when another copy answered first
+    return status;
 }
 
 int RunApplication(int argc, char** argv, const FirstShownHook& firstShown) {
@@ -128,6 +132,7 @@ int RunApplication(int argc, char** argv, const FirstShownHook& firstShown) {
     // open a second copy.
     instance.Listen();
     PrepareApplication();
+    PrepareIconLookup();
 
     NamingState state;
     SystemClock clock;

@@ -1,9 +1,13 @@
 #include "gui/gui_fonts.h"
 
 #include <QEvent>
+#include <QFontMetricsF>
+#include <QHash>
 #include <QPalette>
 #include <QStringList>
 #include <QWidget>
+#include <algorithm>
+#include <cmath>
 
 namespace lumivane::gui {
 
@@ -75,6 +79,29 @@ void SetFontWhenFirstShown(QWidget* widget, const QFont& font) {
     new FontOnFirstShow(widget, font);
 }
 
+int WidestText(const QFont& font, const QStringList& texts) {
+    const QFontMetricsF metrics(font);
+    QHash<char16_t, qreal> advances;
+    qreal widest = 0;
+    for (const QString& text : texts) {
+        qreal width = 0;
+        for (const QChar ch : text) {
+            if (ch.isSurrogate() || ch.category() == QChar::Mark_NonSpacing) {
+                // Pairs and combining marks only make sense laid out together.
+                width = metrics.horizontalAdvance(text);
+                break;
+            }
+            auto found = advances.constFind(ch.unicode());
+            if (found == advances.constEnd()) {
+                found = advances.insert(ch.unicode(), metrics.horizontalAdvance(ch));
+            }
+            width += *found;
+        }
+        widest = std::max(widest, width);
+    }
+    return static_cast<int>(std::ceil(widest));
+}
+
 void SetTextColor(QWidget* widget, const QColor& color) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, color);
@@ -86,6 +113,10 @@ void SetBold(QWidget* widget) {
     QFont font = widget->font();
     font.setBold(true);
     widget->setFont(font);
+}
+
+void SetEmphasis(QWidget* widget) {
+    SetTextColor(widget, QColor(0x80, 0x40, 0x00));
 }
 
 void StyleAsLink(QWidget* widget) {

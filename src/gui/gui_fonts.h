@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QStringList>
 
 class QWidget;
 
@@ -24,8 +25,17 @@ void InstallFontSubstitutions();
 // loading it, which a list hidden at start need not pay then.
 void SetFontWhenFirstShown(QWidget* widget, const QFont& font);
 
+// Width in whole pixels that the widest of the texts needs in the font, never
+// less than its laid-out width: the sum of its characters' advances, each
+// character measured once. Laying out every entry of the date lists cost the
+// start several million instructions of text shaping.
+[[nodiscard]] int WidestText(const QFont& font, const QStringList& texts);
+
 void SetTextColor(QWidget* widget, const QColor& color);
 void SetBold(QWidget* widget);
+// Sets a caption apart in the chart panel's caption colour, in the window's own
+// face: a bold face is one more face to look up, load and draw at start.
+void SetEmphasis(QWidget* widget);
 void StyleAsLink(QWidget* widget);
 
 }  // namespace lumivane::gui

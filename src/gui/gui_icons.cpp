@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFont>
 #include <QIconEngine>
+#include <QImageReader>
 #include <QPainter>
 #include <QPixmap>
 #include <optional>
@@ -139,6 +140,11 @@ void SelectIconTheme() {
             }
         }
     }
+}
+
+void PrepareIconLookup() {
+    (void)QIcon::hasThemeIcon(QStringLiteral("document-new"));
+    (void)QImageReader::supportedImageFormats();
 }
 
 QIcon ThemeIcon(const QString& themeName, const QString& glyph, QColor colour) {

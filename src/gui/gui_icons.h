@@ -11,6 +11,11 @@ namespace lumivane::gui {
 // Picks an installed theme when the platform names none.
 void SelectIconTheme();
 
+// Reads the icon theme's index and lists the image readers: work the tool
+// bar's icons need before the first paint, done early where it overlaps the
+// reading of the font configuration.
+void PrepareIconLookup();
+
 // The theme's icon of that name, or a rounded badge with the glyph.
 [[nodiscard]] QIcon ThemeIcon(const QString& themeName, const QString& glyph, QColor colour);
 

@@ -38,6 +38,7 @@
 #include "gui/app_style.h"
 #include "gui/chart_panel.h"
 #include "gui/filter_dialog.h"
+#include "gui/font_configuration.h"
 #include "gui/gbk_length_validator.h"
 #include "gui/gui_fonts.h"
 #include "gui/gui_icons.h"
@@ -112,15 +113,10 @@ QComboBox* MakePickList(QWidget* parent, const char* name, const QStringList& it
 // Wide enough for the longest entry the list can hold in either calendar, so
 // switching to 农历 never cuts "闰十一月" short and the strip does not jump.
 void FitLongestEntry(QComboBox* combo, const QStringList& entries) {
-    const QFontMetrics metrics(combo->font());
-    int widest = 0;
-    for (const QString& entry : entries) {
-        widest = std::max(widest, metrics.horizontalAdvance(entry));
-    }
     QStyleOptionComboBox option;
     option.initFrom(combo);
     option.editable = combo->isEditable();
-    const QSize text(widest, metrics.height());
+    const QSize text(WidestText(combo->font(), entries), combo->fontMetrics().height());
     combo->setMinimumWidth(
         combo->style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, combo).width());
 }
@@ -201,6 +197,9 @@ TfrmMain::TfrmMain(NamingState& state, const Clock& clock, MessageSink& messages
     auto* mainLayout = new QVBoxLayout(mainPage);
     mainLayout->setContentsMargins(4, 4, 4, 4);
     mainLayout->setSpacing(4);
+    // The first text measured is in the input strip: the tool bar and the
+    // menus are made while fontconfig still reads its configuration.
+    FinishReadingFontConfiguration();
     mainLayout->addWidget(BuildInputStrip());
     m_chart = new ChartPanel(mainPage);
     mainLayout->addWidget(m_chart);
@@ -441,7 +440,7 @@ QWidget* TfrmMain::BuildInputStrip() {
     auto* first = new QHBoxLayout;
     first->setSpacing(4);
     QLabel* prompt = MakeCaption(panel, "请输入姓名：");
-    SetBold(prompt);
+    SetEmphasis(prompt);
     first->addWidget(prompt);
     first->addWidget(MakeCaption(panel, "姓"));
     first->addWidget(m_firstName);
@@ -460,7 +459,7 @@ QWidget* TfrmMain::BuildInputStrip() {
     auto* second = new QHBoxLayout;
     second->setSpacing(4);
     QLabel* birth = MakeCaption(panel, "出生时间：");
-    SetBold(birth);
+    SetEmphasis(birth);
     second->addWidget(birth);
     second->addWidget(m_calendarType);
     second->addWidget(m_year);
@@ -659,9 +658,8 @@ QWidget* TfrmMain::BuildWelcomePage() {
         }
         auto* text = new QLabel(lines[k], page);
         text->setObjectName(QStringLiteral("lbl_Welcome%1").arg(k + 1));
-        // The window's own face, larger: a second face (楷体) just for this page
-        // cost the start loading that face, its fallbacks and every glyph.
-        text->setFont(SongFont(15));
+        // In the window's own face and size: a second face (楷体), or a second
+        // size of this one, cost the start loading it and drawing every glyph.
         text->setTextFormat(Qt::PlainText);
         // The longest line wraps when the window is made narrow.
         text->setWordWrap(k == 2);
