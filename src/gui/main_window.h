@@ -88,6 +88,8 @@ public:
     // Settings of the last request: written at every accepted request, read at
     // the first showing of the window.
     void SaveSettings();
+    // 不用的字 of the filter dialog, as typed; empty without the dialog.
+    [[nodiscard]] std::string AvoidCharactersText();
     void RestoreSettings();
 
 public slots:

@@ -148,9 +148,11 @@ void TfrmMain::RunRequest(bool advanced) {
             return std::nullopt;
         }
         dialog->SetSingleCharacter(m_nameLength->currentIndex() == 0);
+        dialog->SetFamilyName(QString::fromStdString(m_state.familyText));
         return dialog->Run();
     };
     hooks.favourableCondition = [this] { return m_favourableCondition; };
+    hooks.avoidCharacters = [this] { return AvoidCharactersText(); };
     hooks.saveSettings = [this] { SaveSettings(); };
     m_sinceProgress.invalidate();
     hooks.progress = [this](std::size_t row) { FillProgressHook(row); };
@@ -161,6 +163,7 @@ void TfrmMain::RunRequest(bool advanced) {
         case NamingOutcome::EmptyFamilyName:
         case NamingOutcome::InvalidFamilyName:
         case NamingOutcome::MissingChoice:
+        case NamingOutcome::InvalidAvoidCharacters:
         case NamingOutcome::NoMatchingNames:
             m_messages.Information(this, QString::fromStdString(result.message));
             break;
@@ -168,6 +171,7 @@ void TfrmMain::RunRequest(bool advanced) {
         case NamingOutcome::FilterDialogClosed:
             break;
         case NamingOutcome::Filled:
+            setProperty(kAvoidCharactersProperty, QString::fromStdString(m_state.avoid.Text()));
             ShowRows(std::move(result.rows));
             if (inputs.keepFavourable && !m_favourableCondition) {
                 SetStatusText(QStringLiteral("没有出生日期就没有喜用神：这次未按“补喜用神”筛选"));

@@ -10,6 +10,7 @@
 
 #include "core/results/report_rows.h"
 #include "report/detailed_list_report.h"
+#include "report/print_service.h"
 #include "report/report_output.h"
 #include "report/simple_list_report.h"
 
@@ -106,9 +107,20 @@ bool ExportReportPdf(QWidget* parent, NameListReport& report, const PrintStatus&
     return written;
 }
 
+namespace {
+
+QString AvoidTextOf(QWidget* parent) {
+    QWidget* window = parent != nullptr ? parent->window() : nullptr;
+    return window != nullptr ? window->property(gui::kAvoidCharactersProperty).toString()
+                             : QString();
+}
+
+}  // namespace
+
 void PrintSimpleList(QWidget* parent, const QString& memoText, const PrintStatus& status) {
     Trp_MainA report;
     report.SetMemoText(memoText);
+    report.SetAvoidText(AvoidTextOf(parent));
     PrintReport(parent, report, status);
 }
 
@@ -116,12 +128,14 @@ void PrintDetailedList(QWidget* parent, const std::vector<ResultRow>& rows,
                        const PrintStatus& status) {
     Trp_MainB report;
     report.SetRows(&rows);
+    report.SetAvoidText(AvoidTextOf(parent));
     PrintReport(parent, report, status);
 }
 
 bool ExportSimpleListPdf(QWidget* parent, const QString& memoText, const PrintStatus& status) {
     Trp_MainA report;
     report.SetMemoText(memoText);
+    report.SetAvoidText(AvoidTextOf(parent));
     return ExportReportPdf(parent, report, status);
 }
 
@@ -129,6 +143,7 @@ bool ExportDetailedListPdf(QWidget* parent, const std::vector<ResultRow>& rows,
                            const PrintStatus& status) {
     Trp_MainB report;
     report.SetRows(&rows);
+    report.SetAvoidText(AvoidTextOf(parent));
     return ExportReportPdf(parent, report, status);
 }
 

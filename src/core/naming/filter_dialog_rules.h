@@ -55,6 +55,19 @@ struct DialogReaction {
 // empty for a position outside 0 … 14.
 [[nodiscard]] std::vector<std::string> RadicalItemsOfStrokePosition(int position);
 
+// The hint of a radical in the lists: the radical, its reading, its own stroke
+// count and the Kangxi radical it is a form of, e.g. "囗 wéi，3画；康熙部首第31部"
+// beside "口 kǒu，3画；康熙部首第30部", "亻 rén，2画；康熙部首第9部“人”的变形";
+// a radical no dictionary character carries says so, as choosing it lets
+// nothing pass.
+[[nodiscard]] std::string RadicalHint(std::uint32_t radicalIndex);
+
+// Which character of the given name row 1 or 2 (captions 第二个字 …, 第三个字 …,
+// counted as for a one-character family name) means for the family name
+// typed; for 欧阳 row 1 is the given name's first character, the third of the
+// full name. Empty for other rows.
+[[nodiscard]] std::string PositionHint(int row, std::string_view familyText);
+
 // The user picked a stroke count in row 1, 2 or 3: the row's A position
 // becomes it and its radical list selects the first entry (-1 when the list is
 // empty). Other rows change nothing.
