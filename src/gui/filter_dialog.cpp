@@ -1,5 +1,6 @@
 #include "gui/filter_dialog.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -9,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStyledItemDelegate>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -76,11 +78,35 @@ void SetComboItems(QComboBox* combo, const std::vector<std::string>& items) {
     }
 }
 
+constexpr int kRadicalReadingRole = Qt::UserRole + 1;
+// 口 and 囗, 己 and 巳 differ by a stroke: radicals show large.
+constexpr int kRadicalPixelSize = 18;
+
+// The open radical list shows each radical with its reading (口 kǒu, 囗 wéi);
+// the closed box shows the radical alone, as it is stored and restored.
+class RadicalItemDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->font.setPixelSize(kRadicalPixelSize);
+        const QString reading = index.data(kRadicalReadingRole).toString();
+        if (!reading.isEmpty()) {
+            option->text += QStringLiteral("  ") + reading;
+        }
+    }
+};
+
 void SetRadicalItems(QComboBox* combo, const std::vector<std::string>& items) {
     SetComboItems(combo, items);
     for (int k = 0; k < combo->count(); ++k) {
-        combo->setItemData(k, QString::fromStdString(RadicalHint(FindRadical(items[k]))),
-                           Qt::ToolTipRole);
+        const std::uint32_t radical = FindRadical(items[static_cast<std::size_t>(k)]);
+        combo->setItemData(k, QString::fromStdString(RadicalHint(radical)), Qt::ToolTipRole);
+        const std::string_view reading = RadicalNameOf(radical).Reading;
+        combo->setItemData(k, QString::fromUtf8(reading.data(), qsizetype(reading.size())),
+                           kRadicalReadingRole);
     }
 }
 
@@ -313,12 +339,13 @@ QWidget* TfrmSelect::BuildRadicalPage() {
         SetComboItems(strokes, StrokeCountItems());
         strokes->setCurrentIndex(0);
         strokes->setMinimumContentsLength(4);
-        // 口 and 囗, 己 and 巳 differ by a stroke: the radicals show large,
-        // each with its reading and stroke count as a tooltip.
+        // Each radical has its reading, strokes and Kangxi radical as a tooltip.
         QFont big = radicals->font();
-        big.setPixelSize(18);
+        big.setPixelSize(kRadicalPixelSize);
         radicals->setFont(big);
         radicals->setMinimumContentsLength(4);
+        radicals->setItemDelegate(new RadicalItemDelegate(radicals));
+        radicals->view()->setMinimumWidth(140);
         radicals->setToolTip(QStringLiteral("部首，按笔画数分组；指向一项可见其读音和笔画"));
         connect(radicals, &QComboBox::currentIndexChanged, radicals, [radicals](int index) {
             const QString hint = radicals->itemData(index, Qt::ToolTipRole).toString();

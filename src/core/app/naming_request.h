@@ -80,7 +80,7 @@ enum class NamingOutcome {
 struct NamingResult {
     NamingOutcome outcome = NamingOutcome::EmptyFamilyName;
     std::string trimmedFamilyText;  // written back into the family-name box
-    std::string message;            // for the user; empty for Filled, ChartFailed, FilterDialogClosed
+    std::string message;            // for the user; empty when Filled, ChartFailed, dialog closed
     std::size_t generated = 0;      // codes before de-duplication
     std::vector<ResultRow> rows;    // Filled only; one per kept candidate
 };
