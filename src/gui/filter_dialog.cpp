@@ -346,11 +346,8 @@ QWidget* TfrmSelect::BuildRadicalPage() {
         radicals->setMinimumContentsLength(4);
         radicals->setItemDelegate(new RadicalItemDelegate(radicals));
         radicals->view()->setMinimumWidth(140);
-        radicals->setToolTip(QStringLiteral("部首，按笔画数分组；指向一项可见其读音和笔画"));
-        connect(radicals, &QComboBox::currentIndexChanged, radicals, [radicals](int index) {
-            const QString hint = radicals->itemData(index, Qt::ToolTipRole).toString();
-            radicals->setToolTip(hint.isEmpty() ? QStringLiteral("部首") : hint);
-        });
+        radicals->setToolTip(
+            QStringLiteral("部首，按读音排列；打开列表，指向一项可见它的笔画和康熙部首"));
         grid->addWidget(strokes, row, 1);
         grid->addWidget(radicals, row, 2);
     }
@@ -470,10 +467,6 @@ std::string TfrmSelect::AvoidText() const {
     return m_avoid->text().toStdString();
 }
 
-void TfrmSelect::SetAvoidText(const std::string& text) {
-    m_avoid->setText(QString::fromStdString(text));
-}
-
 void TfrmSelect::ApplyAppearance(const std::vector<ControlAppearance>& rules) {
     std::vector<ControlAppearance> controls = rules;
     if (m_singleCharacter) {
@@ -506,8 +499,6 @@ void TfrmSelect::cmb6_1AClick(const QString& sender) {
     const int position = strokes->currentIndex();
     SetRadicalItems(radicals, RadicalItemsOfStrokePosition(position));
     Apply(StrokeCountPicked(Snapshot(), row, position));
-    const QString hint = radicals->itemData(radicals->currentIndex(), Qt::ToolTipRole).toString();
-    radicals->setToolTip(hint.isEmpty() ? QStringLiteral("部首") : hint);
 }
 
 void TfrmSelect::btn_ResetClick() {
@@ -519,13 +510,6 @@ void TfrmSelect::btn_ResetClick() {
 void TfrmSelect::btn_OKClick() {
     FilterAcceptance acceptance = AcceptFilters(Snapshot(), m_singleCharacter ? 0 : 1);
     Apply(acceptance.filters);
-    if (acceptance.ok()) {
-        if (AvoidCharactersInput avoid = ParseAvoidCharacters(AvoidText()); !avoid.ok()) {
-            m_messages.Information(this, QString::fromStdString(avoid.error));
-            m_avoid->setFocus();
-            return;
-        }
-    }
     if (!acceptance.ok()) {
         m_messages.Information(this, QString::fromStdString(acceptance.error));
         if (auto* widget = Control<QWidget>(QString::fromStdString(acceptance.control))) {
@@ -536,6 +520,11 @@ void TfrmSelect::btn_OKClick() {
             }
             widget->setFocus();
         }
+        return;
+    }
+    if (AvoidCharactersInput avoid = ParseAvoidCharacters(AvoidText()); !avoid.ok()) {
+        m_messages.Information(this, QString::fromStdString(avoid.error));
+        m_avoid->setFocus();
         return;
     }
     m_accepted = true;

@@ -49,7 +49,6 @@ public:
     // 不用的字 (edt_Avoid): the characters no name may hold, as typed. Every
     // request honours it, simple ones too; OK refuses what is not usable.
     [[nodiscard]] std::string AvoidText() const;
-    void SetAvoidText(const std::string& text);
 
 public slots:
     // A row box reacted to its tick (sender: the box's name).

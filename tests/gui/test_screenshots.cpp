@@ -3,8 +3,8 @@
 // own windows in Chinese, and the browser window with pages of the built-in
 // site, among them the analysis page of a row.
 
-#include <QApplication>
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
 #include <QDir>
