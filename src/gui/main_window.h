@@ -75,6 +75,7 @@ public:
 
     [[nodiscard]] NamingState& State() { return m_state; }
     [[nodiscard]] const BirthFields& Birth() const { return m_birth; }
+    [[nodiscard]] BirthFields BirthOfDateBoxes() const;
     [[nodiscard]] ResultTableModel* ResultModel() const { return m_model; }
     [[nodiscard]] bool ShowingFavorites() const { return m_state.showingFavorites; }
     [[nodiscard]] QString StatusText() const;

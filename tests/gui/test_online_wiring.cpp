@@ -105,6 +105,13 @@ private slots:
               "name=\"ri\" value=\"" + std::to_string(birth.BirthDay) + "\""}) {
             QVERIFY2(page.html.find(part) != std::string::npos, part.c_str());
         }
+        // The date boxes changed since the request: the form shows what they hold.
+        PickText(m_w->Find<QComboBox>("cmb_Year"), QStringLiteral("2031"));
+        m_w->Find<QToolButton>("sbtn_onlineSM")->click();
+        QCOMPARE(m_opened.size(), std::size_t{2});
+        const SitePage changed = RenderSitePage(m_opened.back(), m_w->clock);
+        QVERIFY2(changed.html.find("name=\"nian\" value=\"2031\"") != std::string::npos,
+                 m_opened.back().c_str());
     }
 
     void theWebEngineIsLoadedOnlyWithTheBrowserWindow() {
