@@ -508,8 +508,18 @@ void TfrmSelect::btn_ResetClick() {
 }
 
 void TfrmSelect::btn_OKClick() {
-    FilterAcceptance acceptance = AcceptFilters(Snapshot(), m_singleCharacter ? 0 : 1);
+    const int nameLength = m_singleCharacter ? 0 : 1;
+    FilterAcceptance acceptance = AcceptFilters(Snapshot(), nameLength);
     Apply(acceptance.filters);
+    if (acceptance.ok()) {
+        const AvoidCharactersInput avoid = ParseAvoidCharacters(AvoidText());
+        if (!avoid.ok()) {
+            m_messages.Information(this, QString::fromStdString(avoid.error));
+            m_avoid->setFocus();
+            return;
+        }
+        acceptance = RefuseAvoidedFixedCharacters(acceptance.filters, avoid.avoid, nameLength);
+    }
     if (!acceptance.ok()) {
         m_messages.Information(this, QString::fromStdString(acceptance.error));
         if (auto* widget = Control<QWidget>(QString::fromStdString(acceptance.control))) {
@@ -520,11 +530,6 @@ void TfrmSelect::btn_OKClick() {
             }
             widget->setFocus();
         }
-        return;
-    }
-    if (AvoidCharactersInput avoid = ParseAvoidCharacters(AvoidText()); !avoid.ok()) {
-        m_messages.Information(this, QString::fromStdString(avoid.error));
-        m_avoid->setFocus();
         return;
     }
     m_accepted = true;

@@ -400,7 +400,15 @@ private slots:
         QVERIFY(m_dialog->isVisible());
         QCOMPARE(m_dialog->focusWidget(), avoid);
         QCOMPARE(avoid->text(), QStringLiteral("佳ab"));  // nothing typed is lost
+        // A fixed character that is also to be avoided is named, and its box focused.
         avoid->setText(QStringLiteral("佳 子"));
+        Click("chk1_1");
+        Find<QLineEdit>("edt1_1")->setText(QStringLiteral("佳"));
+        Find<QPushButton>("btn_OK")->click();
+        QCOMPARE(m_sink->infos.size(), 2);
+        QCOMPARE(m_dialog->Pages()->currentIndex(), 0);
+        QCOMPARE(m_dialog->focusWidget(), Find<QLineEdit>("edt1_1"));
+        Find<QLineEdit>("edt1_1")->setText(QStringLiteral("华"));
         Find<QPushButton>("btn_OK")->click();
         QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
         QCOMPARE(QString::fromStdString(m_dialog->AvoidText()), QStringLiteral("佳 子"));

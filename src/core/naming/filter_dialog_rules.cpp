@@ -261,6 +261,27 @@ std::string FilterValueError(const FilterSet& filters, const FilterControl& cont
     return {};
 }
 
+FilterAcceptance RefuseAvoidedFixedCharacters(const FilterSet& filters,
+                                              const AvoidCharacters& avoid, int nameLengthIndex) {
+    FilterAcceptance result{filters, {}, {}};
+    const struct {
+        bool ticked;
+        const std::string& text;
+        const char* control;
+        const char* row;
+    } rows[] = {{filters.chk1_1, filters.edt1_1, "edt1_1", "第二个字"},
+                {filters.chk1_2 && nameLengthIndex != 0, filters.edt1_2, "edt1_2", "第三个字"}};
+    for (const auto& row : rows) {
+        if (row.ticked && avoid.Holds(FindCharacter(row.text))) {
+            result.error = std::string("限定的") + row.row + "“" + row.text +
+                           "”也在不用的字里，没有名字能通过。请改其中一处。";
+            result.control = row.control;
+            return result;
+        }
+    }
+    return result;
+}
+
 std::string InvertedStrokeRangeMessage(const FilterSet& filters, int nameLengthIndex) {
     const struct {
         bool ticked;

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/naming/avoid_characters.h"
 #include "core/naming/filter_controls.h"
 #include "core/naming/filter_set.h"
 
@@ -118,6 +119,14 @@ inline constexpr int kStrokeBoundHighest = 200;
 // rows 2 and 3 play no part, so their fixed characters are not asked for; the
 // accepted set keeps their ticks for the next two-character request.
 [[nodiscard]] FilterAcceptance AcceptFilters(const FilterSet& filters, int nameLengthIndex = 1);
+
+// A ticked fixed first or second character (edt1_1, edt1_2) that is also one
+// to avoid lets no name pass: the accepted set with a message naming it and
+// the control, or with no error when there is none. Row 2 plays no part for a
+// one-character name (nameLengthIndex 0).
+[[nodiscard]] FilterAcceptance RefuseAvoidedFixedCharacters(const FilterSet& filters,
+                                                            const AvoidCharacters& avoid,
+                                                            int nameLengthIndex = 1);
 
 // For a request that found nothing: the ticked stroke range whose lower bound
 // is above its upper one, e.g. "第二个字笔画数范围 9 至 3：下限大于上限，没有名字能通过。";

@@ -410,6 +410,34 @@ TEST(DialogHints, RadicalsSayTheirReadingStrokesAndKangxiRadical) {
     EXPECT_EQ(RadicalHint(RadicalTableSize), "");
 }
 
+TEST(RefuseAvoidedFixedCharacters, AFixedCharacterToAvoidIsNamed) {
+    struct Case {
+        const char* label;
+        bool first, second;
+        int length;
+        const char* control;  // empty: accepted
+    } cases[] = {{"fixed first avoided", true, false, 1, "edt1_1"},
+                 {"fixed second avoided", false, true, 1, "edt1_2"},
+                 {"second plays no part for one character", false, true, 0, ""},
+                 {"nothing fixed", false, false, 1, ""}};
+    const AvoidCharacters avoid = ParseAvoidCharacters("佳子").avoid;
+    for (const Case& c : cases) {
+        FilterSet filters;
+        filters.chk1_1 = c.first;
+        filters.edt1_1 = "佳";
+        filters.chk1_2 = c.second;
+        filters.edt1_2 = "子";
+        const FilterAcceptance r = RefuseAvoidedFixedCharacters(filters, avoid, c.length);
+        EXPECT_EQ(r.control, c.control) << c.label;
+        EXPECT_EQ(r.ok(), std::string(c.control).empty()) << c.label << ": " << r.error;
+    }
+    FilterSet fixed;
+    fixed.chk1_1 = true;
+    fixed.edt1_1 = "佳";
+    EXPECT_EQ(RefuseAvoidedFixedCharacters(fixed, avoid).error,
+              "限定的第二个字“佳”也在不用的字里，没有名字能通过。请改其中一处。");
+}
+
 TEST(DialogHints, PositionRowsNameTheGivenCharacterForTheFamilyName) {
     struct Case {
         int row;
