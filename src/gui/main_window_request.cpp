@@ -163,9 +163,13 @@ void TfrmMain::RunRequest(bool advanced) {
         case NamingOutcome::EmptyFamilyName:
         case NamingOutcome::InvalidFamilyName:
         case NamingOutcome::MissingChoice:
-        case NamingOutcome::InvalidAvoidCharacters:
         case NamingOutcome::NoMatchingNames:
             m_messages.Information(this, QString::fromStdString(result.message));
+            break;
+        case NamingOutcome::InvalidAvoidCharacters:
+            m_messages.Information(
+                this, QString::fromStdString(result.message) +
+                          QStringLiteral("请在“高级起名”的筛选条件里改正“不用的字”。"));
             break;
         case NamingOutcome::ChartFailed:
         case NamingOutcome::FilterDialogClosed:

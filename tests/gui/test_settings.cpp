@@ -212,6 +212,23 @@ private slots:
                  typed);
     }
 
+    void handEditedCharactersToAvoidAreRefusedWithWhereToMendThem() {
+        WriteConfig("[Avoid]\r\nCharacters=abc\r\n");
+        Windows w;
+        Start(w);
+        qobject_cast<QLineEdit*>(Control(w, "edt_FirstName"))->setText(QStringLiteral("王"));
+        w.Find<QPushButton>("btn_CreateName")->click();
+        QCOMPARE(w.sink.infos.size(), 1);
+        QVERIFY2(w.sink.infos.first().contains(QStringLiteral("“a”不是汉字")) &&
+                     w.sink.infos.first().contains(QStringLiteral("高级起名")),
+                 qPrintable(w.sink.infos.first()));
+        QCOMPARE(w.main.ResultModel()->rowCount(), 0);
+        // Nothing typed is lost: the field and the file still hold it.
+        QCOMPARE(w.select.findChild<QLineEdit*>(QStringLiteral("edt_Avoid"))->text(),
+                 QStringLiteral("abc"));
+        QVERIFY(ConfigBytes().contains("Characters=abc"));
+    }
+
     void unknownDateRestoresWithTheDateBoxesDisabled() {
         {
             Windows w;
