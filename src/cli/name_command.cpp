@@ -154,8 +154,16 @@ int RunName(const std::vector<std::string>& args, CommandIo& io) {
         filters = *read.filters;
     }
     const std::string avoidText = parsed->Value("--avoid").value_or("");
-    if (AvoidCharactersInput avoid = ParseAvoidCharacters(avoidText); !avoid.ok()) {
+    const AvoidCharactersInput avoid = ParseAvoidCharacters(avoidText);
+    if (!avoid.ok()) {
         return BadInput(io, "name", "--avoid：" + avoid.error);
+    }
+    if (inputs.advanced) {
+        FilterAcceptance fixed =
+            RefuseAvoidedFixedCharacters(filters, avoid.avoid, inputs.nameLengthIndex);
+        if (!fixed.ok()) {
+            return BadInput(io, "name", fixed.error);
+        }
     }
     auto dateInputs = DateInputsFromOptions(*parsed, error);
     if (!dateInputs) {

@@ -122,6 +122,13 @@ TEST(NameCommand, AdvancedRequestAppliesTheFilterFile) {
     EXPECT_EQ(rejected.exitCode, 2);
     EXPECT_NE(rejected.err.find("丂"), std::string::npos) << rejected.err;
 
+    // The fixed character is one to avoid: no name could pass.
+    std::ofstream(path, std::ios::trunc) << filters;
+    CliRun avoided =
+        RunCli({"name", "--family", "张", "--advanced", "--filters", path, "--avoid", "建"});
+    EXPECT_EQ(avoided.exitCode, 2);
+    EXPECT_NE(avoided.err.find("“建”也在不用的字里"), std::string::npos) << avoided.err;
+
     std::ofstream(path, std::ios::trunc) << R"({"chk9_9": 1})";
     CliRun badKey = RunCli({"name", "--family", "张", "--advanced", "--filters", path});
     EXPECT_EQ(badKey.exitCode, 2);
