@@ -17,7 +17,8 @@ const Command kCommands[] = {
     {"check", "FAMILY GIVEN [--sex 男|女] [--json]", RunCheck},
     {"name",
      "--family 王 [--sex 男|女] [--length 1|2] [--advanced --filters FILE.json] [date options] "
-     "[--source 常用名|诗词 [--collection 诗经|楚辞|唐诗|宋词|论语]] [--favourable] [--sort KEY] "
+     "[--source 常用名|诗词 [--collection 诗经|楚辞|唐诗|宋词|论语]] [--favourable] [--avoid 佳子] "
+     "[--sort KEY] "
      "[--json|--tsv] [--seed N] [--pdf FILE --layout simple|detailed]",
      RunName},
     {"chart",

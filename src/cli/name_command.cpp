@@ -23,7 +23,8 @@ constexpr const char* kUsage =
     "FILE.json] [--calendar solar|lunar|unknown --date YYYY-MM-DD [--leap] "
     "--hour 0-23|unknown | --time HH:MM] [--longitude DEG] "
     "[--source 常用名|诗词 [--collection 诗经|楚辞|唐诗|宋词|论语]] [--favourable] "
-    "[--sort 格局评分] [--json|--tsv] [--seed N] [--pdf FILE --layout simple|detailed]";
+    "[--avoid 佳子] [--sort 格局评分] [--json|--tsv] [--seed N] [--pdf FILE --layout "
+    "simple|detailed]";
 
 const char* kRowKeys[kResultColumnCount] = {"name",
                                             "score",
@@ -74,8 +75,8 @@ Json VerseJson(const VerseLine& line) {
 
 int RunName(const std::vector<std::string>& args, CommandIo& io) {
     ArgumentSpec spec{kDateValueOptions, kDateFlagOptions, 0, 0};
-    spec.valueOptions.insert({"--family", "--sex", "--length", "--filters", "--sort", "--seed",
-                              "--pdf", "--layout", "--source", "--collection"});
+    spec.valueOptions.insert({"--family", "--sex", "--length", "--filters", "--avoid", "--sort",
+                              "--seed", "--pdf", "--layout", "--source", "--collection"});
     spec.flagOptions.insert({"--advanced", "--json", "--tsv", "--favourable"});
     std::string error;
     auto parsed = ParseArguments(args, spec, error);
@@ -152,6 +153,18 @@ int RunName(const std::vector<std::string>& args, CommandIo& io) {
         }
         filters = *read.filters;
     }
+    const std::string avoidText = parsed->Value("--avoid").value_or("");
+    const AvoidCharactersInput avoid = ParseAvoidCharacters(avoidText);
+    if (!avoid.ok()) {
+        return BadInput(io, "name", "--avoid：" + avoid.error);
+    }
+    if (inputs.advanced) {
+        FilterAcceptance fixed =
+            RefuseAvoidedFixedCharacters(filters, avoid.avoid, inputs.nameLengthIndex);
+        if (!fixed.ok()) {
+            return BadInput(io, "name", fixed.error);
+        }
+    }
     auto dateInputs = DateInputsFromOptions(*parsed, error);
     if (!dateInputs) {
         return BadInput(io, "name", error);
@@ -180,6 +193,7 @@ int RunName(const std::vector<std::string>& args, CommandIo& io) {
         return chart.ok;
     };
     hooks.runFilterDialog = [&]() -> std::optional<FilterSet> { return filters; };
+    hooks.avoidCharacters = [&] { return avoidText; };
     hooks.favourableCondition = [&] { return FavourableCondition(chart.chart); };
     if (inputs.keepFavourable &&
         dateInputs->calendarType == static_cast<int>(CalendarType::Unknown)) {
@@ -190,6 +204,7 @@ int RunName(const std::vector<std::string>& args, CommandIo& io) {
         case NamingOutcome::EmptyFamilyName:
         case NamingOutcome::InvalidFamilyName:
         case NamingOutcome::MissingChoice:
+        case NamingOutcome::InvalidAvoidCharacters:
             return BadInput(io, "name", result.message);
         case NamingOutcome::ChartFailed:
             return BadInput(io, "name", chart.error);
@@ -208,7 +223,8 @@ int RunName(const std::vector<std::string>& args, CommandIo& io) {
     }
     if (layout) {
         std::string memo = RebuildNameMemo(result.rows, result.rows.size());
-        if (!WriteReportPdf(*parsed->Value("--pdf"), *layout, memo, result.rows, error)) {
+        if (!WriteReportPdf(*parsed->Value("--pdf"), *layout, memo, result.rows, error,
+                            state.avoid.Text())) {
             io.err << "lumivane-cli name: " << error << '\n';
             return kExitFailure;
         }
@@ -238,6 +254,7 @@ int RunName(const std::vector<std::string>& args, CommandIo& io) {
         .Set("length", static_cast<int>(*length))
         .Set("mode", inputs.advanced ? "advanced" : "simple")
         .Set("source", source)
+        .Set("avoid", state.avoid.Text())
         .Set("seed", std::to_string(seed))
         .Set("chart", ChartJson(chart.chart, fields))
         .Set("generated", result.generated)

@@ -127,6 +127,14 @@ int RunUrl(const std::vector<std::string>& args, CommandIo& io) {
         }
     }
 
+    // The built-in site's forms open with the family name, sex and birth, as
+    // the window's buttons open them.
+    inputs.prefill.familyText = inputs.familyNameBox;
+    inputs.prefill.sexIndex = parsed->Has("--sex") ? inputs.analysis.sexIndex : -1;
+    if (HasDateOptions(*parsed)) {
+        inputs.prefill.birth = inputs.analysis.birth;
+    }
+
     WebSite site;
     if (auto text = parsed->Value("--site")) {
         std::optional<std::string> root = SiteBaseOf(*text);

@@ -1,5 +1,6 @@
 #include "gui/filter_dialog.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -9,11 +10,15 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStyledItemDelegate>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <limits>
 
+#include "core/app/settings.h"
+#include "core/data/radical_table.h"
+#include "core/naming/avoid_characters.h"
 #include "core/naming/filter_controls.h"
 #include "core/text/pinyin.h"
 #include "gui/chart_panel.h"
@@ -27,7 +32,8 @@ namespace lumivane::gui {
 
 namespace {
 
-constexpr QSize kDialogSize(408, 237);
+// The design's 408 by 237 pixels, and a line for 不用的字 below the pages.
+constexpr QSize kDialogSize(408, 237 + 30);
 
 const char* const kElementCaptions[5] = {"金", "木", "水", "火", "土"};
 
@@ -72,6 +78,38 @@ void SetComboItems(QComboBox* combo, const std::vector<std::string>& items) {
     }
 }
 
+constexpr int kRadicalReadingRole = Qt::UserRole + 1;
+// 口 and 囗, 己 and 巳 differ by a stroke: radicals show large.
+constexpr int kRadicalPixelSize = 18;
+
+// The open radical list shows each radical with its reading (口 kǒu, 囗 wéi);
+// the closed box shows the radical alone, as it is stored and restored.
+class RadicalItemDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->font.setPixelSize(kRadicalPixelSize);
+        const QString reading = index.data(kRadicalReadingRole).toString();
+        if (!reading.isEmpty()) {
+            option->text += QStringLiteral("  ") + reading;
+        }
+    }
+};
+
+void SetRadicalItems(QComboBox* combo, const std::vector<std::string>& items) {
+    SetComboItems(combo, items);
+    for (int k = 0; k < combo->count(); ++k) {
+        const std::uint32_t radical = FindRadical(items[static_cast<std::size_t>(k)]);
+        combo->setItemData(k, QString::fromStdString(RadicalHint(radical)), Qt::ToolTipRole);
+        const std::string_view reading = RadicalNameOf(radical).Reading;
+        combo->setItemData(k, QString::fromUtf8(reading.data(), qsizetype(reading.size())),
+                           kRadicalReadingRole);
+    }
+}
+
 }  // namespace
 
 template <typename Widget>
@@ -96,6 +134,9 @@ Widget* TfrmSelect::Stored(const FilterControl& control) const {
 }
 
 QWidget* TfrmSelect::StoredControl(std::string_view name) const {
+    if (name == kAvoidControlName) {
+        return m_avoid;
+    }
     const FilterControl* control = FindFilterControl(name);
     return control != nullptr ? m_stored[FilterControlIndex(*control)] : nullptr;
 }
@@ -140,6 +181,21 @@ TfrmSelect::TfrmSelect(MessageSink& messages, QWidget* parent)
     buttons->addWidget(ok);
     buttons->addWidget(m_cancel);
 
+    // The characters to avoid hold for every request and every page, so they
+    // stand outside the pages.
+    auto* avoidLabel = new QLabel(QStringLiteral("不用的字："), this);
+    m_avoid = new QLineEdit(this);
+    m_avoid->setObjectName(QStringLiteral("edt_Avoid"));
+    m_avoid->setPlaceholderText(QStringLiteral("例如长辈名字里的字，最多 %1 个")
+                                    .arg(static_cast<int>(kAvoidCharactersMax)));
+    m_avoid->setToolTip(
+        QStringLiteral("名字里不用这些字：简单起名、高级起名、单字和诗词起名都照此"));
+    avoidLabel->setBuddy(m_avoid);
+    m_avoid->setAccessibleName(QStringLiteral("不用的字"));
+    auto* avoidRow = new QHBoxLayout;
+    avoidRow->addWidget(avoidLabel);
+    avoidRow->addWidget(m_avoid, 1);
+
     m_singleNote = new QLabel(Name(kSingleCharacterRowsNote), this);
     m_singleNote->setObjectName(QStringLiteral("lbl_SingleCharacter"));
     m_singleNote->setWordWrap(true);
@@ -150,6 +206,7 @@ TfrmSelect::TfrmSelect(MessageSink& messages, QWidget* parent)
     layout->setContentsMargins(6, 6, 6, 6);
     layout->setSpacing(4);
     layout->addWidget(m_pages, 1);
+    layout->addLayout(avoidRow);
     layout->addWidget(m_singleNote);
     layout->addLayout(buttons);
 
@@ -164,7 +221,12 @@ TfrmSelect::TfrmSelect(MessageSink& messages, QWidget* parent)
     m_simplified = Control<QRadioButton>(QStringLiteral("rg_Jiti"));
     for (std::string_view rowBox : RowBoxNames()) {
         auto* box = Control<QCheckBox>(Name(rowBox));
-        connect(box, &QCheckBox::clicked, this, [this, box] { chk1_1Click(box->objectName()); });
+        connect(box, &QCheckBox::clicked, this, [this, box] {
+            chk1_1Click(box->objectName());
+            if (box->isChecked()) {
+                FocusRowField(box->objectName());
+            }
+        });
     }
     for (int row = 1; row <= 3; ++row) {
         auto* strokes = Control<QComboBox>(QStringLiteral("cmb6_%1A").arg(row));
@@ -172,6 +234,12 @@ TfrmSelect::TfrmSelect(MessageSink& messages, QWidget* parent)
                 [this, strokes] { cmb6_1AClick(strokes->objectName()); });
     }
     SetFilterDialogKeyboardAccess(this);
+    // Tab reads the dialog top-down: the shown page, 不用的字, then the buttons.
+    if (QWidget* before = reset->previousInFocusChain(); before != nullptr && before != m_avoid) {
+        setTabOrder(before, m_avoid);
+        setTabOrder(m_avoid, reset);
+    }
+    SetFamilyName({});
 }
 
 QWidget* TfrmSelect::BuildTextPage(int page) {
@@ -271,7 +339,15 @@ QWidget* TfrmSelect::BuildRadicalPage() {
         SetComboItems(strokes, StrokeCountItems());
         strokes->setCurrentIndex(0);
         strokes->setMinimumContentsLength(4);
-        radicals->setMinimumContentsLength(3);
+        // Each radical has its reading, strokes and Kangxi radical as a tooltip.
+        QFont big = radicals->font();
+        big.setPixelSize(kRadicalPixelSize);
+        radicals->setFont(big);
+        radicals->setMinimumContentsLength(4);
+        radicals->setItemDelegate(new RadicalItemDelegate(radicals));
+        radicals->view()->setMinimumWidth(140);
+        radicals->setToolTip(
+            QStringLiteral("部首，按读音排列；打开列表，指向一项可见它的笔画和康熙部首"));
         grid->addWidget(strokes, row, 1);
         grid->addWidget(radicals, row, 2);
     }
@@ -345,6 +421,52 @@ void TfrmSelect::SetSingleCharacter(bool single) {
     ApplyAppearance(DialogAppearance(Snapshot()));
 }
 
+void TfrmSelect::FocusRowField(const QString& rowBox) {
+    const int page = rowBox.mid(3, 1).toInt();
+    const int row = rowBox.mid(5, 1).toInt();
+    QString field;
+    switch (page) {
+        case 1:
+        case 4:
+            field = QStringLiteral("edt%1_%2").arg(page).arg(row);
+            break;
+        case 2:
+        case 3:
+            field = QStringLiteral("chk%1_%2").arg(page).arg(row) + QLatin1Char('1');
+            break;
+        case 5:
+            field = QStringLiteral("sedt5_%1").arg(row) + QLatin1Char('1');
+            break;
+        case 6:
+            field = QStringLiteral("cmb6_%1A").arg(row);
+            break;
+        default:
+            return;
+    }
+    if (auto* widget = Control<QWidget>(field); widget != nullptr && widget->isEnabled()) {
+        widget->setFocus(Qt::OtherFocusReason);
+        if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+            edit->selectAll();
+        }
+    }
+}
+
+void TfrmSelect::SetFamilyName(const QString& familyText) {
+    const std::string family = familyText.trimmed().toStdString();
+    const QString hints[2] = {QString::fromStdString(PositionHint(1, family)),
+                              QString::fromStdString(PositionHint(2, family))};
+    for (std::string_view name : RowBoxNames()) {
+        const int row = RowOfControl(name);
+        if (row == 1 || row == 2) {
+            Control<QCheckBox>(Name(name))->setToolTip(hints[row - 1]);
+        }
+    }
+}
+
+std::string TfrmSelect::AvoidText() const {
+    return m_avoid->text().toStdString();
+}
+
 void TfrmSelect::ApplyAppearance(const std::vector<ControlAppearance>& rules) {
     std::vector<ControlAppearance> controls = rules;
     if (m_singleCharacter) {
@@ -375,7 +497,7 @@ void TfrmSelect::cmb6_1AClick(const QString& sender) {
         return;
     }
     const int position = strokes->currentIndex();
-    SetComboItems(radicals, RadicalItemsOfStrokePosition(position));
+    SetRadicalItems(radicals, RadicalItemsOfStrokePosition(position));
     Apply(StrokeCountPicked(Snapshot(), row, position));
 }
 
@@ -386,8 +508,18 @@ void TfrmSelect::btn_ResetClick() {
 }
 
 void TfrmSelect::btn_OKClick() {
-    FilterAcceptance acceptance = AcceptFilters(Snapshot(), m_singleCharacter ? 0 : 1);
+    const int nameLength = m_singleCharacter ? 0 : 1;
+    FilterAcceptance acceptance = AcceptFilters(Snapshot(), nameLength);
     Apply(acceptance.filters);
+    if (acceptance.ok()) {
+        const AvoidCharactersInput avoid = ParseAvoidCharacters(AvoidText());
+        if (!avoid.ok()) {
+            m_messages.Information(this, QString::fromStdString(avoid.error));
+            m_avoid->setFocus();
+            return;
+        }
+        acceptance = RefuseAvoidedFixedCharacters(acceptance.filters, avoid.avoid, nameLength);
+    }
     if (!acceptance.ok()) {
         m_messages.Information(this, QString::fromStdString(acceptance.error));
         if (auto* widget = Control<QWidget>(QString::fromStdString(acceptance.control))) {

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QHash>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -15,6 +16,7 @@
 #include "core/naming/filter_set.h"
 
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
@@ -34,13 +36,19 @@ public:
     [[nodiscard]] FilterSet Snapshot() const;
     // Writes the values into the widgets; radical lists are not refilled.
     void Apply(const FilterSet& filters);
-    // The stored control of that name (see FilterControls()), or nullptr.
+    // The stored control of that name (see FilterControls(), and edt_Avoid), or nullptr.
     [[nodiscard]] QWidget* StoredControl(std::string_view name) const;
     [[nodiscard]] QTabWidget* Pages() const { return m_pages; }
     // The request asks for a one-character given name: rows 2 and 3 play no
     // part and are disabled, with a line saying so.
     void SetSingleCharacter(bool single);
     [[nodiscard]] bool SingleCharacter() const { return m_singleCharacter; }
+    // The family name of the request: the tooltips of the position rows say
+    // which character of the given name they mean for it.
+    void SetFamilyName(const QString& familyText);
+    // 不用的字 (edt_Avoid): the characters no name may hold, as typed. Every
+    // request honours it, simple ones too; OK refuses what is not usable.
+    [[nodiscard]] std::string AvoidText() const;
 
 public slots:
     // A row box reacted to its tick (sender: the box's name).
@@ -59,6 +67,8 @@ private:
     QWidget* BuildElementPage(int page);
     QWidget* BuildStrokePage();
     QWidget* BuildRadicalPage();
+    // A ticked row box hands the focus to the first control of its row.
+    void FocusRowField(const QString& rowBox);
     void ApplyAppearance(const std::vector<ControlAppearance>& controls);
     void ApplyReaction(const DialogReaction& reaction);
     // The dialog's named controls, looked up once: every click and restore
@@ -78,6 +88,7 @@ private:
     QTabWidget* m_pages = nullptr;
     QPushButton* m_cancel = nullptr;
     QLabel* m_singleNote = nullptr;
+    QLineEdit* m_avoid = nullptr;
     bool m_singleCharacter = false;
     bool m_accepted = false;
 };

@@ -76,6 +76,7 @@ public:
 
     [[nodiscard]] NamingState& State() { return m_state; }
     [[nodiscard]] const BirthFields& Birth() const { return m_birth; }
+    [[nodiscard]] BirthFields BirthOfDateBoxes() const;
     [[nodiscard]] ResultTableModel* ResultModel() const { return m_model; }
     [[nodiscard]] bool ShowingFavorites() const { return m_state.showingFavorites; }
     [[nodiscard]] QString StatusText() const;
@@ -89,6 +90,8 @@ public:
     // Settings of the last request: written at every accepted request, read at
     // the first showing of the window.
     void SaveSettings();
+    // 不用的字 of the filter dialog, as typed; empty without the dialog.
+    [[nodiscard]] std::string AvoidCharactersText();
     void RestoreSettings();
 
     // Size, place and maximised state in config.ini's [Window] section: put

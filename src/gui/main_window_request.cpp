@@ -152,9 +152,11 @@ void TfrmMain::RunRequest(bool advanced) {
             return std::nullopt;
         }
         dialog->SetSingleCharacter(m_nameLength->currentIndex() == 0);
+        dialog->SetFamilyName(QString::fromStdString(m_state.familyText));
         return dialog->Run();
     };
     hooks.favourableCondition = [this] { return m_favourableCondition; };
+    hooks.avoidCharacters = [this] { return AvoidCharactersText(); };
     hooks.saveSettings = [this] { SaveSettings(); };
     m_sinceProgress.invalidate();
     hooks.progress = [this](std::size_t row) { FillProgressHook(row); };
@@ -168,10 +170,16 @@ void TfrmMain::RunRequest(bool advanced) {
         case NamingOutcome::NoMatchingNames:
             m_messages.Information(this, QString::fromStdString(result.message));
             break;
+        case NamingOutcome::InvalidAvoidCharacters:
+            m_messages.Information(
+                this, QString::fromStdString(result.message) +
+                          QStringLiteral("请在“高级起名”的筛选条件里改正“不用的字”。"));
+            break;
         case NamingOutcome::ChartFailed:
         case NamingOutcome::FilterDialogClosed:
             break;
         case NamingOutcome::Filled:
+            setProperty(kAvoidCharactersProperty, QString::fromStdString(m_state.avoid.Text()));
             ShowRows(std::move(result.rows));
             if (inputs.keepFavourable && !m_favourableCondition) {
                 SetStatusText(QStringLiteral("没有出生日期就没有喜用神：这次未按“补喜用神”筛选"));

@@ -37,6 +37,10 @@ BirthFields MainWindowServicesState::Birth() const {
     return m_window.Birth();
 }
 
+BirthFields MainWindowServicesState::FormBirth() const {
+    return m_window.BirthOfDateBoxes();
+}
+
 int MainWindowServicesState::CurrentYear() const {
     return m_clock.Now().year;
 }
@@ -59,6 +63,17 @@ QString MainWindowServicesState::ResultRowFamilyText(int row) const {
         return {};
     }
     return QString::fromStdString(rows[static_cast<std::size_t>(row)].columns[kColumnFamilyName]);
+}
+
+// The birth the date boxes hold now, resolved as a request's chart resolves
+// it: a form opened after the boxes changed shows what the user sees.
+BirthFields TfrmMain::BirthOfDateBoxes() const {
+    BirthFields fields = m_birth;
+    if (!ComputeBirthChart(CurrentDateInputs(), m_firstName->text().toStdString(), fields, m_clock)
+             .ok) {
+        fields.DateKnown = false;
+    }
+    return fields;
 }
 
 }  // namespace lumivane::gui

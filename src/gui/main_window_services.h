@@ -21,6 +21,7 @@ public:
     [[nodiscard]] QString ZodiacLabelText() const override;
     [[nodiscard]] int SexIndex() const override;
     [[nodiscard]] BirthFields Birth() const override;
+    [[nodiscard]] BirthFields FormBirth() const override;
     [[nodiscard]] int CurrentYear() const override;
     [[nodiscard]] int ResultRowCount() const override;
     [[nodiscard]] QString ResultRowCaption(int row) const override;

@@ -28,6 +28,7 @@
 #include "gui/message_sink.h"
 #include "gui/result_table_model.h"
 #include "gui/show_page.h"
+#include "report/print_service.h"
 
 namespace lumivane::gui {
 
@@ -63,6 +64,7 @@ void TfrmMain::sbtn_FavoritesClick() {
     m_inputStrip->setVisible(false);
     m_chart->setVisible(false);
     m_state.showingFavorites = true;
+    setProperty(kAvoidCharactersProperty, QString());  // favourites were kept, not generated
     ShowPage(m_pcMain, 0);
     ShowPage(m_pcResult, 1);
     m_favoritesOnFile = load.All();
@@ -260,6 +262,9 @@ void TfrmMain::SaveSettings() {
     std::string error = lumivane::SaveSettings(inputs, dialog->Snapshot());
     if (const std::filesystem::path path = SettingsFilePath(); error.empty() && !path.empty()) {
         error = SaveNameSourceTo(path, {m_source->currentIndex(), m_collection->currentIndex()});
+        if (error.empty()) {
+            error = SaveAvoidCharactersTo(path, dialog->AvoidText());
+        }
     }
     if (!error.empty() && !m_settingsSaveReported) {
         m_settingsSaveReported = true;
@@ -277,10 +282,17 @@ void TfrmMain::RestoreSettings() {
     const NameSourceChoice choice = LoadNameSourceFrom(path);
     m_source->setCurrentIndex(choice.Source);
     m_collection->setCurrentIndex(choice.Collection);
+    ApplyRestoreStep({kAvoidControlName, RestoreStep::Kind::Text, LoadAvoidCharactersFrom(path)});
+}
+
+std::string TfrmMain::AvoidCharactersText() {
+    TfrmSelect* dialog = FilterDialog();
+    return dialog != nullptr ? dialog->AvoidText() : std::string();
 }
 
 void TfrmMain::ApplyRestoreStep(const RestoreStep& step) {
-    if (m_select == nullptr && m_makeFilterDialog && FindFilterControl(step.control) != nullptr) {
+    if (m_select == nullptr && m_makeFilterDialog &&
+        (FindFilterControl(step.control) != nullptr || step.control == kAvoidControlName)) {
         m_pendingDialogSteps.push_back(step);  // for the dialog, once it is made
         return;
     }

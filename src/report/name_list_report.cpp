@@ -42,6 +42,20 @@ void NameListReport::BuildPageHeader(const QFont& reportFont, double addressLeft
     m_pageHeader.labels.push_back(address);
 }
 
+void NameListReport::SetAvoidText(const QString& characters) {
+    if (characters.isEmpty() || m_avoidShown) {
+        return;
+    }
+    m_avoidShown = true;
+    ReportLabel avoid;
+    avoid.text = QStringLiteral("不用的字：") + characters;
+    avoid.font = ReportFont(kSongFace, 10);
+    avoid.leftMm = 2.1;
+    avoid.topMm = m_pageHeader.heightMm;
+    m_pageHeader.labels.push_back(avoid);
+    m_pageHeader.heightMm += 5.0;
+}
+
 QString NameListReport::FooterTimeText() const {
     QLocale locale = QLocale::system();
     // The long time format carries the time zone on Linux; the page wants only the clock time.

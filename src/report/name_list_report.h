@@ -21,6 +21,9 @@ public:
     [[nodiscard]] int TotalPages() const { return m_totalPages; }
     // The source of the print time; the local clock unless replaced.
     void SetClock(Clock clock) { m_clock = std::move(clock); }
+    // The characters the listed names were kept clear of: shown on a line of
+    // the page header, "不用的字：佳子", when not empty.
+    void SetAvoidText(const QString& characters);
 
 protected:
     // The page header of both layouts; the address follows the line of text at
@@ -34,6 +37,7 @@ protected:
 
 private:
     int m_totalPages = 0;
+    bool m_avoidShown = false;
     Clock m_clock = [] { return QDateTime::currentDateTime(); };
 };
 

@@ -11,6 +11,7 @@
 
 #include "core/results/report_rows.h"
 #include "report/detailed_list_report.h"
+#include "report/print_service.h"
 #include "report/report_output.h"
 #include "report/simple_list_report.h"
 
@@ -137,9 +138,20 @@ QString ExportReportPdf(QWidget* parent, NameListReport& report, const PrintStat
     return path;
 }
 
+namespace {
+
+QString AvoidTextOf(QWidget* parent) {
+    QWidget* window = parent != nullptr ? parent->window() : nullptr;
+    return window != nullptr ? window->property(gui::kAvoidCharactersProperty).toString()
+                             : QString();
+}
+
+}  // namespace
+
 void PrintSimpleList(QWidget* parent, const QString& memoText, const PrintStatus& status) {
     Trp_MainA report;
     report.SetMemoText(memoText);
+    report.SetAvoidText(AvoidTextOf(parent));
     PrintReport(parent, report, status);
 }
 
@@ -147,12 +159,14 @@ void PrintDetailedList(QWidget* parent, const std::vector<ResultRow>& rows,
                        const PrintStatus& status) {
     Trp_MainB report;
     report.SetRows(&rows);
+    report.SetAvoidText(AvoidTextOf(parent));
     PrintReport(parent, report, status);
 }
 
 QString ExportSimpleListPdf(QWidget* parent, const QString& memoText, const PrintStatus& status) {
     Trp_MainA report;
     report.SetMemoText(memoText);
+    report.SetAvoidText(AvoidTextOf(parent));
     return ExportReportPdf(parent, report, status);
 }
 
@@ -160,6 +174,7 @@ QString ExportDetailedListPdf(QWidget* parent, const std::vector<ResultRow>& row
                               const PrintStatus& status) {
     Trp_MainB report;
     report.SetRows(&rows);
+    report.SetAvoidText(AvoidTextOf(parent));
     return ExportReportPdf(parent, report, status);
 }
 

@@ -32,7 +32,9 @@ void PrintReport(QWidget* parent, NameListReport& report, const PrintStatus& sta
 QString ExportReportPdf(QWidget* parent, NameListReport& report, const PrintStatus& status = {});
 
 // The two lists. The simple list is printed from its text as the window shows
-// it; the detailed list from its rows in their current order.
+// it; the detailed list from its rows in their current order. The page header
+// names the characters avoided when the parent's window holds them in its
+// kAvoidCharactersProperty.
 void PrintSimpleList(QWidget* parent, const QString& memoText, const PrintStatus& status = {});
 void PrintDetailedList(QWidget* parent, const std::vector<ResultRow>& rows,
                        const PrintStatus& status = {});

@@ -12,6 +12,10 @@ class QWidget;
 
 namespace lumivane::gui {
 
+// A property of the window the lists are printed from: the characters the
+// names listed were kept clear of (不用的字), for the lists' page header.
+inline constexpr char kAvoidCharactersProperty[] = "avoidCharacters";
+
 class PrintService {
 public:
     virtual ~PrintService() = default;

@@ -38,7 +38,8 @@ std::unique_ptr<QGuiApplication> OffscreenApplication() {
 }  // namespace
 
 bool WriteReportPdf(const std::string& path, ReportLayout layout, const std::string& memoText,
-                    const std::vector<ResultRow>& rows, std::string& error) {
+                    const std::vector<ResultRow>& rows, std::string& error,
+                    const std::string& avoidText) {
     std::unique_ptr<QGuiApplication> ownApplication;
     if (QCoreApplication::instance() == nullptr) {
         ownApplication = OffscreenApplication();
@@ -53,10 +54,12 @@ bool WriteReportPdf(const std::string& path, ReportLayout layout, const std::str
     if (layout == ReportLayout::Simple) {
         report::Trp_MainA report;
         report.SetMemoText(QString::fromStdString(memoText));
+        report.SetAvoidText(QString::fromStdString(avoidText));
         written = report::WriteReportPdfFile(report, file, failure);
     } else {
         report::Trp_MainB report;
         report.SetRows(&rows);
+        report.SetAvoidText(QString::fromStdString(avoidText));
         written = report::WriteReportPdfFile(report, file, failure);
     }
     if (!written) {

@@ -29,8 +29,9 @@ enum class ReportLayout { Simple, Detailed };
 // detailed list (rows, in the order given) as an A4 PDF to path. Creates an
 // application object on the offscreen platform when the process has none, so
 // no display is needed. False with a reason in error when nothing was written.
+// avoidText, when not empty, is named in the page header (不用的字).
 [[nodiscard]] bool WriteReportPdf(const std::string& path, ReportLayout layout,
                                   const std::string& memoText, const std::vector<ResultRow>& rows,
-                                  std::string& error);
+                                  std::string& error, const std::string& avoidText = {});
 
 }  // namespace lumivane

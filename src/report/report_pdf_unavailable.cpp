@@ -6,7 +6,7 @@ namespace lumivane {
 
 bool WriteReportPdf(const std::string& /*path*/, ReportLayout /*layout*/,
                     const std::string& /*memoText*/, const std::vector<ResultRow>& /*rows*/,
-                    std::string& error) {
+                    std::string& error, const std::string& /*avoidText*/) {
     error = "本版本未包含 PDF 输出功能";
     return false;
 }

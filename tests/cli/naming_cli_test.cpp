@@ -122,6 +122,13 @@ TEST(NameCommand, AdvancedRequestAppliesTheFilterFile) {
     EXPECT_EQ(rejected.exitCode, 2);
     EXPECT_NE(rejected.err.find("丂"), std::string::npos) << rejected.err;
 
+    // The fixed character is one to avoid: no name could pass.
+    std::ofstream(path, std::ios::trunc) << filters;
+    CliRun avoided =
+        RunCli({"name", "--family", "张", "--advanced", "--filters", path, "--avoid", "建"});
+    EXPECT_EQ(avoided.exitCode, 2);
+    EXPECT_NE(avoided.err.find("“建”也在不用的字里"), std::string::npos) << avoided.err;
+
     std::ofstream(path, std::ios::trunc) << R"({"chk9_9": 1})";
     CliRun badKey = RunCli({"name", "--family", "张", "--advanced", "--filters", path});
     EXPECT_EQ(badKey.exitCode, 2);
@@ -166,6 +173,10 @@ TEST(NameCommand, BadInputIsRefusedWithExitCode2) {
         {"collection without poetry",
          {"name", "--family", "王", "--collection", "诗经"},
          "--source 诗词"},
+        {"avoid a letter",
+         {"name", "--family", "王", "--avoid", "佳a"},
+         "--avoid：不用的字只能是汉字"},
+        {"avoid outside GBK", {"name", "--family", "王", "--avoid", "\xF0\xA0\x80\x80"}, "GBK"},
     };
     for (const Case& c : cases) {
         CliRun run = RunCli(c.args);
@@ -371,6 +382,32 @@ TEST(ScoreAndDict, WorkedNamesAndBadCharacters) {
 
 namespace lumivane::testing {
 namespace {
+
+TEST(NameCommand, AvoidKeepsOutEveryNameHoldingThoseCharacters) {
+    struct Case {
+        const char* label;
+        std::vector<std::string> extra;
+    } cases[] = {
+        {"simple", {}}, {"one-character", {"--length", "1"}}, {"poetry", {"--source", "诗词"}}};
+    for (const Case& c : cases) {
+        std::vector<std::string> args{"name",   "--family", "王",    "--sex",   "女",
+                                      "--seed", "5",        "--tsv", "--avoid", "子 佳、欣"};
+        args.insert(args.end(), c.extra.begin(), c.extra.end());
+        CliRun run = RunCli(args);
+        ASSERT_EQ(run.exitCode, 0) << c.label << ": " << run.err;
+        auto table = Table(run.out);
+        ASSERT_GT(table.size(), 50u) << c.label;
+        for (std::size_t i = 1; i < table.size(); ++i) {
+            const std::string given = table[i][0].substr(std::string("王").size());
+            for (const char* avoided : {"子", "佳", "欣"}) {
+                ASSERT_EQ(given.find(avoided), std::string::npos) << c.label << ": " << table[i][0];
+            }
+        }
+    }
+    CliRun json = RunCli({"name", "--family", "王", "--seed", "5", "--avoid", "佳子"});
+    ASSERT_EQ(json.exitCode, 0) << json.err;
+    EXPECT_NE(json.out.find("\"avoid\": \"佳子\""), std::string::npos);
+}
 
 TEST(NameCommand, WritesThePrintedListAsPdf) {
     char path[] = "/tmp/lumivane-list-XXXXXX";

@@ -27,6 +27,10 @@ TEST(UrlCommand, PrintsTheHandlerAndItsAddress) {
     const std::string s = kServices;
     const std::vector<Case> cases = {
         {"fixed page", {"url", "N22Click"}, s + "sm/sm.asp?sm=5"},
+        {"form page, filled",
+         {"url", "sbtn_onlineSMClick", "--family", "王", "--sex", "女", "--date", "2024-05-01",
+          "--hour", "8"},
+         s + "?xing=%CD%F5&xingbie=%C5%AE&nian=2024&yue=5&ri=1&hh=8"},
         {"family origin, hostile box",
          {"url", "N23Click", "--family", "王&#"},
          s + "sm/sm.asp?sm=8&act=ok&xing=%CD%F5%26%23#body"},

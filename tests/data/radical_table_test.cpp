@@ -107,5 +107,30 @@ TEST(RadicalTable, DictionaryRadicalsAreComponentForms) {
     EXPECT_EQ(RadicalIndexOf(FindCharacter("红")), FindRadical("纟"));
 }
 
+// Radicals that look alike differ by reading and Kangxi radical (Unihan).
+TEST(RadicalTable, NamesTellLookAlikesApart) {
+    struct Case {
+        const char* radical;
+        const char* reading;
+        int kangxi;
+        bool simplified;
+        const char* kangxiRadical;
+    } cases[] = {{"口", "kǒu", 30, false, "口"}, {"囗", "wéi", 31, false, "囗"},
+                 {"亻", "rén", 9, false, "人"},  {"讠", "yán", 149, true, "言"},
+                 {"己", "jǐ", 49, false, "己"},  {"巳", "sì", 49, false, "己"},
+                 {"丷", "bā", 0, false, ""}};
+    for (const Case& c : cases) {
+        const RadicalName name = RadicalNameOf(FindRadical(c.radical));
+        EXPECT_EQ(name.Reading, c.reading) << c.radical;
+        EXPECT_EQ(name.KangxiNumber, c.kangxi) << c.radical;
+        EXPECT_EQ(name.SimplifiedForm, c.simplified) << c.radical;
+        EXPECT_EQ(name.KangxiRadical, c.kangxiRadical) << c.radical;
+    }
+    for (std::uint32_t index = 0; index < RadicalTableSize; ++index) {
+        EXPECT_FALSE(RadicalNameOf(index).Reading.empty()) << index;
+    }
+    EXPECT_TRUE(RadicalNameOf(RadicalTableSize).Reading.empty());
+}
+
 }  // namespace
 }  // namespace lumivane

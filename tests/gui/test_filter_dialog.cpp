@@ -2,6 +2,7 @@
 // companions, 重置, the radical lists, and what 确定 and 取消 hand back.
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLineEdit>
@@ -75,7 +76,8 @@ private slots:
 
     void pagesCaptionsAndSize() {
         QCOMPARE(m_dialog->windowTitle(), QStringLiteral("设置筛选条件"));
-        QCOMPARE(m_dialog->size(), QSize(408, 237));
+        // The design's 408 by 237, and a line for 不用的字 below the pages.
+        QCOMPARE(m_dialog->size(), QSize(408, 267));
         QTabWidget* pages = m_dialog->Pages();
         QStringList captions;
         for (int i = 0; i < pages->count(); ++i) {
@@ -318,6 +320,98 @@ private slots:
         edit->setFocus();
         TypeText(edit, QStringLiteral("华生"));
         QCOMPARE(edit->text(), QStringLiteral("华"));
+    }
+
+    void tickingARowBoxMovesTheFocusIntoItsField_data() {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("fixed character") << 0 << "chk1_1"
+                                         << "edt1_1";
+        QTest::newRow("character to contain") << 0 << "chk1_3"
+                                              << "edt1_3";
+        QTest::newRow("elements") << 1 << "chk2_2"
+                                  << "chk2_21";
+        QTest::newRow("pinyin") << 3 << "chk4_1"
+                                << "edt4_1";
+        QTest::newRow("strokes") << 4 << "chk5_3"
+                                 << "sedt5_31";
+        QTest::newRow("radical") << 5 << "chk6_2"
+                                 << "cmb6_2A";
+    }
+    void tickingARowBoxMovesTheFocusIntoItsField() {
+        QFETCH(int, page);
+        QFETCH(QString, box);
+        QFETCH(QString, field);
+        m_dialog->Pages()->setCurrentIndex(page);
+        Box(box)->setFocus();
+        Click(box);
+        QVERIFY(Box(box)->isChecked());
+        QWidget* focused = m_dialog->focusWidget();
+        QVERIFY(focused != nullptr);
+        QCOMPARE(focused->objectName(), field);
+        if (auto* edit = qobject_cast<QLineEdit*>(focused)) {
+            TypeText(focused, QStringLiteral("华"));
+            QCOMPARE(edit->text(), QStringLiteral("华"));
+        }
+        // Unticking leaves the focus on the box.
+        Box(box)->setFocus();
+        Click(box);
+        QCOMPARE(m_dialog->focusWidget(), Box(box));
+    }
+
+    void positionRowsSayWhichGivenCharacterTheyMeanForTheFamilyName() {
+        m_dialog->SetFamilyName(QStringLiteral("欧阳"));
+        const QString compound = Box("chk2_1")->toolTip();
+        QVERIFY2(compound.contains(QStringLiteral("名字的第一个字")), qPrintable(compound));
+        QVERIFY2(compound.contains(QStringLiteral("第三个字")), qPrintable(compound));
+        QCOMPARE(Box("chk5_1")->toolTip(), compound);
+        QVERIFY(Box("chk1_2")->toolTip().contains(QStringLiteral("名字的第二个字")));
+        m_dialog->SetFamilyName(QStringLiteral("王"));
+        QCOMPARE(Box("chk2_1")->toolTip(), QStringLiteral("指名字的第一个字，即全名“王□○”中的□。"));
+        // Row 3 keeps its own hint.
+        QCOMPARE(Box("chk1_3")->toolTip(), QStringLiteral("名字里必须含某个字（不包括姓）"));
+    }
+
+    void radicalsCarryTheirReadingAndStrokeCount() {
+        m_dialog->Pages()->setCurrentIndex(5);
+        auto* strokes = Find<QComboBox>("cmb6_1A");
+        strokes->setCurrentIndex(2);  // 三画
+        m_dialog->cmb6_1AClick("cmb6_1A");
+        auto* radicals = Find<QComboBox>("cmb6_1B");
+        QStringList hints;
+        for (const char* radical : {"口", "囗"}) {
+            const int at = radicals->findText(QString::fromUtf8(radical));
+            QVERIFY2(at >= 0, radical);
+            hints << radicals->itemData(at, Qt::ToolTipRole).toString();
+        }
+        QCOMPARE(hints,
+                 QStringList({"口 kǒu，3画；康熙部首第30部", "囗 wéi，3画；康熙部首第31部"}));
+    }
+
+    void okRefusesCharactersToAvoidThatAreNoGbkHanCharacters() {
+        auto* avoid = Find<QLineEdit>("edt_Avoid");
+        QVERIFY(avoid != nullptr);
+        avoid->setText(QStringLiteral("佳ab"));
+        Find<QPushButton>("btn_OK")->click();
+        QCOMPARE(m_sink->infos.size(), 1);
+        QVERIFY2(m_sink->infos.front().contains(QStringLiteral("“a”不是汉字")),
+                 qPrintable(m_sink->infos.front()));
+        QVERIFY(m_dialog->isVisible());
+        QCOMPARE(m_dialog->focusWidget(), avoid);
+        QCOMPARE(avoid->text(), QStringLiteral("佳ab"));  // nothing typed is lost
+        // A fixed character that is also to be avoided is named, and its box focused.
+        avoid->setText(QStringLiteral("佳 子"));
+        Click("chk1_1");
+        Find<QLineEdit>("edt1_1")->setText(QStringLiteral("佳"));
+        Find<QPushButton>("btn_OK")->click();
+        QCOMPARE(m_sink->infos.size(), 2);
+        QCOMPARE(m_dialog->Pages()->currentIndex(), 0);
+        QCOMPARE(m_dialog->focusWidget(), Find<QLineEdit>("edt1_1"));
+        Find<QLineEdit>("edt1_1")->setText(QStringLiteral("华"));
+        Find<QPushButton>("btn_OK")->click();
+        QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(QString::fromStdString(m_dialog->AvoidText()), QStringLiteral("佳 子"));
     }
 
     void cancelHandsBackNothingAndTheDialogReopensOnTheLastPage() {

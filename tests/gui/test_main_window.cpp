@@ -811,7 +811,7 @@ private slots:
         m_w->Find<QPushButton>("btn_SelectName")->click();
         QVERIFY(rowEnabled);
         QVERIFY(!noteShown);
-        QCOMPARE(m_w->select.size(), QSize(408, 237));
+        QCOMPARE(m_w->select.size(), QSize(408, 267));
     }
 
     void qtsOwnTextsAreChinese() {

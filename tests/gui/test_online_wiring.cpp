@@ -16,6 +16,7 @@
 #include <QStatusBar>
 
 #include "core/app/web_addresses.h"
+#include "core/site/site_pages.h"
 #include "gui/application.h"
 #include "gui/main_window_services.h"
 #include "gui/result_table_model.h"
@@ -85,6 +86,32 @@ private slots:
         QCOMPARE(m_opened.size(), std::size_t{1});
         // 王 is CD F5 in GBK.
         QVERIFY2(m_opened.back().find("xing=%CD%F5") != std::string::npos, m_opened.back().c_str());
+    }
+
+    void theNameTestFormOpensWithTheWindowsFamilyNameSexAndBirth() {
+        m_w->Find<QLineEdit>("edt_FirstName")->setText(QStringLiteral("王"));
+        m_w->Find<QComboBox>("cmb_Sex")->setCurrentIndex(1);
+        m_w->Find<QPushButton>("btn_CreateName")->click();  // the chart resolves the birth
+        QTRY_VERIFY(!m_w->main.ResultModel()->Rows().empty());
+        m_w->Find<QToolButton>("sbtn_onlineSM")->click();
+        QCOMPARE(m_opened.size(), std::size_t{1});
+        const BirthFields birth = m_w->main.Birth();
+        const SitePage page = RenderSitePage(m_opened.back(), m_w->clock);
+        QCOMPARE(QString::fromStdString(page.title), QStringLiteral("姓名测试"));
+        for (const std::string& part :
+             {std::string("name=\"xing\" size=\"4\" maxlength=\"2\" value=\"王\""),
+              std::string("<option selected>女</option>"),
+              "name=\"nian\" value=\"" + std::to_string(birth.BirthYear) + "\"",
+              "name=\"ri\" value=\"" + std::to_string(birth.BirthDay) + "\""}) {
+            QVERIFY2(page.html.find(part) != std::string::npos, part.c_str());
+        }
+        // The date boxes changed since the request: the form shows what they hold.
+        PickText(m_w->Find<QComboBox>("cmb_Year"), QStringLiteral("2031"));
+        m_w->Find<QToolButton>("sbtn_onlineSM")->click();
+        QCOMPARE(m_opened.size(), std::size_t{2});
+        const SitePage changed = RenderSitePage(m_opened.back(), m_w->clock);
+        QVERIFY2(changed.html.find("name=\"nian\" value=\"2031\"") != std::string::npos,
+                 m_opened.back().c_str());
     }
 
     void theWebEngineIsLoadedOnlyWithTheBrowserWindow() {

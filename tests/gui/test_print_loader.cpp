@@ -187,6 +187,20 @@ private slots:
         QCOMPARE(StatusText(), QStringLiteral("已导出 PDF：") + QDir::toNativeSeparators(detailed));
     }
 
+    void theHeaderNamesTheCharactersTheListAvoids() {
+        auto* avoid = Main().FilterDialog()->findChild<QLineEdit*>(QStringLiteral("edt_Avoid"));
+        avoid->setText(QStringLiteral("佳子"));
+        Find<QPushButton>("btn_CreateName")->click();
+        const QString withAvoid = ExportThrough("btn_ExportPdf2", QStringLiteral("avoid"));
+        const std::string text = lumivane::test::PdfText(withAvoid.toStdString());
+        QVERIFY2(text.find("不用的字：佳子") != std::string::npos, text.c_str());
+        avoid->clear();
+        Find<QPushButton>("btn_CreateName")->click();
+        const QString without = ExportThrough("btn_ExportPdf1", QStringLiteral("without"));
+        QVERIFY(lumivane::test::PdfText(without.toStdString()).find("不用的字") ==
+                std::string::npos);
+    }
+
     void aPdfNameWithoutEndingGetsPdf_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("written");

@@ -3,6 +3,7 @@
 // own windows in Chinese, and the browser window with pages of the built-in
 // site, among them the analysis page of a row.
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -127,6 +128,21 @@ private slots:
         w.select.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w.select));
         Save(&w.select, QStringLiteral("filter-dialog.png"));
+        // The radical page with a row ticked, 三画 picked, and characters to avoid.
+        w.select.findChild<QLineEdit*>("edt_Avoid")->setText(QStringLiteral("佳 子"));
+        w.select.Pages()->setCurrentIndex(5);
+        w.select.findChild<QCheckBox*>("chk6_1")->click();
+        auto* strokes = w.select.findChild<QComboBox*>("cmb6_1A");
+        strokes->setCurrentIndex(2);
+        w.select.cmb6_1AClick(QStringLiteral("cmb6_1A"));
+        auto* radicals = w.select.findChild<QComboBox*>("cmb6_1B");
+        radicals->setCurrentIndex(radicals->findText(QStringLiteral("囗")));
+        QTest::qWait(100);
+        Save(&w.select, QStringLiteral("filter-dialog-radicals.png"));
+        radicals->showPopup();
+        QTest::qWait(200);
+        Save(radicals->view()->window(), QStringLiteral("filter-dialog-radical-list.png"));
+        radicals->hidePopup();
         w.select.hide();
 
         w.Find<QPushButton>("btn_ShowNameProperty")->click();

@@ -8,7 +8,9 @@
 #include <QSpinBox>
 #include <QStatusBar>
 
+#include "core/text/gbk.h"
 #include "gui/application.h"
+#include "gui/result_table_model.h"
 
 #include "gui_test_support.h"
 
@@ -170,6 +172,61 @@ private slots:
         QVERIFY(find("chk2_13")->isEnabled());
         QVERIFY(!find("chk2_23")->isEnabled());
         QCOMPARE(sink.errors, QStringList());
+    }
+
+    void theCharactersToAvoidComeBackAfterARestartAndKeepNamesOut() {
+        const QString typed = QStringLiteral("佳 子、涵");
+        {
+            Windows w(9);
+            Start(w);
+            qobject_cast<QLineEdit*>(Control(w, "edt_FirstName"))->setText(QStringLiteral("王"));
+            Pick(Combo(w, "cmb_NameLength"), 1);
+            Pick(Combo(w, "cmb_Sex"), 1);
+            w.select.findChild<QLineEdit*>(QStringLiteral("edt_Avoid"))->setText(typed);
+            // A simple request honours the dialog's field too.
+            qobject_cast<QPushButton*>(Control(w, "btn_CreateName"))->click();
+            const std::vector<ResultRow>& rows = w.main.ResultModel()->Rows();
+            QVERIFY(rows.size() > 100);
+            for (const ResultRow& row : rows) {
+                const QString given = QString::fromStdString(row.Caption()).mid(1);
+                for (const QString avoided : {"佳", "子", "涵"}) {
+                    QVERIFY2(!given.contains(avoided), qPrintable(given));
+                }
+            }
+        }
+        const QByteArray saved = ConfigBytes();
+        const std::string gbk = Utf8ToGbk(typed.toStdString()).text;
+        QVERIFY(saved.contains("[Avoid]"));
+        QVERIFY(saved.contains(QByteArray("Characters=") + QByteArray::fromStdString(gbk)));
+        QVERIFY(!saved.contains("edt_Avoid"));  // [Select] keeps the design's keys
+        // The program's own windows make the dialog later; it still gets the text.
+        NamingState state(RandomSource(7));
+        FixedClock clock(TestNow());
+        RecordingSink sink;
+        ApplicationWindows windows(state, clock, sink);
+        TfrmMain& main = windows.Main();
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        QVERIFY(!main.HasFilterDialog());
+        QCOMPARE(main.FilterDialog()->findChild<QLineEdit*>(QStringLiteral("edt_Avoid"))->text(),
+                 typed);
+    }
+
+    void handEditedCharactersToAvoidAreRefusedWithWhereToMendThem() {
+        WriteConfig("[Avoid]\r\nCharacters=abc\r\n");
+        Windows w;
+        Start(w);
+        qobject_cast<QLineEdit*>(Control(w, "edt_FirstName"))->setText(QStringLiteral("王"));
+        w.Find<QPushButton>("btn_CreateName")->click();
+        QCOMPARE(w.sink.infos.size(), 1);
+        QVERIFY2(w.sink.infos.first().contains(QStringLiteral("“a”不是汉字")) &&
+                     w.sink.infos.first().contains(QStringLiteral("高级起名")),
+                 qPrintable(w.sink.infos.first()));
+        QCOMPARE(w.main.ResultModel()->rowCount(), 0);
+        // Nothing typed is lost: the field and the file still hold it.
+        QCOMPARE(w.select.findChild<QLineEdit*>(QStringLiteral("edt_Avoid"))->text(),
+                 QStringLiteral("abc"));
+        QVERIFY(ConfigBytes().contains("Characters=abc"));
     }
 
     void unknownDateRestoresWithTheDateBoxesDisabled() {

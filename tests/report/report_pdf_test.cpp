@@ -77,6 +77,25 @@ TEST(WriteReportPdf, WritesBothLayoutsWithoutAnApplicationObject) {
     EXPECT_FALSE(Contains(text, "查询共取得")) << "the detailed layout prints the rows";
 }
 
+// The characters the names were kept clear of head every page, in both
+// layouts, and only when there are some.
+TEST(WriteReportPdf, TheHeaderNamesTheCharactersAvoided) {
+    std::vector<ResultRow> rows = Rows(200);
+    std::string memo = RebuildNameMemo(rows, rows.size());
+    std::string error;
+    for (ReportLayout layout : {ReportLayout::Simple, ReportLayout::Detailed}) {
+        std::string path = OutputPath("cli-avoid.pdf");
+        ASSERT_TRUE(WriteReportPdf(path, layout, memo, rows, error, "佳子")) << error;
+        const int pages = test::PdfPageCount(path);
+        ASSERT_GT(pages, layout == ReportLayout::Detailed ? 1 : 0);
+        for (int page = 1; page <= pages; ++page) {
+            EXPECT_TRUE(Contains(test::PdfText(path, page), "不用的字：佳子")) << page;
+        }
+        ASSERT_TRUE(WriteReportPdf(path, layout, memo, rows, error)) << error;
+        EXPECT_FALSE(Contains(test::PdfText(path), "不用的字"));
+    }
+}
+
 TEST(WriteReportPdf, AFileThatCannotBeWrittenIsAnError) {
     std::string error;
     std::string path = OutputPath("no-such-folder/list.pdf");

@@ -208,6 +208,9 @@ TEST(Soak, TenThousandRandomRequestsStayWithinTheDesign) {
                 case NamingOutcome::ChartFailed:
                     ++tally.chartFailed;
                     continue;
+                case NamingOutcome::InvalidAvoidCharacters:
+                    ADD_FAILURE() << "no characters to avoid were given: " << result.message;
+                    continue;
                 case NamingOutcome::FilterDialogClosed:
                     ++tally.dialogClosed;
                     EXPECT_TRUE(inputs.advanced && !filters);

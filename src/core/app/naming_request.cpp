@@ -90,6 +90,15 @@ NamingResult RunNamingRequest(NamingState& state, const NamingInputs& inputs,
         }
     }
 
+    AvoidCharactersInput avoid =
+        ParseAvoidCharacters(hooks.avoidCharacters ? hooks.avoidCharacters() : std::string());
+    if (!avoid.ok()) {
+        result.outcome = NamingOutcome::InvalidAvoidCharacters;
+        result.message = std::move(avoid.error);
+        return result;
+    }
+    state.avoid = std::move(avoid.avoid);
+
     if (hooks.saveSettings) {
         hooks.saveSettings();
     }

@@ -55,27 +55,32 @@ struct NamingHooks {
     // After the chart: its favourable elements as a condition on names, nullopt when the
     // chart has none (no date). Marks every row, and filters with keepFavourable.
     std::function<std::optional<ElementCondition>()> favourableCondition;
+    // After the filter dialog: the characters no proposed name may hold, as
+    // typed (see ParseAvoidCharacters). Absent: none.
+    std::function<std::string()> avoidCharacters;
     // Writes the inputs and the filter state to the settings file.
     std::function<void()> saveSettings;
     FillProgress progress;
 };
 
 enum class NamingOutcome {
-    EmptyFamilyName,     // "请输入姓氏!"; nothing else changed
-    InvalidFamilyName,   // not GBK, longer than the box holds, or a character without a
-                         // record; nothing else changed
-    MissingChoice,       // no length or no sex chosen (a settings file may hold -1):
-                         // the message asks for it; nothing else changed
-    ChartFailed,         // the chart hook refused the date
-    FilterDialogClosed,  // advanced request not confirmed; the list is untouched
-    NoMatchingNames,     // the filters let nothing pass; the candidate list is as before
+    EmptyFamilyName,         // "请输入姓氏!"; nothing else changed
+    InvalidFamilyName,       // not GBK, longer than the box holds, or a character without a
+                             // record; nothing else changed
+    MissingChoice,           // no length or no sex chosen (a settings file may hold -1):
+                             // the message asks for it; nothing else changed
+    ChartFailed,             // the chart hook refused the date
+    FilterDialogClosed,      // advanced request not confirmed; the list is untouched
+    InvalidAvoidCharacters,  // 不用的字 holds something that is not a GBK Han character,
+                             // or too many; nothing saved, the list is untouched
+    NoMatchingNames,         // the filters let nothing pass; the candidate list is as before
     Filled,
 };
 
 struct NamingResult {
     NamingOutcome outcome = NamingOutcome::EmptyFamilyName;
     std::string trimmedFamilyText;  // written back into the family-name box
-    std::string message;            // for EmptyFamilyName, InvalidFamilyName, NoMatchingNames
+    std::string message;            // for the user; empty when Filled, ChartFailed, dialog closed
     std::size_t generated = 0;      // codes before de-duplication
     std::vector<ResultRow> rows;    // Filled only; one per kept candidate
 };

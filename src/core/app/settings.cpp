@@ -74,6 +74,22 @@ NameSourceChoice LoadNameSourceFrom(const std::filesystem::path& path) {
     return choice;
 }
 
+std::string SaveAvoidCharactersTo(const std::filesystem::path& path, std::string_view text) {
+    EnsureFileExists(path);
+    IniFile::LoadResult loaded = IniFile::Load(path);
+    if (!loaded.ok()) {
+        return loaded.error;
+    }
+    if (!loaded.file.WriteString(kAvoidSection, kAvoidKey, std::string(text))) {
+        return "不用的字“" + std::string(text) + "”无法以 GBK 保存";
+    }
+    return loaded.file.Save(path);
+}
+
+std::string LoadAvoidCharactersFrom(const std::filesystem::path& path) {
+    return IniFile::Load(path).file.ReadString(kAvoidSection, kAvoidKey, "");
+}
+
 std::vector<std::string_view> BirthdayKeys() {
     std::vector<std::string_view> keys{"firstName"};
     for (const IntegerKey& key : kIntegerKeys) {

@@ -48,6 +48,17 @@ std::string SaveNameSourceTo(const std::filesystem::path& path, const NameSource
 // Absent or out-of-range values read as 0.
 [[nodiscard]] NameSourceChoice LoadNameSourceFrom(const std::filesystem::path& path);
 
+// The characters no proposed name may hold (不用的字, the filter dialog's
+// edt_Avoid), as typed, in a section of their own: [Avoid] Characters.
+inline constexpr std::string_view kAvoidSection = "Avoid";
+inline constexpr std::string_view kAvoidKey = "Characters";
+inline constexpr std::string_view kAvoidControlName = "edt_Avoid";
+// Writes the section, keeping the rest of the file; an error text or empty
+// (also when the text cannot be written in GBK: the file is then unchanged).
+std::string SaveAvoidCharactersTo(const std::filesystem::path& path, std::string_view text);
+// Empty when absent.
+[[nodiscard]] std::string LoadAvoidCharactersFrom(const std::filesystem::path& path);
+
 // The [Birthday] keys in the order they are written.
 [[nodiscard]] std::vector<std::string_view> BirthdayKeys();
 

@@ -1,5 +1,6 @@
 #include "core/app/web_addresses.h"
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -245,10 +246,55 @@ std::string NameAnalysisAddress(const NameAnalysisInputs& inputs, const WebSite&
            "&dest=" + PercentEncodeQueryValue(inputs.destination);
 }
 
+std::string FormPrefillQuery(const FormPrefill& prefill) {
+    std::string query;
+    auto add = [&query](std::string_view key, const std::string& value) {
+        query += (query.empty() ? "" : "&") + std::string(key) + "=" + value;
+    };
+    if (const std::string family = TrimBlanks(prefill.familyText); !family.empty()) {
+        add("xing", PercentEncodeQueryValue(family));
+    }
+    if (const std::string_view sex = SexText(prefill.sexIndex); !sex.empty()) {
+        add("xingbie", PercentEncodeQueryValue(sex));
+    }
+    const BirthFields& birth = prefill.birth;
+    if (birth.DateKnown && birth.BirthYear > 0 && birth.BirthMonth > 0 && birth.BirthDay > 0) {
+        add("nian", std::to_string(birth.BirthYear));
+        add("yue", std::to_string(birth.BirthMonth));
+        add("ri", std::to_string(birth.BirthDay));
+        if (birth.HourKnown) {
+            add("hh", std::to_string(birth.BirthHour));
+            if (birth.BirthMinute >= 0) {
+                add("fen", std::to_string(birth.BirthMinute));
+            }
+        }
+    }
+    return query;
+}
+
+bool HasPrefilledForm(const Service& page) {
+    static constexpr std::string_view kFormPages[] = {"sm/",
+                                                      "sm/sm/sm.asp?sm=1",
+                                                      "sm/sm/sm.asp?sm=2",
+                                                      "sm/sm/sm.asp?sm=5",
+                                                      "sm/sm/sm.asp?sm=8",
+                                                      "sm/paipan/pp_bazi.asp"};
+    const std::string path = SitePathOfService(page);
+    return page.page == ServicePage::BuiltIn &&
+           std::find(std::begin(kFormPages), std::end(kFormPages), path) != std::end(kFormPages);
+}
+
 WebAddressResult AddressOfHandler(std::string_view handler, const WebPageInputs& inputs,
                                   const WebSite& site) {
     if (const Service* page = FindFixedWebPage(handler)) {
-        return {FixedPageAddress(*page, site), {}};
+        std::string address = FixedPageAddress(*page, site);
+        const std::string query = FormPrefillQuery(inputs.prefill);
+        if (site.siteRoot == kSiteRootAddress && HasPrefilledForm(*page) && !query.empty()) {
+            const std::size_t fragment = std::min(address.find('#'), address.size());
+            const bool hasQuery = address.substr(0, fragment).find('?') != std::string::npos;
+            address.insert(fragment, (hasQuery ? "&" : "?") + query);
+        }
+        return {address, {}};
     }
     if (handler == "N23Click" || handler == "Label36Click") {
         return {FamilyOriginAddress(inputs.familyNameBox, site), {}};

@@ -97,6 +97,23 @@ struct NameAnalysisInputs {
 [[nodiscard]] std::string NameAnalysisAddress(const NameAnalysisInputs& inputs,
                                               const WebSite& site = {});
 
+// What the built-in site's forms open filled with: the family name, sex and
+// birth of the main window. A part left empty (no family name, sex -1, a
+// birth whose date is unknown or not yet resolved) is not sent.
+struct FormPrefill {
+    std::string familyText;
+    int sexIndex = -1;
+    BirthFields birth{0, 0, 0, 0, -1, false, false};
+};
+
+// The query keys the site's forms read (xing, xingbie, nian, yue, ri, hh, fen),
+// "&"-joined without a leading "?"; empty when there is nothing to fill.
+[[nodiscard]] std::string FormPrefillQuery(const FormPrefill& prefill);
+
+// Whether a page of the built-in site has a form those keys fill: 姓名测试,
+// 姓名测算, the chart pages and the family-name page.
+[[nodiscard]] bool HasPrefilledForm(const Service& page);
+
 // Everything a handler may read, for building any handler's address by name.
 struct WebPageInputs {
     std::string familyNameBox;  // edt_FirstName
@@ -106,6 +123,9 @@ struct WebPageInputs {
     std::optional<int> tag;     // of the chosen item
     int currentYear = 0;
     NameAnalysisInputs analysis;
+    // For the built-in site's form pages (HasPrefilledForm); an online site
+    // gets its addresses as they are.
+    FormPrefill prefill;
 };
 
 struct WebAddressResult {

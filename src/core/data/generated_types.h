@@ -27,6 +27,7 @@ struct GeneratedAttributeWords {
 };
 
 using GeneratedRadical = RadicalEntry;
+using GeneratedRadicalName = RadicalName;
 
 // A family name: offset and length into kGeneratedFamilyNameBlob.
 struct GeneratedFamilyName {

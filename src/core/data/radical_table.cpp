@@ -13,8 +13,10 @@ namespace generated {
 }  // namespace generated
 
 namespace {
+using generated::kGeneratedRadicalNames;
 using generated::kGeneratedRadicals;
 static_assert(std::size(kGeneratedRadicals) == RadicalTableSize);
+static_assert(std::size(kGeneratedRadicalNames) == RadicalTableSize);
 }  // namespace
 
 const std::array<std::string_view, 15> StrokeNumerals{"一",   "二",   "三",   "四",   "五",
@@ -23,6 +25,10 @@ const std::array<std::string_view, 15> StrokeNumerals{"一",   "二",   "三",  
 
 RadicalEntry Radical(std::uint32_t index) {
     return index < RadicalTableSize ? kGeneratedRadicals[index] : RadicalEntry{};
+}
+
+RadicalName RadicalNameOf(std::uint32_t index) {
+    return index < RadicalTableSize ? kGeneratedRadicalNames[index] : RadicalName{{}, 0, false, {}};
 }
 
 std::uint32_t FindRadical(std::string_view name) {

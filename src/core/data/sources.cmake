@@ -9,6 +9,7 @@ set(LUMIVANE_GENERATED_DIR ${CMAKE_CURRENT_BINARY_DIR}/generated/core/data)
 set(LUMIVANE_DATA_TABLES
   ${LUMIVANE_DATA_DIR}/characters.tsv
   ${LUMIVANE_DATA_DIR}/radicals.tsv
+  ${LUMIVANE_DATA_DIR}/radical-names.tsv
   ${LUMIVANE_DATA_DIR}/corpus-male.txt
   ${LUMIVANE_DATA_DIR}/corpus-female.txt
   ${LUMIVANE_DATA_DIR}/position-male-first.tsv

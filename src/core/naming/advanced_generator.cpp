@@ -23,8 +23,8 @@ void AddFilteredCorpusNames(NamingState& state, const FilterTests& filters, int 
     for (GivenNameCode code : state.workingSet.Corpus) {
         std::uint32_t first = FirstIndexOf(code);
         std::uint32_t second = SecondIndexOf(code);
-        if (filters.PassesFilter(first, 1) && filters.PassesFilter(second, 2) &&
-            filters.PassesFilter(code, 3) &&
+        if (!state.avoid.HoldsAny(code) && filters.PassesFilter(first, 1) &&
+            filters.PassesFilter(second, 2) && filters.PassesFilter(code, 3) &&
             MatchesFixedCharacters(filters.Filters(), first, second)) {
             kept.push_back(code);
         }
@@ -46,10 +46,12 @@ void AddTieredPairs(NamingState& state, const FilterTests& filters) {
     long y[5] = {0, 0, 0, 0, 0};
     for (std::uint32_t i = 0; i < DictionarySize; ++i) {
         if (!f.chk1_1 && i < ws.FirstPosition.size() &&
+            !state.avoid.Holds(ws.FirstPosition[i].CharIndex) &&
             filters.PassesFilter(ws.FirstPosition[i].CharIndex, 1)) {
             l1.push_back(ws.FirstPosition[i].CharIndex);
         }
         if (!f.chk1_2 && i < ws.SecondPosition.size() &&
+            !state.avoid.Holds(ws.SecondPosition[i].CharIndex) &&
             filters.PassesFilter(ws.SecondPosition[i].CharIndex, 2)) {
             l2.push_back(ws.SecondPosition[i].CharIndex);
         }
@@ -100,7 +102,9 @@ void AddTierPairs(NamingState& state, const FilterTests& filters,
             for (long b = bLow; b <= bHigh; ++b) {
                 GivenNameCode pair = MakeGivenNameCode(l1[static_cast<std::size_t>(a)],
                                                        l2[static_cast<std::size_t>(b)]);
-                if (pool.size() < kPairPoolCapacity && filters.PassesFilter(pair, 3) &&
+                // A fixed character may itself be one to avoid.
+                if (pool.size() < kPairPoolCapacity && !state.avoid.HoldsAny(pair) &&
+                    filters.PassesFilter(pair, 3) &&
                     !(keepBalance && PairLeansToOtherSex(FirstIndexOf(pair), SecondIndexOf(pair),
                                                          state.workingSet.sex))) {
                     pool.push_back(pair);

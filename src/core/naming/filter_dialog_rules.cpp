@@ -137,6 +137,56 @@ std::vector<std::string> StrokeCountItems() {
     return items;
 }
 
+std::string RadicalHint(std::uint32_t radicalIndex) {
+    const RadicalEntry entry = Radical(radicalIndex);
+    if (entry.RadicalName.empty()) {
+        return {};
+    }
+    // How many dictionary characters carry each radical, counted once.
+    static const std::vector<std::uint32_t> carriers = [] {
+        std::vector<std::uint32_t> counts(RadicalTableSize, 0);
+        for (std::uint32_t i = 0; i < DictionarySize; ++i) {
+            if (const std::uint32_t r = RadicalIndexOf(i); r < RadicalTableSize) {
+                ++counts[r];
+            }
+        }
+        return counts;
+    }();
+    const RadicalName name = RadicalNameOf(radicalIndex);
+    std::string hint = std::string(entry.RadicalName) + " " + std::string(name.Reading) + "，" +
+                       std::string(entry.RadicalStrokes) + "画";
+    if (name.KangxiNumber > 0) {
+        hint += "；康熙部首第" + std::to_string(name.KangxiNumber) + "部";
+        if (name.KangxiRadical != entry.RadicalName) {
+            hint += "“" + std::string(name.KangxiRadical) + "”" +
+                    (name.SimplifiedForm ? "的简化形" : "的变形");
+        }
+    }
+    if (carriers[radicalIndex] == 0) {
+        hint += "（字库中没有这个部首的字）";
+    }
+    return hint;
+}
+
+std::string PositionHint(int row, std::string_view familyText) {
+    if (row != 1 && row != 2) {
+        return {};
+    }
+    const std::string which = row == 1 ? "第一个字" : "第二个字";
+    const std::string family(familyText);
+    const std::size_t count = CharacterCount(family);
+    if (count >= 2) {
+        return "指名字的" + which + "。姓“" + family + "”有两个字，它是全名“" + family +
+               (row == 1 ? "□○" : "○□") + "”中的□，即全名的" +
+               (row == 1 ? "第三个字" : "第四个字") + "。";
+    }
+    if (count == 1) {
+        return "指名字的" + which + "，即全名“" + family + (row == 1 ? "□○" : "○□") + "”中的□。";
+    }
+    return "指名字的" + which + "：单字姓时是全名的" + (row == 1 ? "第二个字" : "第三个字") +
+           "，复姓（如欧阳）时是全名的" + (row == 1 ? "第三个字" : "第四个字") + "。";
+}
+
 std::vector<std::string> RadicalItemsOfStrokePosition(int position) {
     std::vector<std::string> items;
     for (std::string_view name : RadicalsOfStrokeCount(position + 1)) {
@@ -209,6 +259,27 @@ std::string FilterValueError(const FilterSet& filters, const FilterControl& cont
                std::to_string(value) + "”不行。";
     }
     return {};
+}
+
+FilterAcceptance RefuseAvoidedFixedCharacters(const FilterSet& filters,
+                                              const AvoidCharacters& avoid, int nameLengthIndex) {
+    FilterAcceptance result{filters, {}, {}};
+    const struct {
+        bool ticked;
+        const std::string& text;
+        const char* control;
+        const char* row;
+    } rows[] = {{filters.chk1_1, filters.edt1_1, "edt1_1", "第二个字"},
+                {filters.chk1_2 && nameLengthIndex != 0, filters.edt1_2, "edt1_2", "第三个字"}};
+    for (const auto& row : rows) {
+        if (row.ticked && avoid.Holds(FindCharacter(row.text))) {
+            result.error = std::string("限定的") + row.row + "“" + row.text +
+                           "”也在不用的字里，没有名字能通过。请改其中一处。";
+            result.control = row.control;
+            return result;
+        }
+    }
+    return result;
 }
 
 std::string InvertedStrokeRangeMessage(const FilterSet& filters, int nameLengthIndex) {

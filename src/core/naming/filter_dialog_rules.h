@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/naming/avoid_characters.h"
 #include "core/naming/filter_controls.h"
 #include "core/naming/filter_set.h"
 
@@ -54,6 +55,19 @@ struct DialogReaction {
 // The radical list of a stroke-count position (0 = 一画), in table order;
 // empty for a position outside 0 … 14.
 [[nodiscard]] std::vector<std::string> RadicalItemsOfStrokePosition(int position);
+
+// The hint of a radical in the lists: the radical, its reading, its own stroke
+// count and the Kangxi radical it is a form of, e.g. "囗 wéi，3画；康熙部首第31部"
+// beside "口 kǒu，3画；康熙部首第30部", "亻 rén，2画；康熙部首第9部“人”的变形";
+// a radical no dictionary character carries says so, as choosing it lets
+// nothing pass.
+[[nodiscard]] std::string RadicalHint(std::uint32_t radicalIndex);
+
+// Which character of the given name row 1 or 2 (captions 第二个字 …, 第三个字 …,
+// counted as for a one-character family name) means for the family name
+// typed; for 欧阳 row 1 is the given name's first character, the third of the
+// full name. Empty for other rows.
+[[nodiscard]] std::string PositionHint(int row, std::string_view familyText);
 
 // The user picked a stroke count in row 1, 2 or 3: the row's A position
 // becomes it and its radical list selects the first entry (-1 when the list is
@@ -105,6 +119,14 @@ inline constexpr int kStrokeBoundHighest = 200;
 // rows 2 and 3 play no part, so their fixed characters are not asked for; the
 // accepted set keeps their ticks for the next two-character request.
 [[nodiscard]] FilterAcceptance AcceptFilters(const FilterSet& filters, int nameLengthIndex = 1);
+
+// A ticked fixed first or second character (edt1_1, edt1_2) that is also one
+// to avoid lets no name pass: the accepted set with a message naming it and
+// the control, or with no error when there is none. Row 2 plays no part for a
+// one-character name (nameLengthIndex 0).
+[[nodiscard]] FilterAcceptance RefuseAvoidedFixedCharacters(const FilterSet& filters,
+                                                            const AvoidCharacters& avoid,
+                                                            int nameLengthIndex = 1);
 
 // For a request that found nothing: the ticked stroke range whose lower bound
 // is above its upper one, e.g. "第二个字笔画数范围 9 至 3：下限大于上限，没有名字能通过。";

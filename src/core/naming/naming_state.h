@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/data/name_corpora.h"
+#include "core/naming/avoid_characters.h"
 #include "core/naming/family_name.h"
 #include "core/naming/random_source.h"
 
@@ -43,6 +44,8 @@ struct NamingState {
     bool showingFavorites = false;
     // The candidates come from verse: their rows carry their lines.
     bool verseList = false;
+    // No generator proposes a name holding one of these.
+    AvoidCharacters avoid;
     RandomSource random;
 };
 

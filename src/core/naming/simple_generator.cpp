@@ -156,11 +156,18 @@ void AddCorpusNames(NamingState& state, int n) {
     }
     std::optional<SimpleDraws> own;
     const WeightedDraw& draw = DrawsOf(ws, own).corpus;
-    for (int k = 0; k < n; ++k) {
+    // A name holding a character to avoid is drawn again; the bound keeps a
+    // list of avoided characters that every name holds from looping forever.
+    for (long k = 0, attempts = 0; k < n && attempts < 100L * n; ++attempts) {
         if (state.candidates.count() >= kCandidateLimit) {
             return;
         }
-        state.candidates.codes.push_back(ws.Corpus[draw.Draw(state.random)]);
+        const GivenNameCode code = ws.Corpus[draw.Draw(state.random)];
+        if (state.avoid.HoldsAny(code)) {
+            continue;
+        }
+        state.candidates.codes.push_back(code);
+        ++k;
     }
 }
 
@@ -177,7 +184,8 @@ void AddFrequentPairs(NamingState& state, int n) {
         // A free pair that is an ordinary word (天然, 文明) or that makes the
         // full name sound like a well-known person or a word is not proposed;
         // the corpora's names are real names and stay.
-        if ((a >= kStrongRanks && b >= kStrongRanks) || ReadAlike(firstIndex, secondIndex) ||
+        if ((a >= kStrongRanks && b >= kStrongRanks) || state.avoid.Holds(firstIndex) ||
+            state.avoid.Holds(secondIndex) || ReadAlike(firstIndex, secondIndex) ||
             PairLeansToOtherSex(firstIndex, secondIndex, ws.sex)) {
             return Verdict::Redraw;
         }

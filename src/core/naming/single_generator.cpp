@@ -9,10 +9,11 @@ namespace lumivane {
 namespace {
 
 void AppendFrequent(std::vector<std::uint32_t>& list, std::span<const PositionEntry> table,
-                    const FilterTests* filters) {
+                    const FilterTests* filters, const AvoidCharacters& avoid) {
     for (std::uint32_t r = 0; r < DictionarySize && r < table.size(); ++r) {
         const PositionEntry& entry = table[r];
-        if (filters != nullptr && !filters->PassesFilter(entry.CharIndex, 1)) {
+        if (avoid.Holds(entry.CharIndex) ||
+            (filters != nullptr && !filters->PassesFilter(entry.CharIndex, 1))) {
             continue;
         }
         if (entry.Count > kSingleCharacterMinimumCount) {
@@ -33,12 +34,15 @@ void AddCounts(std::vector<double>& counts, std::span<const PositionEntry> table
 void AddSingleCharacters(NamingState& state, const FilterTests* filters) {
     std::vector<std::uint32_t> list;
     list.reserve(2 * static_cast<std::size_t>(DictionarySize));
-    AppendFrequent(list, state.workingSet.FirstPosition, filters);
+    AppendFrequent(list, state.workingSet.FirstPosition, filters, state.avoid);
     // A one-character given name stands in the first place, so the second
     // table is filtered by the first-character conditions too.
-    AppendFrequent(list, state.workingSet.SecondPosition, filters);
+    AppendFrequent(list, state.workingSet.SecondPosition, filters, state.avoid);
     if (filters != nullptr && filters->Filters().chk1_1) {
         list.assign(1, FindCharacter(filters->Filters().edt1_1));
+        if (state.avoid.Holds(list.front())) {
+            list.clear();
+        }
     }
     for (std::uint32_t index : list) {
         state.candidates.codes.push_back(MakeGivenNameCode(index, kNoSecondCharacter));

@@ -14,6 +14,7 @@ target_sources(lumivane_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/remove_duplicate_codes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/verse_generator.cpp
   ${CMAKE_CURRENT_LIST_DIR}/element_condition.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/avoid_characters.cpp
   ${CMAKE_CURRENT_LIST_DIR}/filter_set.cpp
   ${CMAKE_CURRENT_LIST_DIR}/filter_controls.cpp
   ${CMAKE_CURRENT_LIST_DIR}/filter_dialog_rules.cpp

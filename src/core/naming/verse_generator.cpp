@@ -91,6 +91,9 @@ void AddVerseNames(NamingState& state, VerseGroup group, const FilterTests* filt
         }
         const std::uint32_t a = FirstIndexOf(name.code);
         const std::uint32_t b = SecondIndexOf(name.code);
+        if (state.avoid.HoldsAny(name.code)) {
+            continue;
+        }
         if (filters != nullptr && !(filters->PassesFilter(a, 1) && filters->PassesFilter(b, 2) &&
                                     filters->PassesFilter(name.code, 3) &&
                                     MatchesFixedCharacters(filters->Filters(), a, b))) {

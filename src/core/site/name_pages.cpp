@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <tuple>
 
 #include "core/data/family_names.h"
 #include "core/data/kangxi_forms.h"
@@ -127,8 +128,35 @@ std::optional<Sex> SexOfQuery(const Query& query) {
     return std::nullopt;
 }
 
+// The birth date a form was opened with (nian, yue, ri, hh, fen, as the
+// analysis address sends them) goes along with it, shown and kept in hidden
+// fields.
+std::string BirthFormFields(const Query& query) {
+    const std::optional<int> year = query.Number("nian", 1, 9999);
+    const std::optional<int> month = query.Number("yue", 1, 12);
+    const std::optional<int> day = query.Number("ri", 1, 31);
+    if (!year || !month || !day) {
+        return {};
+    }
+    std::string shown =
+        std::to_string(*year) + "年" + std::to_string(*month) + "月" + std::to_string(*day) + "日";
+    std::string hidden;
+    for (const auto& [key, low, high] :
+         {std::tuple{"nian", 1, 9999}, std::tuple{"yue", 1, 12}, std::tuple{"ri", 1, 31},
+          std::tuple{"hh", 0, 23}, std::tuple{"fen", 0, 59}}) {
+        if (const std::optional<int> value = query.Number(key, low, high)) {
+            hidden += "<input type=\"hidden\" name=\"" + std::string(key) + "\" value=\"" +
+                      std::to_string(*value) + "\">";
+        }
+    }
+    if (const std::optional<int> hour = query.Number("hh", 0, 23)) {
+        shown += " " + std::to_string(*hour) + "时";
+    }
+    return hidden + "<label>出生 " + shown + "</label>";
+}
+
 std::string NameForm(std::string_view family = {}, std::string_view given = {},
-                     std::optional<Sex> sex = std::nullopt) {
+                     std::optional<Sex> sex = std::nullopt, std::string_view birth = {}) {
     const bool female = sex == Sex::Female;
     return "<form method=\"get\" accept-charset=\"GBK\" action=\"" +
            Escape(SiteLink("sm/QimingTest.asp")) +
@@ -137,7 +165,8 @@ std::string NameForm(std::string_view family = {}, std::string_view given = {},
            "\"></label><label>名字 <input name=\"ming\" size=\"4\" maxlength=\"2\" value=\"" +
            Text(given) + "\"></label><label>性别 <select name=\"xingbie\"><option" +
            (female ? "" : " selected") + ">男</option><option" + (female ? " selected" : "") +
-           ">女</option></select></label><button type=\"submit\">分析</button></form>\n";
+           ">女</option></select></label>" + std::string(birth) +
+           "<button type=\"submit\">分析</button></form>\n";
 }
 
 // One row of the characters' table; family characters have no usage. The
@@ -241,10 +270,12 @@ std::string UsualReading(std::uint32_t index) {
     return readings.empty() ? "?" : readings.front();
 }
 
-SitePage NameFormPage(std::string_view title) {
-    return BuiltInPage(
-        std::string(title),
-        "<p>输入姓氏、名字和性别，澜庭按五格数理与字库分析这个名字。</p>\n" + NameForm());
+SitePage NameFormPage(std::string_view title, const Query& query) {
+    // Opened from the main window, the form holds its family name, sex and birth.
+    return BuiltInPage(std::string(title),
+                       "<p>输入姓氏、名字和性别，澜庭按五格数理与字库分析这个名字。</p>\n" +
+                           NameForm(query.Get("xing").value_or(""), {}, SexOfQuery(query),
+                                    BirthFormFields(query)));
 }
 
 SitePage NameAnalysisPage(const Query& query) {
@@ -256,7 +287,7 @@ SitePage NameAnalysisPage(const Query& query) {
                               : family.empty()                ? "姓氏"
                                                               : "名字";
         return BuiltInPage("姓名分析", MissingBox("分析一个名字需要" + missing + "。") +
-                                           NameForm(family, given, sex));
+                                           NameForm(family, given, sex, BirthFormFields(query)));
     }
 
     const FamilyName familyName = MakeFamilyName(family);
@@ -276,7 +307,7 @@ SitePage NameAnalysisPage(const Query& query) {
     }
     if (!unknown.empty()) {
         return BuiltInPage("姓名分析", MissingBox(Text(unknown) + "名字没有分析。") +
-                                           NameForm(family, given, sex));
+                                           NameForm(family, given, sex, BirthFormFields(query)));
     }
     const GivenNameCode code = MakeGivenNameCode(first, second);
     const FiveGrids grids = ComputeGrids(familyName, code);

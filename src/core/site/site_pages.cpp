@@ -127,7 +127,7 @@ SitePage VersionPage() {
 SitePage SmPage(const SiteAddress& address, const Query& query) {
     const std::optional<std::string> sm = query.Get("sm");
     if (sm == "5") {
-        return NameFormPage("姓名测算");
+        return NameFormPage("姓名测算", query);
     }
     if (sm == "1") {
         return ChartPage("生辰八字", query, 1);
@@ -171,7 +171,7 @@ SitePage RenderSitePage(std::string_view address, const Clock& clock) {
         return HomePage();
     }
     if (path == "sm/") {
-        return NameFormPage("姓名测试");
+        return NameFormPage("姓名测试", query);
     }
     if (path == "sm/QimingTest.asp") {
         return NameAnalysisPage(query);

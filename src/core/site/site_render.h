@@ -21,7 +21,7 @@ namespace lumivane::site {
 [[nodiscard]] std::string MissingBox(std::string_view what);
 
 // Name pages.
-[[nodiscard]] SitePage NameFormPage(std::string_view title);
+[[nodiscard]] SitePage NameFormPage(std::string_view title, const Query& query);
 [[nodiscard]] SitePage NameAnalysisPage(const Query& query);
 [[nodiscard]] SitePage DictionaryPage(const Query& query);
 [[nodiscard]] SitePage FamilyNamePage(const Query& query);

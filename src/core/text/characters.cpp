@@ -132,6 +132,11 @@ std::string Utf8OfCodePoint(std::uint32_t codePoint) {
     return out;
 }
 
+bool IsHanCodePoint(std::uint32_t c) {
+    return c == 0x3007 || (c >= 0x3400 && c <= 0x4DBF) || (c >= 0x4E00 && c <= 0x9FFF) ||
+           (c >= 0xF900 && c <= 0xFAFF) || (c >= 0x20000 && c <= 0x323AF);
+}
+
 std::size_t CharacterCount(std::string_view text) {
     std::size_t count = 0;
     while (!text.empty()) {

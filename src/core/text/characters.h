@@ -22,6 +22,10 @@ namespace lumivane {
 // The UTF-8 sequence of a code point.
 [[nodiscard]] std::string Utf8OfCodePoint(std::uint32_t codePoint);
 
+// A code point of the Han script: the CJK unified ideographs with their
+// extensions, the compatibility ideographs and 〇.
+[[nodiscard]] bool IsHanCodePoint(std::uint32_t codePoint);
+
 [[nodiscard]] std::size_t CharacterCount(std::string_view text);
 [[nodiscard]] std::vector<std::string> SplitCharacters(std::string_view text);
 

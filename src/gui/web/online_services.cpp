@@ -178,6 +178,9 @@ void OnlineServices::RunHandler(const QString& handler, const QObject* control) 
     inputs.caption = CaptionOf(control);
     inputs.tag = name == "Label32Click" ? ForecastTagOfLinkControl(control) : TagOf(control);
     inputs.currentYear = m_state.CurrentYear();
+    inputs.prefill.familyText = inputs.familyNameBox;
+    inputs.prefill.sexIndex = m_state.SexIndex();
+    inputs.prefill.birth = m_state.FormBirth();
     // A failure (no Tag on a forecast item) is a programming slip in the
     // menus' table; nothing sensible can be opened then.
     if (const WebAddressResult result = AddressOfHandler(name, inputs, Site()); result.ok()) {

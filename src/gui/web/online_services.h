@@ -31,6 +31,8 @@ public:
     [[nodiscard]] virtual int ResultRowCount() const = 0;         // rows of listview_Result
     [[nodiscard]] virtual QString ResultRowCaption(int row) const = 0;
     [[nodiscard]] virtual QString ResultRowFamilyText(int row) const = 0;  // column 15
+    // The birth the date boxes hold now, which the site's forms open with.
+    [[nodiscard]] virtual BirthFields FormBirth() const { return Birth(); }
 };
 
 using WebPageOpener = std::function<void(const std::string& address)>;

@@ -4,6 +4,8 @@
 
 #include "core/text/characters.h"
 
+#include <algorithm>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -357,6 +359,82 @@ TEST(NamingRequest, NoConditionNoMarkAndNoFilter) {
     EXPECT_EQ(none.outcome, NamingOutcome::NoMatchingNames);
     EXPECT_EQ(none.message, kNoFavourableNamesMessage);
     EXPECT_EQ(state.candidates.count(), before);
+}
+
+// The characters most often given in a list, the two commonest first.
+std::string CommonestCharacters(const std::vector<ResultRow>& rows) {
+    std::map<std::uint32_t, int> counts;
+    for (const ResultRow& row : rows) {
+        ++counts[FirstIndexOf(row.Code())];
+        if (SecondIndexOf(row.Code()) < DictionarySize) {
+            ++counts[SecondIndexOf(row.Code())];
+        }
+    }
+    std::vector<std::pair<int, std::uint32_t>> ranked;
+    for (const auto& [index, count] : counts) {
+        ranked.emplace_back(count, index);
+    }
+    std::sort(ranked.rbegin(), ranked.rend());
+    std::string text;
+    for (std::size_t k = 0; k < 2 && k < ranked.size(); ++k) {
+        text += std::string(CharacterText(ranked[k].second));
+    }
+    return text;
+}
+
+// Each mode's list, made again with its two commonest characters to avoid,
+// holds neither of them and is still a list.
+TEST(NamingRequest, AvoidedCharactersLeaveTheListOfEveryMode) {
+    struct Case {
+        const char* label;
+        int length;  // 0 单字, 1 双字
+        int sex;
+        bool advanced;
+        NameSource source;
+    } cases[] = {
+        {"simple two-character", 1, 1, false, NameSource::Common},
+        {"advanced two-character", 1, 0, true, NameSource::Common},
+        {"one-character", 0, 1, false, NameSource::Common},
+        {"advanced one-character", 0, 0, true, NameSource::Common},
+        {"poetry", 1, 1, false, NameSource::Poetry},
+    };
+    for (const Case& c : cases) {
+        NamingInputs inputs{"王", c.length, c.sex, c.advanced, c.source};
+        NamingHooks hooks;
+        hooks.runFilterDialog = [] { return std::optional<FilterSet>(FilterSet{}); };
+        NamingState first{RandomSource(11)};
+        const NamingResult plain = RunNamingRequest(first, inputs, hooks);
+        ASSERT_EQ(plain.outcome, NamingOutcome::Filled) << c.label;
+        const std::string avoided = CommonestCharacters(plain.rows);
+        ASSERT_EQ(CharacterCount(avoided), 2u) << c.label;
+
+        hooks.avoidCharacters = [&] { return avoided; };
+        NamingState second{RandomSource(11)};
+        const NamingResult kept = RunNamingRequest(second, inputs, hooks);
+        ASSERT_EQ(kept.outcome, NamingOutcome::Filled) << c.label;
+        EXPECT_GT(kept.rows.size(), plain.rows.size() / 2) << c.label;
+        const std::uint32_t a = FindCharacter(CharacterAt(avoided, 0));
+        const std::uint32_t b = FindCharacter(CharacterAt(avoided, 1));
+        for (const ResultRow& row : kept.rows) {
+            const GivenNameCode code = row.Code();
+            ASSERT_TRUE(FirstIndexOf(code) != a && FirstIndexOf(code) != b &&
+                        SecondIndexOf(code) != a && SecondIndexOf(code) != b)
+                << c.label << ": " << row.Caption() << " holds one of " << avoided;
+        }
+    }
+}
+
+TEST(NamingRequest, UnusableCharactersToAvoidStopTheRequestBeforeSaving) {
+    NamingState state = Seeded();
+    bool saved = false;
+    NamingHooks hooks;
+    hooks.avoidCharacters = [] { return std::string("佳x"); };
+    hooks.saveSettings = [&] { saved = true; };
+    const NamingResult r = RunNamingRequest(state, {"王", 1, 0, false}, hooks);
+    EXPECT_EQ(r.outcome, NamingOutcome::InvalidAvoidCharacters);
+    EXPECT_NE(r.message.find("“x”不是汉字"), std::string::npos) << r.message;
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(state.candidates.count(), 0u);
 }
 
 }  // namespace

@@ -389,3 +389,74 @@ TEST(AcceptFilters, RejectsWithAMessageNamingTheText) {
 
 }  // namespace
 }  // namespace lumivane
+
+namespace lumivane {
+namespace {
+
+TEST(DialogHints, RadicalsSayTheirReadingStrokesAndKangxiRadical) {
+    struct Case {
+        const char* radical;
+        const char* hint;
+    } cases[] = {{"口", "口 kǒu，3画；康熙部首第30部"},
+                 {"囗", "囗 wéi，3画；康熙部首第31部"},
+                 {"亻", "亻 rén，2画；康熙部首第9部“人”的变形"},
+                 {"讠", "讠 yán，2画；康熙部首第149部“言”的简化形"},
+                 {"丷", "丷 bā，2画"},
+                 {"忄", "忄 xin，3画；康熙部首第61部“心”的变形"},
+                 {"見", "見 jiàn，7画；康熙部首第147部（字库中没有这个部首的字）"}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(RadicalHint(FindRadical(c.radical)), c.hint) << c.radical;
+    }
+    EXPECT_EQ(RadicalHint(RadicalTableSize), "");
+}
+
+TEST(RefuseAvoidedFixedCharacters, AFixedCharacterToAvoidIsNamed) {
+    struct Case {
+        const char* label;
+        bool first, second;
+        int length;
+        const char* control;  // empty: accepted
+    } cases[] = {{"fixed first avoided", true, false, 1, "edt1_1"},
+                 {"fixed second avoided", false, true, 1, "edt1_2"},
+                 {"second plays no part for one character", false, true, 0, ""},
+                 {"nothing fixed", false, false, 1, ""}};
+    const AvoidCharacters avoid = ParseAvoidCharacters("佳子").avoid;
+    for (const Case& c : cases) {
+        FilterSet filters;
+        filters.chk1_1 = c.first;
+        filters.edt1_1 = "佳";
+        filters.chk1_2 = c.second;
+        filters.edt1_2 = "子";
+        const FilterAcceptance r = RefuseAvoidedFixedCharacters(filters, avoid, c.length);
+        EXPECT_EQ(r.control, c.control) << c.label;
+        EXPECT_EQ(r.ok(), std::string(c.control).empty()) << c.label << ": " << r.error;
+    }
+    FilterSet fixed;
+    fixed.chk1_1 = true;
+    fixed.edt1_1 = "佳";
+    EXPECT_EQ(RefuseAvoidedFixedCharacters(fixed, avoid).error,
+              "限定的第二个字“佳”也在不用的字里，没有名字能通过。请改其中一处。");
+}
+
+TEST(DialogHints, PositionRowsNameTheGivenCharacterForTheFamilyName) {
+    struct Case {
+        int row;
+        const char* family;
+        const char* hint;
+    } cases[] = {
+        {1, "王", "指名字的第一个字，即全名“王□○”中的□。"},
+        {2, "王", "指名字的第二个字，即全名“王○□”中的□。"},
+        {1, "欧阳",
+         "指名字的第一个字。姓“欧阳”有两个字，它是全名“欧阳□○”中的□，即全名的第三个字。"},
+        {2, "欧阳",
+         "指名字的第二个字。姓“欧阳”有两个字，它是全名“欧阳○□”中的□，即全名的第四个字。"},
+        {1, "", "指名字的第一个字：单字姓时是全名的第二个字，复姓（如欧阳）时是全名的第三个字。"},
+        {3, "欧阳", ""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(PositionHint(c.row, c.family), c.hint) << c.row << c.family;
+    }
+}
+
+}  // namespace
+}  // namespace lumivane

@@ -82,6 +82,41 @@ TEST(SitePages, EveryAddressOfTheProgramAnswersAPage) {
     EXPECT_EQ(builtInCount, 16u);
 }
 
+// The forms of the built-in site open with the main window's family name, sex
+// and birth, as the program builds their addresses.
+TEST(SitePages, FormsOpenFilledWithTheWindowsFamilyNameSexAndBirth) {
+    WebPageInputs inputs;
+    inputs.familyNameBox = " 欧阳 ";
+    inputs.prefill = {"欧阳", 1, {2024, 5, 1, 8, -1, true, true}};
+    const WebAddressResult test = AddressOfHandler("sbtn_onlineSMClick", inputs);
+    ASSERT_TRUE(test.ok()) << test.error;
+    const SitePage form = Page(test.address);
+    EXPECT_EQ(form.title, "姓名测试");
+    EXPECT_TRUE(Has(form, "name=\"xing\" size=\"4\" maxlength=\"2\" value=\"欧阳\"")) << form.html;
+    EXPECT_TRUE(Has(form, "<option>男</option><option selected>女</option>"));
+    for (const char* field : {"name=\"nian\" value=\"2024\"", "name=\"yue\" value=\"5\"",
+                              "name=\"ri\" value=\"1\"", "name=\"hh\" value=\"8\""}) {
+        EXPECT_TRUE(Has(form, field)) << field;
+    }
+    EXPECT_TRUE(Has(form, "出生 2024年5月1日 8时"));
+
+    // The chart pages are filled with the birth and so show its chart.
+    const SitePage chart = Page(AddressOfHandler("N25Click", inputs).address);
+    EXPECT_TRUE(Has(chart, "value=\"2024\"")) << chart.html;
+    EXPECT_FALSE(Has(chart, "还需要"));
+    // 姓名测算 too; a window without a family name, sex or date sends none.
+    EXPECT_TRUE(Has(Page(AddressOfHandler("N22Click", inputs).address), "value=\"欧阳\""));
+    inputs.prefill = {};
+    EXPECT_EQ(AddressOfHandler("sbtn_onlineSMClick", inputs).address,
+              std::string(kSiteRootAddress) + "sm/");
+    // An online site gets the design's addresses as they are.
+    inputs.prefill = {"王", 0, {2024, 5, 1, 8, -1, true, true}};
+    WebSite online;
+    online.siteRoot = "https://example.org/";
+    EXPECT_EQ(AddressOfHandler("sbtn_onlineSMClick", inputs, online).address,
+              "https://example.org/sm/");
+}
+
 TEST(SitePages, OnlineOnlyPageNamesTheServiceAndItsAddress) {
     struct Case {
         const char* handler;

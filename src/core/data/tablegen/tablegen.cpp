@@ -249,7 +249,7 @@ void GenerateRadicals(const std::filesystem::path& data, const std::filesystem::
         Fail(file, 0, "expected 267 radicals");
     }
     std::ostringstream code;
-    code << Header({"radicals.tsv"})
+    code << Header({"radicals.tsv", "radical-names.tsv"})
          << "inline constexpr GeneratedRadical kGeneratedRadicals[] = {\n";
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const Row& row = rows[i];
@@ -258,6 +258,39 @@ void GenerateRadicals(const std::filesystem::path& data, const std::filesystem::
         }
         Number(file, row, 2, 15);
         code << "    {" << Literal(row.fields[1]) << ", " << Literal(row.fields[2]) << "},\n";
+    }
+    code << "};\n\n";
+
+    // Beside each radical its reading and the Kangxi radical it is a form of.
+    const std::string namesFile = (data / "radical-names.tsv").string();
+    auto names = ReadRows(namesFile);
+    if (names.size() != kRadicalCount) {
+        Fail(namesFile, 0, "expected 267 radicals");
+    }
+    code << "// From radical-names.tsv.\n"
+         << "inline constexpr GeneratedRadicalName kGeneratedRadicalNames[] = {\n";
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const Row& row = names[i];
+        if (row.fields.size() != 5 || Number(namesFile, row, 0, kRadicalCount - 1) != i ||
+            row.fields[1] != rows[i].fields[1]) {
+            Fail(namesFile, row.line,
+                 "expected index, radical, reading, kangxi, kangxi_radical in the order of "
+                 "radicals.tsv");
+        }
+        std::string kangxi = row.fields[3];
+        const bool simplified = !kangxi.empty() && kangxi.back() == '\'';
+        if (simplified) {
+            kangxi.pop_back();
+        }
+        int number = 0;
+        if (kangxi != "-") {
+            Row numberRow = row;
+            numberRow.fields[3] = kangxi;
+            number = static_cast<int>(Number(namesFile, numberRow, 3, 214));
+        }
+        code << "    {" << Literal(row.fields[2]) << ", " << number << ", "
+             << (simplified ? "true" : "false") << ", "
+             << Literal(row.fields[4] == "-" ? std::string() : row.fields[4]) << "},\n";
     }
     code << "};\n";
     Write(out / "radical_tables.inc", code.str());
