@@ -6,6 +6,7 @@ script with OpenCC's character table, splits stanzas into lines (ended by
 the ordered character pairs of one sentence that pass the same checks as the
 simple list's free pairs. data/README.md documents every rule."""
 
+import collections
 import glob
 import json
 import math
@@ -45,8 +46,20 @@ PAIR_RANKS = 301
 STRONG_RANKS = 201
 # The large collections (全唐诗, 全宋词) yield some ten thousand pairs per sex
 # from lines no parent knows; only their most name-like ones are kept: both
-# characters among the first 101 ranks of their position.
+# characters among the first 101 ranks of their position, unless the pair is
+# a real name of the sex.
 LARGE_COLLECTION_RANKS = 101
+# A pair is a name only with evidence from the sex's real names: each of its
+# characters stands in its place in at least one name per EVIDENCE_NAMES
+# names of the corpus (with other partners), or the pair itself, or its
+# reverse, is a real name. A line holds many pairs of name characters that no
+# parent puts together (宣赐, 富龙, 柯羽); a character that real names pair with
+# many others is one that goes with most.
+EVIDENCE_NAMES = 300
+# 孟子 is argument in prose, its characters in their old sense (泰 excessive,
+# 富 a state's wealth); it gives no names, its passages still show as the
+# source of a name found in them.
+NO_NAMES = {"孟子"}
 
 
 def is_han(c):
@@ -165,26 +178,60 @@ class Segmenter:
         return words
 
 
-# A line unfit for a child's name speaks of grief, war, death, slander, illness
-# or want: it holds a character whose Unihan definition (kDefinition) has one
-# of these words.
+# A line unfit for a child's name speaks of grief, war, death, slander, vice,
+# illness or want: it holds a character whose Unihan definition (kDefinition)
+# has one of these words.
 ILL_MEANING_WORDS = frozenset("""
 weep wail sob tears sorrow sorrowful grief grieved mournful mourn sad melancholy miserable
 wretched anxiety worry dejected desolate lonely solitary bitter resent hatred hate
 war battle soldier troops weapon spear lance arrow sword attack invade rebel revolt kill slaughter murder blood
-die dead death perish grave tomb funeral coffin ghost corpse skeleton
-slander defame evil wicked thief traitor cruel shame disgrace
+die dead death perish grave tomb funeral coffin ghost corpse skeleton bury
+slander defame deceive cheat evil wicked thief traitor cruel shame disgrace prostitute
 illness sickness disease wound injury poor impoverished hunger starving famine
 """.split())
 
 
-def ill_meaning_characters(definitions):
-    """The characters whose definition holds a word of ILL_MEANING_WORDS."""
+def ill_meaning_characters(definitions, first_sense=False):
+    """The characters whose definition holds a word of ILL_MEANING_WORDS; with
+    `first_sense`, only in the definition's first sense (before the first
+    ";"), as a title's characters are read: 伤 "wound, injury; fall ill" and
+    悼 are ill, 雪 "snow; wipe away shame" and 刘 "surname; kill" are not."""
     out = set()
     for char, definition in definitions.items():
+        if first_sense:
+            definition = definition.split(";")[0]
         if set(re.findall(r"[a-z]+", definition.lower())) & ILL_MEANING_WORDS:
             out.add(char)
     return out
+
+
+# Poems unfit to tell as a name's source by their title or section, whatever
+# the line taken from them says:
+UNFIT_TITLE_WORDS = (
+    "挽", "吊",                        # elegies and condolences (挽歌, 吊屈原)
+    "招魂", "大招",                     # the calling of a dead man's soul
+    "怀沙", "沉江",                     # 屈原's last poem, his drowning
+    "七谏", "九怀", "九叹", "九思",       # the Han poets' laments in 屈原's voice:
+    "惜誓", "哀时命",                   # slander, exile and death by water
+    "从军", "出塞", "入塞", "塞下", "塞上", "战城南", "老将",   # war songs
+    "游仙窟",                           # a tale of a night with courtesans
+)
+# Lines unfit by an allusion: 巫山's goddess and the clouds and rain of
+# 高唐 and 阳台 stand for love-making; war songs are quoted in lines too.
+UNFIT_LINE_WORDS = ("巫山", "高唐", "阳台", "行雨", "云雨", "神女",
+                    "从军", "出塞", "入塞", "塞下", "塞上")
+
+
+def unfit_poem(title, section, title_ill):
+    """Whether a poem's title or section makes it unfit to tell: a word of
+    UNFIT_TITLE_WORDS, or a character ill in its first sense (`title_ill`:
+    哀郢, 国殇, 山鬼, 悼乱, 三伤颂)."""
+    text = title + "·" + section
+    return any(w in text for w in UNFIT_TITLE_WORDS) or any(c in title_ill for c in text)
+
+
+def unfit_line(line, ill):
+    return any(c in ill for c in line) or any(w in line for w in UNFIT_LINE_WORDS)
 
 
 def apart_from_other_words(words, i, j):
@@ -277,13 +324,28 @@ class PairRules:
     def __init__(self, chars, positions, corpus, words):
         # chars: {text: (index, reading, gender)}; positions: {(sex, pos): {text: (rank, count)}}
         self.chars, self.positions, self.corpus, self.words = chars, positions, corpus, words
+        self.partners, self.least_partners = {}, {}
+        for sex, names in corpus.items():
+            self.partners[sex] = (collections.Counter(n[0] for n in names),
+                                  collections.Counter(n[-1] for n in names))
+            self.least_partners[sex] = max(1, math.ceil(len(names) / EVIDENCE_NAMES))
+
+    def evidence(self, a, b, sex):
+        """Whether real names of the sex support the pair (EVIDENCE_NAMES)."""
+        if a + b in self.corpus[sex] or b + a in self.corpus[sex]:
+            return True
+        first, second = self.partners[sex]
+        least = self.least_partners[sex]
+        return first[a] >= least and second[b] >= least
 
     def check(self, a, b, sex, ranks=PAIR_RANKS):
         """None when the pair passes, else the reason; `ranks` bounds the rank
-        of both characters."""
+        of both characters of a pair that is not a real name of the sex."""
+        real = a + b in self.corpus[sex]
+        bound = PAIR_RANKS if real else ranks
         first = self.positions[(sex, "first")].get(a)
         second = self.positions[(sex, "second")].get(b)
-        if first is None or first[0] >= ranks or second is None or second[0] >= ranks:
+        if first is None or first[0] >= bound or second is None or second[0] >= bound:
             return "rank"
         if first[0] >= STRONG_RANKS and second[0] >= STRONG_RANKS:
             return "rank"
@@ -292,8 +354,10 @@ class PairRules:
         balance = self.chars[a][2] + self.chars[b][2]
         if (balance > 0) if sex == "female" else (balance < 0):
             return "other sex"
-        if a + b in self.words and a + b not in self.corpus[sex]:
+        if a + b in self.words and not real:
             return "word"
+        if not self.evidence(a, b, sex):
+            return "no evidence"
         return None
 
 
@@ -310,15 +374,19 @@ def regular_verse(stanza):
     return len(sentences_of(stanza)) >= 2 and len(lengths) == 1
 
 
-def build(root, conv, rules, sexes=("male", "female"), segmenter=None, ill=frozenset()):
+def build(root, conv, rules, sexes=("male", "female"), segmenter=None, ill=frozenset(),
+          title_ill=frozenset()):
     """(stanzas, names, notes). stanzas: [(collection, title, section, author,
     text)] in table order; names: {sex: [(first, second, stanza id, line no)]}
-    in order of their best line."""
+    in order of their best line. `ill`: the characters that make a line
+    unfit, `title_ill` those that make a title unfit (unfit_poem)."""
     best = {sex: {} for sex in sexes}   # pair -> (stanza key, line no)
     all_stanzas = []                    # (collection, title, section, author, text)
     keep = set()
-    notes = {}
+    notes = {"unfit poems": 0}
     for collection, title, section, author, stanzas in poems(root, conv):
+        unfit = unfit_poem(title, section, title_ill) or unfit_line(title + author, ())
+        notes["unfit poems"] += unfit
         for raw in stanzas:
             if collection in TRADITIONAL:
                 text, uncertain = conv.convert(raw.strip())
@@ -331,14 +399,16 @@ def build(root, conv, rules, sexes=("male", "female"), segmenter=None, ill=froze
             if collection in CLASSICS:
                 keep.add(key)
                 ranks = PAIR_RANKS
+            elif NOT_VERSE.search(text):
+                continue
             else:
                 ranks = LARGE_COLLECTION_RANKS
-            if ranks == LARGE_COLLECTION_RANKS and NOT_VERSE.search(text):
+            if unfit or collection in NO_NAMES:
                 continue
             if collection == "全唐诗" and not regular_verse(text):
                 continue
             for line_no, (start, line) in enumerate(lines_of(text)):
-                if any(c in ill for c in line):
+                if unfit_line(line, ill):
                     continue
                 for offset, sentence in sentences_of(line):
                     words = segmenter.cut(sentence) if segmenter else None
