@@ -134,7 +134,8 @@ class VerseStageTest(unittest.TestCase):
             put("mengxue/qianjiashi.json", {"content": []})
             put("tang/poet.tang.0.json", [{"title": "詩", "author": "某", "paragraphs": [
                 "白雲思詩，亦怡其衿。", "《全唐诗》白齊，思子衿。", "白淚齊，思子衿。"]}])
-            put("songci/ci.song.0.json", [])
+            put("songci/ci.song.0.json", [{"rhythmic": "惜奴娇", "author": "巫山神女",
+                                           "paragraphs": ["白齐。"]}])
             stanzas, names, _ = verses.build(root, verses.Converter(TS + ["淚\t泪\n"]), rules(),
                                              ("male",), ill={"泪"})
         self.assertEqual(stanzas[0], ("诗经", "思齐", "大雅", "", "思齐大任，文王之母。"))
@@ -145,8 +146,8 @@ class VerseStageTest(unittest.TestCase):
         self.assertEqual(stanzas[by_pair["白云"][0]], ("全唐诗", "诗", "", "某", "白云思诗，亦怡其衿。"))
         self.assertNotIn("云诗", by_pair)                 # leans to the other sex
         self.assertNotIn("亦怡", by_pair)                 # read alike
-        # 怀沙, the editors' note and the line of tears give nothing; 孟子 gave
-        # no 白云 above.
+        # 怀沙, the editors' note, the line of tears and the goddess of 巫山 give
+        # nothing; 孟子 gave no 白云 above.
         self.assertNotIn("白齐", by_pair)
         self.assertEqual(len(stanzas), 5)    # the classics whole, and the stanza that gave a pair
 
