@@ -56,6 +56,11 @@ LARGE_COLLECTION_RANKS = 101
 # parent puts together (宣赐, 富龙, 柯羽); a character that real names pair with
 # many others is one that goes with most.
 EVIDENCE_NAMES = 300
+# 圣 in verse is the emperor's or the sage's (圣泽, 圣谟, 圣源): a name that
+# takes it is presumptuous. 亦 in a line is "also"; a name ending on it reads
+# as a fragment (江亦). (若 "as if" too, but 婉若, 芷若, 洁若 read well.)
+PRESUMPTUOUS = frozenset("圣")
+FUNCTION_SECOND = frozenset("亦")
 # 孟子 is argument in prose, its characters in their old sense (泰 excessive,
 # 富 a state's wealth); it gives no names, its passages still show as the
 # source of a name found in them.
@@ -127,19 +132,38 @@ def sentences_of(line):
     return out
 
 
-def ordered_pairs(sentence, offset, uncertain, words=None):
+# A colour or a metal in a line qualifies the thing after it (紫菊, 紫微,
+# 金鼎, 金阶, 金母, 丹阙): taken from there it is cut out of that thing's name
+# (雨紫, 丹金, 语金). It gives a name only at the end of its sentence or right
+# before the name's other character.
+MODIFIERS = frozenset("金紫丹朱碧翠银红绿")
+
+
+def modifies_another(sentence, i, j):
+    """Whether the character at i or j is a MODIFIERS character followed by a
+    character other than the pair's own."""
+    def qualifies(k, other):
+        return (sentence[k] in MODIFIERS and k + 1 < len(sentence) and k + 1 != other
+                and is_han(sentence[k + 1]))
+    return qualifies(i, j) or qualifies(j, None)
+
+
+def ordered_pairs(sentence, offset, uncertain, words=None, bound=frozenset()):
     """Every (a, b) of a sentence with a before b, once each, in order of
-    first occurrence; characters of uncertain simplification are left out,
-    and with `words` (the sentence's split) the pairs that cut into words."""
+    first occurrence; characters of uncertain simplification and those at
+    the positions `bound` are left out, and with `words` (the sentence's
+    split) the pairs that cut into words."""
     seen = set()
     chars = [(k, c) for k, c in enumerate(sentence)
-             if is_han(c) and (offset + k) not in uncertain]
+             if is_han(c) and (offset + k) not in uncertain and k not in bound]
     for i in range(len(chars)):
         for j in range(i + 1, len(chars)):
             pair = (chars[i][1], chars[j][1])
             if pair in seen:
                 continue
             if words is not None and not apart_from_other_words(words, chars[i][0], chars[j][0]):
+                continue
+            if modifies_another(sentence, chars[i][0], chars[j][0]):
                 continue
             seen.add(pair)
             yield pair
@@ -215,11 +239,22 @@ UNFIT_TITLE_WORDS = (
     "惜誓", "哀时命",                   # slander, exile and death by water
     "从军", "出塞", "入塞", "塞下", "塞上", "战城南", "老将",   # war songs
     "游仙窟",                           # a tale of a night with courtesans
+    "导引",                             # the Song court's funeral songs
+    "塔铭", "师塔",                      # a monk's burial stupa (赤谷安禅师塔)
+    "玉台", "香奁", "燕台", "无题", "闺",  # boudoir and love-longing poems
+    "后庭",                             # 后庭花, the music of a fallen state
+    "绿章",                             # a Daoist petition for the dead
+    "行路难",                           # the hardship of the world, money and rank mocked
 )
 # Lines unfit by an allusion: 巫山's goddess and the clouds and rain of
 # 高唐 and 阳台 stand for love-making; war songs are quoted in lines too.
+# Death has its euphemisms (辞人寰, 断魂, 黄泉, 九泉), and 书空 is 殷浩's
+# despair; 后庭 is the fallen state's song. A stanza is read as one: these
+# words anywhere in it make each of its lines unfit (志定功成飞九关 stands
+# beside 逍遥长揖辞人寰).
 UNFIT_LINE_WORDS = ("巫山", "高唐", "阳台", "行雨", "云雨", "神女",
-                    "从军", "出塞", "入塞", "塞下", "塞上")
+                    "从军", "出塞", "入塞", "塞下", "塞上",
+                    "人寰", "断魂", "黄泉", "九泉", "泉下", "书空", "后庭")
 
 
 def unfit_poem(title, section, title_ill):
@@ -244,6 +279,34 @@ def apart_from_other_words(words, i, j):
     if a == b:
         return a == (i, j + 1)
     return a == (i, i + 1) and b == (j, j + 1)
+
+
+# 子 and 家 after another character are read with it: 子 as the noun suffix
+# or "that man" (裙子, 蟢子, 之子, 君子, 公子), 家 as "the house of" (汉家,
+# 君家, 訾家洲); taken alone they are cut out of that word (子 of 石榴裙子).
+BOUND_SUFFIXES = "子家"
+# Words of negation (不 弗 勿 毋 未 莫 无 非 罔 靡 休), of vanity (徒 虚 空 枉:
+# "in vain") and of rhetorical doubt (岂 何 焉 讵 "how could", 安得 安能
+# 焉得 宁知 那得 奈何): they govern what follows them in their sentence, so a
+# character after one is denied or made vain (鹍鹏势未安, 公子莫思晴, 和靖无诗,
+# 高文徒自妍, 浩思安得宁). A single character counts only where the sentence's
+# split makes it a word of its own (not 空 of 天空, 无 of 无限).
+NEGATION_CHARACTERS = frozenset("不弗勿毋未莫无非罔靡休徒虚空枉岂何焉讵")
+NEGATION_WORDS = ("安得", "安能", "焉得", "宁知", "那得", "奈何")
+
+
+def bound_positions(sentence, words):
+    """The positions of a sentence whose characters give no name: a 子 or 家
+    after another character (BOUND_SUFFIXES), and every character from the
+    first word of negation, vanity or doubt on (NEGATION_CHARACTERS,
+    NEGATION_WORDS; `words` the sentence's split)."""
+    bound = {k for k in range(1, len(sentence))
+             if sentence[k] in BOUND_SUFFIXES and is_han(sentence[k - 1])}
+    starts = [sentence.find(w) for w in NEGATION_WORDS if w in sentence]
+    starts += [i for i, j in words if j == i + 1 and sentence[i] in NEGATION_CHARACTERS]
+    if starts:
+        bound.update(range(min(starts), len(sentence)))
+    return bound
 
 
 # --- reading the compilation -------------------------------------------------
@@ -356,6 +419,8 @@ class PairRules:
             return "other sex"
         if a + b in self.words and not real:
             return "word"
+        if a in PRESUMPTUOUS or b in PRESUMPTUOUS or b in FUNCTION_SECOND:
+            return "verse use"
         if not self.evidence(a, b, sex):
             return "no evidence"
         return None
@@ -383,7 +448,7 @@ def build(root, conv, rules, sexes=("male", "female"), segmenter=None, ill=froze
     best = {sex: {} for sex in sexes}   # pair -> (stanza key, line no)
     all_stanzas = []                    # (collection, title, section, author, text)
     keep = set()
-    notes = {"unfit poems": 0}
+    notes = {"unfit poems": 0, "bound characters": 0}
     for collection, title, section, author, stanzas in poems(root, conv):
         unfit = unfit_poem(title, section, title_ill) or unfit_line(title + author, ())
         notes["unfit poems"] += unfit
@@ -407,12 +472,16 @@ def build(root, conv, rules, sexes=("male", "female"), segmenter=None, ill=froze
                 continue
             if collection == "全唐诗" and not regular_verse(text):
                 continue
+            if unfit_line(text, ()):
+                continue
             for line_no, (start, line) in enumerate(lines_of(text)):
                 if unfit_line(line, ill):
                     continue
                 for offset, sentence in sentences_of(line):
                     words = segmenter.cut(sentence) if segmenter else None
-                    for a, b in ordered_pairs(sentence, start + offset, uncertain, words):
+                    bound = bound_positions(sentence, words or [])
+                    notes["bound characters"] += len(bound)
+                    for a, b in ordered_pairs(sentence, start + offset, uncertain, words, bound):
                         for sex in sexes:
                             if (a, b) in best[sex]:
                                 continue
