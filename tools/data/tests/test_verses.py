@@ -83,6 +83,33 @@ class VerseStageTest(unittest.TestCase):
                 pairs = list(verses.ordered_pairs(sentence, 0, set(), seg.cut(sentence)))
                 self.assertEqual((pair[0], pair[1]) in pairs, kept)
 
+    def test_characters_bound_to_the_word_before_or_denied(self):
+        seg = verses.Segmenter({"石榴裙": 50, "天空": 900, "安得": 3})
+        cases = [
+            ("鹍鹏势未安", {3, 4}),       # 未 and what follows it
+            ("公子莫思晴", {1, 2, 3, 4}),  # 子 of 公子, and all after 莫
+            ("浩思安得宁", {2, 3, 4}),     # the 安 of 安得 itself
+            ("石榴裙子正芬菲", {3}),       # 子 cut from 石榴裙子
+            ("子云思齐", set()),            # 子 first in its sentence
+            ("天空思齐", set()),            # 空 only inside 天空
+        ]
+        for sentence, bound in cases:
+            with self.subTest(sentence=sentence):
+                got = verses.bound_positions(sentence, seg.cut(sentence))
+                self.assertEqual(got, bound)
+
+    def test_colours_and_metals_qualify_the_next_thing(self):
+        cases = [
+            ("雨匀紫菊", "雨紫", False),   # 紫 of 紫菊
+            ("丹成金鼎献", "丹金", False),  # both qualify the next character
+            ("雨过紫云", "紫云", True),     # right before the other character
+            ("秋雨落紫", "雨紫", True),     # at the end of its sentence
+        ]
+        for sentence, pair, kept in cases:
+            with self.subTest(sentence=sentence):
+                self.assertEqual((pair[0], pair[1]) in verses.ordered_pairs(sentence, 0, set()),
+                                 kept)
+
     def test_regular_verse_tells_poems_from_notes(self):
         for text, regular in [("白日依山尽，黄河入海流。", True),
                               ("天柱山在舒州怀宁，此诗当即韦曾任舒州刺史时作。", False),
@@ -105,11 +132,14 @@ class VerseStageTest(unittest.TestCase):
         for title, section, unfit in [("故郭婉仪挽歌", "", True), ("怀沙", "九章", True),
                                       ("逢尤", "九思", True), ("相和歌辞 从军行", "", True),
                                       ("三伤颂 其三", "", True), ("听郢客歌阳春白雪", "", False),
+                                      ("导引", "", True), ("赤谷安禅师塔", "", True),
+                                      ("燕台四首 夏", "", True), ("同诸公登慈恩寺塔", "", False),
                                       ("湘君", "九歌", False)]:
             with self.subTest(title=title):
                 self.assertEqual(verses.unfit_poem(title, section, {"伤"}), unfit)
         for line, unfit in [("家本巫山阳，归去路何长。", True), ("出塞清沙漠，还家拜羽林。", True),
-                            ("白日依山尽，黄河入海流。", False), ("泪湿罗巾梦不成。", True)]:
+                            ("白日依山尽，黄河入海流。", False), ("泪湿罗巾梦不成。", True),
+                            ("逍遥长揖辞人寰。", True)]:
             with self.subTest(line=line):
                 self.assertEqual(verses.unfit_line(line, {"泪"}), unfit)
 
