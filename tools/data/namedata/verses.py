@@ -212,6 +212,7 @@ war battle soldier troops weapon spear lance arrow sword attack invade rebel rev
 die dead death perish grave tomb funeral coffin ghost corpse skeleton bury
 slander defame deceive cheat evil wicked thief traitor cruel shame disgrace prostitute
 illness sickness disease wound injury poor impoverished hunger starving famine
+enemy bandit prisoner snivel
 """.split())
 
 
@@ -244,6 +245,7 @@ UNFIT_TITLE_WORDS = (
     "玉台", "香奁", "燕台", "无题", "闺",  # boudoir and love-longing poems
     "后庭",                             # 后庭花, the music of a fallen state
     "绿章",                             # a Daoist petition for the dead
+    "蓼莪",                             # a son's mourning for his parents
     "行路难",                           # the hardship of the world, money and rank mocked
 )
 # Lines unfit by an allusion: 巫山's goddess and the clouds and rain of
@@ -285,13 +287,13 @@ def apart_from_other_words(words, i, j):
 # or "that man" (裙子, 蟢子, 之子, 君子, 公子), 家 as "the house of" (汉家,
 # 君家, 訾家洲); taken alone they are cut out of that word (子 of 石榴裙子).
 BOUND_SUFFIXES = "子家"
-# Words of negation (不 弗 勿 毋 未 莫 无 非 罔 靡 休), of vanity (徒 虚 空 枉:
+# Words of negation (不 弗 勿 毋 未 莫 无 非 匪 罔 靡 休; 匪 is 非 in 诗经), of vanity (徒 虚 空 枉:
 # "in vain") and of rhetorical doubt (岂 何 焉 讵 "how could", 安得 安能
 # 焉得 宁知 那得 奈何): they govern what follows them in their sentence, so a
 # character after one is denied or made vain (鹍鹏势未安, 公子莫思晴, 和靖无诗,
 # 高文徒自妍, 浩思安得宁). A single character counts only where the sentence's
 # split makes it a word of its own (not 空 of 天空, 无 of 无限).
-NEGATION_CHARACTERS = frozenset("不弗勿毋未莫无非罔靡休徒虚空枉岂何焉讵")
+NEGATION_CHARACTERS = frozenset("不弗勿毋未莫无非匪罔靡休徒虚空枉岂何焉讵")
 NEGATION_WORDS = ("安得", "安能", "焉得", "宁知", "那得", "奈何")
 
 
