@@ -236,6 +236,7 @@ UNFIT_TITLE_WORDS = (
     "挽", "吊",                        # elegies and condolences (挽歌, 吊屈原)
     "招魂", "大招",                     # the calling of a dead man's soul
     "怀沙", "沉江",                     # 屈原's last poem, his drowning
+    "九辩",                             # 宋玉's lament of autumn and of a man cast off
     "七谏", "九怀", "九叹", "九思",       # the Han poets' laments in 屈原's voice:
     "惜誓", "哀时命",                   # slander, exile and death by water
     "从军", "出塞", "入塞", "塞下", "塞上", "战城南", "老将",   # war songs
@@ -256,7 +257,8 @@ UNFIT_TITLE_WORDS = (
 # beside 逍遥长揖辞人寰).
 UNFIT_LINE_WORDS = ("巫山", "高唐", "阳台", "行雨", "云雨", "神女",
                     "从军", "出塞", "入塞", "塞下", "塞上",
-                    "人寰", "断魂", "黄泉", "九泉", "泉下", "书空", "后庭")
+                    "人寰", "断魂", "黄泉", "九泉", "泉下", "书空", "后庭",
+                    "贝锦")   # the slanderers' brocade of 巷伯
 
 
 def unfit_poem(title, section, title_ill):
