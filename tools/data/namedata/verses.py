@@ -133,19 +133,21 @@ def sentences_of(line):
 
 
 # A colour or a metal in a line qualifies the thing after it (紫菊, 紫微,
-# 金鼎, 金阶, 金母, 丹阙): taken from there it is cut out of that thing's name
-# (雨紫, 丹金, 语金). It gives a name only at the end of its sentence or right
-# before the name's other character.
+# 金鼎, 金阶, 金母, 丹阙) or, at the end of a sentence, tells the colour of the
+# thing before it (藤花紫, 兰心紫): taken from there it is cut out of that
+# thing (雨紫, 丹金, 语金, 晓…紫). It gives a name only as the name's first
+# character right before its second (紫琳 of 刻之以紫琳), or as its second right
+# after its first at the end of the sentence (丹金 of 耀丹金).
 MODIFIERS = frozenset("金紫丹朱碧翠银红绿")
 
 
 def modifies_another(sentence, i, j):
-    """Whether the character at i or j is a MODIFIERS character followed by a
-    character other than the pair's own."""
-    def qualifies(k, other):
-        return (sentence[k] in MODIFIERS and k + 1 < len(sentence) and k + 1 != other
-                and is_han(sentence[k + 1]))
-    return qualifies(i, j) or qualifies(j, None)
+    """Whether the character at i or j is a MODIFIERS character that
+    qualifies something other than the pair's other character."""
+    if sentence[i] in MODIFIERS and j != i + 1:
+        return True
+    end = j + 1 == len(sentence) or not is_han(sentence[j + 1])
+    return sentence[j] in MODIFIERS and not (j == i + 1 and end)
 
 
 def ordered_pairs(sentence, offset, uncertain, words=None, bound=frozenset()):

@@ -103,7 +103,9 @@ class VerseStageTest(unittest.TestCase):
             ("雨匀紫菊", "雨紫", False),   # 紫 of 紫菊
             ("丹成金鼎献", "丹金", False),  # both qualify the next character
             ("雨过紫云", "紫云", True),     # right before the other character
-            ("秋雨落紫", "雨紫", True),     # at the end of its sentence
+            ("藤花紫", "花紫", True),       # right after the first, at the end
+            ("传语金阶远", "语金", False),  # 金 of 金阶
+            ("晓来微雨藤花紫", "晓紫", False),  # the colour of the flowers
         ]
         for sentence, pair, kept in cases:
             with self.subTest(sentence=sentence):
