@@ -123,11 +123,14 @@ def main():
         conv = verses.Converter(f)
     words, frequencies = read_words(args.jieba_dict)
     rules = verses.PairRules(chars, positions, corpus, words)
-    ill = verses.ill_meaning_characters(read_definitions(args.unihan))
+    definitions = read_definitions(args.unihan)
+    ill = verses.ill_meaning_characters(definitions)
+    title_ill = verses.ill_meaning_characters(definitions, first_sense=True)
     stanzas, names, notes = verses.build(args.poetry, conv, rules, SEXES,
-                                         verses.Segmenter(frequencies), ill)
+                                         verses.Segmenter(frequencies), ill, title_ill)
     write(args.data, stanzas, names, chars)
     print("stanzas read", notes["stanzas read"], "kept", len(stanzas), file=sys.stderr)
+    print("poems unfit by their title", notes["unfit poems"], file=sys.stderr)
     for sex in SEXES:
         print(sex, "names", len(names[sex]), file=sys.stderr)
 

@@ -6,6 +6,7 @@ script with OpenCC's character table, splits stanzas into lines (ended by
 the ordered character pairs of one sentence that pass the same checks as the
 simple list's free pairs. data/README.md documents every rule."""
 
+import collections
 import glob
 import json
 import math
@@ -45,8 +46,25 @@ PAIR_RANKS = 301
 STRONG_RANKS = 201
 # The large collections (全唐诗, 全宋词) yield some ten thousand pairs per sex
 # from lines no parent knows; only their most name-like ones are kept: both
-# characters among the first 101 ranks of their position.
+# characters among the first 101 ranks of their position, unless the pair is
+# a real name of the sex.
 LARGE_COLLECTION_RANKS = 101
+# A pair is a name only with evidence from the sex's real names: each of its
+# characters stands in its place in at least one name per EVIDENCE_NAMES
+# names of the corpus (with other partners), or the pair itself, or its
+# reverse, is a real name. A line holds many pairs of name characters that no
+# parent puts together (宣赐, 富龙, 柯羽); a character that real names pair with
+# many others is one that goes with most.
+EVIDENCE_NAMES = 300
+# 圣 in verse is the emperor's or the sage's (圣泽, 圣谟, 圣源): a name that
+# takes it is presumptuous. 亦 in a line is "also"; a name ending on it reads
+# as a fragment (江亦). (若 "as if" too, but 婉若, 芷若, 洁若 read well.)
+PRESUMPTUOUS = frozenset("圣")
+FUNCTION_SECOND = frozenset("亦")
+# 孟子 is argument in prose, its characters in their old sense (泰 excessive,
+# 富 a state's wealth); it gives no names, its passages still show as the
+# source of a name found in them.
+NO_NAMES = {"孟子"}
 
 
 def is_han(c):
@@ -114,19 +132,40 @@ def sentences_of(line):
     return out
 
 
-def ordered_pairs(sentence, offset, uncertain, words=None):
+# A colour or a metal in a line qualifies the thing after it (紫菊, 紫微,
+# 金鼎, 金阶, 金母, 丹阙) or, at the end of a sentence, tells the colour of the
+# thing before it (藤花紫, 兰心紫): taken from there it is cut out of that
+# thing (雨紫, 丹金, 语金, 晓…紫). It gives a name only as the name's first
+# character right before its second (紫琳 of 刻之以紫琳), or as its second right
+# after its first at the end of the sentence (丹金 of 耀丹金).
+MODIFIERS = frozenset("金紫丹朱碧翠银红绿")
+
+
+def modifies_another(sentence, i, j):
+    """Whether the character at i or j is a MODIFIERS character that
+    qualifies something other than the pair's other character."""
+    if sentence[i] in MODIFIERS and j != i + 1:
+        return True
+    end = j + 1 == len(sentence) or not is_han(sentence[j + 1])
+    return sentence[j] in MODIFIERS and not (j == i + 1 and end)
+
+
+def ordered_pairs(sentence, offset, uncertain, words=None, bound=frozenset()):
     """Every (a, b) of a sentence with a before b, once each, in order of
-    first occurrence; characters of uncertain simplification are left out,
-    and with `words` (the sentence's split) the pairs that cut into words."""
+    first occurrence; characters of uncertain simplification and those at
+    the positions `bound` are left out, and with `words` (the sentence's
+    split) the pairs that cut into words."""
     seen = set()
     chars = [(k, c) for k, c in enumerate(sentence)
-             if is_han(c) and (offset + k) not in uncertain]
+             if is_han(c) and (offset + k) not in uncertain and k not in bound]
     for i in range(len(chars)):
         for j in range(i + 1, len(chars)):
             pair = (chars[i][1], chars[j][1])
             if pair in seen:
                 continue
             if words is not None and not apart_from_other_words(words, chars[i][0], chars[j][0]):
+                continue
+            if modifies_another(sentence, chars[i][0], chars[j][0]):
                 continue
             seen.add(pair)
             yield pair
@@ -165,26 +204,75 @@ class Segmenter:
         return words
 
 
-# A line unfit for a child's name speaks of grief, war, death, slander, illness
-# or want: it holds a character whose Unihan definition (kDefinition) has one
-# of these words.
+# A line unfit for a child's name speaks of grief, war, death, slander, vice,
+# illness or want: it holds a character whose Unihan definition (kDefinition)
+# has one of these words.
 ILL_MEANING_WORDS = frozenset("""
 weep wail sob tears sorrow sorrowful grief grieved mournful mourn sad melancholy miserable
 wretched anxiety worry dejected desolate lonely solitary bitter resent hatred hate
 war battle soldier troops weapon spear lance arrow sword attack invade rebel revolt kill slaughter murder blood
-die dead death perish grave tomb funeral coffin ghost corpse skeleton
-slander defame evil wicked thief traitor cruel shame disgrace
+die dead death perish grave tomb funeral coffin ghost corpse skeleton bury
+slander defame deceive cheat evil wicked thief traitor cruel shame disgrace prostitute
 illness sickness disease wound injury poor impoverished hunger starving famine
+enemy bandit prisoner snivel
 """.split())
 
 
-def ill_meaning_characters(definitions):
-    """The characters whose definition holds a word of ILL_MEANING_WORDS."""
+def ill_meaning_characters(definitions, first_sense=False):
+    """The characters whose definition holds a word of ILL_MEANING_WORDS; with
+    `first_sense`, only in the definition's first sense (before the first
+    ";"), as a title's characters are read: 伤 "wound, injury; fall ill" and
+    悼 are ill, 雪 "snow; wipe away shame" and 刘 "surname; kill" are not."""
     out = set()
     for char, definition in definitions.items():
+        if first_sense:
+            definition = definition.split(";")[0]
         if set(re.findall(r"[a-z]+", definition.lower())) & ILL_MEANING_WORDS:
             out.add(char)
     return out
+
+
+# Poems unfit to tell as a name's source by their title or section, whatever
+# the line taken from them says:
+UNFIT_TITLE_WORDS = (
+    "挽", "吊",                        # elegies and condolences (挽歌, 吊屈原)
+    "招魂", "大招",                     # the calling of a dead man's soul
+    "怀沙", "沉江",                     # 屈原's last poem, his drowning
+    "九辩",                             # 宋玉's lament of autumn and of a man cast off
+    "七谏", "九怀", "九叹", "九思",       # the Han poets' laments in 屈原's voice:
+    "惜誓", "哀时命",                   # slander, exile and death by water
+    "从军", "出塞", "入塞", "塞下", "塞上", "战城南", "老将",   # war songs
+    "游仙窟",                           # a tale of a night with courtesans
+    "导引",                             # the Song court's funeral songs
+    "塔铭", "师塔",                      # a monk's burial stupa (赤谷安禅师塔)
+    "玉台", "香奁", "燕台", "无题", "闺",  # boudoir and love-longing poems
+    "后庭",                             # 后庭花, the music of a fallen state
+    "绿章",                             # a Daoist petition for the dead
+    "蓼莪",                             # a son's mourning for his parents
+    "行路难",                           # the hardship of the world, money and rank mocked
+)
+# Lines unfit by an allusion: 巫山's goddess and the clouds and rain of
+# 高唐 and 阳台 stand for love-making; war songs are quoted in lines too.
+# Death has its euphemisms (辞人寰, 断魂, 黄泉, 九泉), and 书空 is 殷浩's
+# despair; 后庭 is the fallen state's song. A stanza is read as one: these
+# words anywhere in it make each of its lines unfit (志定功成飞九关 stands
+# beside 逍遥长揖辞人寰).
+UNFIT_LINE_WORDS = ("巫山", "高唐", "阳台", "行雨", "云雨", "神女",
+                    "从军", "出塞", "入塞", "塞下", "塞上",
+                    "人寰", "断魂", "黄泉", "九泉", "泉下", "书空", "后庭",
+                    "贝锦")   # the slanderers' brocade of 巷伯
+
+
+def unfit_poem(title, section, title_ill):
+    """Whether a poem's title or section makes it unfit to tell: a word of
+    UNFIT_TITLE_WORDS, or a character ill in its first sense (`title_ill`:
+    哀郢, 国殇, 山鬼, 悼乱, 三伤颂)."""
+    text = title + "·" + section
+    return any(w in text for w in UNFIT_TITLE_WORDS) or any(c in title_ill for c in text)
+
+
+def unfit_line(line, ill):
+    return any(c in ill for c in line) or any(w in line for w in UNFIT_LINE_WORDS)
 
 
 def apart_from_other_words(words, i, j):
@@ -197,6 +285,34 @@ def apart_from_other_words(words, i, j):
     if a == b:
         return a == (i, j + 1)
     return a == (i, i + 1) and b == (j, j + 1)
+
+
+# 子 and 家 after another character are read with it: 子 as the noun suffix
+# or "that man" (裙子, 蟢子, 之子, 君子, 公子), 家 as "the house of" (汉家,
+# 君家, 訾家洲); taken alone they are cut out of that word (子 of 石榴裙子).
+BOUND_SUFFIXES = "子家"
+# Words of negation (不 弗 勿 毋 未 莫 无 非 匪 罔 靡 休; 匪 is 非 in 诗经), of vanity (徒 虚 空 枉:
+# "in vain") and of rhetorical doubt (岂 何 焉 讵 "how could", 安得 安能
+# 焉得 宁知 那得 奈何): they govern what follows them in their sentence, so a
+# character after one is denied or made vain (鹍鹏势未安, 公子莫思晴, 和靖无诗,
+# 高文徒自妍, 浩思安得宁). A single character counts only where the sentence's
+# split makes it a word of its own (not 空 of 天空, 无 of 无限).
+NEGATION_CHARACTERS = frozenset("不弗勿毋未莫无非匪罔靡休徒虚空枉岂何焉讵")
+NEGATION_WORDS = ("安得", "安能", "焉得", "宁知", "那得", "奈何")
+
+
+def bound_positions(sentence, words):
+    """The positions of a sentence whose characters give no name: a 子 or 家
+    after another character (BOUND_SUFFIXES), and every character from the
+    first word of negation, vanity or doubt on (NEGATION_CHARACTERS,
+    NEGATION_WORDS; `words` the sentence's split)."""
+    bound = {k for k in range(1, len(sentence))
+             if sentence[k] in BOUND_SUFFIXES and is_han(sentence[k - 1])}
+    starts = [sentence.find(w) for w in NEGATION_WORDS if w in sentence]
+    starts += [i for i, j in words if j == i + 1 and sentence[i] in NEGATION_CHARACTERS]
+    if starts:
+        bound.update(range(min(starts), len(sentence)))
+    return bound
 
 
 # --- reading the compilation -------------------------------------------------
@@ -277,13 +393,28 @@ class PairRules:
     def __init__(self, chars, positions, corpus, words):
         # chars: {text: (index, reading, gender)}; positions: {(sex, pos): {text: (rank, count)}}
         self.chars, self.positions, self.corpus, self.words = chars, positions, corpus, words
+        self.partners, self.least_partners = {}, {}
+        for sex, names in corpus.items():
+            self.partners[sex] = (collections.Counter(n[0] for n in names),
+                                  collections.Counter(n[-1] for n in names))
+            self.least_partners[sex] = max(1, math.ceil(len(names) / EVIDENCE_NAMES))
+
+    def evidence(self, a, b, sex):
+        """Whether real names of the sex support the pair (EVIDENCE_NAMES)."""
+        if a + b in self.corpus[sex] or b + a in self.corpus[sex]:
+            return True
+        first, second = self.partners[sex]
+        least = self.least_partners[sex]
+        return first[a] >= least and second[b] >= least
 
     def check(self, a, b, sex, ranks=PAIR_RANKS):
         """None when the pair passes, else the reason; `ranks` bounds the rank
-        of both characters."""
+        of both characters of a pair that is not a real name of the sex."""
+        real = a + b in self.corpus[sex]
+        bound = PAIR_RANKS if real else ranks
         first = self.positions[(sex, "first")].get(a)
         second = self.positions[(sex, "second")].get(b)
-        if first is None or first[0] >= ranks or second is None or second[0] >= ranks:
+        if first is None or first[0] >= bound or second is None or second[0] >= bound:
             return "rank"
         if first[0] >= STRONG_RANKS and second[0] >= STRONG_RANKS:
             return "rank"
@@ -292,8 +423,12 @@ class PairRules:
         balance = self.chars[a][2] + self.chars[b][2]
         if (balance > 0) if sex == "female" else (balance < 0):
             return "other sex"
-        if a + b in self.words and a + b not in self.corpus[sex]:
+        if a + b in self.words and not real:
             return "word"
+        if a in PRESUMPTUOUS or b in PRESUMPTUOUS or b in FUNCTION_SECOND:
+            return "verse use"
+        if not self.evidence(a, b, sex):
+            return "no evidence"
         return None
 
 
@@ -310,15 +445,19 @@ def regular_verse(stanza):
     return len(sentences_of(stanza)) >= 2 and len(lengths) == 1
 
 
-def build(root, conv, rules, sexes=("male", "female"), segmenter=None, ill=frozenset()):
+def build(root, conv, rules, sexes=("male", "female"), segmenter=None, ill=frozenset(),
+          title_ill=frozenset()):
     """(stanzas, names, notes). stanzas: [(collection, title, section, author,
     text)] in table order; names: {sex: [(first, second, stanza id, line no)]}
-    in order of their best line."""
+    in order of their best line. `ill`: the characters that make a line
+    unfit, `title_ill` those that make a title unfit (unfit_poem)."""
     best = {sex: {} for sex in sexes}   # pair -> (stanza key, line no)
     all_stanzas = []                    # (collection, title, section, author, text)
     keep = set()
-    notes = {}
+    notes = {"unfit poems": 0, "bound characters": 0}
     for collection, title, section, author, stanzas in poems(root, conv):
+        unfit = unfit_poem(title, section, title_ill) or unfit_line(title + author, ())
+        notes["unfit poems"] += unfit
         for raw in stanzas:
             if collection in TRADITIONAL:
                 text, uncertain = conv.convert(raw.strip())
@@ -331,18 +470,24 @@ def build(root, conv, rules, sexes=("male", "female"), segmenter=None, ill=froze
             if collection in CLASSICS:
                 keep.add(key)
                 ranks = PAIR_RANKS
+            elif NOT_VERSE.search(text):
+                continue
             else:
                 ranks = LARGE_COLLECTION_RANKS
-            if ranks == LARGE_COLLECTION_RANKS and NOT_VERSE.search(text):
+            if unfit or collection in NO_NAMES:
                 continue
             if collection == "全唐诗" and not regular_verse(text):
                 continue
+            if unfit_line(text, ()):
+                continue
             for line_no, (start, line) in enumerate(lines_of(text)):
-                if any(c in ill for c in line):
+                if unfit_line(line, ill):
                     continue
                 for offset, sentence in sentences_of(line):
                     words = segmenter.cut(sentence) if segmenter else None
-                    for a, b in ordered_pairs(sentence, start + offset, uncertain, words):
+                    bound = bound_positions(sentence, words or [])
+                    notes["bound characters"] += len(bound)
+                    for a, b in ordered_pairs(sentence, start + offset, uncertain, words, bound):
                         for sex in sexes:
                             if (a, b) in best[sex]:
                                 continue

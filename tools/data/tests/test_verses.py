@@ -8,7 +8,11 @@ from namedata import verses
 TS = ["後\t后\n", "於\t于 於\n", "詩\t诗\n", "齊\t齐\n", "雲\t云\n"]
 
 
-def rules(words=(), corpus=()):
+# Real names: 思, 子, 白 and 怡 stand first in one, 衿, 齐, 云, 怡 and 诗 second.
+CORPUS = ("子云", "思衿", "子齐", "白怡", "怡诗")
+
+
+def rules(words=(), corpus=CORPUS):
     chars = {c: (k, r, g) for k, (c, r, g) in enumerate([
         ("思", "si", -100), ("齐", "qi", 200), ("云", "yun", 0), ("子", "zi", 0),
         ("衿", "jin", -300), ("其", "qi", 0), ("诗", "shi", -50), ("亦", "yi", 0),
@@ -41,7 +45,7 @@ class VerseStageTest(unittest.TestCase):
         self.assertEqual(list(verses.ordered_pairs("子於衿", 0, {1})), [("子", "衿")])
 
     def test_rules_of_a_free_pair(self):
-        r = rules(words=["白骨", "子云"], corpus=["子云"])
+        r = rules(words=["白骨", "子云"])
         cases = [
             ("思", "齐", "male", None),
             ("思", "齐", "female", "other sex"),      # 齐 leans male on balance
@@ -49,12 +53,19 @@ class VerseStageTest(unittest.TestCase):
             ("白", "骨", "male", "word"),             # an ordinary word
             ("子", "云", "male", None),               # a word, but a real name of the sex
             ("亦", "怡", "female", "read alike"),
+            ("诗", "衿", "female", "no evidence"),    # no real name has 诗 first
+            ("诗", "怡", "female", None),             # its reverse is a real name
         ]
         for first, second, sex, reason in cases:
             with self.subTest(pair=first + second, sex=sex):
                 self.assertEqual(r.check(first, second, sex), reason)
         self.assertEqual(r.check("子", "怡", "female", ranks=3), "rank")
         self.assertIsNone(r.check("子", "怡", "female"))
+        self.assertIsNone(r.check("子", "云", "male", ranks=1))   # a real name: any of 301 ranks
+        # One partner per EVIDENCE_NAMES names of the corpus: 301 names ask two.
+        many = rules(corpus=CORPUS + tuple(f"x{k}" for k in range(296)))
+        self.assertEqual(many.check("思", "齐", "male"), "no evidence")
+        self.assertIsNone(many.check("子", "云", "male"))
 
     def test_pairs_do_not_cut_into_words(self):
         seg = verses.Segmenter({"园林": 500, "萧瑟": 300, "白露": 200, "青青": 100, "园": 10,
@@ -72,6 +83,35 @@ class VerseStageTest(unittest.TestCase):
                 pairs = list(verses.ordered_pairs(sentence, 0, set(), seg.cut(sentence)))
                 self.assertEqual((pair[0], pair[1]) in pairs, kept)
 
+    def test_characters_bound_to_the_word_before_or_denied(self):
+        seg = verses.Segmenter({"石榴裙": 50, "天空": 900, "安得": 3})
+        cases = [
+            ("鹍鹏势未安", {3, 4}),       # 未 and what follows it
+            ("公子莫思晴", {1, 2, 3, 4}),  # 子 of 公子, and all after 莫
+            ("浩思安得宁", {2, 3, 4}),     # the 安 of 安得 itself
+            ("石榴裙子正芬菲", {3}),       # 子 cut from 石榴裙子
+            ("子云思齐", set()),            # 子 first in its sentence
+            ("天空思齐", set()),            # 空 only inside 天空
+        ]
+        for sentence, bound in cases:
+            with self.subTest(sentence=sentence):
+                got = verses.bound_positions(sentence, seg.cut(sentence))
+                self.assertEqual(got, bound)
+
+    def test_colours_and_metals_qualify_the_next_thing(self):
+        cases = [
+            ("雨匀紫菊", "雨紫", False),   # 紫 of 紫菊
+            ("丹成金鼎献", "丹金", False),  # both qualify the next character
+            ("雨过紫云", "紫云", True),     # right before the other character
+            ("藤花紫", "花紫", True),       # right after the first, at the end
+            ("传语金阶远", "语金", False),  # 金 of 金阶
+            ("晓来微雨藤花紫", "晓紫", False),  # the colour of the flowers
+        ]
+        for sentence, pair, kept in cases:
+            with self.subTest(sentence=sentence):
+                self.assertEqual((pair[0], pair[1]) in verses.ordered_pairs(sentence, 0, set()),
+                                 kept)
+
     def test_regular_verse_tells_poems_from_notes(self):
         for text, regular in [("白日依山尽，黄河入海流。", True),
                               ("天柱山在舒州怀宁，此诗当即韦曾任舒州刺史时作。", False),
@@ -85,6 +125,25 @@ class VerseStageTest(unittest.TestCase):
             "战": "war, fighting, battle", "谗": "slander, defame, misrepresent",
             "寒": "cold, wintry, chilly", "死": "die; dead; death"})
         self.assertEqual(ill, {"泪", "战", "谗", "死"})
+        titles = verses.ill_meaning_characters({
+            "伤": "wound, injury; fall ill from", "雪": "snow; wipe away shame, avenge"},
+            first_sense=True)
+        self.assertEqual(titles, {"伤"})
+
+    def test_poems_and_lines_unfit_to_tell(self):
+        for title, section, unfit in [("故郭婉仪挽歌", "", True), ("怀沙", "九章", True),
+                                      ("逢尤", "九思", True), ("相和歌辞 从军行", "", True),
+                                      ("三伤颂 其三", "", True), ("听郢客歌阳春白雪", "", False),
+                                      ("导引", "", True), ("赤谷安禅师塔", "", True),
+                                      ("燕台四首 夏", "", True), ("同诸公登慈恩寺塔", "", False),
+                                      ("湘君", "九歌", False)]:
+            with self.subTest(title=title):
+                self.assertEqual(verses.unfit_poem(title, section, {"伤"}), unfit)
+        for line, unfit in [("家本巫山阳，归去路何长。", True), ("出塞清沙漠，还家拜羽林。", True),
+                            ("白日依山尽，黄河入海流。", False), ("泪湿罗巾梦不成。", True),
+                            ("逍遥长揖辞人寰。", True)]:
+            with self.subTest(line=line):
+                self.assertEqual(verses.unfit_line(line, {"泪"}), unfit)
 
     def test_build_keeps_the_best_line_of_each_pair(self):
         with tempfile.TemporaryDirectory() as root:
@@ -95,17 +154,20 @@ class VerseStageTest(unittest.TestCase):
             put("shijing/shijing.json", [{"title": "思齐", "chapter": "大雅", "section": "文王之什",
                                           "content": ["思齐大任，文王之母。"]}])
             put("chuci/chuci.json", [{"title": "离骚", "section": "离骚", "author": "屈原",
-                                      "content": ["子云思齐。"]}])
+                                      "content": ["子云思齐。"]},
+                                     {"title": "怀沙", "section": "九章", "author": "屈原",
+                                      "content": ["白齐。"]}])
             put("lunyu/lunyu.json", [])
             put("sishuwujing/daxue.json", {"chapter": "大學", "paragraphs": []})
             put("sishuwujing/zhongyong.json", {"chapter": "中庸", "paragraphs": []})
-            put("sishuwujing/mengzi.json", [])
+            put("sishuwujing/mengzi.json", [{"chapter": "梁惠王上", "paragraphs": ["白雲。"]}])
             put("tang/唐诗三百首.json", [])
             put("songci/宋词三百首.json", [])
             put("mengxue/qianjiashi.json", {"content": []})
             put("tang/poet.tang.0.json", [{"title": "詩", "author": "某", "paragraphs": [
                 "白雲思詩，亦怡其衿。", "《全唐诗》白齊，思子衿。", "白淚齊，思子衿。"]}])
-            put("songci/ci.song.0.json", [])
+            put("songci/ci.song.0.json", [{"rhythmic": "惜奴娇", "author": "巫山神女",
+                                           "paragraphs": ["白齐。"]}])
             stanzas, names, _ = verses.build(root, verses.Converter(TS + ["淚\t泪\n"]), rules(),
                                              ("male",), ill={"泪"})
         self.assertEqual(stanzas[0], ("诗经", "思齐", "大雅", "", "思齐大任，文王之母。"))
@@ -116,9 +178,10 @@ class VerseStageTest(unittest.TestCase):
         self.assertEqual(stanzas[by_pair["白云"][0]], ("全唐诗", "诗", "", "某", "白云思诗，亦怡其衿。"))
         self.assertNotIn("云诗", by_pair)                 # leans to the other sex
         self.assertNotIn("亦怡", by_pair)                 # read alike
-        # The editors' note and the line of tears give nothing.
+        # 怀沙, the editors' note, the line of tears and the goddess of 巫山 give
+        # nothing; 孟子 gave no 白云 above.
         self.assertNotIn("白齐", by_pair)
-        self.assertEqual(len(stanzas), 3)                # every stanza that gave a pair
+        self.assertEqual(len(stanzas), 5)    # the classics whole, and the stanza that gave a pair
 
 
 if __name__ == "__main__":
