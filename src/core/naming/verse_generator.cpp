@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/naming/advanced_generator.h"
+#include "core/naming/name_sound.h"
 
 namespace lumivane {
 namespace {
@@ -67,6 +68,15 @@ void BalanceToNameCounts(const std::vector<Entry>& entries, std::vector<double>&
     }
 }
 
+// A line does not make a name good that sounds like a word of ill meaning or a
+// brand (思诗 死尸), as the simple list's free pairs do not.
+bool HeardAsIllOrBrand(const FamilyName& family, std::uint32_t first, std::uint32_t second) {
+    const std::vector<SoundAlike> alikes = SoundAlikesOf(family, first, second);
+    return std::any_of(alikes.begin(), alikes.end(), [](const SoundAlike& alike) {
+        return alike.Kind == "贬义" || alike.Kind == "品牌";
+    });
+}
+
 }  // namespace
 
 bool StanzaInGroup(const VerseStanza& stanza, VerseGroup group) {
@@ -91,7 +101,7 @@ void AddVerseNames(NamingState& state, VerseGroup group, const FilterTests* filt
         }
         const std::uint32_t a = FirstIndexOf(name.code);
         const std::uint32_t b = SecondIndexOf(name.code);
-        if (state.avoid.HoldsAny(name.code)) {
+        if (state.avoid.HoldsAny(name.code) || HeardAsIllOrBrand(state.familyName, a, b)) {
             continue;
         }
         if (filters != nullptr && !(filters->PassesFilter(a, 1) && filters->PassesFilter(b, 2) &&

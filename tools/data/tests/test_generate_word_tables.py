@@ -75,7 +75,8 @@ class CedictWords(unittest.TestCase):
         ("孵育", "孵育", "fu1 yu4", ["to incubate", "to rear (chicks)"]),
     ]
     JIEBA = [("屎", 523, "n"), ("翔", 5000, "v"), ("彘", 3, "n"), ("一群", 2037, "m"),
-             ("一点", 900, "m"), ("饭桶", 37, "n"), ("漂亮", 1921, "a"), ("明天", 9000, "t")]
+             ("一点", 900, "m"), ("饭桶", 37, "n"), ("漂亮", 1921, "a"), ("明天", 9000, "t"),
+             ("宝洁", 57, "nz")]
     READINGS = {"一": ["yi"], "群": ["qun"], "漂": ["piao"], "亮": ["liang"]}
 
     def test_kinds_by_the_dictionary_labels(self):
@@ -91,8 +92,8 @@ class CedictWords(unittest.TestCase):
         for text in ("鹦鹉", "里人", "生铁", "孵育"):
             self.assertNotIn((text, "贬义"), kinds, "a label after, an animal within a sense")
         self.assertNotIn(("傻B", "贬义"), kinds, "a letter is no syllable")
-        self.assertIn(("bao jie", "宝洁", "品牌", 0), rows)
-        self.assertIn(("康佳", "品牌"), kinds)
+        self.assertIn(("bao jie", "宝洁", "品牌", 57), rows)
+        self.assertNotIn(("康佳", "品牌"), kinds, "a brand jieba's texts never name")
         self.assertNotIn(("孙文", "品牌"), kinds, "only the first sense tells a brand")
         self.assertIn(("yi qun", "一群", "后接", 2037), rows)
         self.assertIn(("piao liang", "漂亮", "后接", 1921), rows)
