@@ -201,7 +201,7 @@ TEST(SimpleGeneration, PairsFollowTheCountsOfTheirPositions) {
                                [&](const PositionEntry& e) { return fallen(e.CharIndex); });
         };
         EXPECT_TRUE(anyFallen(first) && anyFallen(second));
-        EXPECT_LT(first[200].Count * second[200].Count, floor);
+        EXPECT_LT(static_cast<double>(first[200].Count) * second[200].Count, floor);
         // The most given first character comes about as often as its share of
         // the counts raised to the exponent says (the refused pairs shift
         // shares by a little only).
