@@ -118,13 +118,15 @@ WeightedDraw CorpusDraw(const WorkingSet& ws) {
 // Whether the children born 2000-2008 were given the character less often
 // than those born in the 1980s, by rank of the drawn ranks. Two such
 // characters together give the names of the parents' generation (兴飞, 富涛,
-// 晓君); one of them beside a rising character does not (晓雯, 志涵).
+// 晓君); one of them beside a rising character does not (晓雯, 金杰).
 std::vector<bool> FallenSinceEighties(std::span<const PositionEntry> table) {
+    constexpr std::size_t kEighties = 3;  // 1980-1989 in kCohorts
+    constexpr std::size_t kLatest = kCohorts.size() - 1;
     std::vector<bool> fallen;
     for (std::size_t r = 0; r < kPairRanks && r < table.size(); ++r) {
         const std::optional<NameCount> count =
             FindCharacterCount(CharacterText(table[r].CharIndex));
-        fallen.push_back(count && count->Ppm[5] < count->Ppm[3]);
+        fallen.push_back(count && count->Ppm[kLatest] < count->Ppm[kEighties]);
     }
     return fallen;
 }
