@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/data/character_dictionary.h"
+#include "core/data/name_counts.h"
 #include "core/naming/name_sound.h"
 
 namespace lumivane {
@@ -17,6 +19,11 @@ namespace {
 // never both from ranks 201-300.
 constexpr std::size_t kPairRanks = 301;
 constexpr std::size_t kStrongRanks = 201;
+// A free pair whose counts in their positions multiply to less than this share
+// of the product of the two first ranks' counts is not proposed: a common
+// character beside a rare one, or two of middling use (紫苇, 筱圆, 晶谕), read
+// as odd far more often than the common pairs.
+constexpr double kPairCountFloor = 2e-3;
 
 // Entries are drawn with the chance of their weight. Drawing evenly made the
 // rare end of a list as likely as its top, and parents read most names built
@@ -108,15 +115,34 @@ WeightedDraw CorpusDraw(const WorkingSet& ws) {
     return DrawOf(weights);
 }
 
+// Whether the children born 2000-2008 were given the character less often
+// than those born in the 1980s, by rank of the drawn ranks. Two such
+// characters together give the names of the parents' generation (兴飞, 富涛,
+// 晓君); one of them beside a rising character does not (晓雯, 金杰).
+std::vector<bool> FallenSinceEighties(std::span<const PositionEntry> table) {
+    constexpr std::size_t kEighties = 3;  // 1980-1989 in kCohorts
+    constexpr std::size_t kLatest = kCohorts.size() - 1;
+    std::vector<bool> fallen;
+    for (std::size_t r = 0; r < kPairRanks && r < table.size(); ++r) {
+        const std::optional<NameCount> count =
+            FindCharacterCount(CharacterText(table[r].CharIndex));
+        fallen.push_back(count && count->Ppm[kLatest] < count->Ppm[kEighties]);
+    }
+    return fallen;
+}
+
 struct SimpleDraws {
     WeightedDraw corpus;
     WeightedDraw first;
     WeightedDraw second;
+    std::vector<bool> firstFallen;
+    std::vector<bool> secondFallen;
 };
 
 SimpleDraws MakeDraws(const WorkingSet& ws) {
     return {CorpusDraw(ws), RankDraw(ws.FirstPosition, ws.PairExponent),
-            RankDraw(ws.SecondPosition, ws.PairExponent)};
+            RankDraw(ws.SecondPosition, ws.PairExponent), FallenSinceEighties(ws.FirstPosition),
+            FallenSinceEighties(ws.SecondPosition)};
 }
 
 bool SameTables(const WorkingSet& a, const WorkingSet& b) {
@@ -177,6 +203,10 @@ void AddFrequentPairs(NamingState& state, int n) {
     const SimpleDraws& draws = DrawsOf(ws, own);
     const WeightedDraw& first = draws.first;
     const WeightedDraw& second = draws.second;
+    const double floor = ws.FirstPosition.empty() || ws.SecondPosition.empty()
+                             ? 0.0
+                             : kPairCountFloor * static_cast<double>(ws.FirstPosition[0].Count) *
+                                   static_cast<double>(ws.SecondPosition[0].Count);
     enum class Verdict { Take, Redraw, Drop };
     const auto judge = [&](std::size_t a, std::size_t b) {
         const std::uint32_t firstIndex = ws.FirstPosition[a].CharIndex;
@@ -184,7 +214,10 @@ void AddFrequentPairs(NamingState& state, int n) {
         // A free pair that is an ordinary word (天然, 文明) or that makes the
         // full name sound like a well-known person or a word is not proposed;
         // the corpora's names are real names and stay.
-        if ((a >= kStrongRanks && b >= kStrongRanks) || state.avoid.Holds(firstIndex) ||
+        const double product = static_cast<double>(ws.FirstPosition[a].Count) *
+                               static_cast<double>(ws.SecondPosition[b].Count);
+        if ((a >= kStrongRanks && b >= kStrongRanks) || product < floor ||
+            (draws.firstFallen[a] && draws.secondFallen[b]) || state.avoid.Holds(firstIndex) ||
             state.avoid.Holds(secondIndex) || ReadAlike(firstIndex, secondIndex) ||
             PairLeansToOtherSex(firstIndex, secondIndex, ws.sex)) {
             return Verdict::Redraw;

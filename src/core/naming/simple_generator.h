@@ -18,7 +18,8 @@ void AddCorpusNames(NamingState& state, int n);
 // Appends n pairs of frequent first and second characters, each character
 // drawn with the chance of its count in its position; two characters
 // that read alike (a character doubled among them) are not paired, nor two
-// that lean to the other sex.
+// that lean to the other sex, two both given less since the 1980s, or two
+// whose counts multiply to a small share of the first ranks' product.
 void AddFrequentPairs(NamingState& state, int n);
 
 }  // namespace lumivane

@@ -6,6 +6,7 @@
 #include <set>
 #include <unordered_set>
 
+#include "core/data/name_counts.h"
 #include "core/naming/advanced_generator.h"
 #include "core/naming/random_source.h"
 #include "core/naming/remove_duplicate_codes.h"
@@ -156,6 +157,19 @@ TEST(SimpleGeneration, PairsFollowTheCountsOfTheirPositions) {
         ASSERT_EQ(state.candidates.count(), static_cast<std::size_t>(kDraws));
 
         const auto& first = state.workingSet.FirstPosition;
+        const auto& second = state.workingSet.SecondPosition;
+        const auto countOf = [](std::span<const PositionEntry> table, std::uint32_t index) {
+            return static_cast<double>(
+                std::find_if(table.begin(), table.end(), [&](const PositionEntry& e) {
+                    return e.CharIndex == index;
+                })->Count);
+        };
+        // Rate of the births of 2000-2008 against that of the 1980s.
+        const auto fallen = [](std::uint32_t index) {
+            const std::optional<NameCount> count = FindCharacterCount(CharacterText(index));
+            return count && count->Ppm[5] < count->Ppm[3];
+        };
+        const double floor = 2e-3 * first[0].Count * second[0].Count;
         const double exponent = state.workingSet.PairExponent;
         double total = 0;
         for (std::size_t r = 0; r <= 300; ++r) {
@@ -173,7 +187,21 @@ TEST(SimpleGeneration, PairsFollowTheCountsOfTheirPositions) {
             EXPECT_NE(FirstIndexOf(code), SecondIndexOf(code)) << CharacterText(FirstIndexOf(code));
             EXPECT_NE(CharacterReading(FirstIndexOf(code)), CharacterReading(SecondIndexOf(code)))
                 << CharacterText(FirstIndexOf(code)) << CharacterText(SecondIndexOf(code));
+            // Neither a pair of rare counts nor two characters both given
+            // less since the 1980s.
+            EXPECT_GE(countOf(first, FirstIndexOf(code)) * countOf(second, SecondIndexOf(code)),
+                      floor)
+                << CharacterText(FirstIndexOf(code)) << CharacterText(SecondIndexOf(code));
+            EXPECT_FALSE(fallen(FirstIndexOf(code)) && fallen(SecondIndexOf(code)))
+                << CharacterText(FirstIndexOf(code)) << CharacterText(SecondIndexOf(code));
         }
+        // Both rules have pairs to refuse among the drawn ranks.
+        const auto anyFallen = [&](std::span<const PositionEntry> table) {
+            return std::any_of(table.begin(), table.begin() + 301,
+                               [&](const PositionEntry& e) { return fallen(e.CharIndex); });
+        };
+        EXPECT_TRUE(anyFallen(first) && anyFallen(second));
+        EXPECT_LT(static_cast<double>(first[200].Count) * second[200].Count, floor);
         // The most given first character comes about as often as its share of
         // the counts raised to the exponent says (the refused pairs shift
         // shares by a little only).
