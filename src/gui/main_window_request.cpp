@@ -183,6 +183,12 @@ void TfrmMain::RunRequest(bool advanced) {
             ShowRows(std::move(result.rows));
             if (inputs.keepFavourable && !m_favourableCondition) {
                 SetStatusText(QStringLiteral("没有出生日期就没有喜用神：这次未按“补喜用神”筛选"));
+            } else if (!m_state.avoid.Text().empty()) {
+                // The avoided characters are kept between sessions and apply to
+                // every request, so the list says that it left them out.
+                SetStatusText(QStringLiteral("已按“不用的字”除去含 ") +
+                              QString::fromStdString(m_state.avoid.Text()) +
+                              QStringLiteral(" 的名字（在“高级起名”的筛选条件里更改）"));
             }
             break;
     }

@@ -14,6 +14,7 @@
 #include <QTextBlock>
 #include <QToolButton>
 
+#include "core/app/settings.h"
 #include "gui_test_support.h"
 
 using namespace lumivane;
@@ -89,6 +90,25 @@ private slots:
         QTest::keyClick(sex, Qt::Key_Return);
         QVERIFY(Captions(*m_w->main.ResultModel()) != before);
         QVERIFY(Ticked().isEmpty());
+    }
+
+    void aListMadeWithCharactersToAvoidSaysSo() {
+        // Kept from an earlier session, the avoided characters would otherwise
+        // thin every list unseen.
+        m_w.reset();
+        QVERIFY(lumivane::SaveAvoidCharactersTo(
+                    m_home->Path(QStringLiteral("config.ini")).toStdString(), "梦")
+                    .empty());
+        m_w = std::make_unique<Windows>();
+        m_w->main.show();
+        QVERIFY(QTest::qWaitForWindowActive(&m_w->main));
+        Request(QStringLiteral("陈"));
+        QVERIFY2(Status().contains(QStringLiteral("不用的字")) &&
+                     Status().contains(QStringLiteral("梦")),
+                 qPrintable(Status()));
+        for (const QString& caption : Captions(*m_w->main.ResultModel())) {
+            QVERIFY2(!caption.contains(QStringLiteral("梦")), qPrintable(caption));
+        }
     }
 
     void aDoubleClickOrEnterOnANameInTheSimpleListOpensIt() {

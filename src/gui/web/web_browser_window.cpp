@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QStyle>
 #include <QToolButton>
 #include <QUrl>
@@ -156,6 +157,15 @@ void TfrmWebbrowser::OpenWebPage(const std::string& address) {
     // The address is ASCII with every value percent-encoded; reading it as
     // encoded keeps the GBK escapes exactly as built.
     EnsureView()->setUrl(QUrl::fromEncoded(QByteArray::fromStdString(address)));
+    // A readable size of its own first: a desktop without a window manager
+    // ignores the maximised state and would leave the page at the tool bar's
+    // size, and leaving the maximised state returns to this size.
+    const QScreen* screen = parentWidget() != nullptr ? parentWidget()->screen() : this->screen();
+    if (screen != nullptr && !isVisible()) {
+        const QRect free = screen->availableGeometry();
+        resize(free.width() * 4 / 5, free.height() * 4 / 5);
+        move(free.center() - rect().center());
+    }
     setWindowState(windowState() | Qt::WindowMaximized);
     exec();
 }
