@@ -165,6 +165,8 @@ private:
     void ApplyDateLists(const DateLists& lists);
     [[nodiscard]] DateInputs CurrentDateInputs() const;
     [[nodiscard]] std::vector<Favorite> RowFavorites(bool checked) const;
+    // Ticked rows of the naming list that the favourites do not hold.
+    [[nodiscard]] std::size_t TickedNotInFavorites() const;
     // The favourites view's "移出收藏": the ticked rows out of the file as it
     // is now; a file changed by another program meanwhile is shown again.
     void RemoveTickedFavorites();

@@ -125,6 +125,18 @@ void TfrmMain::RunRequest(bool advanced) {
     if (m_busy) {
         return;
     }
+    // A new list replaces the ticks, the parent's picks: offer to keep the
+    // ones not yet among the favourites first.
+    if (const std::size_t unsaved = TickedNotInFavorites(); unsaved > 0) {
+        const QString question =
+            QStringLiteral(
+                "当前名单中有 %1 个打勾的名字还没有加入收藏，新的名单会替换它们。\n\n"
+                "先把它们加入收藏吗？")
+                .arg(unsaved);
+        if (m_messages.Question(this, question)) {
+            btn_AddFavoritesClick();
+        }
+    }
     m_busy = true;
     SetNamingEnabled(false);
     EnsureResultPages();

@@ -1,5 +1,7 @@
 // The main window's two files: the favourites and the settings of the last request.
 
+#include <algorithm>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -113,6 +115,20 @@ void TfrmMain::btn_AddFavoritesClick() {
         return;
     }
     SetStatusText(QStringLiteral("加入收藏 %1 个").arg(ticked));
+}
+
+std::size_t TfrmMain::TickedNotInFavorites() const {
+    if (m_state.showingFavorites || m_model == nullptr) {
+        return 0;
+    }
+    const std::vector<Favorite> ticked = RowFavorites(true);
+    if (ticked.empty()) {
+        return 0;
+    }
+    const std::vector<Favorite> kept = LoadFavorites(FavoritesFilePath()).All();
+    return static_cast<std::size_t>(std::count_if(
+        ticked.begin(), ticked.end(),
+        [&](const Favorite& f) { return std::find(kept.begin(), kept.end(), f) == kept.end(); }));
 }
 
 bool TfrmMain::SetAsideDamagedFavorites(const FavoritesLoad& load) {

@@ -15,6 +15,7 @@
 #include <QToolButton>
 
 #include "core/app/settings.h"
+#include "core/results/favorites_file.h"
 #include "gui_test_support.h"
 
 using namespace lumivane;
@@ -90,6 +91,36 @@ private slots:
         QTest::keyClick(sex, Qt::Key_Return);
         QVERIFY(Captions(*m_w->main.ResultModel()) != before);
         QVERIFY(Ticked().isEmpty());
+    }
+
+    void aNewListOffersToKeepTheTickedNamesFirst() {
+        const auto kept = [this] {
+            return lumivane::LoadFavorites(
+                       m_home->Path(QStringLiteral("Favorites.Velisora")).toStdString())
+                .All()
+                .size();
+        };
+        Request(QStringLiteral("陈"));
+        Tick(0);
+        Tick(3);
+        // Declined: the new list replaces them and nothing is kept.
+        m_w->sink.answer = false;
+        Request(QStringLiteral("陈"));
+        QCOMPARE(m_w->sink.questions.size(), 1);
+        QVERIFY(m_w->sink.questions.first().contains(QStringLiteral("2 个打勾的名字")));
+        QCOMPARE(kept(), std::size_t{0});
+        // Taken: the ticked name is kept before the list changes.
+        Tick(1);
+        m_w->sink.answer = true;
+        Request(QStringLiteral("陈"));
+        QCOMPARE(m_w->sink.questions.size(), 2);
+        QCOMPARE(kept(), std::size_t{1});
+        // Ticks already among the favourites: nothing to ask.
+        Tick(2);
+        m_w->Find<QPushButton>("btn_AddFavorites")->click();
+        Request(QStringLiteral("陈"));
+        QCOMPARE(m_w->sink.questions.size(), 2);
+        QCOMPARE(kept(), std::size_t{2});
     }
 
     void aListMadeWithCharactersToAvoidSaysSo() {
