@@ -149,6 +149,11 @@ void SetMainWindowKeyboardAccess(QMainWindow* window) {
         QObject::connect(f10, &QShortcut::activated, bar,
                          [bar, firstMenu] { bar->setActiveAction(firstMenu->menuAction()); });
     }
+    // The menus have no 退出; Ctrl+Q closes the window as its
+    // close button does (the window's place is saved on the way).
+    auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), window);
+    quit->setObjectName(QStringLiteral("shortcut_Quit"));
+    QObject::connect(quit, &QShortcut::activated, window, &QWidget::close);
 }
 
 void SetFilterDialogKeyboardAccess(QDialog* dialog) {

@@ -299,6 +299,12 @@ private slots:
         QVERIFY(List()->columnWidth(2) * 50 > List()->columnWidth(5) * 75 * 3 / 2);
     }
 
+    void theQuitKeyClosesTheWindow() {
+        QVERIFY(m_w->main.isVisible());
+        QTest::keyClick(&m_w->main, Qt::Key_Q, Qt::ControlModifier);
+        QTRY_VERIFY(!m_w->main.isVisible());
+    }
+
     void dropDownsShowTwentyRowsAndMenusAnswerTheKeyboard() {
         auto* year = m_w->Find<QComboBox>("cmb_Year");
         QCOMPARE(year->maxVisibleItems(), 20);
