@@ -178,6 +178,14 @@ std::string ChartTable(const BirthChart& chart) {
     html += "<p>八字五行个数：</p><table><tr>" + counts + "</tr></table>\n";
     if (!chart.advice.empty()) {
         html += "<p>建议：" + Escape(chart.advice) + "</p>\n";
+        // The advice is the rule of thumb of the day master and the season; the
+        // 喜用神 below weighs the whole chart, and the two can disagree.
+        if (chart.dateKnown && chart.favourable.known) {
+            html += Note(
+                "“建议”是按日主和出生季节的通则，没有看整个八字；下面的“喜用神”按八字各柱的力量计算"
+                "，"
+                "两者不一致时以喜用神为准。");
+        }
     }
     if (!chart.termNote.empty()) {
         html += MissingBox(chart.termNote);

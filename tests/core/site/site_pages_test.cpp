@@ -489,6 +489,10 @@ TEST(NameAnalysisPage, FavourableElementsFollowTheBirth) {
     EXPECT_TRUE(Has(full, "<h2>喜用神</h2>"));
     EXPECT_TRUE(Has(full, "名字的字义五行为"));
     EXPECT_TRUE(Has(full, "<td>甲辰</td><td>丙寅</td>"));
+    // The season's rule of thumb and the whole chart's weighing can disagree: the page says which
+    // holds.
+    EXPECT_LT(full.html.find("建议："), full.html.find("两者不一致时以喜用神为准"));
+    EXPECT_LT(full.html.find("两者不一致时以喜用神为准"), full.html.find("<h2>喜用神</h2>"));
     SitePage noDate = Page(base + "&nian=2025&yue=6&ri=1&hh=12&mm=30&rq=0&sc=0");
     EXPECT_TRUE(Has(noDate, "没有出生日期"));
     EXPECT_FALSE(Has(noDate, "<h2>喜用神</h2>"));
