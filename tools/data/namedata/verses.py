@@ -250,6 +250,13 @@ UNFIT_TITLE_WORDS = (
     "绿章",                             # a Daoist petition for the dead
     "蓼莪",                             # a son's mourning for his parents
     "行路难",                           # the hardship of the world, money and rank mocked
+    "留别", "送别",                      # partings
+    "下第", "落第", "不第",               # written after failing the examination
+    "故城", "古井",                      # a fallen city, a fallen minister's house (庆封宅古井行)
+    "子规", "杜鹃",                      # the cuckoo that cries blood, the exile's homesickness
+    "西施",                             # a favourite's charms that ruined a state
+    "叹",                               # laments (叹老, 叹白发)
+    "思归",                             # homesickness of a man far from home
 )
 # Lines unfit by an allusion: 巫山's goddess and the clouds and rain of
 # 高唐 and 阳台 stand for love-making; war songs are quoted in lines too.
@@ -261,6 +268,22 @@ UNFIT_LINE_WORDS = ("巫山", "高唐", "阳台", "行雨", "云雨", "神女",
                     "从军", "出塞", "入塞", "塞下", "塞上",
                     "人寰", "断魂", "黄泉", "九泉", "泉下", "书空", "后庭",
                     "贝锦")   # the slanderers' brocade of 巷伯
+
+
+# A stanza is read as one for what it is about as well: these words anywhere
+# in it make each of its lines unfit, but unlike UNFIT_LINE_WORDS they are
+# not read in a title or an author's name (无名氏).
+UNFIT_STANZA_WORDS = ("别思", "不归", "落花", "音书",   # parting, no return, spring gone, no letters
+                      "鬓",                            # greying temples: growing old (两鬓霜)
+                      "文君", "薛涛", "昭君", "西施",   # women known for an elopement, a courtesan's
+                      "氏")                            # verse, exile, a ruinous charm; a clan's woman (卓氏)
+
+
+def unfit_stanza(stanza, ill):
+    """Whether a stanza makes each of its lines unfit: a character of ill
+    meaning anywhere in it (rule 6 read over the stanza: 柏舟's grief stands
+    beside 泛彼柏舟), or a word of UNFIT_LINE_WORDS or UNFIT_STANZA_WORDS."""
+    return unfit_line(stanza, ill) or any(w in stanza for w in UNFIT_STANZA_WORDS)
 
 
 def unfit_poem(title, section, title_ill):
@@ -478,11 +501,9 @@ def build(root, conv, rules, sexes=("male", "female"), segmenter=None, ill=froze
                 continue
             if collection == "全唐诗" and not regular_verse(text):
                 continue
-            if unfit_line(text, ()):
+            if unfit_stanza(text, ill):
                 continue
             for line_no, (start, line) in enumerate(lines_of(text)):
-                if unfit_line(line, ill):
-                    continue
                 for offset, sentence in sentences_of(line):
                     words = segmenter.cut(sentence) if segmenter else None
                     bound = bound_positions(sentence, words or [])

@@ -136,7 +136,10 @@ class VerseStageTest(unittest.TestCase):
                                       ("三伤颂 其三", "", True), ("听郢客歌阳春白雪", "", False),
                                       ("导引", "", True), ("赤谷安禅师塔", "", True),
                                       ("燕台四首 夏", "", True), ("同诸公登慈恩寺塔", "", False),
-                                      ("湘君", "九歌", False)]:
+                                      ("湘君", "九歌", False), ("入关留别主人", "", True),
+                                      ("下第东归留别郑侍郎", "", True), ("庆封宅古井行", "", True),
+                                      ("闻子规", "", True), ("西施咏", "", True),
+                                      ("送崔使君", "", False), ("春送从叔游襄阳", "", False)]:
             with self.subTest(title=title):
                 self.assertEqual(verses.unfit_poem(title, section, {"伤"}), unfit)
         for line, unfit in [("家本巫山阳，归去路何长。", True), ("出塞清沙漠，还家拜羽林。", True),
@@ -144,6 +147,18 @@ class VerseStageTest(unittest.TestCase):
                             ("逍遥长揖辞人寰。", True)]:
             with self.subTest(line=line):
                 self.assertEqual(verses.unfit_line(line, {"泪"}), unfit)
+        # A stanza is read as one, for its ill characters too; 氏 and 鬓 are
+        # read in the stanza only, not in an author's name (无名氏).
+        for stanza, unfit in [("泛彼柏舟，亦泛其流。耿耿不寐，如有隐忧。", True),
+                              ("戴星先捧祝尧觞，镜里堪惊两鬓霜。", True),
+                              ("锦江滑腻蛾眉秀，幻出文君与薛涛。", True),
+                              ("不须更奏幽兰曲，卓氏门前月正明。", True),
+                              ("雅态妍姿正欢洽，落花流水忽西东。", True),
+                              ("音书鸿不到，梦寐兔空悬。", True),
+                              ("白日依山尽，黄河入海流。", False)]:
+            with self.subTest(stanza=stanza):
+                self.assertEqual(verses.unfit_stanza(stanza, {"忧"}), unfit)
+        self.assertFalse(verses.unfit_line("水调歌头无名氏", ()))
 
     def test_build_keeps_the_best_line_of_each_pair(self):
         with tempfile.TemporaryDirectory() as root:
@@ -165,7 +180,7 @@ class VerseStageTest(unittest.TestCase):
             put("songci/宋词三百首.json", [])
             put("mengxue/qianjiashi.json", {"content": []})
             put("tang/poet.tang.0.json", [{"title": "詩", "author": "某", "paragraphs": [
-                "白雲思詩，亦怡其衿。", "《全唐诗》白齊，思子衿。", "白淚齊，思子衿。"]}])
+                "白雲思詩，亦怡其衿。", "《全唐诗》白齊，思子衿。", "白齊思子。落淚沾衿。"]}])
             put("songci/ci.song.0.json", [{"rhythmic": "惜奴娇", "author": "巫山神女",
                                            "paragraphs": ["白齐。"]}])
             stanzas, names, _ = verses.build(root, verses.Converter(TS + ["淚\t泪\n"]), rules(),
@@ -178,8 +193,8 @@ class VerseStageTest(unittest.TestCase):
         self.assertEqual(stanzas[by_pair["白云"][0]], ("全唐诗", "诗", "", "某", "白云思诗，亦怡其衿。"))
         self.assertNotIn("云诗", by_pair)                 # leans to the other sex
         self.assertNotIn("亦怡", by_pair)                 # read alike
-        # 怀沙, the editors' note, the line of tears and the goddess of 巫山 give
-        # nothing; 孟子 gave no 白云 above.
+        # 怀沙, the editors' note, the stanza of tears (in its other line) and the
+        # goddess of 巫山 give nothing; 孟子 gave no 白云 above.
         self.assertNotIn("白齐", by_pair)
         self.assertEqual(len(stanzas), 5)    # the classics whole, and the stanza that gave a pair
 
