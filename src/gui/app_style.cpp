@@ -1,12 +1,29 @@
 #include "gui/app_style.h"
 
+#include <algorithm>
+
 #include <QApplication>
+#include <QComboBox>
+#include <QItemDelegate>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyleFactory>
 #include <QStyleOption>
 
 namespace lumivane::gui {
+namespace {
+
+class DropDownRowDelegate final : public QItemDelegate {
+public:
+    using QItemDelegate::QItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QItemDelegate::sizeHint(option, index);
+        size.setHeight(std::max(size.height(), option.fontMetrics.height() + 6));
+        return size;
+    }
+};
+
+}  // namespace
 
 AppStyle::AppStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
 
@@ -39,6 +56,14 @@ void AppStyle::drawControl(ControlElement element, const QStyleOption* option, Q
     painter->setBrush(Qt::NoBrush);
     painter->drawRoundedRect(QRectF(option->rect).adjusted(1.5, 1.5, -1.5, -1.5), 3, 3);
     painter->restore();
+}
+
+void AppStyle::polish(QWidget* widget) {
+    QProxyStyle::polish(widget);
+    auto* combo = qobject_cast<QComboBox*>(widget);
+    if (combo != nullptr && dynamic_cast<DropDownRowDelegate*>(combo->itemDelegate()) == nullptr) {
+        combo->setItemDelegate(new DropDownRowDelegate(combo));
+    }
 }
 
 void InstallAppStyle() {

@@ -19,6 +19,10 @@ public:
                   QStyleHintReturn* returnData = nullptr) const override;
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget = nullptr) const override;
+    // Drop-downs get rows a little taller than their font: a CJK face can
+    // fill its whole line, and a list popup packs the rows without a gap.
+    void polish(QWidget* widget) override;
+    using QProxyStyle::polish;
 };
 
 // Rows a drop-down list shows before it scrolls.

@@ -178,6 +178,12 @@ private slots:
         const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0);
         QVERIFY(screen.save(QStringLiteral(LUMIVANE_SCREENSHOT_DIR "/whole-screen-year-list.png")));
         year->hidePopup();
+        auto* hour = w.Find<QComboBox>("cmb_Hour");
+        hour->showPopup();
+        QTest::qWait(300);
+        QVERIFY(QGuiApplication::primaryScreen()->grabWindow(0).save(
+            QStringLiteral(LUMIVANE_SCREENSHOT_DIR "/whole-screen-hour-list.png")));
+        hour->hidePopup();
 
         // Without a window manager nobody answers the request to maximise;
         // the window then takes the free screen as a manager would give it.
