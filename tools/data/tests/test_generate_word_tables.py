@@ -39,6 +39,12 @@ class SoundWords(unittest.TestCase):
         self.assertNotIn("明文", texts, "transliterations are left out")
         # A polyphonic character gives a row per reading.
         self.assertEqual({r[0] for r in rows if r[1] == "长孙"}, {"chang sun", "zhang sun"})
+        # A person's family name is read as a family name only.
+        readings = dict(self.READINGS, 沈=["shen", "chen"], 玉=["yu"], 英=["ying"])
+        people = sound.build([("沈玉英", 128, "nr")], readings, {"沈"},
+                             surnames={"沈": ["shen"]})
+        self.assertEqual([r[0] for r in people], ["shen yu ying"])
+        self.assertEqual(sound.toneless("lǜ"), "lv")
         self.assertEqual(rows, sorted(rows, key=lambda r: (r[0].encode("utf-8"), -r[3],
                                                           r[1].encode("utf-8"))))
 
