@@ -2,12 +2,15 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QStandardPaths>
 
 #include "core/results/report_rows.h"
 #include "report/detailed_list_report.h"
@@ -75,8 +78,17 @@ void KeepPortrait(QPrintPreviewDialog& preview) {
 }
 
 QString AskPdfPath(QWidget* parent) {
-    QFileDialog dialog(parent, QStringLiteral("导出 PDF"), QString(),
-                       QStringLiteral("PDF (*.pdf)"));
+    // The user's documents (else home) at first, then the folder last chosen:
+    // never the folder the program happened to be started from.
+    static QString lastFolder;
+    QString folder = lastFolder;
+    if (folder.isEmpty() || !QDir(folder).exists()) {
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (folder.isEmpty() || !QDir(folder).exists()) {
+            folder = QDir::homePath();
+        }
+    }
+    QFileDialog dialog(parent, QStringLiteral("导出 PDF"), folder, QStringLiteral("PDF (*.pdf)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // A name typed without an ending gets ".pdf", before the dialog asks
     // whether to replace a file of that name.
@@ -85,7 +97,9 @@ QString AskPdfPath(QWidget* parent) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
-    return dialog.selectedFiles().constFirst();
+    const QString path = dialog.selectedFiles().constFirst();
+    lastFolder = QFileInfo(path).absolutePath();
+    return path;
 }
 
 }  // namespace
