@@ -197,10 +197,9 @@ TfrmMain::TfrmMain(NamingState& state, const Clock& clock, MessageSink& messages
     auto* mainLayout = new QVBoxLayout(mainPage);
     mainLayout->setContentsMargins(4, 4, 4, 4);
     mainLayout->setSpacing(4);
-    // The first text measured is in the input strip: the tool bar and the
-    // menus are made while fontconfig still reads its configuration.
-    FinishReadingFontConfiguration();
-    mainLayout->addWidget(BuildInputStrip());
+    // The first text measured is in the input strip, the window's top: every
+    // part below it, and the tool bar and the menus, are made while
+    // fontconfig still reads its configuration.
     m_chart = new ChartPanel(mainPage);
     mainLayout->addWidget(m_chart);
     m_pcResult = new QStackedWidget(mainPage);
@@ -214,9 +213,6 @@ TfrmMain::TfrmMain(NamingState& state, const Clock& clock, MessageSink& messages
     m_pcResult->addWidget(m_detailedPage);
     m_pcResult->addWidget(BuildWelcomePage());
     mainLayout->addWidget(m_pcResult, 1);
-    m_pcMain->addWidget(mainPage);
-    setCentralWidget(m_pcMain);
-    BuildStatusBar();
     BuildContextMenu();
 
     PlaceAtStart();
@@ -226,6 +222,12 @@ TfrmMain::TfrmMain(NamingState& state, const Clock& clock, MessageSink& messages
     m_undoAction->setEnabled(false);
     addAction(m_undoAction);
     connect(m_undoAction, &QAction::triggered, this, &TfrmMain::btn_UndoRemoveClick);
+    FinishReadingFontConfiguration();
+    mainLayout->insertWidget(0, BuildInputStrip());
+    BuildStatusBar();  // sized from the font's height as it is made
+    // The page's layout is measured when the page joins the stack.
+    m_pcMain->addWidget(mainPage);
+    setCentralWidget(m_pcMain);
 
     // FormCreate, in its order.
     ShowPage(m_pcMain, 0);
