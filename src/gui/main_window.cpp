@@ -26,6 +26,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QtMath>
 
 #include <map>
 
@@ -101,8 +102,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption) 
     return button;
 }
 
-QComboBox* MakePickList(QWidget* parent, const char* name, const QStringList& items = {}) {
-    auto* combo = new QComboBox(parent);
+QComboBox* SetUpPickList(QComboBox* combo, const char* name, const QStringList& items = {}) {
     combo->setObjectName(QLatin1String(name));
     combo->setEditable(false);
     combo->setMaxVisibleItems(kDropDownRows);
@@ -110,16 +110,33 @@ QComboBox* MakePickList(QWidget* parent, const char* name, const QStringList& it
     return combo;
 }
 
-// Wide enough for the longest entry the list can hold in either calendar, so
-// switching to 农历 never cuts "闰十一月" short and the strip does not jump.
-void FitLongestEntry(QComboBox* combo, const QStringList& entries) {
-    QStyleOptionComboBox option;
-    option.initFrom(combo);
-    option.editable = combo->isEditable();
-    const QSize text(WidestText(combo->font(), entries), combo->fontMetrics().height());
-    combo->setMinimumWidth(
-        combo->style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, combo).width());
+QComboBox* MakePickList(QWidget* parent, const char* name, const QStringList& items = {}) {
+    return SetUpPickList(new QComboBox(parent), name, items);
 }
+
+// A birth-date list, wide enough for the longest entry it can hold in either
+// calendar, so switching to 农历 never cuts "闰十一月" short and the strip does
+// not jump. That size is also its size hint: Qt's own would measure every
+// entry (a hundred years, sixty minutes) before the window first shows.
+class DateList final : public QComboBox {
+public:
+    DateList(QWidget* parent, const char* name, const QStringList& entries) : QComboBox(parent) {
+        SetUpPickList(this, name);
+        QStyleOptionComboBox option;
+        initStyleOption(&option);
+        // Qt's height for a list without icons.
+        const int height = std::max(qCeil(QFontMetricsF(font()).height()), 14) + 2;
+        m_hint = style()->sizeFromContents(QStyle::CT_ComboBox, &option,
+                                           QSize(WidestText(font(), entries), height), this);
+        setMinimumWidth(m_hint.width());
+    }
+
+    [[nodiscard]] QSize sizeHint() const override { return m_hint; }
+    [[nodiscard]] QSize minimumSizeHint() const override { return m_hint; }
+
+private:
+    QSize m_hint;
+};
 
 // Every month and day entry of both calendars: "12", "闰十一月", "31", "廿九" ….
 QStringList MonthEntries() {
@@ -407,17 +424,12 @@ QWidget* TfrmMain::BuildInputStrip() {
         MakePickList(panel, "cmb_CalendarType",
                      {QStringLiteral("阳历"), QStringLiteral("农历"), QStringLiteral("未知日期")});
     m_calendarType->setCurrentIndex(0);
-    m_year = MakePickList(panel, "cmb_Year");
-    m_month = MakePickList(panel, "cmb_Month");
-    m_day = MakePickList(panel, "cmb_Day");
-    m_hour = MakePickList(panel, "cmb_Hour");
-    FitLongestEntry(m_year, ToStringList(YearItems()));
-    FitLongestEntry(m_month, MonthEntries());
-    FitLongestEntry(m_day, DayEntries());
-    FitLongestEntry(m_hour, ToStringList(HourItems()));
+    m_year = new DateList(panel, "cmb_Year", ToStringList(YearItems()));
+    m_month = new DateList(panel, "cmb_Month", MonthEntries());
+    m_day = new DateList(panel, "cmb_Day", DayEntries());
+    m_hour = new DateList(panel, "cmb_Hour", ToStringList(HourItems()));
     // Minutes matter only near a solar term; 未知 takes the hour's middle.
-    m_minute = MakePickList(panel, "cmb_Minute");
-    FitLongestEntry(m_minute, MinuteEntries());
+    m_minute = new DateList(panel, "cmb_Minute", MinuteEntries());
     m_minute->setToolTip(QStringLiteral("出生的分钟：只在节气交接的那个时辰里影响年柱、月柱"));
     // The birthplace's longitude, typed: the day and hour pillars then follow its true
     // solar time. Empty: Beijing time.
