@@ -147,6 +147,7 @@ private:
     void BuildToolBar();
     void BuildMenus();
     QWidget* BuildInputStrip();
+    void AddInputStripEdits();
     void BuildSimplePage(QWidget* page);
     void BuildDetailedPage(QWidget* page);
     QWidget* BuildWelcomePage();
