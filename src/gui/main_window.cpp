@@ -116,8 +116,9 @@ QComboBox* MakePickList(QWidget* parent, const char* name, const QStringList& it
 
 // A birth-date list, wide enough for the longest entry it can hold in either
 // calendar, so switching to 农历 never cuts "闰十一月" short and the strip does
-// not jump. That size is also its size hint: Qt's own would measure every
-// entry (a hundred years, sixty minutes) before the window first shows.
+// not jump. That size is both its size hint and its least size: Qt's own hint
+// would measure every entry (a hundred years, sixty minutes) before the window
+// first shows.
 class DateList final : public QComboBox {
 public:
     DateList(QWidget* parent, const char* name, QStringList entries)
