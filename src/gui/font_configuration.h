@@ -2,8 +2,8 @@
 // fontconfig reads its configuration (some fifty XML files) before the first
 // font can be looked up, the largest single cost of the start. It needs no Qt,
 // so it runs on a thread of its own while the application object, the
-// single-copy check, the icon theme, the tool bar and the menus are set up;
-// the first text measured waits for it.
+// single-copy check, the icon theme and every part of the main window that
+// measures no text are set up; the first text measured waits for it.
 
 namespace lumivane::gui {
 

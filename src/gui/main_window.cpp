@@ -26,6 +26,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QtMath>
 
 #include <map>
 
@@ -101,8 +102,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption) 
     return button;
 }
 
-QComboBox* MakePickList(QWidget* parent, const char* name, const QStringList& items = {}) {
-    auto* combo = new QComboBox(parent);
+QComboBox* SetUpPickList(QComboBox* combo, const char* name, const QStringList& items = {}) {
     combo->setObjectName(QLatin1String(name));
     combo->setEditable(false);
     combo->setMaxVisibleItems(kDropDownRows);
@@ -110,16 +110,41 @@ QComboBox* MakePickList(QWidget* parent, const char* name, const QStringList& it
     return combo;
 }
 
-// Wide enough for the longest entry the list can hold in either calendar, so
-// switching to 农历 never cuts "闰十一月" short and the strip does not jump.
-void FitLongestEntry(QComboBox* combo, const QStringList& entries) {
-    QStyleOptionComboBox option;
-    option.initFrom(combo);
-    option.editable = combo->isEditable();
-    const QSize text(WidestText(combo->font(), entries), combo->fontMetrics().height());
-    combo->setMinimumWidth(
-        combo->style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, combo).width());
+QComboBox* MakePickList(QWidget* parent, const char* name, const QStringList& items = {}) {
+    return SetUpPickList(new QComboBox(parent), name, items);
 }
+
+// A birth-date list, wide enough for the longest entry it can hold in either
+// calendar, so switching to 农历 never cuts "闰十一月" short and the strip does
+// not jump. That size is both its size hint and its least size: Qt's own hint
+// would measure every entry (a hundred years, sixty minutes) before the window
+// first shows.
+class DateList final : public QComboBox {
+public:
+    DateList(QWidget* parent, const char* name, QStringList entries)
+        : QComboBox(parent), m_entries(std::move(entries)) {
+        SetUpPickList(this, name);
+    }
+
+    // Measured when first asked, which is after fontconfig has read its
+    // configuration.
+    [[nodiscard]] QSize sizeHint() const override {
+        if (!m_hint.isValid()) {
+            QStyleOptionComboBox option;
+            initStyleOption(&option);
+            // Qt's height for a list without icons.
+            const int height = std::max(qCeil(QFontMetricsF(font()).height()), 14) + 2;
+            m_hint = style()->sizeFromContents(QStyle::CT_ComboBox, &option,
+                                               QSize(WidestText(font(), m_entries), height), this);
+        }
+        return m_hint;
+    }
+    [[nodiscard]] QSize minimumSizeHint() const override { return sizeHint(); }
+
+private:
+    QStringList m_entries;
+    mutable QSize m_hint;
+};
 
 // Every month and day entry of both calendars: "12", "闰十一月", "31", "廿九" ….
 QStringList MonthEntries() {
@@ -197,9 +222,9 @@ TfrmMain::TfrmMain(NamingState& state, const Clock& clock, MessageSink& messages
     auto* mainLayout = new QVBoxLayout(mainPage);
     mainLayout->setContentsMargins(4, 4, 4, 4);
     mainLayout->setSpacing(4);
-    // The first text measured is in the input strip: the tool bar and the
-    // menus are made while fontconfig still reads its configuration.
-    FinishReadingFontConfiguration();
+    // The tool bar, the menus and every part of the page but the strip's two
+    // line edits, the first to measure text, are made while fontconfig still
+    // reads its configuration.
     mainLayout->addWidget(BuildInputStrip());
     m_chart = new ChartPanel(mainPage);
     mainLayout->addWidget(m_chart);
@@ -214,9 +239,6 @@ TfrmMain::TfrmMain(NamingState& state, const Clock& clock, MessageSink& messages
     m_pcResult->addWidget(m_detailedPage);
     m_pcResult->addWidget(BuildWelcomePage());
     mainLayout->addWidget(m_pcResult, 1);
-    m_pcMain->addWidget(mainPage);
-    setCentralWidget(m_pcMain);
-    BuildStatusBar();
     BuildContextMenu();
 
     PlaceAtStart();
@@ -226,6 +248,12 @@ TfrmMain::TfrmMain(NamingState& state, const Clock& clock, MessageSink& messages
     m_undoAction->setEnabled(false);
     addAction(m_undoAction);
     connect(m_undoAction, &QAction::triggered, this, &TfrmMain::btn_UndoRemoveClick);
+    FinishReadingFontConfiguration();
+    AddInputStripEdits();
+    BuildStatusBar();  // sized from the font's height as it is made
+    // The page's layout is measured when the page joins the stack.
+    m_pcMain->addWidget(mainPage);
+    setCentralWidget(m_pcMain);
 
     // FormCreate, in its order.
     ShowPage(m_pcMain, 0);
@@ -374,15 +402,6 @@ QWidget* TfrmMain::BuildInputStrip() {
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(4);
 
-    m_firstName = new QLineEdit(panel);
-    m_firstName->setObjectName(QStringLiteral("edt_FirstName"));
-    auto* familyValidator =
-        new GbkLengthValidator(static_cast<int>(kFamilyNameMaxBytes), m_firstName);
-    m_firstName->setValidator(familyValidator);
-    // A refused character would otherwise vanish without a word.
-    connect(m_firstName, &QLineEdit::inputRejected, this,
-            [this, familyValidator] { SetStatusText(familyValidator->LastRejection()); });
-    m_firstName->setFixedWidth(60);
     m_nameLength =
         MakePickList(panel, "cmb_NameLength", {QStringLiteral("单字"), QStringLiteral("双字")});
     m_nameLength->setCurrentIndex(1);
@@ -405,28 +424,13 @@ QWidget* TfrmMain::BuildInputStrip() {
         MakePickList(panel, "cmb_CalendarType",
                      {QStringLiteral("阳历"), QStringLiteral("农历"), QStringLiteral("未知日期")});
     m_calendarType->setCurrentIndex(0);
-    m_year = MakePickList(panel, "cmb_Year");
-    m_month = MakePickList(panel, "cmb_Month");
-    m_day = MakePickList(panel, "cmb_Day");
-    m_hour = MakePickList(panel, "cmb_Hour");
-    FitLongestEntry(m_year, ToStringList(YearItems()));
-    FitLongestEntry(m_month, MonthEntries());
-    FitLongestEntry(m_day, DayEntries());
-    FitLongestEntry(m_hour, ToStringList(HourItems()));
+    m_year = new DateList(panel, "cmb_Year", ToStringList(YearItems()));
+    m_month = new DateList(panel, "cmb_Month", MonthEntries());
+    m_day = new DateList(panel, "cmb_Day", DayEntries());
+    m_hour = new DateList(panel, "cmb_Hour", ToStringList(HourItems()));
     // Minutes matter only near a solar term; 未知 takes the hour's middle.
-    m_minute = MakePickList(panel, "cmb_Minute");
-    FitLongestEntry(m_minute, MinuteEntries());
+    m_minute = new DateList(panel, "cmb_Minute", MinuteEntries());
     m_minute->setToolTip(QStringLiteral("出生的分钟：只在节气交接的那个时辰里影响年柱、月柱"));
-    // The birthplace's longitude, typed: the day and hour pillars then follow its true
-    // solar time. Empty: Beijing time.
-    m_longitude = new QLineEdit(panel);
-    m_longitude->setObjectName(QStringLiteral("edt_Longitude"));
-    m_longitude->setPlaceholderText(QStringLiteral("东经度数"));
-    m_longitude->setMaxLength(8);
-    m_longitude->setFixedWidth(
-        m_longitude->fontMetrics().horizontalAdvance(QStringLiteral("东经度数000")));
-    m_longitude->setToolTip(QStringLiteral(
-        "出生地的东经度数（如广州 113.26）：填了就按真太阳时定日柱、时柱；不填按北京时间"));
     m_keepFavourable = new QCheckBox(QStringLiteral("补喜用神"), panel);
     m_keepFavourable->setObjectName(QStringLiteral("chk_KeepFavourable"));
     m_keepFavourable->setToolTip(
@@ -443,7 +447,6 @@ QWidget* TfrmMain::BuildInputStrip() {
     SetEmphasis(prompt);
     first->addWidget(prompt);
     first->addWidget(MakeCaption(panel, "姓"));
-    first->addWidget(m_firstName);
     first->addSpacing(10);
     first->addWidget(MakeCaption(panel, "名字字数"));
     first->addWidget(m_nameLength);
@@ -474,7 +477,6 @@ QWidget* TfrmMain::BuildInputStrip() {
     second->addWidget(MakeCaption(panel, "分"));
     second->addSpacing(6);
     second->addWidget(MakeCaption(panel, "出生地经度"));
-    second->addWidget(m_longitude);
     second->addSpacing(10);
     second->addWidget(m_keepFavourable);
     second->addStretch(1);
@@ -489,6 +491,45 @@ QWidget* TfrmMain::BuildInputStrip() {
     connect(m_year, &QComboBox::activated, this, &TfrmMain::cmb_YearClick);
     connect(m_month, &QComboBox::activated, this, &TfrmMain::cmb_MonthClick);
     return panel;
+}
+
+void TfrmMain::AddInputStripEdits() {
+    auto* grid = static_cast<QGridLayout*>(m_inputStrip->layout());
+    auto* first = static_cast<QBoxLayout*>(grid->itemAtPosition(0, 0)->layout());
+    auto* second = static_cast<QBoxLayout*>(grid->itemAtPosition(1, 0)->layout());
+    QWidget* panel = m_inputStrip;
+    m_firstName = new QLineEdit(panel);
+    m_firstName->setObjectName(QStringLiteral("edt_FirstName"));
+    auto* familyValidator =
+        new GbkLengthValidator(static_cast<int>(kFamilyNameMaxBytes), m_firstName);
+    m_firstName->setValidator(familyValidator);
+    // A refused character would otherwise vanish without a word.
+    connect(m_firstName, &QLineEdit::inputRejected, this,
+            [this, familyValidator] { SetStatusText(familyValidator->LastRejection()); });
+    m_firstName->setFixedWidth(60);
+    // After "请输入姓名：" and "姓".
+    first->insertWidget(2, m_firstName);
+    // The birthplace's longitude, typed: the day and hour pillars then follow its true
+    // solar time. Empty: Beijing time.
+    m_longitude = new QLineEdit(panel);
+    m_longitude->setObjectName(QStringLiteral("edt_Longitude"));
+    m_longitude->setPlaceholderText(QStringLiteral("东经度数"));
+    m_longitude->setMaxLength(8);
+    m_longitude->setFixedWidth(
+        m_longitude->fontMetrics().horizontalAdvance(QStringLiteral("东经度数000")));
+    m_longitude->setToolTip(QStringLiteral(
+        "出生地的东经度数（如广州 113.26）：填了就按真太阳时定日柱、时柱；不填按北京时间"));
+    // After "出生地经度", before the gap in front of 补喜用神.
+    second->insertWidget(second->indexOf(m_keepFavourable) - 1, m_longitude);
+    // Tab runs through the strip in its order, as if the two were made in
+    // their places.
+    QWidget* order[] = {
+        m_firstName,      m_nameLength, m_sex,       m_source, m_collection, m_calendarType,
+        m_year,           m_month,      m_day,       m_hour,   m_minute,     m_longitude,
+        m_keepFavourable, m_createName, m_selectName};
+    for (std::size_t k = 1; k < std::size(order); ++k) {
+        QWidget::setTabOrder(order[k - 1], order[k]);
+    }
 }
 
 void TfrmMain::EnsureResultPages() {

@@ -146,7 +146,10 @@ private:
     PrintService* PrintServiceOrNotice();
     void BuildToolBar();
     void BuildMenus();
+    // The strip without its two line edits, which measure text as they are
+    // made; AddInputStripEdits puts them in their places.
     QWidget* BuildInputStrip();
+    void AddInputStripEdits();
     void BuildSimplePage(QWidget* page);
     void BuildDetailedPage(QWidget* page);
     QWidget* BuildWelcomePage();

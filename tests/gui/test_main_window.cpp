@@ -656,6 +656,33 @@ private slots:
         QVERIFY(saying->indent() > 0 && opening->indent() <= 0);
     }
 
+    void lineEditsStandInTheStripInTheirPlacesAndTabOrder() {
+        m_w->main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&m_w->main));
+        const auto nextByTab = [](QWidget* widget) {
+            QWidget* next = widget->nextInFocusChain();
+            while (next != widget && !(next->focusPolicy() & Qt::TabFocus)) {
+                next = next->nextInFocusChain();
+            }
+            return next;
+        };
+        // Neighbours on one line of the strip, left to right and in Tab's order.
+        const std::pair<const char*, const char*> neighbours[] = {
+            {"edt_FirstName", "cmb_NameLength"},
+            {"cmb_Minute", "edt_Longitude"},
+            {"edt_Longitude", "chk_KeepFavourable"},
+        };
+        for (const auto& [leftName, rightName] : neighbours) {
+            auto* left = m_w->Find<QWidget>(leftName);
+            auto* right = m_w->Find<QWidget>(rightName);
+            QVERIFY2(left->isVisible() && right->isVisible(), leftName);
+            QVERIFY2(std::abs(left->geometry().center().y() - right->geometry().center().y()) <= 3,
+                     leftName);
+            QVERIFY2(left->geometry().right() < right->geometry().left(), leftName);
+            QCOMPARE(nextByTab(left), right);
+        }
+    }
+
     void dateBoxesShowTheirLongestChineseEntry() {
         m_w->main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&m_w->main));
