@@ -117,6 +117,36 @@ BENCHMARK(BM_ProcessStartAgainstBareWindow)
     ->UseManualTime()
     ->Iterations(15);
 
+// Not a goal: the same bare window drawing one line of Chinese in the main
+// window's face, taken in turn with the bare one, shows how much of the ratio
+// above any program that shows Chinese pays.
+void BM_ProcessStartChineseLineAgainstBareWindow(benchmark::State& state) {
+    std::vector<double> bare;
+    std::vector<double> chinese;
+    for (auto _ : state) {
+        const std::optional<double> b = StartProbe(LUMIVANE_PROBE_BARE);
+        const std::optional<double> c = StartProbe(LUMIVANE_PROBE_CHINESE);
+        if (!b || !c) {
+            state.SkipWithError("a probe did not show its window");
+            return;
+        }
+        bare.push_back(*b);
+        chinese.push_back(*c);
+        state.SetIterationTime(*c);
+    }
+    std::sort(bare.begin(), bare.end());
+    std::sort(chinese.begin(), chinese.end());
+    const double bareMs = bare[bare.size() / 2] * 1000.0;
+    const double chineseMs = chinese[chinese.size() / 2] * 1000.0;
+    state.counters["bare_ms"] = bareMs;
+    state.counters["chinese_ms"] = chineseMs;
+    state.counters["ratio"] = chineseMs / bareMs;
+}
+BENCHMARK(BM_ProcessStartChineseLineAgainstBareWindow)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(15);
+
 using namespace lumivane;
 using namespace lumivane::gui;
 
