@@ -47,7 +47,9 @@ def read_tables(data):
                 table[r[2]] = (int(r[0]), int(r[3]))
             positions[(sex, pos)] = table
     corpus = {sex: {r[0] for r in rows(os.path.join(data, f"corpus-{sex}.txt"))} for sex in SEXES}
-    return chars, positions, corpus
+    national = {sex: {r[0] for r in rows(os.path.join(data, f"corpus-{sex}.txt")) if r[3] == "N"}
+                for sex in SEXES}
+    return chars, positions, corpus, national
 
 
 def read_words(path):
@@ -118,12 +120,13 @@ def main():
     parser.add_argument("--unihan", required=True)
     parser.add_argument("--data", required=True)
     args = parser.parse_args()
-    chars, positions, corpus = read_tables(args.data)
+    chars, positions, corpus, national = read_tables(args.data)
     with open(args.opencc, encoding="utf-8") as f:
         conv = verses.Converter(f)
     words, frequencies = read_words(args.jieba_dict)
-    rules = verses.PairRules(chars, positions, corpus, words)
     definitions = read_definitions(args.unihan)
+    rules = verses.PairRules(chars, positions, corpus, words, verses.eating_characters(definitions),
+                             national)
     ill = verses.ill_meaning_characters(definitions)
     title_ill = verses.ill_meaning_characters(definitions, first_sense=True)
     stanzas, names, notes = verses.build(args.poetry, conv, rules, SEXES,

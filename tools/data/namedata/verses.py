@@ -51,16 +51,35 @@ STRONG_RANKS = 201
 LARGE_COLLECTION_RANKS = 101
 # A pair is a name only with evidence from the sex's real names: each of its
 # characters stands in its place in at least one name per EVIDENCE_NAMES
-# names of the corpus (with other partners), or the pair itself, or its
-# reverse, is a real name. A line holds many pairs of name characters that no
-# parent puts together (宣赐, 富龙, 柯羽); a character that real names pair with
-# many others is one that goes with most.
+# names of the corpus (with other partners), and in no fewer than
+# LEAST_PARTNERS, or the pair itself, or its reverse, is a name of the
+# national statistics. A line holds many pairs of name characters that no
+# parent puts together (宣赐, 富龙, 柯羽); a character that real names pair
+# with many others is one that goes with most. Two partners can be chance in
+# the girls' small corpus (411 names: 丹金), and the names found in text are
+# jieba's person names, some of them no given name (圆静, 梦缘, 园竹, 语歌).
+# The classics, whose few lines parents know, ask less: one partner per
+# EVIDENCE_NAMES names, or the pair or its reverse a name of the corpus.
 EVIDENCE_NAMES = 300
+LEAST_PARTNERS = 3
 # 圣 in verse is the emperor's or the sage's (圣泽, 圣谟, 圣源): a name that
 # takes it is presumptuous. 亦 in a line is "also"; a name ending on it reads
 # as a fragment (江亦). (若 "as if" too, but 婉若, 芷若, 洁若 read well.)
 PRESUMPTUOUS = frozenset("圣")
 FUNCTION_SECOND = frozenset("亦")
+# A name character that verse uses as a verb of eating or enduring (Unihan's
+# definition): 茹 "roots; vegetables; eat; bear" is "eat" in every line
+# (美可茹，鲜可食; 宁复茹藜蕨; 柔亦不茹), so a name taken from one means
+# "can be eaten". Of the name characters only 茹 has such a sense.
+EATING_WORDS = frozenset("eat eating swallow devour chew drink endure".split())
+
+
+def eating_characters(definitions):
+    """The characters whose Unihan definition gives a sense of EATING_WORDS."""
+    return {c for c, d in definitions.items()
+            if set(re.findall(r"[a-z]+", d.lower())) & EATING_WORDS}
+
+
 # 孟子 is argument in prose, its characters in their old sense (泰 excessive,
 # 富 a state's wealth); it gives no names, its passages still show as the
 # source of a name found in them.
@@ -316,21 +335,31 @@ def apart_from_other_words(words, i, j):
 BOUND_SUFFIXES = "子家"
 # Words of negation (不 弗 勿 毋 未 莫 无 非 匪 罔 靡 休; 匪 is 非 in 诗经), of vanity (徒 虚 空 枉:
 # "in vain") and of rhetorical doubt (岂 何 焉 讵 "how could", 安得 安能
-# 焉得 宁知 那得 奈何): they govern what follows them in their sentence, so a
+# 安可 焉得 宁知 那得 奈何): they govern what follows them in their sentence, so a
 # character after one is denied or made vain (鹍鹏势未安, 公子莫思晴, 和靖无诗,
 # 高文徒自妍, 浩思安得宁). A single character counts only where the sentence's
 # split makes it a word of its own (not 空 of 天空, 无 of 无限).
 NEGATION_CHARACTERS = frozenset("不弗勿毋未莫无非匪罔靡休徒虚空枉岂何焉讵")
-NEGATION_WORDS = ("安得", "安能", "焉得", "宁知", "那得", "奈何")
+NEGATION_WORDS = ("安得", "安能", "安可", "焉得", "宁知", "那得", "奈何")
+
+
+# 倩 before another character is the verb "to ask someone to" (qìng: 诗成倩鸟吟,
+# 此梦倩谁, 晓倩碧烟为绳); it is "lovely" only at the end of its sentence (葱倩)
+# or before 兮 (巧笑倩兮).
+VERBS_BEFORE_OBJECT = "倩"
 
 
 def bound_positions(sentence, words):
     """The positions of a sentence whose characters give no name: a 子 or 家
-    after another character (BOUND_SUFFIXES), and every character from the
-    first word of negation, vanity or doubt on (NEGATION_CHARACTERS,
-    NEGATION_WORDS; `words` the sentence's split)."""
+    after another character (BOUND_SUFFIXES), a verb before its object
+    (VERBS_BEFORE_OBJECT), and every character from the first word of
+    negation, vanity or doubt on (NEGATION_CHARACTERS, NEGATION_WORDS;
+    `words` the sentence's split)."""
     bound = {k for k in range(1, len(sentence))
              if sentence[k] in BOUND_SUFFIXES and is_han(sentence[k - 1])}
+    bound.update(k for k in range(len(sentence) - 1)
+                 if sentence[k] in VERBS_BEFORE_OBJECT and is_han(sentence[k + 1])
+                 and sentence[k + 1] != "兮")
     starts = [sentence.find(w) for w in NEGATION_WORDS if w in sentence]
     starts += [i for i, j in words if j == i + 1 and sentence[i] in NEGATION_CHARACTERS]
     if starts:
@@ -413,26 +442,34 @@ class PairRules:
     ranks, the characters read alike, the pair leaning to the other sex, and
     jieba's ordinary words (a real name of the sex's corpus excepted)."""
 
-    def __init__(self, chars, positions, corpus, words):
-        # chars: {text: (index, reading, gender)}; positions: {(sex, pos): {text: (rank, count)}}
+    def __init__(self, chars, positions, corpus, words, eating=frozenset(), national=None):
+        # chars: {text: (index, reading, gender)}; positions: {(sex, pos): {text: (rank, count)}};
+        # national: the corpus's names of the national statistics (all of it when None)
         self.chars, self.positions, self.corpus, self.words = chars, positions, corpus, words
-        self.partners, self.least_partners = {}, {}
+        self.eating = eating
+        self.national = corpus if national is None else national
+        self.partners, self.least_partners, self.lenient_partners = {}, {}, {}
         for sex, names in corpus.items():
             self.partners[sex] = (collections.Counter(n[0] for n in names),
                                   collections.Counter(n[-1] for n in names))
-            self.least_partners[sex] = max(1, math.ceil(len(names) / EVIDENCE_NAMES))
+            self.lenient_partners[sex] = max(1, math.ceil(len(names) / EVIDENCE_NAMES))
+            self.least_partners[sex] = max(LEAST_PARTNERS, self.lenient_partners[sex])
 
-    def evidence(self, a, b, sex):
-        """Whether real names of the sex support the pair (EVIDENCE_NAMES)."""
-        if a + b in self.corpus[sex] or b + a in self.corpus[sex]:
+    def evidence(self, a, b, sex, strict=True):
+        """Whether real names of the sex support the pair (EVIDENCE_NAMES).
+        Not `strict` (the classics, whose few lines parents know), any name of
+        the corpus and one partner per EVIDENCE_NAMES names do."""
+        names = self.national[sex] if strict else self.corpus[sex]
+        if a + b in names or b + a in names:
             return True
         first, second = self.partners[sex]
-        least = self.least_partners[sex]
+        least = self.least_partners[sex] if strict else self.lenient_partners[sex]
         return first[a] >= least and second[b] >= least
 
-    def check(self, a, b, sex, ranks=PAIR_RANKS):
+    def check(self, a, b, sex, ranks=PAIR_RANKS, strict=True):
         """None when the pair passes, else the reason; `ranks` bounds the rank
-        of both characters of a pair that is not a real name of the sex."""
+        of both characters of a pair that is not a real name of the sex,
+        `strict` asks the evidence of the large collections."""
         real = a + b in self.corpus[sex]
         bound = PAIR_RANKS if real else ranks
         first = self.positions[(sex, "first")].get(a)
@@ -450,7 +487,9 @@ class PairRules:
             return "word"
         if a in PRESUMPTUOUS or b in PRESUMPTUOUS or b in FUNCTION_SECOND:
             return "verse use"
-        if not self.evidence(a, b, sex):
+        if a in self.eating or b in self.eating:
+            return "verse use"
+        if not self.evidence(a, b, sex, strict):
             return "no evidence"
         return None
 
@@ -512,7 +551,7 @@ def build(root, conv, rules, sexes=("male", "female"), segmenter=None, ill=froze
                         for sex in sexes:
                             if (a, b) in best[sex]:
                                 continue
-                            if rules.check(a, b, sex, ranks):
+                            if rules.check(a, b, sex, ranks, collection not in CLASSICS):
                                 continue
                             best[sex][(a, b)] = (key, line_no)
                             keep.add(key)

@@ -2,6 +2,7 @@ import json
 import os
 import tempfile
 import unittest
+import unittest.mock
 
 from namedata import verses
 
@@ -12,7 +13,7 @@ TS = ["後\t后\n", "於\t于 於\n", "詩\t诗\n", "齊\t齐\n", "雲\t云\n"]
 CORPUS = ("子云", "思衿", "子齐", "白怡", "怡诗")
 
 
-def rules(words=(), corpus=CORPUS):
+def rules(words=(), corpus=CORPUS, eating=frozenset(), national=None):
     chars = {c: (k, r, g) for k, (c, r, g) in enumerate([
         ("思", "si", -100), ("齐", "qi", 200), ("云", "yun", 0), ("子", "zi", 0),
         ("衿", "jin", -300), ("其", "qi", 0), ("诗", "shi", -50), ("亦", "yi", 0),
@@ -22,7 +23,8 @@ def rules(words=(), corpus=CORPUS):
     positions = {(s, "first"): ranked for s in ("male", "female")}
     positions.update({(s, "second"): second for s in ("male", "female")})
     return verses.PairRules(chars, positions, {"male": set(corpus), "female": set(corpus)},
-                            set(words))
+                            set(words), eating,
+                            None if national is None else {s: set(national) for s in ("male", "female")})
 
 
 class VerseStageTest(unittest.TestCase):
@@ -44,6 +46,7 @@ class VerseStageTest(unittest.TestCase):
         self.assertEqual(pairs, [("青", "子"), ("青", "衿"), ("子", "衿")])
         self.assertEqual(list(verses.ordered_pairs("子於衿", 0, {1})), [("子", "衿")])
 
+    @unittest.mock.patch.object(verses, "LEAST_PARTNERS", 1)   # the corpus here is tiny
     def test_rules_of_a_free_pair(self):
         r = rules(words=["白骨", "子云"])
         cases = [
@@ -62,10 +65,27 @@ class VerseStageTest(unittest.TestCase):
         self.assertEqual(r.check("子", "怡", "female", ranks=3), "rank")
         self.assertIsNone(r.check("子", "怡", "female"))
         self.assertIsNone(r.check("子", "云", "male", ranks=1))   # a real name: any of 301 ranks
-        # One partner per EVIDENCE_NAMES names of the corpus: 301 names ask two.
-        many = rules(corpus=CORPUS + tuple(f"x{k}" for k in range(296)))
+
+    def test_evidence_asks_enough_partners(self):
+        # No fewer than LEAST_PARTNERS partners, and one per EVIDENCE_NAMES names.
+        three = CORPUS + ("思云", "思诗", "白齐", "诗齐")
+        self.assertIsNone(rules(corpus=three).check("思", "齐", "male"))
+        self.assertEqual(rules(corpus=three[:-1]).check("思", "齐", "male"), "no evidence")
+        many = rules(corpus=three + tuple(f"x{k}" for k in range(1200)))   # 1,209 names ask five
         self.assertEqual(many.check("思", "齐", "male"), "no evidence")
         self.assertIsNone(many.check("子", "云", "male"))
+        # A name found in text (not of the national statistics) is evidence
+        # only in the classics; there one partner per 300 names is enough.
+        found = rules(national=())
+        self.assertEqual(found.check("思", "衿", "female"), "no evidence")
+        self.assertIsNone(found.check("思", "衿", "female", strict=False))
+        self.assertEqual(found.check("白", "云", "male"), "no evidence")
+        self.assertIsNone(found.check("白", "云", "male", strict=False))
+        # A character that verse uses as "eat" gives no name (美可茹, "can be eaten").
+        eating = verses.eating_characters({"茹": "roots; vegetables; eat; bear", "诗": "poetry",
+                                           "云": "say, speak; clouds", "食": "eat; meal; food"})
+        self.assertEqual(eating, {"茹", "食"})
+        self.assertEqual(rules(eating={"怡"}).check("诗", "怡", "female"), "verse use")
 
     def test_pairs_do_not_cut_into_words(self):
         seg = verses.Segmenter({"园林": 500, "萧瑟": 300, "白露": 200, "青青": 100, "园": 10,
@@ -92,6 +112,9 @@ class VerseStageTest(unittest.TestCase):
             ("石榴裙子正芬菲", {3}),       # 子 cut from 石榴裙子
             ("子云思齐", set()),            # 子 first in its sentence
             ("天空思齐", set()),            # 空 only inside 天空
+            ("一苇安可航", {2, 3, 4}),     # 安可 "how could"
+            ("诗成倩鸟吟", {2}),           # 倩 "ask to" before its object
+            ("巧笑倩兮", set()),            # 倩 "lovely"
         ]
         for sentence, bound in cases:
             with self.subTest(sentence=sentence):
@@ -160,6 +183,7 @@ class VerseStageTest(unittest.TestCase):
                 self.assertEqual(verses.unfit_stanza(stanza, {"忧"}), unfit)
         self.assertFalse(verses.unfit_line("水调歌头无名氏", ()))
 
+    @unittest.mock.patch.object(verses, "LEAST_PARTNERS", 1)
     def test_build_keeps_the_best_line_of_each_pair(self):
         with tempfile.TemporaryDirectory() as root:
             def put(path, data):
