@@ -295,7 +295,8 @@ UNFIT_LINE_WORDS = ("巫山", "高唐", "阳台", "行雨", "云雨", "神女",
 UNFIT_STANZA_WORDS = ("别思", "不归", "落花", "音书",   # parting, no return, spring gone, no letters
                       "鬓",                            # greying temples: growing old (两鬓霜)
                       "文君", "薛涛", "昭君", "西施",   # women known for an elopement, a courtesan's
-                      "氏")                            # verse, exile, a ruinous charm; a clan's woman (卓氏)
+                      "氏",                            # verse, exile, a ruinous charm; a clan's woman (卓氏)
+                      "娇声", "妖惑")                   # a courtesan's flirting, a seductress (媚语娇声娅姹)
 
 
 def unfit_stanza(stanza, ill):
@@ -518,7 +519,9 @@ def build(root, conv, rules, sexes=("male", "female"), segmenter=None, ill=froze
     keep = set()
     notes = {"unfit poems": 0, "bound characters": 0}
     for collection, title, section, author, stanzas in poems(root, conv):
-        unfit = unfit_poem(title, section, title_ill) or unfit_line(title + author, ())
+        # A gap in the title or author (赵必□) is a name the parents could not tell.
+        unfit = (unfit_poem(title, section, title_ill) or unfit_line(title + author, ())
+                 or "□" in title + author)
         notes["unfit poems"] += unfit
         for raw in stanzas:
             if collection in TRADITIONAL:

@@ -178,6 +178,7 @@ class VerseStageTest(unittest.TestCase):
                               ("不须更奏幽兰曲，卓氏门前月正明。", True),
                               ("雅态妍姿正欢洽，落花流水忽西东。", True),
                               ("音书鸿不到，梦寐兔空悬。", True),
+                              ("莫待曲终人去，媚语娇声娅姹。", True),
                               ("白日依山尽，黄河入海流。", False)]:
             with self.subTest(stanza=stanza):
                 self.assertEqual(verses.unfit_stanza(stanza, {"忧"}), unfit)
