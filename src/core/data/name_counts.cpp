@@ -50,6 +50,10 @@ std::optional<NameCount> FindGivenNameCount(std::string_view name) {
     return Find(generated::kGeneratedGivenNameCounts, name);
 }
 
+std::optional<NameCount> FindDecadeNameCount(std::string_view name) {
+    return Find(generated::kGeneratedDecadeNameCounts, name);
+}
+
 double CharacterSlotsOf(Sex sex) {
     double total = 0;
     for (const generated::GeneratedNameCount& row : generated::kGeneratedCharacterCounts) {

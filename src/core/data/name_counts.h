@@ -31,6 +31,10 @@ struct NameCount {
 // Bearers of the whole given name (one or two characters) where it is one of
 // the statistics' most common names; none otherwise.
 [[nodiscard]] std::optional<NameCount> FindGivenNameCount(std::string_view name);
+// Bearers of a whole given name that is not one of the most common of all
+// cohorts but one of the 100 most common of a sex in some cohorts (思雨 among
+// the girls born 2000-2008), summed over those cohorts only: a lower bound.
+[[nodiscard]] std::optional<NameCount> FindDecadeNameCount(std::string_view name);
 // The sum of all characters' bearers of a sex: the character slots of that
 // sex's given names.
 [[nodiscard]] double CharacterSlotsOf(Sex sex);

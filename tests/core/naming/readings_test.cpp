@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "core/data/character_dictionary.h"
+#include "core/data/family_names.h"
+#include "core/data/name_counts.h"
 #include "core/naming/same_name.h"
 #include "core/naming/san_cai.h"
 
@@ -148,6 +150,25 @@ TEST(SameName, EstimatesInWords) {
             EstimateSameName(MakeFamilyName(c.family), first, second, Sex::Female);
         EXPECT_EQ(rare.Words, "极少，估计不足 10 人") << c.family << c.first << c.second;
     }
+}
+
+// 思雨 is not among the most common names of all cohorts but was borne by
+// 69,969 girls born 2000-2008 (rank 30 of that cohort's list); 李 has about 95
+// million bearers. The count of that cohort is a floor that the model (some
+// 5,400 girls in all) falls far below; 思雨 is listed for no boys' cohort.
+TEST(SameName, ANameOfOneCohortsListCountsAtLeastItsBearersThere) {
+    const FamilyName li = MakeFamilyName("李");
+    const SameNameEstimate girls =
+        EstimateSameName(li, FindCharacter("思"), FindCharacter("雨"), Sex::Female);
+    const FamilyNameStatistic statistic = *FindFamilyName("李");
+    const double share = static_cast<double>(PopulationOf(Sex::Female)) /
+                         (static_cast<double>(PopulationOf(Sex::Male)) + PopulationOf(Sex::Female));
+    EXPECT_GE(girls.People, statistic.Bearers * share * 69969 / PopulationOf(Sex::Female));
+    EXPECT_NE(girls.Basis.find("某些出生年代最常见的 100 个名字之一"), std::string::npos);
+    const SameNameEstimate boys =
+        EstimateSameName(li, FindCharacter("思"), FindCharacter("雨"), Sex::Male);
+    EXPECT_LT(boys.People, girls.People / 2);
+    EXPECT_NE(boys.Basis.find("按名字各字"), std::string::npos);
 }
 
 // Each cohort against the one before, by the product of the characters' rates

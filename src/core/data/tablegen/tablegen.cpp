@@ -637,8 +637,9 @@ void GenerateNameCounts(const std::filesystem::path& data, const std::filesystem
     std::ostringstream blobLiteral;
     std::ostringstream characters;
     std::ostringstream names;
+    std::ostringstream decadeNames;
     std::string population;
-    std::string previous[2];
+    std::string previous[3];
     const auto thousandths = [&](const Row& row, std::size_t field) -> std::uint32_t {
         const std::string& text = row.fields[field];
         const std::size_t dot = text.find('.');
@@ -662,14 +663,14 @@ void GenerateNameCounts(const std::filesystem::path& data, const std::filesystem
                          std::to_string(female) + "u;\n";
             continue;
         }
-        const int which = kind == "C" ? 0 : kind == "N" ? 1 : -1;
+        const int which = kind == "C" ? 0 : kind == "N" ? 1 : kind == "D" ? 2 : -1;
         const std::string& text = row.fields[1];
         if (which < 0 || text.empty() || text.size() > 8 ||
             (!previous[which].empty() && text <= previous[which])) {
             Fail(file, row.line, "unknown kind, bad text or rows out of byte order");
         }
         previous[which] = text;
-        std::ostringstream& entries = which == 0 ? characters : names;
+        std::ostringstream& entries = which == 0 ? characters : which == 1 ? names : decadeNames;
         entries << "    {" << blob.size() << "u, " << text.size() << "u, " << male << "u, "
                 << female << "u, {";
         for (std::size_t field = 4; field < 10; ++field) {
@@ -689,7 +690,9 @@ void GenerateNameCounts(const std::filesystem::path& data, const std::filesystem
          << ";\n\ninline constexpr GeneratedNameCount kGeneratedCharacterCounts[] = {\n"
          << characters.str()
          << "};\n\ninline constexpr GeneratedNameCount kGeneratedGivenNameCounts[] = {\n"
-         << names.str() << "};\n";
+         << names.str()
+         << "};\n\ninline constexpr GeneratedNameCount kGeneratedDecadeNameCounts[] = {\n"
+         << decadeNames.str() << "};\n";
     Write(out / "name_count_tables.inc", code.str());
 }
 
