@@ -3,6 +3,7 @@
 #include <set>
 #include <string>
 
+#include "core/data/meanings.h"
 #include "core/data/verse_table.h"
 
 namespace lumivane {
@@ -114,6 +115,7 @@ TEST(VerseTable, EveryNameHoldsItsCharactersInItsLine) {
             const auto line = VerseOfName(sex, name.code);
             ASSERT_TRUE(line.has_value());
             EXPECT_EQ(line->stanza, name.stanza);
+            EXPECT_TRUE(VerseStanzaAt(name.stanza).fit);  // a name's line is one to tell
             EXPECT_TRUE(LineHoldsPair(line->line, CharacterText(FirstIndexOf(name.code)),
                                       CharacterText(SecondIndexOf(name.code))))
                 << CharacterText(FirstIndexOf(name.code)) << CharacterText(SecondIndexOf(name.code))
@@ -121,6 +123,16 @@ TEST(VerseTable, EveryNameHoldsItsCharactersInItsLine) {
         }
     }
     EXPECT_FALSE(VerseOfName(Sex::Female, MakeGivenNameCode(0, 0)).has_value());
+}
+
+// A character's example line comes from a stanza fit to tell: 雨 is first in
+// 燕燕's 泣涕如雨 (a parting in tears), and 死 stands in no fit stanza at all.
+TEST(VerseTable, ExampleLinesOfCharactersAreFitToTell) {
+    const std::string rain = VerseLineHolding("雨");
+    EXPECT_NE(rain.find("雨"), std::string::npos);
+    EXPECT_EQ(rain.find("泣涕"), std::string::npos) << rain;
+    EXPECT_EQ(VerseLineHolding("死"), "");
+    EXPECT_NE(VerseLineHolding("思"), "");
 }
 
 TEST(VerseTable, CollectionNames) {

@@ -95,11 +95,12 @@ def clean(text):
 def write(data, stanzas, names, chars):
     with open(os.path.join(data, "verse-stanzas.tsv"), "w", encoding="utf-8", newline="\n") as f:
         f.write("\n".join(HEADER) + "\n")
-        f.write("# id\tcollection\tgroup\ttitle\tsection\tauthor\tstanza\n")
-        f.write(f"# {len(stanzas)} stanzas, best collection first.\n")
-        for k, (collection, title, section, author, text) in enumerate(stanzas):
+        f.write("# id\tcollection\tgroup\ttitle\tsection\tauthor\tstanza\tfit\n")
+        f.write(f"# {len(stanzas)} stanzas, best collection first; fit 1: its lines may be told to\n")
+        f.write("# parents (no grief, war, death, slander, vice by the rules of data/README.md).\n")
+        for k, (collection, title, section, author, text, fit) in enumerate(stanzas):
             f.write("\t".join([str(k), collection, verses.GROUP[collection], clean(title),
-                               clean(section), clean(author), clean(text)]) + "\n")
+                               clean(section), clean(author), clean(text), str(int(fit))]) + "\n")
     with open(os.path.join(data, "verse-names.tsv"), "w", encoding="utf-8", newline="\n") as f:
         f.write("\n".join(HEADER) + "\n")
         f.write("# sex\tname\tfirst_index\tsecond_index\tstanza\tline\n")

@@ -50,6 +50,7 @@ struct GeneratedVerseStanza {
     std::uint16_t authorLength;
     std::uint32_t textOffset;
     std::uint16_t textLength;
+    bool fit;  // its lines may be told to parents
 };
 
 // A name from verse: its code, its stanza and the line of the stanza.

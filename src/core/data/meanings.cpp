@@ -50,7 +50,8 @@ std::string VerseLineHolding(std::string_view character) {
     }
     for (std::uint32_t id = 0; id < VerseStanzaCount(); ++id) {
         const VerseStanza stanza = VerseStanzaAt(id);
-        if (stanza.text.find(character) == std::string_view::npos) {
+        // An example of the character is one a parent can tell: not 泣涕如雨.
+        if (!stanza.fit || stanza.text.find(character) == std::string_view::npos) {
             continue;
         }
         const std::vector<std::string_view> lines = VerseLinesOf(stanza.text);

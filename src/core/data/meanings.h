@@ -18,8 +18,8 @@ struct CharacterMeaning {
 [[nodiscard]] CharacterMeaning MeaningOf(std::string_view character);
 
 // A classical line that holds the character, with its source: the first one
-// in the verse table's order (its collections in their order, 诗经 first);
-// empty when no stanza holds it.
+// in the verse table's order (its collections in their order, 诗经 first) of a
+// stanza fit to tell parents; empty when no such stanza holds it.
 [[nodiscard]] std::string VerseLineHolding(std::string_view character);
 
 }  // namespace lumivane

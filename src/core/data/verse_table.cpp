@@ -142,6 +142,7 @@ VerseStanza VerseStanzaAt(std::uint32_t id) {
     stanza.section = Blob(s.sectionOffset, s.sectionLength);
     stanza.author = Blob(s.authorOffset, s.authorLength);
     stanza.text = Blob(s.textOffset, s.textLength);
+    stanza.fit = s.fit;
     return stanza;
 }
 

@@ -36,6 +36,9 @@ struct VerseStanza {
     std::string_view section;  // 郑风, 大雅, 九歌; may be empty
     std::string_view author;   // may be empty
     std::string_view text;     // the whole stanza
+    // Its lines may be told to parents: neither the poem nor the stanza speaks
+    // of grief, war, death, slander or vice (data/README.md).
+    bool fit = false;
 };
 
 // One line of a stanza (ended by 。！？；) with the stanza it stands in.

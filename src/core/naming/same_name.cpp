@@ -57,13 +57,12 @@ double GivenShare(const std::vector<std::string>& characters, Sex sex, ShareBasi
         basis = ShareBasis::AllCohorts;
         return Count(*listed, sex) / population;
     }
-    double share = 0;
     for (const std::string& character : characters) {
         if (!FindCharacterCount(character)) {
             return 0;
         }
     }
-    share = ModelShare(characters, sex);
+    double share = ModelShare(characters, sex);
     if (std::optional<NameCount> listed = FindDecadeNameCount(name)) {
         const double floor = Count(*listed, sex) / population;
         if (floor > share) {
@@ -73,7 +72,6 @@ double GivenShare(const std::vector<std::string>& characters, Sex sex, ShareBasi
     }
     return share;
 }
-
 
 std::string Rounded(double people) {
     // Two significant figures, as an estimate deserves.

@@ -178,7 +178,7 @@ std::string MeaningSection(std::uint32_t first, std::uint32_t second) {
            Note(
                "常用词取自结巴分词词典，按使用次数排列；英文释义是 Unicode 汉字数据库"
                "（Unihan）的 kDefinition，不是澜庭的解释；古诗文是澜庭诗词表中第一处用到"
-               "这个字的句子。");
+               "这个字、又不言哀伤战乱的句子。");
 }
 
 std::string MeaningRows(std::uint32_t index) {

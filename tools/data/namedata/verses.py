@@ -511,11 +511,12 @@ def regular_verse(stanza):
 def build(root, conv, rules, sexes=("male", "female"), segmenter=None, ill=frozenset(),
           title_ill=frozenset()):
     """(stanzas, names, notes). stanzas: [(collection, title, section, author,
-    text)] in table order; names: {sex: [(first, second, stanza id, line no)]}
+    text, fit)] in table order, `fit` whether its lines may be told to parents
+    (rules 6-8: the poem, the stanza and the collection pass); names: {sex: [(first, second, stanza id, line no)]}
     in order of their best line. `ill`: the characters that make a line
     unfit, `title_ill` those that make a title unfit (unfit_poem)."""
     best = {sex: {} for sex in sexes}   # pair -> (stanza key, line no)
-    all_stanzas = []                    # (collection, title, section, author, text)
+    all_stanzas = []                    # (collection, title, section, author, text, fit)
     keep = set()
     notes = {"unfit poems": 0, "bound characters": 0}
     for collection, title, section, author, stanzas in poems(root, conv):
@@ -531,7 +532,8 @@ def build(root, conv, rules, sexes=("male", "female"), segmenter=None, ill=froze
             if not text:
                 continue
             key = len(all_stanzas)
-            all_stanzas.append((collection, title, section, author, text))
+            fit = not (unfit or collection in NO_NAMES or unfit_stanza(text, ill))
+            all_stanzas.append((collection, title, section, author, text, fit))
             if collection in CLASSICS:
                 keep.add(key)
                 ranks = PAIR_RANKS
@@ -539,11 +541,7 @@ def build(root, conv, rules, sexes=("male", "female"), segmenter=None, ill=froze
                 continue
             else:
                 ranks = LARGE_COLLECTION_RANKS
-            if unfit or collection in NO_NAMES:
-                continue
-            if collection == "全唐诗" and not regular_verse(text):
-                continue
-            if unfit_stanza(text, ill):
+            if not fit or (collection == "全唐诗" and not regular_verse(text)):
                 continue
             for line_no, (start, line) in enumerate(lines_of(text)):
                 for offset, sentence in sentences_of(line):

@@ -210,12 +210,15 @@ class VerseStageTest(unittest.TestCase):
                                            "paragraphs": ["白齐。"]}])
             stanzas, names, _ = verses.build(root, verses.Converter(TS + ["淚\t泪\n"]), rules(),
                                              ("male",), ill={"泪"})
-        self.assertEqual(stanzas[0], ("诗经", "思齐", "大雅", "", "思齐大任，文王之母。"))
+        self.assertEqual(stanzas[0], ("诗经", "思齐", "大雅", "", "思齐大任，文王之母。", True))
         by_pair = {a + b: (s, n) for a, b, s, n in names["male"]}
         self.assertEqual(by_pair["思齐"], (0, 0))         # 诗经 before 楚辞
         self.assertEqual(by_pair["子齐"], (1, 0))         # only in 楚辞
         # 全唐诗 yields only pairs of characters among the first 101 ranks: all here.
-        self.assertEqual(stanzas[by_pair["白云"][0]], ("全唐诗", "诗", "", "某", "白云思诗，亦怡其衿。"))
+        self.assertEqual(stanzas[by_pair["白云"][0]],
+                         ("全唐诗", "诗", "", "某", "白云思诗，亦怡其衿。", True))
+        # The classics are kept whole, their unfit stanzas marked so (怀沙).
+        self.assertIn(("楚辞", "怀沙", "九章", "屈原", "白齐。", False), stanzas)
         self.assertNotIn("云诗", by_pair)                 # leans to the other sex
         self.assertNotIn("亦怡", by_pair)                 # read alike
         # 怀沙, the editors' note, the stanza of tears (in its other line) and the

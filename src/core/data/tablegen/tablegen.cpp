@@ -507,10 +507,11 @@ void GenerateVerses(const std::filesystem::path& data, const std::filesystem::pa
     std::size_t previousCollection = 0;
     for (std::size_t i = 0; i < stanzas.size(); ++i) {
         const Row& row = stanzas[i];
-        if (row.fields.size() != 7 || Number(stanzaFile, row, 0, 0xFFFFFF) != i) {
+        if (row.fields.size() != 8 || Number(stanzaFile, row, 0, 0xFFFFFF) != i ||
+            (row.fields[7] != "0" && row.fields[7] != "1")) {
             Fail(stanzaFile, row.line,
                  "expected id, collection, group, title, section, author, "
-                 "stanza in id order");
+                 "stanza, fit (0 or 1) in id order");
         }
         auto collection = std::find(kCollections.begin(), kCollections.end(), row.fields[1]);
         auto group = std::find(kGroups.begin(), kGroups.end(), row.fields[2]);
@@ -532,7 +533,8 @@ void GenerateVerses(const std::filesystem::path& data, const std::filesystem::pa
         }
         entries << "    {" << c << "u, " << (group - kGroups.begin()) << "u, "
                 << place(row.fields[3]) << ", " << place(row.fields[4]) << ", "
-                << place(row.fields[5]) << ", " << place(row.fields[6]) << "},\n";
+                << place(row.fields[5]) << ", " << place(row.fields[6]) << ", "
+                << (row.fields[7] == "1" ? "true" : "false") << "},\n";
     }
     const std::string nameFile = (data / "verse-names.tsv").string();
     std::ostringstream names[2];
