@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QItemDelegate>
@@ -60,9 +61,15 @@ void AppStyle::drawControl(ControlElement element, const QStyleOption* option, Q
 
 void AppStyle::polish(QWidget* widget) {
     QProxyStyle::polish(widget);
-    auto* combo = qobject_cast<QComboBox*>(widget);
-    if (combo != nullptr && dynamic_cast<DropDownRowDelegate*>(combo->itemDelegate()) == nullptr) {
-        combo->setItemDelegate(new DropDownRowDelegate(combo));
+    // A drop-down's list is made when it first opens, and polished before its
+    // rows are measured: its delegate is set then. Asking the combo box for
+    // its delegate earlier would make every list at start, and asking it here
+    // could make a second list while the first is still in the making.
+    auto* view = qobject_cast<QAbstractItemView*>(widget);
+    QWidget* container = view != nullptr ? view->parentWidget() : nullptr;
+    if (container != nullptr && container->inherits("QComboBoxPrivateContainer") &&
+        dynamic_cast<DropDownRowDelegate*>(view->itemDelegate()) == nullptr) {
+        view->setItemDelegate(new DropDownRowDelegate(view));
     }
 }
 

@@ -309,6 +309,12 @@ private slots:
         auto* year = m_w->Find<QComboBox>("cmb_Year");
         QCOMPARE(year->maxVisibleItems(), 20);
         QCOMPARE(year->style()->styleHint(QStyle::SH_ComboBox_Popup, nullptr, year), 0);
+        // The first popup already has the taller rows (the font's height and 6).
+        year->showPopup();
+        QTRY_VERIFY(year->view()->isVisible());
+        QVERIFY(year->view()->visualRect(year->model()->index(0, 0)).height() >=
+                year->view()->fontMetrics().height() + 6);
+        year->hidePopup();
         QMenuBar* bar = m_w->main.menuBar();
         auto* first = bar->findChild<QMenu*>(QStringLiteral("N1"));
         QTest::keyClick(&m_w->main, Qt::Key_F10);
