@@ -38,8 +38,11 @@ std::string FavourableSection(const BirthChart& chart, std::optional<GivenNameCo
         const ElementMask mask = GivenNameMeaningElements(*givenName);
         const std::string elements = ElementsText(mask);
         if (condition && MeetsElementCondition(*givenName, *condition)) {
-            html += "<p>名字的字义五行为" + elements + "，补八字喜用神" +
-                    Escape(ElementList(f.favourable)) + "，不带忌神。</p>\n";
+            // Only the favourable elements the name holds: 长乐 (火) does not
+            // bring 土 because the chart wants 土 and 火.
+            html += "<p>名字的字义五行为" + elements + "，含喜用神中的" +
+                    ElementsText(static_cast<ElementMask>(mask & condition->wanted)) +
+                    "（喜用神为" + Escape(ElementList(f.favourable)) + "），不带忌神。</p>\n";
         } else if (condition && (mask & condition->unwanted) != 0) {
             html += "<p>名字的字义五行为" + elements + "，带有忌神" +
                     ElementsText(static_cast<ElementMask>(mask & condition->unwanted)) +

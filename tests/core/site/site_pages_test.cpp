@@ -473,6 +473,10 @@ TEST(ChartPage, MinuteLunarDatesAndFavourableElements) {
          "li=nong&nian=2023&yue=2&ri=30&run=1&hh=8",
          {"没有这个农历日期"}},
         {"a bad minute", "nian=2024&yue=2&ri=4&hh=16&fen=75", {"分钟须是 0 至 59 的数字"}},
+        // 春节 2025 fell before 立春: the lunar year is 乙巳 (蛇), the year pillar 甲辰 (龙).
+        {"the lunar new year before 立春",
+         "nian=2025&yue=1&ri=29&hh=8",
+         {"农历年是乙巳，按农历新年算属蛇；八字的年柱以立春换年，是甲辰", "属龙。"}},
     };
     for (const Case& c : cases) {
         SitePage page = Page(std::string("lumivane://site/sm/paipan/pp_bazi.asp?") + c.query);
@@ -490,6 +494,10 @@ TEST(NameAnalysisPage, FavourableElementsFollowTheBirth) {
     EXPECT_TRUE(Has(full, "<h2>喜用神</h2>"));
     EXPECT_TRUE(Has(full, "名字的字义五行为"));
     EXPECT_TRUE(Has(full, "<td>甲辰</td><td>丙寅</td>"));
+    // 长乐 is 火 alone; the chart of 2023-09-09 11 时 wants 土 and 火: the name brings 火 only.
+    EXPECT_TRUE(Has(Page("lumivane://site/sm/QimingTest.asp?xing=%CD%F5&ming=%B3%A4%C0%D6"
+                         "&nian=2023&yue=9&ri=9&hh=11&mm=30"),
+                    "名字的字义五行为火，含喜用神中的火（喜用神为土、火），不带忌神。"));
     // The season's rule of thumb and the whole chart's weighing can disagree: the page says which
     // holds.
     EXPECT_LT(full.html.find("建议："), full.html.find("两者不一致时以喜用神为准"));
