@@ -176,6 +176,12 @@ SameNameEstimate EstimateSameName(const FamilyName& family, std::uint32_t first,
                                  : ratio <= kFalling ? "比 1990 年代少见"
                                                      : "与 1990 年代相当") +
                      "（" + out.Trend + "）。";
+    if (out.Trend == "上升") {
+        // The statistics end with the births of 2008; a name still rising then
+        // (梓涵, 若曦) has had most of its bearers since.
+        out.TrendWords +=
+            "统计只到 2008 年出生的人，此后出生的同名者不在上面的估计之内，实际可能多得多。";
+    }
     return out;
 }
 

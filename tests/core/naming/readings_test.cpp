@@ -168,6 +168,9 @@ TEST(SameName, ANameOfOneCohortsListCountsAtLeastItsBearersThere) {
     const SameNameEstimate boys =
         EstimateSameName(li, FindCharacter("思"), FindCharacter("雨"), Sex::Male);
     EXPECT_LT(boys.People, girls.People / 2);
+    // Rising in 2000-2008: the births since are not counted, and the page says so.
+    EXPECT_EQ(girls.Trend, "上升");
+    EXPECT_NE(girls.TrendWords.find("此后出生的同名者不在上面的估计之内"), std::string::npos);
     EXPECT_NE(boys.Basis.find("按名字各字"), std::string::npos);
 }
 
