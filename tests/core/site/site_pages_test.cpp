@@ -200,6 +200,9 @@ TEST(NameAnalysisPage, VerseSource) {
                   0,
                   {"<b>思齐大任，文王之母，思媚周姜，京室之妇。</b>", "——诗经·大雅·思齐"}},
              Case{"王明华", 0, {"<h2>出处</h2>"}},
+             // 甫田's 无思远人，劳心忉忉 (a heart troubled by longing) yields to lines to tell
+             // (below).
+             Case{"王思远", 0, {"<b>视尔不臧，我思不远。</b>", "——诗经·鄘风·载驰"}},
              Case{"王鼋", 0, {"单字名不查两字同句的出处。"}},
              Case{"王鼋鼋", 0, {"没有找到“鼋”与“鼋”依次同在一句的诗文。"}},
          }) {
@@ -208,6 +211,7 @@ TEST(NameAnalysisPage, VerseSource) {
             EXPECT_TRUE(Has(page, text)) << c.caption << ": " << text;
         }
     }
+    EXPECT_FALSE(Has(Page(AnalysisAddress("王", "王思远", 0)), "无思远人"));
 }
 
 TEST(NameAnalysisPage, ShapesOfNames) {
