@@ -172,12 +172,12 @@ std::string NameForm(std::string_view family = {}, std::string_view given = {},
 // One row of the characters' table; family characters have no usage. The
 // reading of the character's role comes first (单 shàn as a family name).
 std::string CharacterRow(std::string_view text, std::uint32_t index, const std::string& usage,
-                         const std::string& reading, bool familyName = false) {
+                         const std::string& reading, std::string_view role = {}) {
     if (index >= DictionarySize) {
         return Row({Cell(Text(text)), Cell("字库未收此字，按 0 画计", false), Cell(""), Cell(""),
                     Cell(""), Cell(""), Cell(""), Cell("")});
     }
-    return Row({Cell(Text(text)), Cell(ReadingsCell(index, reading, familyName)),
+    return Row({Cell(Text(text)), Cell(ReadingsCell(index, reading, role)),
                 Cell(Number(SimplifiedStrokesOf(index))), Cell(Number(KangxiStrokesOf(index))),
                 Cell(RadicalText(index)), Cell(ElementsText(MeaningElementsOf(index))),
                 Cell(ElementsText(RadicalElementsOf(index))), Cell(usage)});
@@ -186,9 +186,12 @@ std::string CharacterRow(std::string_view text, std::uint32_t index, const std::
 // The rows of a family name's characters, read as the family name reads.
 std::string FamilyRows(const FamilyName& name, const std::string& usage) {
     const std::array<std::string, 2> readings = FamilyCharacterReadings(name);
-    std::string rows = CharacterRow(name.firstText, name.firstIndex, usage, readings[0], true);
+    // A compound family name's reading is that of the whole (万 mò only in 万俟).
+    const std::string role =
+        name.secondText.empty() ? "姓" : "复姓" + name.firstText + name.secondText;
+    std::string rows = CharacterRow(name.firstText, name.firstIndex, usage, readings[0], role);
     if (!name.secondText.empty()) {
-        rows += CharacterRow(name.secondText, name.secondIndex, usage, readings[1], true);
+        rows += CharacterRow(name.secondText, name.secondIndex, usage, readings[1], role);
     }
     return rows;
 }

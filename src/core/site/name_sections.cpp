@@ -24,11 +24,12 @@ std::string JoinReadings(const std::vector<std::string>& readings) {
 
 }  // namespace
 
-std::string ReadingsCell(std::uint32_t index, const std::string& chosen, bool familyName) {
+std::string ReadingsCell(std::uint32_t index, const std::string& chosen, std::string_view role) {
     if (index >= DictionarySize) {
         return "—";
     }
-    std::string out = "<b>" + Escape(chosen) + "</b>" + (familyName ? "（姓）" : "");
+    std::string out = "<b>" + Escape(chosen) + "</b>" +
+                      (role.empty() ? std::string() : "（" + Escape(role) + "）");
     std::vector<std::string> others;
     for (const std::string& reading : CommonReadingsOf(index)) {
         if (reading != chosen) {

@@ -12,10 +12,11 @@
 
 namespace lumivane::site {
 
-// A character's readings for a table cell: the chosen reading first (marked
-// 姓 in a family name), then its other readings in common use.
+// A character's readings for a table cell: the chosen reading first, marked
+// by `role` when there is one (姓; 复姓万俟 for 万 read mò only there), then its
+// other readings in common use.
 [[nodiscard]] std::string ReadingsCell(std::uint32_t index, const std::string& chosen,
-                                       bool familyName);
+                                       std::string_view role);
 // The dictionary's readings row: the common readings, most used first, the
 // family-name and name readings marked, then the rare ones as such.
 [[nodiscard]] std::string DictionaryReadingsCell(std::uint32_t index);

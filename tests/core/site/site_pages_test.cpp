@@ -324,7 +324,7 @@ TEST(NameAnalysisPage, ReadingsAndWordsOfTheVerdicts) {
          "曾",
          "曾乐",
          {"zēng lè", "<b>zēng</b>（姓）、céng", "乐 在名字中通常读 lè，也读 yuè"}},
-        {"compound", "尉迟", "尉迟晟", {"yù chí shèng", "<b>yù</b>（姓）"}},
+        {"compound", "尉迟", "尉迟晟", {"yù chí shèng", "<b>yù</b>（复姓尉迟）"}},
         {"name reading", "李", "李偲", {"lǐ sī"}},
         {"one-character name", "王", "王明", {"外格按算法总是 2"}},
         {"same name",
@@ -591,7 +591,7 @@ TEST(FamilyNamePage, FactsLumivaneHolds) {
     SitePage rare = Page(AddressOfHandler("N23Click", inputs).address);
     EXPECT_TRUE(Has(rare, "姓长孙的不足 1 万人"));
     EXPECT_FALSE(Has(rare, "约有 不足"));
-    EXPECT_TRUE(Has(rare, "<b>zhǎng</b>（姓）"));
+    EXPECT_TRUE(Has(rare, "<b>zhǎng</b>（复姓长孙）"));
     // A family name the statistics do not list says so, and invents nothing.
     inputs.familyNameBox = "王李";
     EXPECT_TRUE(Has(Page(AddressOfHandler("N23Click", inputs).address), "统计中没有这个姓氏"));
