@@ -129,6 +129,19 @@ class Meanings(unittest.TestCase):
         rows = meanings.build(["明", "偲"], entries, {"明": "bright"}, ill={"死"})
         self.assertEqual(rows, [("偲", "-", "-"), ("明", "明白,明天", "bright")])
 
+    def test_a_name_character_of_several_readings_lists_words_of_its_name_reading(self):
+        entries = [("增长", 900, "v"), ("长期", 800, "d"), ("长长", 700, "a"), ("长城", 600, "ns"),
+                   ("长度", 500, "n"), ("子长", 400, "n")]
+        cedict = [("增長", "增长", "zeng1 zhang3", ["to grow"]),
+                  ("長期", "长期", "chang2 qi1", ["long term"]),
+                  ("長長", "长长", "chang2 chang2", ["very long"]),
+                  ("長度", "长度", "chang2 du4", ["length"]),
+                  ("長度", "长度", "zhang3 du4", ["(invented) a second reading"])]
+        rows = meanings.build(["长"], entries, {}, ill=set(), name_readings={"长": "cháng"},
+                              readings=meanings.word_readings(cedict))
+        # 增长 reads zhǎng; 长城 is a place; 子长 is not in CC-CEDICT, so its reading is unknown.
+        self.assertEqual(rows, [("长", "长期,长长,长度", "-")])
+
 
 class NameCounts(unittest.TestCase):
     def test_model_share(self):
