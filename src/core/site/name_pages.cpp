@@ -360,10 +360,10 @@ SitePage NameAnalysisPage(const Query& query) {
             WaiGeNote(familyName, givenCharacters.size() == 1);
 
     body += SanCaiSection(grids) + SameNameSection(familyName, first, secondShown, sex);
-    body +=
-        "<h2>格局评分</h2><p class=\"score\">" + score + "</p>\n" +
-        Note(
-            "评分 = 三才配置值 ÷ 4 + 天格与外格分值的十分之一 + 人格、地格、总格的分值，再加 50。");
+    body += "<h2>格局评分</h2><p class=\"score\">" + score + "</p>\n" +
+            Note(
+                "评分 = 上面天格、地格、外格的配置值 ÷ 4 + 天格与外格分值的十分之一 + "
+                "人格、地格、总格的分值，再加 50；常说的三才（天格、人格、地格）不计入评分。");
 
     body += VerseSourceSection(givenCharacters[0],
                                givenCharacters.size() > 1 ? givenCharacters[1] : std::string());
