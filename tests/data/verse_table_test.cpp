@@ -3,6 +3,7 @@
 #include <set>
 #include <string>
 
+#include "core/data/character_dictionary.h"
 #include "core/data/meanings.h"
 #include "core/data/verse_table.h"
 
@@ -133,6 +134,13 @@ TEST(VerseTable, ExampleLinesOfCharactersAreFitToTell) {
     EXPECT_EQ(rain.find("泣涕"), std::string::npos) << rain;
     EXPECT_EQ(VerseLineHolding("死"), "");
     EXPECT_NE(VerseLineHolding("思"), "");
+    // A name character's example is not denied in its sentence: 载驰's 既不我嘉
+    // ("you do not approve of me") stands first in the table but is no example of 嘉.
+    const std::string jia = VerseLineHolding("嘉");
+    EXPECT_NE(jia.find("嘉"), std::string::npos);
+    EXPECT_EQ(jia.find("不我嘉"), std::string::npos) << jia;
+    ASSERT_TRUE(VerseExampleOf(FindCharacter("嘉")).has_value());
+    EXPECT_FALSE(VerseExampleOf(FindCharacter("死")).has_value());
 }
 
 TEST(VerseTable, CollectionNames) {

@@ -92,7 +92,7 @@ def clean(text):
     return text.replace("\t", " ").replace("\n", " ").replace("\r", " ")
 
 
-def write(data, stanzas, names, chars):
+def write(data, stanzas, names, chars, examples):
     with open(os.path.join(data, "verse-stanzas.tsv"), "w", encoding="utf-8", newline="\n") as f:
         f.write("\n".join(HEADER) + "\n")
         f.write("# id\tcollection\tgroup\ttitle\tsection\tauthor\tstanza\tfit\n")
@@ -105,12 +105,17 @@ def write(data, stanzas, names, chars):
         f.write("\n".join(HEADER) + "\n")
         f.write("# sex\tname\tfirst_index\tsecond_index\tstanza\tline\n")
         f.write("# line: the number of the line in the stanza (from 0), lines ended by 。！？；\n")
+        f.write("# sex C: a name character's example line (its index twice), by index\n")
         for sex in SEXES:
             f.write(f"# {sex}: {len(names[sex])} names\n")
+        f.write(f"# examples: {len(examples)} characters\n")
         for sex in SEXES:
             for a, b, stanza, line in names[sex]:
                 f.write("\t".join([sex[0].upper(), a + b, str(chars[a][0]), str(chars[b][0]),
                                    str(stanza), str(line)]) + "\n")
+        for c, (stanza, line) in sorted(examples.items(), key=lambda e: chars[e[0]][0]):
+            index = str(chars[c][0])
+            f.write("\t".join(["C", c, index, index, str(stanza), str(line)]) + "\n")
 
 
 def main():
@@ -130,13 +135,18 @@ def main():
                              national)
     ill = verses.ill_meaning_characters(definitions)
     title_ill = verses.ill_meaning_characters(definitions, first_sense=True)
+    # The name characters: those a position table offers (more than the
+    # capped count of the held-back ones).
+    offered = {c for table in positions.values() for c, (_, count) in table.items() if count > 100}
     stanzas, names, notes = verses.build(args.poetry, conv, rules, SEXES,
-                                         verses.Segmenter(frequencies), ill, title_ill)
-    write(args.data, stanzas, names, chars)
+                                         verses.Segmenter(frequencies), ill, title_ill, offered)
+    write(args.data, stanzas, names, chars, notes["examples"])
     print("stanzas read", notes["stanzas read"], "kept", len(stanzas), file=sys.stderr)
     print("poems unfit by their title", notes["unfit poems"], file=sys.stderr)
     for sex in SEXES:
         print(sex, "names", len(names[sex]), file=sys.stderr)
+    print("example lines", len(notes["examples"]), "of", len(offered), "name characters",
+          file=sys.stderr)
 
 
 if __name__ == "__main__":

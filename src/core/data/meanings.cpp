@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <iterator>
 
+#include "core/data/character_dictionary.h"
 #include "core/data/generated_types.h"
 #include "core/data/verse_table.h"
 
@@ -47,6 +48,13 @@ CharacterMeaning MeaningOf(std::string_view character) {
 std::string VerseLineHolding(std::string_view character) {
     if (character.empty()) {
         return {};
+    }
+    // A name character has its example chosen with the rules of the poetry
+    // names; any other character takes its first line in a stanza fit to tell.
+    if (const std::uint32_t index = FindCharacter(character); index < DictionarySize) {
+        if (std::optional<VerseLine> example = VerseExampleOf(index)) {
+            return VerseLineWithCitation(*example);
+        }
     }
     for (std::uint32_t id = 0; id < VerseStanzaCount(); ++id) {
         const VerseStanza stanza = VerseStanzaAt(id);

@@ -225,6 +225,22 @@ std::optional<VerseLine> VerseOfName(Sex sex, GivenNameCode code) {
     return VerseLine{name.stanza, name.lineNumber, lines[name.lineNumber]};
 }
 
+std::optional<VerseLine> VerseExampleOf(std::uint32_t characterIndex) {
+    const std::uint32_t key = (characterIndex << 16) | characterIndex;
+    const auto& rows = generated::kGeneratedVerseExamples;
+    const auto* it = std::lower_bound(
+        std::begin(rows), std::end(rows), key,
+        [](const generated::GeneratedVerseName& row, std::uint32_t k) { return row.code < k; });
+    if (it == std::end(rows) || it->code != key) {
+        return std::nullopt;
+    }
+    const std::vector<std::string_view> lines = VerseLinesOf(VerseStanzaAt(it->stanza).text);
+    if (it->line >= lines.size()) {
+        return std::nullopt;
+    }
+    return VerseLine{it->stanza, it->line, lines[it->line]};
+}
+
 std::vector<VerseLine> FindVerseLines(std::string_view first, std::string_view second,
                                       std::size_t limit) {
     std::vector<VerseLine> found;

@@ -71,6 +71,12 @@ struct VerseName {
 // The best line of a name of that sex's table; nullopt if the table lacks it.
 [[nodiscard]] std::optional<VerseLine> VerseOfName(Sex sex, GivenNameCode code);
 
+// A name character's example line: its first line in a stanza fit to tell, in
+// the collections' order, where its sentence neither denies it nor binds it to
+// another word (既不我嘉 gives no example of 嘉). None for a character that no
+// name table offers or no such line holds.
+[[nodiscard]] std::optional<VerseLine> VerseExampleOf(std::uint32_t characterIndex);
+
 // Up to `limit` lines in which the two characters stand together in that
 // order within one sentence, best collection first, one line per poem.
 [[nodiscard]] std::vector<VerseLine> FindVerseLines(std::string_view first, std::string_view second,

@@ -509,15 +509,19 @@ def regular_verse(stanza):
 
 
 def build(root, conv, rules, sexes=("male", "female"), segmenter=None, ill=frozenset(),
-          title_ill=frozenset()):
+          title_ill=frozenset(), example_characters=frozenset()):
     """(stanzas, names, notes). stanzas: [(collection, title, section, author,
     text, fit)] in table order, `fit` whether its lines may be told to parents
     (rules 6-8: the poem, the stanza and the collection pass); names: {sex: [(first, second, stanza id, line no)]}
     in order of their best line. `ill`: the characters that make a line
-    unfit, `title_ill` those that make a title unfit (unfit_poem)."""
+    unfit, `title_ill` those that make a title unfit (unfit_poem).
+    notes["examples"]: {char: (stanza id, line no)} for each of
+    `example_characters`, its first line in a fit stanza where its sentence
+    neither denies it nor binds it to another word (rule 10)."""
     best = {sex: {} for sex in sexes}   # pair -> (stanza key, line no)
     all_stanzas = []                    # (collection, title, section, author, text, fit)
     keep = set()
+    examples = {}                       # char -> (stanza key, line no)
     notes = {"unfit poems": 0, "bound characters": 0}
     for collection, title, section, author, stanzas in poems(root, conv):
         # A gap in the title or author (赵必□) is a name the parents could not tell.
@@ -548,6 +552,11 @@ def build(root, conv, rules, sexes=("male", "female"), segmenter=None, ill=froze
                     words = segmenter.cut(sentence) if segmenter else None
                     bound = bound_positions(sentence, words or [])
                     notes["bound characters"] += len(bound)
+                    for k, c in enumerate(sentence):
+                        if (c in example_characters and c not in examples and k not in bound
+                                and start + offset + k not in uncertain):
+                            examples[c] = (key, line_no)
+                            keep.add(key)
                     for a, b in ordered_pairs(sentence, start + offset, uncertain, words, bound):
                         for sex in sexes:
                             if (a, b) in best[sex]:
@@ -567,4 +576,5 @@ def build(root, conv, rules, sexes=("male", "female"), segmenter=None, ill=froze
         rows.sort(key=lambda r: (r[2], r[3]))
         names[sex] = rows
     notes["stanzas read"] = len(all_stanzas)
+    notes["examples"] = {c: (new_id[k], n) for c, (k, n) in examples.items()}
     return stanzas, names, notes

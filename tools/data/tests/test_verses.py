@@ -208,8 +208,9 @@ class VerseStageTest(unittest.TestCase):
                 "白雲思詩，亦怡其衿。", "《全唐诗》白齊，思子衿。", "白齊思子。落淚沾衿。"]}])
             put("songci/ci.song.0.json", [{"rhythmic": "惜奴娇", "author": "巫山神女",
                                            "paragraphs": ["白齐。"]}])
-            stanzas, names, _ = verses.build(root, verses.Converter(TS + ["淚\t泪\n"]), rules(),
-                                             ("male",), ill={"泪"})
+            stanzas, names, notes = verses.build(
+                root, verses.Converter(TS + ["淚\t泪\n"]), rules(), ("male",),
+                ill={"泪"}, example_characters={"思", "怡", "泪"})
         self.assertEqual(stanzas[0], ("诗经", "思齐", "大雅", "", "思齐大任，文王之母。", True))
         by_pair = {a + b: (s, n) for a, b, s, n in names["male"]}
         self.assertEqual(by_pair["思齐"], (0, 0))         # 诗经 before 楚辞
@@ -225,6 +226,9 @@ class VerseStageTest(unittest.TestCase):
         # goddess of 巫山 give nothing; 孟子 gave no 白云 above.
         self.assertNotIn("白齐", by_pair)
         self.assertEqual(len(stanzas), 5)    # the classics whole, and the stanza that gave a pair
+        # A character's example: its first line in a fit stanza (怡 of 全唐诗); 泪 stands
+        # only in an unfit stanza.
+        self.assertEqual(notes["examples"], {"思": (0, 0), "怡": (by_pair["白云"][0], 0)})
 
 
 if __name__ == "__main__":

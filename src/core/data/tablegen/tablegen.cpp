@@ -538,10 +538,28 @@ void GenerateVerses(const std::filesystem::path& data, const std::filesystem::pa
     }
     const std::string nameFile = (data / "verse-names.tsv").string();
     std::ostringstream names[2];
+    std::ostringstream examples;
     std::set<std::uint32_t> seen[2];
+    std::uint32_t previousExample = 0;
+    bool anyExample = false;
     for (const Row& row : ReadRows(nameFile)) {
-        if (row.fields.size() != 6 || (row.fields[0] != "M" && row.fields[0] != "F")) {
-            Fail(nameFile, row.line, "expected sex, name, first, second, stanza, line");
+        if (row.fields.size() != 6 ||
+            (row.fields[0] != "M" && row.fields[0] != "F" && row.fields[0] != "C")) {
+            Fail(nameFile, row.line, "expected sex (M, F or C), name, first, second, stanza, line");
+        }
+        if (row.fields[0] == "C") {
+            // A character's example line, in index order for a binary search.
+            const std::uint32_t index = Number(nameFile, row, 2, kDictionarySize - 1);
+            if (characters[index] != row.fields[1] || row.fields[2] != row.fields[3] ||
+                (anyExample && index <= previousExample)) {
+                Fail(nameFile, row.line, "bad example row or rows out of index order");
+            }
+            previousExample = index;
+            anyExample = true;
+            examples << "    {0x" << std::hex << ((index << 16) | index) << std::dec << "u, "
+                     << Number(nameFile, row, 4, static_cast<std::uint32_t>(stanzas.size()) - 1)
+                     << "u, " << Number(nameFile, row, 5, 0xFFFF) << "u},\n";
+            continue;
         }
         const int sex = row.fields[0] == "M" ? 0 : 1;
         const std::uint32_t first = Number(nameFile, row, 2, kDictionarySize - 1);
@@ -566,7 +584,9 @@ void GenerateVerses(const std::filesystem::path& data, const std::filesystem::pa
          << "inline constexpr GeneratedVerseName kGeneratedMaleVerseNames[] = {\n"
          << names[0].str() << "};\n\n"
          << "inline constexpr GeneratedVerseName kGeneratedFemaleVerseNames[] = {\n"
-         << names[1].str() << "};\n";
+         << names[1].str() << "};\n\n"
+         << "inline constexpr GeneratedVerseName kGeneratedVerseExamples[] = {\n"
+         << examples.str() << "};\n";
     Write(out / "verse_tables.inc", code.str());
 }
 
