@@ -8,6 +8,7 @@
 
 #include "core/data/character_dictionary.h"
 #include "core/data/name_readings.h"
+#include "core/naming/name_sound.h"
 
 namespace lumivane {
 namespace {
@@ -128,9 +129,13 @@ std::string PolyphoneNote(std::uint32_t index) {
     const std::string name = ReadingOf(index, ReadingRole::Given);
     std::vector<std::string> others;
     for (const std::string& reading : common) {
-        if (reading != name) {
+        // No name is read in the neutral tone (子 zǐ, never zi).
+        if (reading != name && SyllableOf(reading).Tone != 0) {
             others.push_back(reading);
         }
+    }
+    if (others.empty()) {
+        return {};
     }
     return std::string(CharacterText(index)) + " 在名字中通常读 " + name + "，也读 " +
            Join(others, "、") + "。";

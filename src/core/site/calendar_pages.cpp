@@ -208,6 +208,10 @@ std::string ChartTable(const BirthChart& chart) {
     if (!chart.timeUsed.empty()) {
         html += Note(chart.timeUsed + "。");
     }
+    // The pillars change day at 23 o'clock, the calendar at midnight.
+    if (chart.dateKnown && chart.Label(86) == "23时") {
+        html += Note("23 时起是子时：八字的日柱、时柱按次日排，公历、农历日期仍记当天。");
+    }
     return html;
 }
 

@@ -44,9 +44,14 @@ std::string FavourableSection(const BirthChart& chart, std::optional<GivenNameCo
                     ElementsText(static_cast<ElementMask>(mask & condition->wanted)) +
                     "（喜用神为" + Escape(ElementList(f.favourable)) + "），不带忌神。</p>\n";
         } else if (condition && (mask & condition->unwanted) != 0) {
-            html += "<p>名字的字义五行为" + elements + "，带有忌神" +
-                    ElementsText(static_cast<ElementMask>(mask & condition->unwanted)) +
-                    "，不补喜用神。</p>\n";
+            const auto wanted = static_cast<ElementMask>(mask & condition->wanted);
+            const std::string unwanted =
+                ElementsText(static_cast<ElementMask>(mask & condition->unwanted));
+            // A name can hold both (诗涵: 金 wanted, 水 not).
+            html += "<p>名字的字义五行为" + elements +
+                    (wanted != 0 ? "，含喜用神中的" + ElementsText(wanted) + "，也带有忌神" +
+                                       unwanted + "。</p>\n"
+                                 : "，带有忌神" + unwanted + "，不补喜用神。</p>\n");
         } else {
             html += "<p>名字的字义五行为" + elements + "，不含喜用神" +
                     Escape(ElementList(f.favourable)) + "。</p>\n";

@@ -89,6 +89,7 @@ TEST(Readings, CommonReadingsFirstRareOnesApart) {
 TEST(Readings, PolyphoneNoteOnlyWhereThereIsAChoice) {
     EXPECT_EQ(PolyphoneNote(Index("乐")), "乐 在名字中通常读 lè，也读 yuè。");
     EXPECT_EQ(PolyphoneNote(Index("明")), "");
+    EXPECT_EQ(PolyphoneNote(Index("子")), "");  // zi, the suffix's neutral tone, names no one
 }
 
 // 王明华: 天格 5 土, 人格 12 木, 地格 22 木; 木 overcomes 土.

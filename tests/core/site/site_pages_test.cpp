@@ -478,6 +478,9 @@ TEST(ChartPage, MinuteLunarDatesAndFavourableElements) {
          {"没有这个农历日期"}},
         {"a bad minute", "nian=2024&yue=2&ri=4&hh=16&fen=75", {"分钟须是 0 至 59 的数字"}},
         // 春节 2025 fell before 立春: the lunar year is 乙巳 (蛇), the year pillar 甲辰 (龙).
+        {"23 o'clock: the pillars of the next day",
+         "nian=2025&yue=2&ri=3&hh=23",
+         {"<td>初六</td>", "<td>甲辰</td><td>甲子</td>", "八字的日柱、时柱按次日排"}},
         {"the lunar new year before 立春",
          "nian=2025&yue=1&ri=29&hh=8",
          {"农历年是乙巳，按农历新年算属蛇；八字的年柱以立春换年，是甲辰", "属龙。"}},
@@ -502,6 +505,10 @@ TEST(NameAnalysisPage, FavourableElementsFollowTheBirth) {
     EXPECT_TRUE(Has(Page("lumivane://site/sm/QimingTest.asp?xing=%CD%F5&ming=%B3%A4%C0%D6"
                          "&nian=2023&yue=9&ri=9&hh=11&mm=30"),
                     "名字的字义五行为火，含喜用神中的火（喜用神为土、火），不带忌神。"));
+    // 诗涵 holds the wanted 金 and the unwanted 水 (2025-02-03, 23 时): both are said.
+    EXPECT_TRUE(Has(Page("lumivane://site/sm/QimingTest.asp?xing=%C1%F5&ming=%CA%AB%BA%AD"
+                         "&nian=2025&yue=2&ri=3&hh=23&mm=30"),
+                    "名字的字义五行为金、水，含喜用神中的金，也带有忌神水。"));
     // The season's rule of thumb and the whole chart's weighing can disagree: the page says which
     // holds.
     EXPECT_LT(full.html.find("建议："), full.html.find("两者不一致时以喜用神为准"));
