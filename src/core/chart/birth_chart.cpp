@@ -240,6 +240,12 @@ BirthChartResult ComputeBirthChart(const DateInputs& inputs, std::string_view fa
         set(103 + k, NaYinName(cycles[k]));
     }
     set(107, ZodiacName(ZodiacOfYearPillar(pillars->Year)));
+    if (GanZhiName(YearGanZhi(lunar->Year)) != GanZhiName(pillars->Year)) {
+        chart.yearNote = "农历年是" + GanZhiName(YearGanZhi(lunar->Year)) + "，按农历新年算属" +
+                         ZodiacName(ZodiacOfYear(lunar->Year)) + "；八字的年柱以立春换年，是" +
+                         GanZhiName(pillars->Year) + "，上面的属相按年柱算，属" +
+                         ZodiacName(ZodiacOfYearPillar(pillars->Year)) + "。两种算法民间都有。";
+    }
     set(108, StarSignName(StarSignOf(fields.BirthMonth, fields.BirthDay)) + "座");
 
     const auto month = SplitGanZhi(pillars->Month);

@@ -71,6 +71,9 @@ struct BirthChart {
     // When a 节 falls within the birth hour and the minute is not given (or on the birth day
     // and the hour is unknown): the pillars before and after it. Empty otherwise.
     std::string termNote;
+    // Between 立春 and 正月初一 the lunar year and the year pillar differ, and
+    // so do their animals; the note says which the 属相 follows. Empty otherwise.
+    std::string yearNote;
     std::string timeUsed;   // "按北京时间 2024-02-04 16:40 排盘"
     std::string solarTime;  // "2024-05-01 06:13" with a birthplace and a known hour, else empty
     FavourableElements favourable;

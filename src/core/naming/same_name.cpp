@@ -24,8 +24,8 @@ double Count(const NameCount& count, Sex sex) {
     return sex == Sex::Male ? count.Male : count.Female;
 }
 
-// The position-free model's share of the people of a sex; every character
-// is one the statistics count.
+// The position-free model's share of the people of a sex; 0 when the
+// statistics lack a character.
 double ModelShare(const std::vector<std::string>& characters, Sex sex) {
     const double population = PopulationOf(sex);
     const double slots = CharacterSlotsOf(sex);
@@ -34,7 +34,11 @@ double ModelShare(const std::vector<std::string>& characters, Sex sex) {
     const double two = std::clamp(slots / population - 1, 0.0, 1.0);
     double share = characters.size() == 2 ? two : 1 - two;
     for (const std::string& character : characters) {
-        share *= Count(*FindCharacterCount(character), sex) / slots;
+        const std::optional<NameCount> count = FindCharacterCount(character);
+        if (!count) {
+            return 0;
+        }
+        share *= Count(*count, sex) / slots;
     }
     return share;
 }
@@ -56,11 +60,6 @@ double GivenShare(const std::vector<std::string>& characters, Sex sex, ShareBasi
     if (std::optional<NameCount> listed = FindGivenNameCount(name)) {
         basis = ShareBasis::AllCohorts;
         return Count(*listed, sex) / population;
-    }
-    for (const std::string& character : characters) {
-        if (!FindCharacterCount(character)) {
-            return 0;
-        }
     }
     double share = ModelShare(characters, sex);
     if (std::optional<NameCount> listed = FindDecadeNameCount(name)) {

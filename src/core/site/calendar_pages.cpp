@@ -162,20 +162,8 @@ std::string ChartTable(const BirthChart& chart) {
     html += "</table>\n<table>" + Row({Cell("属相", true), Cell(Escape(chart.Label(107))),
                                        Cell("星座", true), Cell(Escape(chart.Label(108)))});
     html += "</table>\n";
-    // Between 立春 and the lunar new year the two years differ, and so do the
-    // animals: 2025-01-29 is 乙巳 by the lunar year but 甲辰 by the year pillar.
-    const std::string lunarYear = chart.Label(87);
-    const std::string pillarYear = chart.Label(91);
-    if (lunarYear != pillarYear && lunarYear.size() == pillarYear.size() && !lunarYear.empty()) {
-        const std::string_view branch = std::string_view(lunarYear).substr(lunarYear.size() / 2);
-        const auto found = std::find(BranchNames.begin(), BranchNames.end(), branch);
-        if (found != BranchNames.end()) {
-            const std::string animal = ZodiacName(static_cast<int>(found - BranchNames.begin()));
-            html += Note("农历年是" + Escape(lunarYear) + "，按农历新年算属" + animal +
-                         "；八字的年柱以立春换年，是" + Escape(pillarYear) +
-                         "，上面的属相按年柱算，属" + Escape(chart.Label(107)) +
-                         "。两种算法民间都有。");
-        }
+    if (!chart.yearNote.empty()) {
+        html += Note(Escape(chart.yearNote));
     }
 
     // The count of each element over the eight characters of the pillars.
