@@ -10,10 +10,8 @@ Usage:
 DIR holds chinese-names-psychbruce/{givenname,top1000name.prov,top100name.year,
 population}.csv as published (see data/README.md). Rows:
   P  -     male  female             the population born 1930-2008 by sex
-  C  char  male  female  ppm x 6  warmth
-                                    bearers whose given name holds the character,
-                                    per million births of each cohort, and the
-                                    raters' warmth of it as a name character (1-5)
+  C  char  male  female  ppm x 6    bearers whose given name holds the character,
+                                    and per million births of each cohort
   N  name  male  female             bearers of that whole given name
   D  name  male  female             bearers of a given name of the 100 most common
                                     of a sex in some cohorts, summed over those
@@ -64,14 +62,12 @@ def main():
     people = (population["male"], population["female"])
     chars = {}
     rates = {}
-    warmth = {}
     for row in read(os.path.join(folder, "givenname.csv")):
         text = row["character"].strip()
         if len(text) != 1 or not gbk_ok(text):
             continue
         chars[text] = (int(row["n.male"]), int(row["n.female"]))
         rates[text] = [float(row["ppm." + cohort]) for cohort in COHORTS]
-        warmth[text] = row["name.warmth"].strip()
     names = {}
     for row in read(os.path.join(folder, "top1000name.prov.csv")):
         text = row["name"].strip()
@@ -96,27 +92,25 @@ def main():
         "# Sources: ChineseNames (Bao, H.-W.-S., 2023, Chinese Name Database 1930-2008), "
         "CC BY-NC-SA + GPL-3",
         "#          population.csv, givenname.csv (n.male, n.female, ppm.1930_1959 .. "
-        "ppm.2000_2008, name.warmth), top1000name.prov.csv (n.male, n.female), top100name.year.csv "
+        "ppm.2000_2008), top1000name.prov.csv (n.male, n.female), top100name.year.csv "
         "(name.m/f.*, n.m/f.*)",
-        "# kind\ttext\tmale\tfemale\t" + "\t".join("ppm_" + c for c in COHORTS) + "\twarmth",
+        "# kind\ttext\tmale\tfemale\t" + "\t".join("ppm_" + c for c in COHORTS),
         "# P: population born 1930-2008; C: bearers whose given name holds the character;",
         "# N: bearers of the whole given name; D: bearers of the whole given name in the cohorts",
         "# where it is one of the 100 most common of the sex (not in N). Rows of a kind in UTF-8",
-        "# byte order. warmth (characters only): the statistics' raters' mean judgement of the",
-        "# character's warmth as a name character, 1 (cold) to 5 (warm).",
-        f"P\t-\t{people[0]}\t{people[1]}" + "\t-" * (len(COHORTS) + 1),
+        "# byte order.",
+        f"P\t-\t{people[0]}\t{people[1]}" + "\t-" * len(COHORTS),
     ]
     for text in sorted(chars, key=lambda t: t.encode("utf-8")):
         male, female = chars[text]
         ppm = "\t".join(f"{rate:.3f}" for rate in rates[text])
-        rating = f"{float(warmth[text]):.1f}" if warmth[text] not in ("", "NA") else "-"
-        lines.append(f"C\t{text}\t{male}\t{female}\t{ppm}\t{rating}")
+        lines.append(f"C\t{text}\t{male}\t{female}\t{ppm}")
     for text in sorted(names, key=lambda t: t.encode("utf-8")):
         male, female = names[text]
-        lines.append(f"N\t{text}\t{male}\t{female}" + "\t-" * (len(COHORTS) + 1))
+        lines.append(f"N\t{text}\t{male}\t{female}" + "\t-" * len(COHORTS))
     for text in sorted(decades, key=lambda t: t.encode("utf-8")):
         male, female = decades[text]
-        lines.append(f"D\t{text}\t{male}\t{female}" + "\t-" * (len(COHORTS) + 1))
+        lines.append(f"D\t{text}\t{male}\t{female}" + "\t-" * len(COHORTS))
     with open(os.path.join(args.out, "name-counts.tsv"), "w", encoding="utf-8",
               newline="\n") as out:
         out.write("\n".join(lines) + "\n")

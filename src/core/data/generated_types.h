@@ -80,7 +80,6 @@ struct GeneratedNameCount {
     std::uint32_t male;
     std::uint32_t female;
     std::uint32_t ppm[6];  // thousandths per million births of each cohort
-    std::uint8_t warmthTenths;  // the raters' warmth x 10 (10-50), 0 for none
 };
 
 // A word or well-known person by one toneless reading of its characters;

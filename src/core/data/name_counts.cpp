@@ -28,7 +28,7 @@ std::optional<NameCount> Find(std::span<const generated::GeneratedNameCount> row
     if (found == rows.end() || TextOf(*found) != text) {
         return std::nullopt;
     }
-    NameCount count{found->male, found->female, {}, found->warmthTenths / 10.0};
+    NameCount count{found->male, found->female, {}};
     for (std::size_t i = 0; i < count.Ppm.size(); ++i) {
         count.Ppm[i] = found->ppm[i] / 1000.0;
     }

@@ -21,10 +21,6 @@ struct NameCount {
     std::uint32_t Female = 0;
     // Characters only: bearers per million births of each cohort of kCohorts.
     std::array<double, kCohorts.size()> Ppm{};
-    // Characters only: the statistics' raters' mean judgement of the
-    // character's warmth as a name character, 1 (cold: 冰, 寒) to 5 (warm);
-    // 0 where they gave none.
-    double Warmth = 0;
 };
 
 // People of a sex born 1930-2008.

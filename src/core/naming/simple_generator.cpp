@@ -115,56 +115,34 @@ WeightedDraw CorpusDraw(const WorkingSet& ws) {
     return DrawOf(weights);
 }
 
-// What the statistics tell of each drawn rank's character beyond its count.
-struct RankTraits {
-    // Whether the children born 2000-2008 were given it less often than those
-    // born in the 1980s. Two such characters together give the names of the
-    // parents' generation (兴飞, 富涛, 晓君); one of them beside a rising
-    // character does not (晓雯, 金杰).
-    std::vector<bool> fallen;
-    // The raters' warmth of it as a name character; the scale's middle where
-    // they gave none.
-    std::vector<double> warmth;
-};
-
-RankTraits TraitsOf(std::span<const PositionEntry> table) {
+// Whether the children born 2000-2008 were given the character less often
+// than those born in the 1980s, by rank of the drawn ranks. Two such
+// characters together give the names of the parents' generation (兴飞, 富涛,
+// 晓君); one of them beside a rising character does not (晓雯, 金杰).
+std::vector<bool> FallenSinceEighties(std::span<const PositionEntry> table) {
     constexpr std::size_t kEighties = 3;  // 1980-1989 in kCohorts
     constexpr std::size_t kLatest = kCohorts.size() - 1;
-    constexpr double kMiddleWarmth = 3.0;
-    RankTraits traits;
+    std::vector<bool> fallen;
     for (std::size_t r = 0; r < kPairRanks && r < table.size(); ++r) {
         const std::optional<NameCount> count =
             FindCharacterCount(CharacterText(table[r].CharIndex));
-        traits.fallen.push_back(count && count->Ppm[kLatest] < count->Ppm[kEighties]);
-        traits.warmth.push_back(count && count->Warmth > 0 ? count->Warmth : kMiddleWarmth);
+        fallen.push_back(count && count->Ppm[kLatest] < count->Ppm[kEighties]);
     }
-    return traits;
-}
-
-// The share of the product of the two first ranks' counts below which a free
-// pair is not proposed, by the warmth of its colder character: a pair must be
-// the more common the colder that character reads (梦寒, 傲祥, 菲晗, 金柔 and
-// 新渊 read as odd). A pair whose characters are both of warmth 4.2 or more
-// meets the plain floor; one of 3.5 needs about 1/130; 冰 and 寒 (2.0 and
-// less) come only in the corpora's names (若冰, 语冰, 宇寒).
-double PairShareFloor(double colderWarmth) {
-    constexpr double kIntercept = 2.1;
-    constexpr double kWeight = 2.0;
-    return std::max(kPairCountFloor, std::exp(kIntercept - kWeight * colderWarmth));
+    return fallen;
 }
 
 struct SimpleDraws {
     WeightedDraw corpus;
     WeightedDraw first;
     WeightedDraw second;
-    RankTraits firstTraits;
-    RankTraits secondTraits;
+    std::vector<bool> firstFallen;
+    std::vector<bool> secondFallen;
 };
 
 SimpleDraws MakeDraws(const WorkingSet& ws) {
     return {CorpusDraw(ws), RankDraw(ws.FirstPosition, ws.PairExponent),
-            RankDraw(ws.SecondPosition, ws.PairExponent), TraitsOf(ws.FirstPosition),
-            TraitsOf(ws.SecondPosition)};
+            RankDraw(ws.SecondPosition, ws.PairExponent), FallenSinceEighties(ws.FirstPosition),
+            FallenSinceEighties(ws.SecondPosition)};
 }
 
 bool SameTables(const WorkingSet& a, const WorkingSet& b) {
@@ -225,10 +203,10 @@ void AddFrequentPairs(NamingState& state, int n) {
     const SimpleDraws& draws = DrawsOf(ws, own);
     const WeightedDraw& first = draws.first;
     const WeightedDraw& second = draws.second;
-    const double top = ws.FirstPosition.empty() || ws.SecondPosition.empty()
-                           ? 0.0
-                           : static_cast<double>(ws.FirstPosition[0].Count) *
-                                 static_cast<double>(ws.SecondPosition[0].Count);
+    const double floor = ws.FirstPosition.empty() || ws.SecondPosition.empty()
+                             ? 0.0
+                             : kPairCountFloor * static_cast<double>(ws.FirstPosition[0].Count) *
+                                   static_cast<double>(ws.SecondPosition[0].Count);
     enum class Verdict { Take, Redraw, Drop };
     const auto judge = [&](std::size_t a, std::size_t b) {
         const std::uint32_t firstIndex = ws.FirstPosition[a].CharIndex;
@@ -238,11 +216,8 @@ void AddFrequentPairs(NamingState& state, int n) {
         // the corpora's names are real names and stay.
         const double product = static_cast<double>(ws.FirstPosition[a].Count) *
                                static_cast<double>(ws.SecondPosition[b].Count);
-        const double colder =
-            std::min(draws.firstTraits.warmth[a], draws.secondTraits.warmth[b]);
-        if ((a >= kStrongRanks && b >= kStrongRanks) || product < top * PairShareFloor(colder) ||
-            (draws.firstTraits.fallen[a] && draws.secondTraits.fallen[b]) ||
-            state.avoid.Holds(firstIndex) ||
+        if ((a >= kStrongRanks && b >= kStrongRanks) || product < floor ||
+            (draws.firstFallen[a] && draws.secondFallen[b]) || state.avoid.Holds(firstIndex) ||
             state.avoid.Holds(secondIndex) || ReadAlike(firstIndex, secondIndex) ||
             PairLeansToOtherSex(firstIndex, secondIndex, ws.sex)) {
             return Verdict::Redraw;

@@ -671,25 +671,9 @@ void GenerateNameCounts(const std::filesystem::path& data, const std::filesystem
         Row whole{row.line, {text.substr(0, dot) + text.substr(dot + 1)}};
         return Number(file, whole, 0, 0xFFFFFFFFu);
     };
-    // A rating of one decimal from 1.0 to 5.0, or '-' (0) where the raters gave none.
-    const auto tenths = [&](const Row& row, std::size_t field) -> std::uint32_t {
-        const std::string& text = row.fields[field];
-        if (text == "-") {
-            return 0;
-        }
-        if (text.size() != 3 || text[1] != '.') {
-            Fail(file, row.line, "expected a rating with one decimal");
-        }
-        Row whole{row.line, {text.substr(0, 1) + text.substr(2)}};
-        const std::uint32_t rating = Number(file, whole, 0, 50);
-        if (rating < 10) {
-            Fail(file, row.line, "a rating below 1.0");
-        }
-        return rating;
-    };
     for (const Row& row : ReadRows(file)) {
-        if (row.fields.size() != 11) {
-            Fail(file, row.line, "expected kind, text, male, female, six rates, warmth");
+        if (row.fields.size() != 10) {
+            Fail(file, row.line, "expected kind, text, male, female, six rates");
         }
         const std::string& kind = row.fields[0];
         const std::uint32_t male = Number(file, row, 2, 0xFFFFFFFFu);
@@ -714,7 +698,7 @@ void GenerateNameCounts(const std::filesystem::path& data, const std::filesystem
         for (std::size_t field = 4; field < 10; ++field) {
             entries << (field > 4 ? ", " : "") << (which == 0 ? thousandths(row, field) : 0) << "u";
         }
-        entries << "}, " << (which == 0 ? tenths(row, 10) : 0) << "u},\n";
+        entries << "}},\n";
         blob += text;
         blobLiteral << "    " << Literal(text) << "\n";
     }
