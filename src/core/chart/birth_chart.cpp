@@ -187,6 +187,12 @@ BirthChartResult ComputeBirthChart(const DateInputs& inputs, std::string_view fa
         return result;
     }
     chart.pillars = *pillars;
+    // The pillars change day at 23 o'clock, the calendar at midnight; with a
+    // birthplace it is the true solar hour that counts, not the clock's.
+    if (chart.hourKnown && dayAndHour.Hour == 23) {
+        chart.hourNote = std::string(solar ? "按真太阳时，" : "") +
+                         "23 时起是子时：八字的日柱、时柱按次日排，公历、农历日期仍记当天。";
+    }
     if (!minuteKnown) {
         const int firstHour = chart.hourKnown ? fields.BirthHour : 0;
         const int lastHour = chart.hourKnown ? fields.BirthHour : 23;

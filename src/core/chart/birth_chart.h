@@ -74,6 +74,9 @@ struct BirthChart {
     // Between 立春 and 正月初一 the lunar year and the year pillar differ, and
     // so do their animals; the note says which the 属相 follows. Empty otherwise.
     std::string yearNote;
+    // When the hour the day and hour pillars follow is 23 (子时 begins): they
+    // take the next day while the dates stay. Empty otherwise.
+    std::string hourNote;
     std::string timeUsed;   // "按北京时间 2024-02-04 16:40 排盘"
     std::string solarTime;  // "2024-05-01 06:13" with a birthplace and a known hour, else empty
     FavourableElements favourable;

@@ -185,9 +185,8 @@ std::string ChartTable(const BirthChart& chart) {
         // 喜用神 below weighs the whole chart, and the two can disagree.
         if (chart.dateKnown && chart.favourable.known) {
             html += Note(
-                "“建议”是按日主和出生季节的通则，没有看整个八字；下面的“喜用神”按八字各柱的力量计算"
-                "，"
-                "两者不一致时以喜用神为准。");
+                "“建议”是按日主和出生季节的通则，没有看整个八字；"
+                "下面的“喜用神”按八字各柱的力量计算，两者不一致时以喜用神为准。");
         }
     }
     if (!chart.termNote.empty()) {
@@ -196,9 +195,8 @@ std::string ChartTable(const BirthChart& chart) {
     if (!chart.timeUsed.empty()) {
         html += Note(chart.timeUsed + "。");
     }
-    // The pillars change day at 23 o'clock, the calendar at midnight.
-    if (chart.dateKnown && chart.Label(86) == "23时") {
-        html += Note("23 时起是子时：八字的日柱、时柱按次日排，公历、农历日期仍记当天。");
+    if (!chart.hourNote.empty()) {
+        html += Note(Escape(chart.hourNote));
     }
     return html;
 }

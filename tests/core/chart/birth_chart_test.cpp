@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+
 namespace lumivane {
 namespace {
 
@@ -108,6 +111,40 @@ TEST(BirthChart, LunarYearYearPillarZodiacAndSeasonAroundTheirBoundaries) {
                   std::to_string(c.year) + "年" + std::to_string(c.month) + "月" +
                       std::to_string(c.day) + "日" + std::to_string(c.hour) + "时")
             << c.label << ": the 公历 row shows the date and hour as entered";
+    }
+}
+
+// The notes under the chart: a birth from 23 o'clock takes the next day's
+// pillars (by the true solar hour where a birthplace is given), and between
+// 立春 and 正月初一 the lunar year and the year pillar name different animals.
+TEST(BirthChart, NotesOfTheZiHourAndOfTheTwoNewYears) {
+    struct Case {
+        const char* label;
+        int year, month, day, hour;
+        std::optional<double> longitude;
+        const char* hourNote;  // the start of it, "" for none
+        const char* yearNote;  // a part of it, "" for none
+    } const cases[] = {
+        {"23 in Beijing time", 2023, 12, 31, 23, std::nullopt, "23 时起是子时", ""},
+        {"23 by the clock, 21 by the sun in Urumqi", 2023, 12, 31, 23, 87.6, "", ""},
+        {"22 by the clock, 23 by the sun at 130°E", 2023, 12, 31, 22, 130.0,
+         "按真太阳时，23 时起是子时", ""},
+        {"22 in Beijing time", 2023, 12, 31, 22, std::nullopt, "", ""},
+        {"除夕 2024, after 立春", 2024, 2, 9, 12, std::nullopt, "", "农历年是癸卯"},
+        {"立春 2024 day, before the term", 2024, 2, 4, 12, std::nullopt, "", ""},
+        {"正月初一 2024", 2024, 2, 10, 12, std::nullopt, "", ""},
+    };
+    for (const Case& c : cases) {
+        DateInputs inputs = Gregorian(c.year, c.month, c.day, c.hour);
+        inputs.longitude = c.longitude;
+        BirthFields fields;
+        const BirthChartResult r = ComputeBirthChart(inputs, "王", fields, kToday);
+        ASSERT_TRUE(r.ok) << c.label << ": " << r.error;
+        EXPECT_EQ(r.chart.hourNote.substr(0, std::string(c.hourNote).size()), c.hourNote)
+            << c.label << ": " << r.chart.hourNote;
+        EXPECT_EQ(r.chart.hourNote.empty(), std::string(c.hourNote).empty()) << c.label;
+        EXPECT_EQ(r.chart.yearNote.empty(), std::string(c.yearNote).empty()) << c.label;
+        EXPECT_NE(r.chart.yearNote.find(c.yearNote), std::string::npos) << c.label;
     }
 }
 
