@@ -116,9 +116,9 @@ WeightedDraw CorpusDraw(const WorkingSet& ws) {
 }
 
 // Whether the children born 2000-2008 were given the character less often
-// than those born in the 1980s, by rank of the drawn ranks. Two such
-// characters together give the names of the parents' generation (兴飞, 富涛,
-// 晓君); one of them beside a rising character does not (晓雯, 金杰).
+// than those born in the 1980s, by rank of the drawn ranks. Such a character
+// in a free pair dates the name to the parents' generation (兴飞, 富涛, 晓君,
+// and beside a rising one too: 庆航, 源明, 宏龙, 天明).
 std::vector<bool> FallenSinceEighties(std::span<const PositionEntry> table) {
     constexpr std::size_t kEighties = 3;  // 1980-1989 in kCohorts
     constexpr std::size_t kLatest = kCohorts.size() - 1;
@@ -217,7 +217,7 @@ void AddFrequentPairs(NamingState& state, int n) {
         const double product = static_cast<double>(ws.FirstPosition[a].Count) *
                                static_cast<double>(ws.SecondPosition[b].Count);
         if ((a >= kStrongRanks && b >= kStrongRanks) || product < floor ||
-            (draws.firstFallen[a] && draws.secondFallen[b]) || state.avoid.Holds(firstIndex) ||
+            (draws.firstFallen[a] || draws.secondFallen[b]) || state.avoid.Holds(firstIndex) ||
             state.avoid.Holds(secondIndex) || ReadAlike(firstIndex, secondIndex) ||
             PairLeansToOtherSex(firstIndex, secondIndex, ws.sex)) {
             return Verdict::Redraw;
