@@ -115,6 +115,14 @@ WeightedDraw CorpusDraw(const WorkingSet& ws) {
     return DrawOf(weights);
 }
 
+// The least share of its names a character must end for it to end a girl's
+// free pair. Readers mark a girl's name ending in a character that mostly
+// leads names (婧紫, 萌雨, 心艺, 颖若) far more often than other endings; in
+// boys' names the share told nothing.
+double SecondShareFloorOf(Sex sex) {
+    return sex == Sex::Female ? 0.45 : 0.0;
+}
+
 // Whether the children born 2000-2008 were given the character less often
 // than those born in the 1980s, by rank of the drawn ranks. Such a character
 // in a free pair dates the name to the parents' generation (兴飞, 富涛, 晓君,
@@ -131,18 +139,35 @@ std::vector<bool> FallenSinceEighties(std::span<const PositionEntry> table) {
     return fallen;
 }
 
+// Whether each drawn second character ends too few of the names that hold it.
+std::vector<bool> SeldomEnds(const WorkingSet& ws) {
+    const std::vector<std::uint32_t> first = CountsByCharacter(ws.FirstPosition);
+    const double floor = SecondShareFloorOf(ws.sex);
+    std::vector<bool> seldom;
+    for (std::size_t r = 0; r < kPairRanks && r < ws.SecondPosition.size(); ++r) {
+        const double ends = ws.SecondPosition[r].Count;
+        const double leads = first[std::min(ws.SecondPosition[r].CharIndex, DictionarySize)];
+        seldom.push_back(ends + leads > 0 && ends < floor * (ends + leads));
+    }
+    return seldom;
+}
+
 struct SimpleDraws {
     WeightedDraw corpus;
     WeightedDraw first;
     WeightedDraw second;
     std::vector<bool> firstFallen;
     std::vector<bool> secondFallen;
+    std::vector<bool> secondSeldomEnds;
 };
 
 SimpleDraws MakeDraws(const WorkingSet& ws) {
-    return {CorpusDraw(ws), RankDraw(ws.FirstPosition, ws.PairExponent),
-            RankDraw(ws.SecondPosition, ws.PairExponent), FallenSinceEighties(ws.FirstPosition),
-            FallenSinceEighties(ws.SecondPosition)};
+    return {CorpusDraw(ws),
+            RankDraw(ws.FirstPosition, ws.PairExponent),
+            RankDraw(ws.SecondPosition, ws.PairExponent),
+            FallenSinceEighties(ws.FirstPosition),
+            FallenSinceEighties(ws.SecondPosition),
+            SeldomEnds(ws)};
 }
 
 bool SameTables(const WorkingSet& a, const WorkingSet& b) {
@@ -216,8 +241,8 @@ void AddFrequentPairs(NamingState& state, int n) {
         // the corpora's names are real names and stay.
         const double product = static_cast<double>(ws.FirstPosition[a].Count) *
                                static_cast<double>(ws.SecondPosition[b].Count);
-        if ((a >= kStrongRanks && b >= kStrongRanks) || product < floor ||
-            (draws.firstFallen[a] || draws.secondFallen[b]) || state.avoid.Holds(firstIndex) ||
+        if ((a >= kStrongRanks && b >= kStrongRanks) || product < floor || draws.firstFallen[a] ||
+            draws.secondFallen[b] || draws.secondSeldomEnds[b] || state.avoid.Holds(firstIndex) ||
             state.avoid.Holds(secondIndex) || ReadAlike(firstIndex, secondIndex) ||
             PairLeansToOtherSex(firstIndex, secondIndex, ws.sex)) {
             return Verdict::Redraw;
