@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <set>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -250,6 +252,54 @@ TEST(PositionTables, DrawExponentGathersOnCommonPairs) {
         const double exponent = SelectWorkingSet(sex).PairExponent;
         EXPECT_GT(exponent, 1.05);
         EXPECT_LT(exponent, 2.0);
+    }
+}
+
+TEST(PairFits, CoverTheDrawnRanksOfBoysOnly) {
+    EXPECT_FALSE(PairFitsOf(Sex::Female).has_value());
+    const std::optional<PairFitTable> fits = PairFitsOf(Sex::Male);
+    ASSERT_TRUE(fits.has_value());
+    const WorkingSet ws = SelectWorkingSet(Sex::Male);
+    const auto sameRanks = [](std::span<const PairFitEntry> fit,
+                              std::span<const PositionEntry> table) {
+        ASSERT_EQ(fit.size(), 301u);
+        for (std::size_t r = 0; r < fit.size(); ++r) {
+            EXPECT_EQ(fit[r].CharIndex, table[r].CharIndex) << r;
+        }
+    };
+    sameRanks(fits->First, ws.FirstPosition);
+    sameRanks(fits->Second, ws.SecondPosition);
+}
+
+TEST(PairFits, TellTheBoysNamesOfTodayFromDatedAndAwkwardPairs) {
+    const PairFitTable fits = *PairFitsOf(Sex::Male);
+    const auto fitOf = [](std::span<const PairFitEntry> table, const char* text) {
+        const std::uint32_t index = Index(text);
+        const auto found = std::find_if(table.begin(), table.end(), [&](const PairFitEntry& e) {
+            return e.CharIndex == index;
+        });
+        EXPECT_NE(found, table.end()) << text;
+        return found == table.end() ? 0 : found->Thousandths;
+    };
+    const struct {
+        const char* first;
+        const char* second;
+        bool proposed;
+    } kCases[] = {
+        // Names of the national list of the 2000s.
+        {"浩", "宇", true},
+        {"宇", "轩", true},
+        {"家", "豪", true},
+        {"俊", "杰", true},
+        // The parents' generation, a rustic ending, 思 ending a boy's name.
+        {"世", "祥", false},
+        {"博", "旺", false},
+        {"恩", "思", false},
+        {"宇", "思", false},
+    };
+    for (const auto& c : kCases) {
+        EXPECT_EQ(fitOf(fits.First, c.first) + fitOf(fits.Second, c.second) >= fits.Bar, c.proposed)
+            << c.first << c.second;
     }
 }
 

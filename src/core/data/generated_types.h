@@ -37,6 +37,8 @@ struct GeneratedFamilyName {
 };
 using GeneratedPositionEntry = PositionEntry;
 
+using GeneratedPairFit = PairFitEntry;
+
 // A stanza: collection and group by number, then offsets and lengths into
 // kGeneratedVerseBlob of title, section, author and text.
 struct GeneratedVerseStanza {

@@ -34,6 +34,13 @@ std::uint32_t NameCorpusSize(Sex sex) {
                                                        : std::size(kGeneratedFemaleCorpus));
 }
 
+std::optional<PairFitTable> PairFitsOf(Sex sex) {
+    if (sex != Sex::Male) {
+        return std::nullopt;
+    }
+    return PairFitTable{kGeneratedMalePairFitBar, kGeneratedMaleFirstFit, kGeneratedMaleSecondFit};
+}
+
 WorkingSet SelectWorkingSet(Sex sex) {
     WorkingSet set;
     set.sex = sex;

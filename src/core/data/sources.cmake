@@ -17,6 +17,7 @@ set(LUMIVANE_DATA_TABLES
   ${LUMIVANE_DATA_DIR}/position-female-first.tsv
   ${LUMIVANE_DATA_DIR}/position-female-second.tsv
   ${LUMIVANE_DATA_DIR}/draw-exponents.tsv
+  ${LUMIVANE_DATA_DIR}/pair-fit.tsv
   ${LUMIVANE_DATA_DIR}/traditional-simplified.tsv
   ${LUMIVANE_DATA_DIR}/family-names.tsv
   ${LUMIVANE_DATA_DIR}/verse-stanzas.tsv

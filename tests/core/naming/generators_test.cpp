@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <map>
+#include <optional>
 #include <set>
+#include <span>
 #include <unordered_set>
 
 #include "core/data/name_counts.h"
@@ -188,6 +191,14 @@ TEST(SimpleGeneration, PairsFollowTheCountsOfTheirPositions) {
                          ? 0.0
                          : std::pow(std::max<double>(first[r].Count, 1), exponent);
         }
+        const std::optional<PairFitTable> fits = PairFitsOf(sex);
+        const auto fitOf = [](std::span<const PairFitEntry> table, std::uint32_t index) {
+            const auto found = std::find_if(table.begin(), table.end(), [&](const PairFitEntry& e) {
+                return e.CharIndex == index;
+            });
+            return found == table.end() ? std::numeric_limits<std::int32_t>::min() / 2
+                                        : found->Thousandths;
+        };
         std::map<std::uint32_t, int> seen;
         for (GivenNameCode code : state.candidates.codes) {
             ++seen[FirstIndexOf(code)];
@@ -209,6 +220,13 @@ TEST(SimpleGeneration, PairsFollowTheCountsOfTheirPositions) {
                 << CharacterText(FirstIndexOf(code)) << CharacterText(SecondIndexOf(code));
             EXPECT_FALSE(seldomEnds(SecondIndexOf(code)))
                 << CharacterText(FirstIndexOf(code)) << CharacterText(SecondIndexOf(code));
+            // A boy's pair reaches the bar of its characters' fits.
+            if (fits) {
+                EXPECT_GE(fitOf(fits->First, FirstIndexOf(code)) +
+                              fitOf(fits->Second, SecondIndexOf(code)),
+                          fits->Bar)
+                    << CharacterText(FirstIndexOf(code)) << CharacterText(SecondIndexOf(code));
+            }
         }
         // Both rules have pairs to refuse among the drawn ranks.
         const auto anyFallen = [&](std::span<const PositionEntry> table) {

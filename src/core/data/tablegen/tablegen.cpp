@@ -379,12 +379,61 @@ std::string Exponents(const std::filesystem::path& data) {
     return code.str();
 }
 
+// A signed number with exactly three decimals ("-0.746") in thousandths.
+int SignedThousandths(const std::string& file, const Row& row, std::size_t field) {
+    const std::string& text = row.fields.at(field);
+    const std::size_t dot = text.find('.');
+    if (dot == std::string::npos || text.size() - dot != 4) {
+        Fail(file, row.line, "expected a number with three decimals: " + text);
+    }
+    Row whole{row.line, {text.substr(0, dot) + text.substr(dot + 1)}};
+    return SignedNumber(file, whole, 0, 1000000);
+}
+
+// The bar of a boy's free pair and each drawn character's fit in its place,
+// in the table's rank order.
+std::string PairFits(const std::filesystem::path& data) {
+    const std::string file = (data / "pair-fit.tsv").string();
+    auto rows = ReadRows(file);
+    if (rows.empty() || rows[0].fields.size() != 4 || rows[0].fields[0] != "bar") {
+        Fail(file, rows.empty() ? 0 : rows[0].line, "expected the bar first");
+    }
+    std::ostringstream code;
+    code << "inline constexpr std::int32_t kGeneratedMalePairFitBar = "
+         << SignedThousandths(file, rows[0], 3) << ";\n";
+    for (const char* place : {"first", "second"}) {
+        code << "inline constexpr GeneratedPairFit kGeneratedMale"
+             << (place[0] == 'f' ? "First" : "Second") << "Fit[] = {\n";
+        std::set<std::uint32_t> seen;
+        for (std::size_t r = 1; r < rows.size(); ++r) {
+            const Row& row = rows[r];
+            if (row.fields.size() != 4 || (row.fields[0] != "first" && row.fields[0] != "second")) {
+                Fail(file, row.line, "expected place, index, text, fit");
+            }
+            if (row.fields[0] != place) {
+                continue;
+            }
+            const std::uint32_t index = Number(file, row, 1, kDictionarySize - 1);
+            if (!seen.insert(index).second) {
+                Fail(file, row.line, "repeated character in its place");
+            }
+            code << "    {" << index << "u, " << SignedThousandths(file, row, 3) << "},\n";
+        }
+        if (seen.empty()) {
+            Fail(file, 0, std::string("no characters of the ") + place + " place");
+        }
+        code << "};\n";
+    }
+    return code.str() + "\n";
+}
+
 void GenerateNames(const std::filesystem::path& data, const std::filesystem::path& out) {
     std::ostringstream code;
     code << Header({"corpus-male.txt", "corpus-female.txt", "position-male-first.tsv",
                     "position-male-second.tsv", "position-female-first.tsv",
-                    "position-female-second.tsv", "draw-exponents.tsv"})
-         << Exponents(data) << Corpus(data, "corpus-male.txt", "kGeneratedMaleCorpus")
+                    "position-female-second.tsv", "draw-exponents.tsv", "pair-fit.tsv"})
+         << Exponents(data) << PairFits(data)
+         << Corpus(data, "corpus-male.txt", "kGeneratedMaleCorpus")
          << Corpus(data, "corpus-female.txt", "kGeneratedFemaleCorpus")
          << Positions(data, "position-male-first.tsv", "kGeneratedMaleFirst")
          << Positions(data, "position-male-second.tsv", "kGeneratedMaleSecond")

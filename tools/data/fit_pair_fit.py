@@ -1,0 +1,240 @@
+#!/usr/bin/env python3
+"""Derive data/pair-fit.tsv: how well each character drawn for a boy's free
+pair fits its place, learned from the verdicts of native readers
+(tools/data/reader-verdicts.tsv). Deterministic and offline; Python 3
+standard library only.
+
+Usage:
+    tools/data/fit_pair_fit.py --sources DIR --data data \
+        --verdicts tools/data/reader-verdicts.tsv --out data
+
+DIR holds chinese-names-psychbruce/givenname.csv as published; data holds the
+position tables (position-male-first.tsv, position-male-second.tsv).
+
+Each character of a pair is described by what the statistics say of it in its
+place: its count there, its rate in the births of 2000-2008 against those of
+the 1980s, the 1990s and 1930-1959, the share of its names that hold it in
+that place, the statistics' gender index, how much more it stands in names
+than in other text (name.ppm over corpus.ppm), and the raters' warmth and
+competence of it as a name character. A logistic model of the verdicts on
+these features (standardised, with a weak ridge) scores a pair as the sum of
+its two characters' parts; a pair whose sum falls below the bar, the score
+of the lowest quarter of the judged pairs, is not proposed. The fit is
+checked by leaving out each seed's samples in turn (printed).
+"""
+
+import argparse
+import csv
+import math
+import os
+
+COHORTS = ["1930_1959", "1960_1969", "1970_1979", "1980_1989", "1990_1999", "2000_2008"]
+PLACES = ("first", "second")
+DRAWN_RANKS = 301  # the ranks free pairs are drawn from
+RIDGE = 20.0
+STEPS = 400
+STEP = 0.2
+REFUSED_SHARE = 0.25
+FEATURES = ("count", "rate_1980s", "rate_1990s", "rate_1930_1959", "place_share", "gender",
+            "nameness", "warmth", "competence")
+
+
+def read_statistics(path):
+    with open(path, encoding="utf-8-sig", newline="") as f:
+        return {row["character"].strip(): row for row in csv.DictReader(f)}
+
+
+def read_positions(path):
+    """[(index, text, count)] in rank order."""
+    rows = []
+    with open(path, encoding="utf-8") as f:
+        for line in f:
+            if line.startswith("#") or not line.strip():
+                continue
+            rank, index, text, count = line.rstrip("\n").split("\t")
+            rows.append((int(index), text, int(count)))
+    return rows
+
+
+def read_verdicts(path):
+    """[(list, given, 1 good / 0 odd)]."""
+    rows = []
+    with open(path, encoding="utf-8") as f:
+        for line in f:
+            if line.startswith("#") or not line.strip():
+                continue
+            lst, given, verdict = line.rstrip("\n").split("\t")
+            if verdict not in ("good", "odd") or len(given) != 2:
+                raise SystemExit(f"{path}: bad row {line!r}")
+            rows.append((lst, given, 1 if verdict == "good" else 0))
+    return rows
+
+
+def number(stats, char, key):
+    try:
+        return float(stats[char][key])
+    except (KeyError, ValueError):
+        return 0.0
+
+
+def rate(stats, char, cohort):
+    return number(stats, char, "ppm." + COHORTS[cohort])
+
+
+def fallen(stats, char):
+    """Given less to the births of 2000-2008 than to those of the 1980s: the
+    program never pairs such a character freely, so its verdicts teach nothing."""
+    return rate(stats, char, 5) < rate(stats, char, 3)
+
+
+def character_features(stats, counts, char, place):
+    first = counts["first"].get(char, 0)
+    second = counts["second"].get(char, 0)
+    here = counts[place].get(char, 0)
+    share = here / (first + second) if first + second else 0.5
+    latest = rate(stats, char, 5) + 1
+    return [
+        math.log(here + 1),
+        math.log(latest / (rate(stats, char, 3) + 1)),
+        math.log(latest / (rate(stats, char, 4) + 1)),
+        math.log(latest / (rate(stats, char, 0) + 1)),
+        share,
+        number(stats, char, "name.gender"),
+        math.log((number(stats, char, "name.ppm") + 1) / (number(stats, char, "corpus.ppm") + 1)),
+        number(stats, char, "name.warmth"),
+        number(stats, char, "name.competence"),
+    ]
+
+
+def pair_features(stats, counts, given):
+    return (character_features(stats, counts, given[0], "first") +
+            character_features(stats, counts, given[1], "second"))
+
+
+def standardisation(rows):
+    n = len(rows)
+    mean = [sum(r[i] for r in rows) / n for i in range(len(rows[0]))]
+    spread = [math.sqrt(sum((r[i] - mean[i]) ** 2 for r in rows) / n) or 1.0
+              for i in range(len(rows[0]))]
+    return mean, spread
+
+
+def fit(rows, labels, ridge=RIDGE, steps=STEPS, step=STEP):
+    """Weights (intercept first) of a logistic model by plain gradient descent,
+    the weights (not the intercept) held back by a ridge."""
+    n = len(rows)
+    weights = [0.0] * (len(rows[0]) + 1)
+    for _ in range(steps):
+        gradient = [0.0] * len(weights)
+        for row, label in zip(rows, labels):
+            z = weights[0] + sum(w * x for w, x in zip(weights[1:], row))
+            error = 1.0 / (1.0 + math.exp(-z)) - label
+            gradient[0] += error
+            for i, x in enumerate(row):
+                gradient[i + 1] += error * x
+        weights = ([weights[0] - step * gradient[0] / n] +
+                   [w - step * (g + ridge * w) / n for w, g in zip(weights[1:], gradient[1:])])
+    return weights
+
+
+def lowest_share(values, share):
+    """The value below which `share` of the values fall."""
+    ordered = sorted(values)
+    return ordered[int(share * len(ordered))]
+
+
+class Model:
+    def __init__(self, stats, counts, verdicts):
+        self.stats, self.counts = stats, counts
+        raw = [pair_features(stats, counts, given) for _, given, _ in verdicts]
+        self.mean, self.spread = standardisation(raw)
+        weights = fit([self.scaled(r) for r in raw], [label for _, _, label in verdicts])
+        self.weights = weights[1:]
+        self.bar = lowest_share([self.pair(given) for _, given, _ in verdicts], REFUSED_SHARE)
+
+    def scaled(self, raw):
+        return [(x - m) / s for x, m, s in zip(raw, self.mean, self.spread)]
+
+    def part(self, char, place):
+        """A character's part of a pair's score in its place."""
+        offset = 0 if place == "first" else len(FEATURES)
+        raw = character_features(self.stats, self.counts, char, place)
+        return sum(self.weights[offset + i] * (x - self.mean[offset + i]) / self.spread[offset + i]
+                   for i, x in enumerate(raw))
+
+    def pair(self, given):
+        return self.part(given[0], "first") + self.part(given[1], "second")
+
+
+def judged(stats, verdicts):
+    return [v for v in verdicts if not any(fallen(stats, c) for c in v[1])]
+
+
+def seed_of(lst):
+    return " ".join(lst.split()[:2])
+
+
+def cross_check(stats, counts, verdicts):
+    """Points of good share gained in each list when its seed's verdicts are
+    left out of the fit."""
+    gains = []
+    for seed in sorted({seed_of(v[0]) for v in verdicts}):
+        model = Model(stats, counts, [v for v in verdicts if seed_of(v[0]) != seed])
+        for lst in sorted({v[0] for v in verdicts if seed_of(v[0]) == seed}):
+            rows = [v for v in verdicts if v[0] == lst]
+            kept = [v[2] for v in rows if model.pair(v[1]) >= model.bar]
+            before = sum(v[2] for v in rows) / len(rows)
+            gains.append((lst, 100 * (sum(kept) / len(kept) - before) if kept else 0.0))
+    return gains
+
+
+def table_lines(model, tables):
+    lines = [
+        "# Generated by tools/data/fit_pair_fit.py; do not edit by hand.",
+        "# Sources: ChineseNames (Bao, H.-W.-S., 2023, Chinese Name Database 1930-2008), "
+        "CC BY-NC-SA + GPL-3",
+        "#          givenname.csv (ppm.*, name.gender, name.ppm, corpus.ppm, name.warmth, "
+        "name.competence);",
+        "#          data/position-male-*.tsv; the readers' verdicts of tools/data/reader-verdicts.tsv",
+        "# place\tindex\ttext\tfit",
+        "# A boy's free pair is proposed only when the fits of its first and its second",
+        "# character sum to at least the bar. Rows: the bar, then the characters of the",
+        "# first 301 ranks of each place in rank order.",
+        f"bar\t-\t-\t{model.bar:.3f}",
+    ]
+    for place in PLACES:
+        for index, text, _ in tables[place][:DRAWN_RANKS]:
+            lines.append(f"{place}\t{index}\t{text}\t{model.part(text, place):.3f}")
+    return lines
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--sources", required=True)
+    parser.add_argument("--data", required=True)
+    parser.add_argument("--verdicts", required=True)
+    parser.add_argument("--out", required=True)
+    args = parser.parse_args()
+    stats = read_statistics(os.path.join(args.sources, "chinese-names-psychbruce",
+                                         "givenname.csv"))
+    tables = {p: read_positions(os.path.join(args.data, f"position-male-{p}.tsv"))
+              for p in PLACES}
+    counts = {p: {text: count for _, text, count in tables[p]} for p in PLACES}
+    verdicts = judged(stats, read_verdicts(args.verdicts))
+    model = Model(stats, counts, verdicts)
+    with open(os.path.join(args.out, "pair-fit.tsv"), "w", encoding="utf-8",
+              newline="\n") as out:
+        out.write("\n".join(table_lines(model, tables)) + "\n")
+    good = sum(v[2] for v in verdicts)
+    print(f"{len(verdicts)} judged pairs ({good} good); bar {model.bar:.3f}")
+    print("weights: " + ", ".join(
+        f"{place} {name} {w:+.2f}" for place, offset in (("first", 0), ("second", len(FEATURES)))
+        for name, w in zip(FEATURES, model.weights[offset:offset + len(FEATURES)])))
+    gains = cross_check(stats, counts, verdicts)
+    print("each seed left out, points of good share gained: " +
+          ", ".join(f"{lst} {gain:+.1f}" for lst, gain in gains) +
+          f"; mean {sum(g for _, g in gains) / len(gains):+.1f}")
+
+
+if __name__ == "__main__":
+    main()

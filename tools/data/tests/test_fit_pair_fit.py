@@ -1,0 +1,84 @@
+"""The fit of boys' free pairs learned from the readers' verdicts."""
+
+import importlib.util
+import os
+import unittest
+
+_HERE = os.path.dirname(os.path.abspath(__file__))
+_SPEC = importlib.util.spec_from_file_location(
+    "fit_pair_fit", os.path.join(_HERE, "..", "fit_pair_fit.py"))
+fit_pair_fit = importlib.util.module_from_spec(_SPEC)
+_SPEC.loader.exec_module(fit_pair_fit)
+
+
+def statistics(rows):
+    """givenname.csv rows by character: {char: (ppm 1980s, ppm 2000-2008, competence)}."""
+    out = {}
+    for char, (eighties, latest, competence) in rows.items():
+        row = {"ppm." + c: "100" for c in fit_pair_fit.COHORTS}
+        row.update({"ppm.1980_1989": str(eighties), "ppm.2000_2008": str(latest),
+                    "name.gender": "0.5", "name.ppm": "50", "corpus.ppm": "10",
+                    "name.warmth": "3.5", "name.competence": str(competence)})
+        out[char] = row
+    return out
+
+
+class Fit(unittest.TestCase):
+    def test_the_telling_feature_outweighs_noise(self):
+        # The noise is +0.3 and -0.3 alike in the good and the odd rows.
+        xs = [-2, -1.5, -1, -0.5, 0.5, 1, 1.5, 2]
+        noise = [0.3, -0.3, 0.3, -0.3, 0.3, -0.3, 0.3, -0.3]
+        rows = [[x, n] for x, n in zip(xs, noise)]
+        labels = [0, 0, 0, 0, 1, 1, 1, 1]
+        weights = fit_pair_fit.fit(rows, labels, ridge=0.1)
+        self.assertGreater(weights[1], 0.5)
+        self.assertGreater(weights[1], 3 * abs(weights[2]))
+
+    def test_the_bar_leaves_the_lowest_share_below_it(self):
+        for values, share, bar in [([5, 1, 4, 2, 3], 0.25, 2), ([3, 1, 2, 4], 0.5, 3),
+                                   ([7], 0.25, 7)]:
+            self.assertEqual(fit_pair_fit.lowest_share(values, share), bar)
+
+
+class Model(unittest.TestCase):
+    # 甲乙丙丁 stand first, 子丑寅卯 second; the competent ones are judged good.
+    STATS = statistics({"甲": (10, 20, 4.5), "乙": (10, 20, 4.4), "丙": (10, 20, 2.1),
+                        "丁": (10, 20, 2.0), "子": (10, 20, 4.5), "丑": (10, 20, 4.3),
+                        "寅": (10, 20, 2.2), "卯": (10, 20, 2.0), "旧": (30, 20, 4.5)})
+    COUNTS = {"first": {c: 100 for c in "甲乙丙丁旧"}, "second": {c: 100 for c in "子丑寅卯"}}
+
+    def verdicts(self):
+        rows = []
+        for first in "甲乙丙丁":
+            for second in "子丑寅卯":
+                good = first in "甲乙" and second in "子丑"
+                rows.append(("李 1", first + second, 1 if good else 0))
+        return rows
+
+    def test_a_pair_scores_as_its_two_parts_and_the_bar_refuses_a_quarter(self):
+        model = fit_pair_fit.Model(self.STATS, self.COUNTS, self.verdicts())
+        for given in ("甲子", "丙卯", "乙寅"):
+            self.assertAlmostEqual(model.pair(given),
+                                   model.part(given[0], "first") + model.part(given[1], "second"))
+        refused = [g for _, g, _ in self.verdicts() if model.pair(g) < model.bar]
+        self.assertEqual(len(refused), 4)
+        self.assertGreater(model.pair("甲子"), model.pair("丁卯"))
+        self.assertIn("丁卯", refused)
+
+    def test_pairs_with_a_fallen_character_teach_nothing(self):
+        kept = fit_pair_fit.judged(self.STATS, [("李 1", "甲子", 1), ("李 1", "旧子", 0)])
+        self.assertEqual([g for _, g, _ in kept], ["甲子"])
+
+    def test_the_table_gives_the_bar_then_each_place_in_rank_order(self):
+        model = fit_pair_fit.Model(self.STATS, self.COUNTS, self.verdicts())
+        tables = {"first": [(3, "乙", 100), (2, "甲", 90)], "second": [(7, "子", 100)]}
+        body = [l for l in fit_pair_fit.table_lines(model, tables) if not l.startswith("#")]
+        self.assertTrue(body[0].startswith("bar\t-\t-\t"))
+        self.assertEqual([l.split("\t")[:3] for l in body[1:]],
+                         [["first", "3", "乙"], ["first", "2", "甲"], ["second", "7", "子"]])
+        for line in body:
+            self.assertRegex(line.split("\t")[3], r"^-?\d+\.\d{3}$")
+
+
+if __name__ == "__main__":
+    unittest.main()
