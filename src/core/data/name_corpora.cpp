@@ -48,12 +48,14 @@ WorkingSet SelectWorkingSet(Sex sex) {
         set.FirstPosition = kGeneratedMaleFirst;
         set.SecondPosition = kGeneratedMaleSecond;
         set.Corpus = kGeneratedMaleCorpus;
+        set.NationalNames = kGeneratedMaleCorpusNational;
         set.Bounds = kMaleRankBounds;
         set.PairExponent = kGeneratedMalePairExponent;
     } else {
         set.FirstPosition = kGeneratedFemaleFirst;
         set.SecondPosition = kGeneratedFemaleSecond;
         set.Corpus = kGeneratedFemaleCorpus;
+        set.NationalNames = kGeneratedFemaleCorpusNational;
         set.Bounds = kFemaleRankBounds;
         set.PairExponent = kGeneratedFemalePairExponent;
     }

@@ -54,6 +54,9 @@ struct WorkingSet {
     std::span<const PositionEntry> FirstPosition;
     std::span<const PositionEntry> SecondPosition;
     std::span<const GivenNameCode> Corpus;
+    // The corpus's first names are those of the national lists; the rest were
+    // found in text.
+    std::size_t NationalNames = 0;
     RankBounds Bounds{};
 };
 

@@ -6,6 +6,7 @@
 #include <optional>
 #include <span>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/data/character_dictionary.h"
@@ -98,10 +99,72 @@ bool ReadAlike(std::uint32_t first, std::uint32_t second) {
     return UsualSyllable(first) == UsualSyllable(second);
 }
 
+// Whether the children born 2000-2008 were given the character less often
+// than those born in the 1980s. Such a character in a free pair dates the name
+// to the parents' generation (兴飞, 富涛, 晓君, and beside a rising one too:
+// 庆航, 源明, 宏龙, 天明).
+bool GivenLessSinceEighties(std::uint32_t index) {
+    constexpr std::size_t kEighties = 3;  // 1980-1989 in kCohorts
+    constexpr std::size_t kLatest = kCohorts.size() - 1;
+    const std::optional<NameCount> count = FindCharacterCount(CharacterText(index));
+    return count && count->Ppm[kLatest] < count->Ppm[kEighties];
+}
+
+// The same by rank of the drawn ranks of a table.
+std::vector<bool> FallenSinceEighties(std::span<const PositionEntry> table) {
+    std::vector<bool> fallen;
+    for (std::size_t r = 0; r < kPairRanks && r < table.size(); ++r) {
+        fallen.push_back(GivenLessSinceEighties(table[r].CharIndex));
+    }
+    return fallen;
+}
+
+// Each character's fit in its place of a boy's name, in thousandths, by
+// character index; a pair is proposed only when its two fits reach the bar.
+// Boys' names read odd for many small reasons at once (a flat or dated
+// character, one more common in other text than in names, a place it seldom
+// takes); the readers' verdicts weigh them together (data/README.md). A
+// character the table lacks weighs as the least of its place.
+struct PairFits {
+    std::int32_t bar = 0;
+    std::vector<std::int32_t> first;
+    std::vector<std::int32_t> second;
+
+    [[nodiscard]] bool Reach(std::uint32_t firstIndex, std::uint32_t secondIndex) const {
+        return first[std::min(firstIndex, DictionarySize)] +
+                   second[std::min(secondIndex, DictionarySize)] >=
+               bar;
+    }
+};
+
+std::vector<std::int32_t> FitsByIndex(std::span<const PairFitEntry> fits) {
+    std::int32_t least = 0;
+    for (const PairFitEntry& fit : fits) {
+        least = std::min(least, fit.Thousandths);
+    }
+    std::vector<std::int32_t> byIndex(DictionarySize + 1, least);
+    for (const PairFitEntry& fit : fits) {
+        byIndex[std::min(fit.CharIndex, DictionarySize)] = fit.Thousandths;
+    }
+    return byIndex;
+}
+
+std::optional<PairFits> PairFitsFor(Sex sex) {
+    const std::optional<PairFitTable> table = PairFitsOf(sex);
+    if (!table) {
+        return std::nullopt;
+    }
+    return PairFits{table->Bar, FitsByIndex(table->First), FitsByIndex(table->Second)};
+}
+
 // A corpus name weighs as its first character's count in the first position
 // times its second's in the second, raised to the working set's exponent. The
-// last name is never drawn, as the draw bound has always been size - 1.
-WeightedDraw CorpusDraw(const WorkingSet& ws) {
+// last name is never drawn, as the draw bound has always been size - 1. A
+// boy's name found in text is mostly an adult's: it is not drawn when a
+// character was given less since the 1980s (readers marked half of such
+// names dated: 志涛, 家明, 振林) or when its fits miss the bar (世祥, 恩思).
+// The names of the national lists are drawn as they are.
+WeightedDraw CorpusDraw(const WorkingSet& ws, const std::optional<PairFits>& fits) {
     const std::vector<std::uint32_t> first = CountsByCharacter(ws.FirstPosition);
     const std::vector<std::uint32_t> second = CountsByCharacter(ws.SecondPosition);
     std::vector<double> weights;
@@ -110,7 +173,11 @@ WeightedDraw CorpusDraw(const WorkingSet& ws) {
         const double product =
             static_cast<double>(first[std::min(FirstIndexOf(code), DictionarySize)]) *
             second[std::min(SecondIndexOf(code), DictionarySize)];
-        weights.push_back(product > 0 ? std::pow(product, ws.PairExponent) : 0.0);
+        const bool refused = fits && k >= ws.NationalNames &&
+                             (GivenLessSinceEighties(FirstIndexOf(code)) ||
+                              GivenLessSinceEighties(SecondIndexOf(code)) ||
+                              !fits->Reach(FirstIndexOf(code), SecondIndexOf(code)));
+        weights.push_back(product > 0 && !refused ? std::pow(product, ws.PairExponent) : 0.0);
     }
     return DrawOf(weights);
 }
@@ -121,22 +188,6 @@ WeightedDraw CorpusDraw(const WorkingSet& ws) {
 // boys' names the share told nothing.
 double SecondShareFloorOf(Sex sex) {
     return sex == Sex::Female ? 0.45 : 0.0;
-}
-
-// Whether the children born 2000-2008 were given the character less often
-// than those born in the 1980s, by rank of the drawn ranks. Such a character
-// in a free pair dates the name to the parents' generation (兴飞, 富涛, 晓君,
-// and beside a rising one too: 庆航, 源明, 宏龙, 天明).
-std::vector<bool> FallenSinceEighties(std::span<const PositionEntry> table) {
-    constexpr std::size_t kEighties = 3;  // 1980-1989 in kCohorts
-    constexpr std::size_t kLatest = kCohorts.size() - 1;
-    std::vector<bool> fallen;
-    for (std::size_t r = 0; r < kPairRanks && r < table.size(); ++r) {
-        const std::optional<NameCount> count =
-            FindCharacterCount(CharacterText(table[r].CharIndex));
-        fallen.push_back(count && count->Ppm[kLatest] < count->Ppm[kEighties]);
-    }
-    return fallen;
 }
 
 // Whether each drawn second character ends too few of the names that hold it.
@@ -152,28 +203,6 @@ std::vector<bool> SeldomEnds(const WorkingSet& ws) {
     return seldom;
 }
 
-// Each drawn rank's fit in its place of a boy's free pair, in thousandths; a
-// pair is proposed only when its two fits reach the bar. Boys' free pairs
-// read odd for many small reasons at once (a flat or dated character, one
-// more common in other text than in names, a place it seldom takes); the
-// readers' verdicts weigh them together (data/README.md). A character the
-// table lacks weighs as the least of its place.
-std::vector<std::int32_t> FitsByRank(std::span<const PositionEntry> table,
-                                     std::span<const PairFitEntry> fits) {
-    std::vector<std::int32_t> byIndex(DictionarySize + 1, std::numeric_limits<std::int32_t>::min());
-    std::int32_t least = fits.empty() ? 0 : std::numeric_limits<std::int32_t>::max();
-    for (const PairFitEntry& fit : fits) {
-        byIndex[std::min(fit.CharIndex, DictionarySize)] = fit.Thousandths;
-        least = std::min(least, fit.Thousandths);
-    }
-    std::vector<std::int32_t> byRank;
-    for (std::size_t r = 0; r < kPairRanks && r < table.size(); ++r) {
-        const std::int32_t fit = byIndex[std::min(table[r].CharIndex, DictionarySize)];
-        byRank.push_back(fit == std::numeric_limits<std::int32_t>::min() ? least : fit);
-    }
-    return byRank;
-}
-
 struct SimpleDraws {
     WeightedDraw corpus;
     WeightedDraw first;
@@ -181,28 +210,19 @@ struct SimpleDraws {
     std::vector<bool> firstFallen;
     std::vector<bool> secondFallen;
     std::vector<bool> secondSeldomEnds;
-    // Boys only: the fits of the drawn ranks and the bar their sum must reach.
-    std::optional<std::int32_t> fitBar;
-    std::vector<std::int32_t> firstFit;
-    std::vector<std::int32_t> secondFit;
+    std::optional<PairFits> fits;  // boys only
 };
 
 SimpleDraws MakeDraws(const WorkingSet& ws) {
-    SimpleDraws draws{CorpusDraw(ws),
-                      RankDraw(ws.FirstPosition, ws.PairExponent),
-                      RankDraw(ws.SecondPosition, ws.PairExponent),
-                      FallenSinceEighties(ws.FirstPosition),
-                      FallenSinceEighties(ws.SecondPosition),
-                      SeldomEnds(ws),
-                      std::nullopt,
-                      {},
-                      {}};
-    if (const std::optional<PairFitTable> fits = PairFitsOf(ws.sex)) {
-        draws.fitBar = fits->Bar;
-        draws.firstFit = FitsByRank(ws.FirstPosition, fits->First);
-        draws.secondFit = FitsByRank(ws.SecondPosition, fits->Second);
-    }
-    return draws;
+    std::optional<PairFits> fits = PairFitsFor(ws.sex);
+    WeightedDraw corpus = CorpusDraw(ws, fits);
+    return {std::move(corpus),
+            RankDraw(ws.FirstPosition, ws.PairExponent),
+            RankDraw(ws.SecondPosition, ws.PairExponent),
+            FallenSinceEighties(ws.FirstPosition),
+            FallenSinceEighties(ws.SecondPosition),
+            SeldomEnds(ws),
+            std::move(fits)};
 }
 
 bool SameTables(const WorkingSet& a, const WorkingSet& b) {
@@ -280,7 +300,7 @@ void AddFrequentPairs(NamingState& state, int n) {
             draws.secondFallen[b] || draws.secondSeldomEnds[b] || state.avoid.Holds(firstIndex) ||
             state.avoid.Holds(secondIndex) || ReadAlike(firstIndex, secondIndex) ||
             PairLeansToOtherSex(firstIndex, secondIndex, ws.sex) ||
-            (draws.fitBar && draws.firstFit[a] + draws.secondFit[b] < *draws.fitBar)) {
+            (draws.fits && !draws.fits->Reach(firstIndex, secondIndex))) {
             return Verdict::Redraw;
         }
         const std::vector<SoundAlike> alikes =

@@ -123,6 +123,51 @@ TEST(RemoveDuplicateCodes, KeepsFirstOccurrencesInOrder) {
     EXPECT_EQ(list.codes, expected);
 }
 
+TEST(SimpleGeneration, BoysCorpusDrawsOfTextNamesLeaveOutDatedAndIllFittingNames) {
+    const auto fallen = [](std::uint32_t index) {
+        const std::optional<NameCount> count = FindCharacterCount(CharacterText(index));
+        return count && count->Ppm[5] < count->Ppm[3];
+    };
+    const PairFitTable fits = *PairFitsOf(Sex::Male);
+    const auto fitOf = [](std::span<const PairFitEntry> table, std::uint32_t index) {
+        const auto found = std::find_if(table.begin(), table.end(), [&](const PairFitEntry& e) {
+            return e.CharIndex == index;
+        });
+        return found == table.end() ? std::numeric_limits<std::int32_t>::min() / 2
+                                    : found->Thousandths;
+    };
+    const auto refused = [&](GivenNameCode code) {
+        return fallen(FirstIndexOf(code)) || fallen(SecondIndexOf(code)) ||
+               fitOf(fits.First, FirstIndexOf(code)) + fitOf(fits.Second, SecondIndexOf(code)) <
+                   fits.Bar;
+    };
+    for (Sex sex : {Sex::Male, Sex::Female}) {
+        NamingState state = SeededState(sex, 3);
+        const auto& corpus = state.workingSet.Corpus;
+        const std::size_t national = state.workingSet.NationalNames;
+        ASSERT_GT(national, 0u);
+        const std::set<GivenNameCode> text(corpus.begin() + static_cast<std::ptrdiff_t>(national),
+                                           corpus.end());
+        // The text names hold many such names (志涛, 家明, 世祥).
+        ASSERT_GT(std::count_if(text.begin(), text.end(), refused), 100);
+        AddCorpusNames(state, 2000);
+        int fromText = 0;
+        int refusedFromText = 0;
+        for (GivenNameCode code : state.candidates.codes) {
+            if (text.count(code)) {
+                ++fromText;
+                refusedFromText += refused(code) ? 1 : 0;
+            }
+        }
+        EXPECT_GT(fromText, 100);
+        if (sex == Sex::Male) {
+            EXPECT_EQ(refusedFromText, 0);
+        } else {
+            EXPECT_GT(refusedFromText, 0) << "girls' corpus names are drawn as they are";
+        }
+    }
+}
+
 TEST(SimpleGeneration, CorpusNamesAroundFrequentPairs) {
     for (Sex sex : {Sex::Male, Sex::Female}) {
         NamingState state = SeededState(sex);

@@ -305,10 +305,18 @@ std::string Corpus(const std::filesystem::path& data, const std::string& name,
     }
     std::set<std::uint32_t> seen;
     std::ostringstream code;
+    std::size_t national = 0;
     code << "inline constexpr std::uint32_t " << symbol << "[] = {\n";
     for (const Row& row : rows) {
         if (row.fields.size() != 5) {
             Fail(file, row.line, "expected 5 fields");
+        }
+        // The names of the national lists (N) lead, those found in text (T) follow.
+        const auto at = static_cast<std::size_t>(&row - rows.data());
+        if (row.fields[3] == "N" && national == at) {
+            ++national;
+        } else if (row.fields[3] != "T") {
+            Fail(file, row.line, "expected the national names (N) first, then those of text (T)");
         }
         std::uint32_t first = Number(file, row, 1, kDictionarySize - 1);
         std::uint32_t second = Number(file, row, 2, kDictionarySize - 1);
@@ -320,7 +328,8 @@ std::string Corpus(const std::filesystem::path& data, const std::string& name,
         std::snprintf(buffer, sizeof buffer, "    0x%08Xu,\n", value);
         code << buffer;
     }
-    code << "};\n\n";
+    code << "};\n";
+    code << "inline constexpr std::size_t " << symbol << "National = " << national << ";\n\n";
     return code.str();
 }
 
