@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <optional>
 #include <set>
 #include <span>
 #include <string>
@@ -255,24 +254,23 @@ TEST(PositionTables, DrawExponentGathersOnCommonPairs) {
     }
 }
 
-TEST(PairFits, CoverTheDrawnRanksOfBoysOnly) {
-    EXPECT_FALSE(PairFitsOf(Sex::Female).has_value());
-    const std::optional<PairFitTable> fits = PairFitsOf(Sex::Male);
-    ASSERT_TRUE(fits.has_value());
-    const WorkingSet ws = SelectWorkingSet(Sex::Male);
-    const auto sameRanks = [](std::span<const PairFitEntry> fit,
-                              std::span<const PositionEntry> table) {
-        ASSERT_EQ(fit.size(), 301u);
-        for (std::size_t r = 0; r < fit.size(); ++r) {
-            EXPECT_EQ(fit[r].CharIndex, table[r].CharIndex) << r;
-        }
-    };
-    sameRanks(fits->First, ws.FirstPosition);
-    sameRanks(fits->Second, ws.SecondPosition);
+TEST(PairFits, CoverTheDrawnRanksOfEachPlace) {
+    for (Sex sex : {Sex::Male, Sex::Female}) {
+        const PairFitTable fits = PairFitsOf(sex);
+        const WorkingSet ws = SelectWorkingSet(sex);
+        const auto sameRanks = [](std::span<const PairFitEntry> fit,
+                                  std::span<const PositionEntry> table) {
+            ASSERT_EQ(fit.size(), 301u);
+            for (std::size_t r = 0; r < fit.size(); ++r) {
+                EXPECT_EQ(fit[r].CharIndex, table[r].CharIndex) << r;
+            }
+        };
+        sameRanks(fits.First, ws.FirstPosition);
+        sameRanks(fits.Second, ws.SecondPosition);
+    }
 }
 
-TEST(PairFits, TellTheBoysNamesOfTodayFromDatedAndAwkwardPairs) {
-    const PairFitTable fits = *PairFitsOf(Sex::Male);
+TEST(PairFits, TellTheNamesOfTodayFromDatedAndAwkwardPairs) {
     const auto fitOf = [](std::span<const PairFitEntry> table, const char* text) {
         const std::uint32_t index = Index(text);
         const auto found = std::find_if(table.begin(), table.end(), [&](const PairFitEntry& e) {
@@ -282,22 +280,31 @@ TEST(PairFits, TellTheBoysNamesOfTodayFromDatedAndAwkwardPairs) {
         return found == table.end() ? 0 : found->Thousandths;
     };
     const struct {
+        Sex sex;
         const char* first;
         const char* second;
         bool proposed;
     } kCases[] = {
-        // Names of the national list of the 2000s.
-        {"浩", "宇", true},
-        {"宇", "轩", true},
-        {"家", "豪", true},
-        {"俊", "杰", true},
-        // The parents' generation, a rustic ending, 思 ending a boy's name.
-        {"世", "祥", false},
-        {"博", "旺", false},
-        {"恩", "思", false},
-        {"宇", "思", false},
+        // Names of the national lists of the 2000s.
+        {Sex::Male, "浩", "宇", true},
+        {Sex::Male, "宇", "轩", true},
+        {Sex::Male, "家", "豪", true},
+        {Sex::Male, "俊", "杰", true},
+        {Sex::Female, "欣", "怡", true},
+        {Sex::Female, "雨", "欣", true},
+        {Sex::Female, "思", "雨", true},
+        {Sex::Female, "子", "涵", true},
+        // The parents' generation, a rustic ending, 思 ending a boy's name;
+        // a girl's name of cleaning products (可洁) or of cold (晨冰).
+        {Sex::Male, "世", "祥", false},
+        {Sex::Male, "博", "旺", false},
+        {Sex::Male, "恩", "思", false},
+        {Sex::Male, "宇", "思", false},
+        {Sex::Female, "可", "洁", false},
+        {Sex::Female, "晨", "冰", false},
     };
     for (const auto& c : kCases) {
+        const PairFitTable fits = PairFitsOf(c.sex);
         EXPECT_EQ(fitOf(fits.First, c.first) + fitOf(fits.Second, c.second) >= fits.Bar, c.proposed)
             << c.first << c.second;
     }

@@ -34,11 +34,13 @@ std::uint32_t NameCorpusSize(Sex sex) {
                                                        : std::size(kGeneratedFemaleCorpus));
 }
 
-std::optional<PairFitTable> PairFitsOf(Sex sex) {
-    if (sex != Sex::Male) {
-        return std::nullopt;
+PairFitTable PairFitsOf(Sex sex) {
+    if (sex == Sex::Male) {
+        return PairFitTable{kGeneratedMalePairFitBar, kGeneratedMaleFirstFit,
+                            kGeneratedMaleSecondFit};
     }
-    return PairFitTable{kGeneratedMalePairFitBar, kGeneratedMaleFirstFit, kGeneratedMaleSecondFit};
+    return PairFitTable{kGeneratedFemalePairFitBar, kGeneratedFemaleFirstFit,
+                        kGeneratedFemaleSecondFit};
 }
 
 WorkingSet SelectWorkingSet(Sex sex) {

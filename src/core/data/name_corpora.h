@@ -4,7 +4,6 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <span>
 
 #include "core/data/character_dictionary.h"
@@ -62,10 +61,10 @@ struct WorkingSet {
 
 [[nodiscard]] WorkingSet SelectWorkingSet(Sex sex);
 
-// How well a character drawn for a boy's free pair fits its place, as the
-// readers' verdicts taught (data/README.md, data/pair-fit.tsv): a pair is
-// proposed only when its two characters' fits sum to at least the bar.
-// Girls' pairs have no fits and no bar. Fits and bar are in thousandths.
+// How well a character drawn for a free pair fits its place in a name of the
+// sex, as the readers' verdicts taught (data/README.md, data/pair-fit.tsv): a
+// pair is proposed only when its two characters' fits sum to at least the
+// bar. Fits and bar are in thousandths.
 struct PairFitEntry {
     std::uint32_t CharIndex;
     std::int32_t Thousandths;
@@ -75,7 +74,7 @@ struct PairFitTable {
     std::span<const PairFitEntry> First;   // the drawn characters of the first place
     std::span<const PairFitEntry> Second;  // and of the second
 };
-[[nodiscard]] std::optional<PairFitTable> PairFitsOf(Sex sex);
+[[nodiscard]] PairFitTable PairFitsOf(Sex sex);
 [[nodiscard]] std::uint32_t NameCorpusSize(Sex sex);
 
 }  // namespace lumivane

@@ -119,9 +119,9 @@ std::vector<bool> FallenSinceEighties(std::span<const PositionEntry> table) {
     return fallen;
 }
 
-// Each character's fit in its place of a boy's name, in thousandths, by
+// Each character's fit in its place of a name of the sex, in thousandths, by
 // character index; a pair is proposed only when its two fits reach the bar.
-// Boys' names read odd for many small reasons at once (a flat or dated
+// Free pairs read odd for many small reasons at once (a flat or dated
 // character, one more common in other text than in names, a place it seldom
 // takes); the readers' verdicts weigh them together (data/README.md). A
 // character the table lacks weighs as the least of its place.
@@ -149,12 +149,9 @@ std::vector<std::int32_t> FitsByIndex(std::span<const PairFitEntry> fits) {
     return byIndex;
 }
 
-std::optional<PairFits> PairFitsFor(Sex sex) {
-    const std::optional<PairFitTable> table = PairFitsOf(sex);
-    if (!table) {
-        return std::nullopt;
-    }
-    return PairFits{table->Bar, FitsByIndex(table->First), FitsByIndex(table->Second)};
+PairFits PairFitsFor(Sex sex) {
+    const PairFitTable table = PairFitsOf(sex);
+    return PairFits{table.Bar, FitsByIndex(table.First), FitsByIndex(table.Second)};
 }
 
 // A corpus name weighs as its first character's count in the first position
@@ -164,7 +161,7 @@ std::optional<PairFits> PairFitsFor(Sex sex) {
 // character was given less since the 1980s (readers marked half of such
 // names dated: 志涛, 家明, 振林) or when its fits miss the bar (世祥, 恩思).
 // The names of the national lists are drawn as they are.
-WeightedDraw CorpusDraw(const WorkingSet& ws, const std::optional<PairFits>& fits) {
+WeightedDraw CorpusDraw(const WorkingSet& ws, const PairFits& fits) {
     const std::vector<std::uint32_t> first = CountsByCharacter(ws.FirstPosition);
     const std::vector<std::uint32_t> second = CountsByCharacter(ws.SecondPosition);
     std::vector<double> weights;
@@ -173,10 +170,10 @@ WeightedDraw CorpusDraw(const WorkingSet& ws, const std::optional<PairFits>& fit
         const double product =
             static_cast<double>(first[std::min(FirstIndexOf(code), DictionarySize)]) *
             second[std::min(SecondIndexOf(code), DictionarySize)];
-        const bool refused = fits && k >= ws.NationalNames &&
+        const bool refused = ws.sex == Sex::Male && k >= ws.NationalNames &&
                              (GivenLessSinceEighties(FirstIndexOf(code)) ||
                               GivenLessSinceEighties(SecondIndexOf(code)) ||
-                              !fits->Reach(FirstIndexOf(code), SecondIndexOf(code)));
+                              !fits.Reach(FirstIndexOf(code), SecondIndexOf(code)));
         weights.push_back(product > 0 && !refused ? std::pow(product, ws.PairExponent) : 0.0);
     }
     return DrawOf(weights);
@@ -210,11 +207,11 @@ struct SimpleDraws {
     std::vector<bool> firstFallen;
     std::vector<bool> secondFallen;
     std::vector<bool> secondSeldomEnds;
-    std::optional<PairFits> fits;  // boys only
+    PairFits fits;
 };
 
 SimpleDraws MakeDraws(const WorkingSet& ws) {
-    std::optional<PairFits> fits = PairFitsFor(ws.sex);
+    PairFits fits = PairFitsFor(ws.sex);
     WeightedDraw corpus = CorpusDraw(ws, fits);
     return {std::move(corpus),
             RankDraw(ws.FirstPosition, ws.PairExponent),
@@ -300,7 +297,7 @@ void AddFrequentPairs(NamingState& state, int n) {
             draws.secondFallen[b] || draws.secondSeldomEnds[b] || state.avoid.Holds(firstIndex) ||
             state.avoid.Holds(secondIndex) || ReadAlike(firstIndex, secondIndex) ||
             PairLeansToOtherSex(firstIndex, secondIndex, ws.sex) ||
-            (draws.fits && !draws.fits->Reach(firstIndex, secondIndex))) {
+            !draws.fits.Reach(firstIndex, secondIndex)) {
             return Verdict::Redraw;
         }
         const std::vector<SoundAlike> alikes =

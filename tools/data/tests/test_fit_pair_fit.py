@@ -65,19 +65,38 @@ class Model(unittest.TestCase):
         self.assertGreater(model.pair("甲子"), model.pair("丁卯"))
         self.assertIn("丁卯", refused)
 
-    def test_pairs_with_a_fallen_character_teach_nothing(self):
-        kept = fit_pair_fit.judged(self.STATS, [("李 1", "甲子", 1), ("李 1", "旧子", 0)])
-        self.assertEqual([g for _, g, _ in kept], ["甲子"])
+    def test_pairs_the_program_never_draws_teach_nothing(self):
+        verdicts = [("李 1", "甲子", 1), ("李 1", "旧子", 0), ("李 1", "甲甲", 0)]
+        # 旧 fell since the 1980s; 甲 ends few names, which matters for girls only.
+        counts = {"first": {"甲": 90, "子": 0}, "second": {"甲": 10, "子": 100}}
+        for sex, names in [("male", ["甲子", "甲甲"]), ("female", ["甲子"])]:
+            kept = fit_pair_fit.judged(self.STATS, verdicts, counts, sex)
+            self.assertEqual([g for _, g, _ in kept], names, sex)
 
-    def test_the_table_gives_the_bar_then_each_place_in_rank_order(self):
+    def test_the_table_gives_per_sex_the_bar_then_each_place_in_rank_order(self):
         model = fit_pair_fit.Model(self.STATS, self.COUNTS, self.verdicts())
         tables = {"first": [(3, "乙", 100), (2, "甲", 90)], "second": [(7, "子", 100)]}
-        body = [l for l in fit_pair_fit.table_lines(model, tables) if not l.startswith("#")]
-        self.assertTrue(body[0].startswith("bar\t-\t-\t"))
-        self.assertEqual([l.split("\t")[:3] for l in body[1:]],
-                         [["first", "3", "乙"], ["first", "2", "甲"], ["second", "7", "子"]])
-        for line in body:
-            self.assertRegex(line.split("\t")[3], r"^-?\d+\.\d{3}$")
+        body = [l for l in fit_pair_fit.table_lines({"male": model, "female": model},
+                                                    {"male": tables, "female": tables})
+                if not l.startswith("#")]
+        for sex, rows in (("male", body[:4]), ("female", body[4:])):
+            self.assertEqual([l.split("\t")[:4] for l in rows],
+                             [[sex, "bar", "-", "-"], [sex, "first", "3", "乙"],
+                              [sex, "first", "2", "甲"], [sex, "second", "7", "子"]])
+            for line in rows:
+                self.assertRegex(line.split("\t")[4], r"^-?\d+\.\d{3}$")
+
+    def test_verdicts_are_read_by_sex(self):
+        import tempfile
+        with tempfile.NamedTemporaryFile("w", suffix=".tsv", delete=False,
+                                         encoding="utf-8") as f:
+            f.write("# sex\tlist\tgiven\tverdict\nmale\t李 1\t浩宇\tgood\n"
+                    "female\t李 1\t可洁\todd\n")
+        try:
+            rows = fit_pair_fit.read_verdicts(f.name)
+        finally:
+            os.unlink(f.name)
+        self.assertEqual(rows, {"male": [("李 1", "浩宇", 1)], "female": [("李 1", "可洁", 0)]})
 
 
 if __name__ == "__main__":

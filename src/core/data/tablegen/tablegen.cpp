@@ -399,39 +399,47 @@ int SignedThousandths(const std::string& file, const Row& row, std::size_t field
     return SignedNumber(file, whole, 0, 1000000);
 }
 
-// The bar of a boy's free pair and each drawn character's fit in its place,
-// in the table's rank order.
+// Per sex, the bar of a free pair and each drawn character's fit in its
+// place, in the table's rank order.
 std::string PairFits(const std::filesystem::path& data) {
     const std::string file = (data / "pair-fit.tsv").string();
-    auto rows = ReadRows(file);
-    if (rows.empty() || rows[0].fields.size() != 4 || rows[0].fields[0] != "bar") {
-        Fail(file, rows.empty() ? 0 : rows[0].line, "expected the bar first");
-    }
+    const auto rows = ReadRows(file);
     std::ostringstream code;
-    code << "inline constexpr std::int32_t kGeneratedMalePairFitBar = "
-         << SignedThousandths(file, rows[0], 3) << ";\n";
-    for (const char* place : {"first", "second"}) {
-        code << "inline constexpr GeneratedPairFit kGeneratedMale"
-             << (place[0] == 'f' ? "First" : "Second") << "Fit[] = {\n";
-        std::set<std::uint32_t> seen;
-        for (std::size_t r = 1; r < rows.size(); ++r) {
-            const Row& row = rows[r];
-            if (row.fields.size() != 4 || (row.fields[0] != "first" && row.fields[0] != "second")) {
-                Fail(file, row.line, "expected place, index, text, fit");
+    for (const char* sex : {"male", "female"}) {
+        const std::string symbol = sex[0] == 'm' ? "kGeneratedMale" : "kGeneratedFemale";
+        std::vector<const Row*> bars;
+        std::ostringstream places[2];
+        std::set<std::uint32_t> seen[2];
+        for (const Row& row : rows) {
+            if (row.fields.size() != 5 || (row.fields[0] != "male" && row.fields[0] != "female")) {
+                Fail(file, row.line, "expected sex, place, index, text, fit");
             }
-            if (row.fields[0] != place) {
+            if (row.fields[0] != sex) {
                 continue;
             }
-            const std::uint32_t index = Number(file, row, 1, kDictionarySize - 1);
-            if (!seen.insert(index).second) {
+            if (row.fields[1] == "bar") {
+                bars.push_back(&row);
+                continue;
+            }
+            if (row.fields[1] != "first" && row.fields[1] != "second") {
+                Fail(file, row.line, "expected the place first, second or bar");
+            }
+            const std::size_t place = row.fields[1] == "first" ? 0 : 1;
+            const std::uint32_t index = Number(file, row, 2, kDictionarySize - 1);
+            if (!seen[place].insert(index).second) {
                 Fail(file, row.line, "repeated character in its place");
             }
-            code << "    {" << index << "u, " << SignedThousandths(file, row, 3) << "},\n";
+            places[place] << "    {" << index << "u, " << SignedThousandths(file, row, 4) << "},\n";
         }
-        if (seen.empty()) {
-            Fail(file, 0, std::string("no characters of the ") + place + " place");
+        if (bars.size() != 1 || seen[0].empty() || seen[1].empty()) {
+            Fail(file, 0, std::string("expected one bar and both places of ") + sex);
         }
-        code << "};\n";
+        code << "inline constexpr std::int32_t " << symbol
+             << "PairFitBar = " << SignedThousandths(file, *bars[0], 4) << ";\n"
+             << "inline constexpr GeneratedPairFit " << symbol << "FirstFit[] = {\n"
+             << places[0].str() << "};\n"
+             << "inline constexpr GeneratedPairFit " << symbol << "SecondFit[] = {\n"
+             << places[1].str() << "};\n";
     }
     return code.str() + "\n";
 }
