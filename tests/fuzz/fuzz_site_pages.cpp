@@ -14,9 +14,10 @@
 namespace {
 
 constexpr std::string_view kTags[] = {
-    "html",  "head",   "meta",   "title",  "style", "body", "header", "main", "h1",   "h2",
-    "p",     "table",  "tr",     "th",     "td",    "span", "b",      "br",   "form", "label",
-    "input", "select", "option", "button", "ul",    "li",   "code",   "pre",  "a"};
+    "html", "head", "meta", "title", "style", "body",   "header",    "main",
+    "h1",   "h2",   "p",    "table", "tr",    "th",     "td",        "span",
+    "b",    "br",   "form", "label", "input", "select", "option",    "button",
+    "ul",   "ol",   "li",   "code",  "pre",   "a",      "blockquote"};
 
 bool IsLetter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');

@@ -50,14 +50,14 @@ WorkingSet SelectWorkingSet(Sex sex) {
         set.FirstPosition = kGeneratedMaleFirst;
         set.SecondPosition = kGeneratedMaleSecond;
         set.Corpus = kGeneratedMaleCorpus;
-        set.NationalNames = kGeneratedMaleCorpusNational;
+        set.ListedNames = kGeneratedMaleCorpusListed;
         set.Bounds = kMaleRankBounds;
         set.PairExponent = kGeneratedMalePairExponent;
     } else {
         set.FirstPosition = kGeneratedFemaleFirst;
         set.SecondPosition = kGeneratedFemaleSecond;
         set.Corpus = kGeneratedFemaleCorpus;
-        set.NationalNames = kGeneratedFemaleCorpusNational;
+        set.ListedNames = kGeneratedFemaleCorpusListed;
         set.Bounds = kFemaleRankBounds;
         set.PairExponent = kGeneratedFemalePairExponent;
     }

@@ -53,9 +53,9 @@ struct WorkingSet {
     std::span<const PositionEntry> FirstPosition;
     std::span<const PositionEntry> SecondPosition;
     std::span<const GivenNameCode> Corpus;
-    // The corpus's first names are those of the national lists; the rest were
-    // found in text.
-    std::size_t NationalNames = 0;
+    // The corpus's first names are those the national lists of the 1990s and
+    // 2000s name; older national names and those found in text follow.
+    std::size_t ListedNames = 0;
     RankBounds Bounds{};
 };
 

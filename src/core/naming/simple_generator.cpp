@@ -157,10 +157,11 @@ PairFits PairFitsFor(Sex sex) {
 // A corpus name weighs as its first character's count in the first position
 // times its second's in the second, raised to the working set's exponent. The
 // last name is never drawn, as the draw bound has always been size - 1. A
-// boy's name found in text is mostly an adult's: it is not drawn when a
-// character was given less since the 1980s (readers marked half of such
-// names dated: 志涛, 家明, 振林) or when its fits miss the bar (世祥, 恩思).
-// The names of the national lists are drawn as they are.
+// boy's name found in text is mostly an adult's, and a national name the
+// lists of the 1990s and 2000s do not name is one of all ages: such a name is
+// not drawn when a character was given less since the 1980s (readers marked
+// half of them dated: 志涛, 家明, 振林, 文辉) or when its fits miss the bar
+// (世祥, 恩思). The names of the recent lists are drawn as they are.
 WeightedDraw CorpusDraw(const WorkingSet& ws, const PairFits& fits) {
     const std::vector<std::uint32_t> first = CountsByCharacter(ws.FirstPosition);
     const std::vector<std::uint32_t> second = CountsByCharacter(ws.SecondPosition);
@@ -170,7 +171,7 @@ WeightedDraw CorpusDraw(const WorkingSet& ws, const PairFits& fits) {
         const double product =
             static_cast<double>(first[std::min(FirstIndexOf(code), DictionarySize)]) *
             second[std::min(SecondIndexOf(code), DictionarySize)];
-        const bool refused = ws.sex == Sex::Male && k >= ws.NationalNames &&
+        const bool refused = ws.sex == Sex::Male && k >= ws.ListedNames &&
                              (GivenLessSinceEighties(FirstIndexOf(code)) ||
                               GivenLessSinceEighties(SecondIndexOf(code)) ||
                               !fits.Reach(FirstIndexOf(code), SecondIndexOf(code)));

@@ -123,7 +123,7 @@ TEST(RemoveDuplicateCodes, KeepsFirstOccurrencesInOrder) {
     EXPECT_EQ(list.codes, expected);
 }
 
-TEST(SimpleGeneration, BoysCorpusDrawsOfTextNamesLeaveOutDatedAndIllFittingNames) {
+TEST(SimpleGeneration, BoysCorpusDrawsBeyondTheRecentListsLeaveOutDatedAndIllFittingNames) {
     const auto fallen = [](std::uint32_t index) {
         const std::optional<NameCount> count = FindCharacterCount(CharacterText(index));
         return count && count->Ppm[5] < count->Ppm[3];
@@ -144,11 +144,12 @@ TEST(SimpleGeneration, BoysCorpusDrawsOfTextNamesLeaveOutDatedAndIllFittingNames
     for (Sex sex : {Sex::Male, Sex::Female}) {
         NamingState state = SeededState(sex, 3);
         const auto& corpus = state.workingSet.Corpus;
-        const std::size_t national = state.workingSet.NationalNames;
-        ASSERT_GT(national, 0u);
-        const std::set<GivenNameCode> text(corpus.begin() + static_cast<std::ptrdiff_t>(national),
+        const std::size_t listed = state.workingSet.ListedNames;
+        ASSERT_GT(listed, 0u);
+        const std::set<GivenNameCode> text(corpus.begin() + static_cast<std::ptrdiff_t>(listed),
                                            corpus.end());
-        // The text names hold many such names (志涛, 家明, 世祥).
+        // The older national names and those found in text hold many such
+        // names (文辉, 志涛, 家明, 世祥).
         ASSERT_GT(std::count_if(text.begin(), text.end(), refused), 100);
         AddCorpusNames(state, 2000);
         int fromText = 0;

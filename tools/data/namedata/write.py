@@ -69,19 +69,28 @@ def position_text(table, records, sex, factor, held_back):
     return "".join(lines)
 
 
+def corpus_tag(info, sex):
+    """L: a national name the lists of the 1990s or 2000s name for the sex; N:
+    another national name; T: a name found in text."""
+    if info["source"] != "national":
+        return "T"
+    return "L" if info["recent"][sex] > 0 else "N"
+
+
 def corpus_text(corpus, sex):
     national = sum(1 for _, _, info in corpus if info["source"] == "national")
     lines = [header(
         ["name\tfirst_index\tsecond_index\tsource\tcount",
-         "source N: national statistics (count: people of this sex, 1930-2008);",
+         "source L: national statistics, named in the lists of the 1990s or 2000s;",
+         "source N: other national statistics (count of L and N: people of this sex, 1930-2008);",
          "source T: person name found in text (count: estimate from its characters).",
          f"{len(corpus)} names ({national} national, {len(corpus) - national} from text), "
          "most common today first."],
         [NAMES, JIEBA])]
     for name, code, info in corpus:
-        tag = "N" if info["source"] == "national" else "T"
+        tag = corpus_tag(info, sex)
         count = info["count"][sex]
-        text = str(round(count)) if tag == "N" else f"{count:.1f}"
+        text = f"{count:.1f}" if tag == "T" else str(round(count))
         lines.append(f"{name}\t{code >> 16}\t{code & 0xFFFF}\t{tag}\t{text}\n")
     return "".join(lines)
 

@@ -61,6 +61,17 @@ class NationalNamesTest(unittest.TestCase):
         self.assertEqual([name for name, _, _ in corpus], ["子轩", "子涵", "建国"])
         self.assertEqual(corpus[0][1], INDEX["子"] * 65536 + INDEX["轩"])
 
+    def test_the_written_corpus_tells_the_recent_lists_from_older_and_text_names(self):
+        from namedata import write
+        corpus = corpora.corpus_of(self.names, "male", INDEX, statistics())
+        corpus.append(("先生", INDEX["先"] * 65536 + INDEX["生"],
+                       {"source": "text", "count": {"male": 12.5}}))
+        rows = [l.split("\t") for l in write.corpus_text(corpus, "male").splitlines()
+                if not l.startswith("#")]
+        # 子轩 is named in the male list of the 2000s; 建国 and 子涵 in none.
+        self.assertEqual([(r[0], r[3]) for r in rows],
+                         [("子轩", "L"), ("建国", "N"), ("子涵", "N"), ("先生", "T")])
+
 
 class TextNamesTest(unittest.TestCase):
     def test_each_check_of_a_name_found_in_text(self):

@@ -305,19 +305,22 @@ std::string Corpus(const std::filesystem::path& data, const std::string& name,
     }
     std::set<std::uint32_t> seen;
     std::ostringstream code;
-    std::size_t national = 0;
+    std::size_t listed = 0;
+    char previous = 'L';
     code << "inline constexpr std::uint32_t " << symbol << "[] = {\n";
     for (const Row& row : rows) {
         if (row.fields.size() != 5) {
             Fail(file, row.line, "expected 5 fields");
         }
-        // The names of the national lists (N) lead, those found in text (T) follow.
-        const auto at = static_cast<std::size_t>(&row - rows.data());
-        if (row.fields[3] == "N" && national == at) {
-            ++national;
-        } else if (row.fields[3] != "T") {
-            Fail(file, row.line, "expected the national names (N) first, then those of text (T)");
+        // The national names of the recent lists (L) lead, the other national
+        // names (N) follow, then those found in text (T).
+        const std::string& source = row.fields[3];
+        if (source.size() != 1 || std::string("LNT").find(source[0]) == std::string::npos ||
+            source[0] < previous) {
+            Fail(file, row.line, "expected the sources L, then N, then T");
         }
+        previous = source[0];
+        listed += source[0] == 'L' ? 1 : 0;
         std::uint32_t first = Number(file, row, 1, kDictionarySize - 1);
         std::uint32_t second = Number(file, row, 2, kDictionarySize - 1);
         std::uint32_t value = (first << 16) | second;
@@ -329,7 +332,7 @@ std::string Corpus(const std::filesystem::path& data, const std::string& name,
         code << buffer;
     }
     code << "};\n";
-    code << "inline constexpr std::size_t " << symbol << "National = " << national << ";\n\n";
+    code << "inline constexpr std::size_t " << symbol << "Listed = " << listed << ";\n\n";
     return code.str();
 }
 
