@@ -138,7 +138,7 @@ struct PairFits {
 };
 
 std::vector<std::int32_t> FitsByIndex(std::span<const PairFitEntry> fits) {
-    std::int32_t least = 0;
+    std::int32_t least = fits.empty() ? 0 : fits.front().Thousandths;
     for (const PairFitEntry& fit : fits) {
         least = std::min(least, fit.Thousandths);
     }
