@@ -35,7 +35,7 @@ TEST(NameCommand, SimpleRequestPrintsUniqueRowsWithAllColumns) {
     CliRun run = RunCli({"name", "--family", "  王 ", "--seed", "11", "--tsv"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     auto table = Table(run.out);
-    ASSERT_GT(table.size(), 1000u);  // 2000 drawn; the common pairs repeat
+    ASSERT_GT(table.size(), 500u);  // 2000 drawn; the common pairs repeat
     ASSERT_LE(table.size(), 2001u);
     EXPECT_EQ(table[0][0], "name");
     std::set<std::string> codes;
