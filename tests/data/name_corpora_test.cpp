@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <set>
 #include <span>
 #include <string>
@@ -307,6 +308,56 @@ TEST(PairFits, TellTheNamesOfTodayFromDatedAndAwkwardPairs) {
         const PairFitTable fits = PairFitsOf(c.sex);
         EXPECT_EQ(fitOf(fits.First, c.first) + fitOf(fits.Second, c.second) >= fits.Bar, c.proposed)
             << c.first << c.second;
+    }
+}
+
+// The readers' panel refuses a character in the place where its judged pairs
+// read odd and keeps the commonest characters of today; the pairs readers
+// heard as ill are held in ascending order for the generator's search.
+TEST(PairFits, ThePanelRefusesWhereReadersMarkedAndKeepsTheCommonest) {
+    const struct {
+        Sex sex;
+        bool first;
+        const char* text;
+        bool kept;
+    } kCases[] = {
+        {Sex::Male, false, "梓", false},    // 浩梓 文梓 佳梓: reversed
+        {Sex::Male, false, "鑫", false},    // 锦鑫 圣鑫: a shop's name
+        {Sex::Male, false, "祥", false},    // 天祥 家祥: dated
+        {Sex::Male, true, "雨", false},     // 雨博 雨旭
+        {Sex::Female, true, "洁", false},   // 可洁 洁婷
+        {Sex::Female, false, "冰", false},  // 晨冰 雅冰
+        {Sex::Male, true, "浩", true},     {Sex::Male, true, "宇", true},
+        {Sex::Male, false, "轩", true},    {Sex::Male, false, "杰", true},
+        {Sex::Female, true, "欣", true},   {Sex::Female, true, "子", true},
+        {Sex::Female, false, "怡", true},  {Sex::Female, false, "涵", true},
+    };
+    for (const auto& c : kCases) {
+        const PairFitTable fits = PairFitsOf(c.sex);
+        const std::span<const PairFitEntry> place = c.first ? fits.First : fits.Second;
+        const std::uint32_t index = Index(c.text);
+        const auto found = std::find_if(place.begin(), place.end(), [&](const PairFitEntry& e) {
+            return e.CharIndex == index;
+        });
+        ASSERT_NE(found, place.end()) << c.text;
+        EXPECT_EQ(found->Panel >= fits.PanelBar, c.kept) << c.text;
+    }
+    const struct {
+        Sex sex;
+        const char* given;
+    } kHeard[] = {
+        {Sex::Male, "思乐"}, {Sex::Male, "诗铭"}, {Sex::Female, "洁楠"}, {Sex::Female, "心雯"}};
+    for (const auto& h : kHeard) {
+        const PairFitTable fits = PairFitsOf(h.sex);
+        const std::string given = h.given;
+        const GivenNameCode code =
+            MakeGivenNameCode(Index(given.substr(0, 3).c_str()), Index(given.substr(3).c_str()));
+        EXPECT_TRUE(std::binary_search(fits.Heard.begin(), fits.Heard.end(), code)) << h.given;
+    }
+    for (Sex sex : {Sex::Male, Sex::Female}) {
+        const PairFitTable fits = PairFitsOf(sex);
+        EXPECT_TRUE(std::adjacent_find(fits.Heard.begin(), fits.Heard.end(),
+                                       std::greater_equal<>()) == fits.Heard.end());
     }
 }
 

@@ -23,6 +23,15 @@ below which the lowest half (boys) or quarter (girls) of the judged pairs
 fall, is not proposed. The fit is
 checked by leaving out each seed's samples in turn (printed). Each sex has a
 fit and a bar of its own.
+
+The fit learns from the lists drawn before it (FIT_SEEDS_UNTIL); the lists
+drawn through it show their readers only pairs above its bar. Every verdict,
+later ones too, makes the panel: each drawn character's good share in its
+place among the judged pairs that hold it there, drawn toward the sex's share
+by PANEL_WEIGHT pairs' worth of it. A character whose share falls below
+PANEL_BAR times the sex's is not drawn freely in that place; a pair any reader
+heard as an ill word or a well-known person is not proposed again (rows
+"heard"). The gain is checked by leaving out each seed's samples (printed).
 """
 
 import argparse
@@ -44,6 +53,15 @@ REFUSED_SHARE = {"male": 0.5, "female": 0.25}
 # The program's ending rule: a girl's free pair ends in a character that ends
 # at least this share of the names holding it.
 FEMALE_ENDING_SHARE = 0.45
+# The last seed of the lists the fit of each sex learned from; those drawn
+# after it were drawn through it.
+FIT_SEEDS_UNTIL = {"male": 20261214, "female": 20261216}
+# The panel's shrinkage toward the sex's good share, in judged pairs, and the
+# share of it below which a character is refused in its place; chosen by
+# leaving out each seed (data/README.md, "The readers' panel").
+PANEL_WEIGHT = 4.0
+PANEL_BAR = 0.85
+VERDICTS = ("good", "odd", "ill")
 FEATURES = ("count", "rate_1980s", "rate_1990s", "rate_1930_1959", "place_share", "gender",
             "nameness", "warmth", "competence")
 
@@ -66,17 +84,44 @@ def read_positions(path):
 
 
 def read_verdicts(path):
-    """{sex: [(list, given, 1 good / 0 odd)]}."""
+    """{sex: [(list, given, 1 good / 0 odd or ill)]}."""
     rows = {sex: [] for sex in SEXES}
     with open(path, encoding="utf-8") as f:
         for line in f:
             if line.startswith("#") or not line.strip():
                 continue
             sex, lst, given, verdict = line.rstrip("\n").split("\t")
-            if sex not in SEXES or verdict not in ("good", "odd") or len(given) != 2:
+            if sex not in SEXES or verdict not in VERDICTS or len(given) != 2:
                 raise SystemExit(f"{path}: bad row {line!r}")
             rows[sex].append((lst, given, 1 if verdict == "good" else 0))
     return rows
+
+
+def read_corpus(path):
+    """The given names of data/corpus-*.txt."""
+    with open(path, encoding="utf-8") as f:
+        return {line.split("\t")[0] for line in f if not line.startswith("#") and line.strip()}
+
+
+def read_heard(path):
+    """{sex: sorted given names any reader heard as an ill word or a person}."""
+    heard = {sex: set() for sex in SEXES}
+    with open(path, encoding="utf-8") as f:
+        for line in f:
+            if line.startswith("#") or not line.strip():
+                continue
+            sex, _, given, verdict = line.rstrip("\n").split("\t")
+            if verdict == "ill":
+                heard[sex].add(given)
+    return {sex: sorted(names) for sex, names in heard.items()}
+
+
+def seed_number(lst):
+    return int(lst.split()[1])
+
+
+def fit_rows(verdicts, sex):
+    return [v for v in verdicts if seed_number(v[0]) <= FIT_SEEDS_UNTIL[sex]]
 
 
 def number(stats, char, key):
@@ -207,7 +252,42 @@ def cross_check(stats, counts, verdicts, refused_share):
     return gains
 
 
-def table_lines(models, tables):
+class Panel:
+    """Each character's good share in its place among the judged pairs that
+    hold it there, drawn toward the sex's share by PANEL_WEIGHT pairs."""
+
+    def __init__(self, verdicts):
+        self.base = sum(v[2] for v in verdicts) / len(verdicts)
+        self.tally = {}
+        for _, given, label in verdicts:
+            for place, char in zip(PLACES, given):
+                good, n = self.tally.get((place, char), (0, 0))
+                self.tally[(place, char)] = (good + label, n + 1)
+        self.bar = PANEL_BAR * self.base
+
+    def share(self, char, place):
+        good, n = self.tally.get((place, char), (0, 0))
+        return (good + PANEL_WEIGHT * self.base) / (n + PANEL_WEIGHT)
+
+    def keeps(self, given):
+        return all(self.share(c, p) >= self.bar for c, p in zip(given, PLACES))
+
+
+def panel_check(model, verdicts):
+    """Per seed left out of the panel: its pairs that reach the fit's bar, the
+    good share of all of them and of those the panel keeps."""
+    out = []
+    for seed in sorted({seed_of(v[0]) for v in verdicts}):
+        panel = Panel([v for v in verdicts if seed_of(v[0]) != seed])
+        rows = [v for v in verdicts if seed_of(v[0]) == seed and model.pair(v[1]) >= model.bar]
+        kept = [v for v in rows if panel.keeps(v[1])]
+        if rows and kept:
+            out.append((seed, len(rows), sum(v[2] for v in rows) / len(rows), len(kept),
+                        sum(v[2] for v in kept) / len(kept)))
+    return out
+
+
+def table_lines(models, tables, panels=None, heard=None):
     lines = [
         "# Generated by tools/data/fit_pair_fit.py; do not edit by hand.",
         "# Sources: ChineseNames (Bao, H.-W.-S., 2023, Chinese Name Database 1930-2008), "
@@ -215,17 +295,27 @@ def table_lines(models, tables):
         "#          givenname.csv (ppm.*, name.gender, name.ppm, corpus.ppm, name.warmth, "
         "name.competence);",
         "#          data/position-*.tsv; the readers' verdicts of tools/data/reader-verdicts.tsv",
-        "# sex\tplace\tindex\ttext\tfit",
+        "# sex\tplace\tindex\ttext\tfit\tpanel",
         "# A free pair is proposed only when the fits of its first and its second character",
-        "# sum to at least the bar of its sex. Rows per sex: the bar, then the characters of",
-        "# the first 301 ranks of each place in rank order.",
+        "# sum to at least the bar of its sex and the panel's share of each reaches the",
+        "# panel's bar. Rows per sex: the bars, then the characters of the first 301 ranks of",
+        "# each place in rank order, then (heard) the pairs a reader heard as an ill word or",
+        "# a well-known person, with the indexes of their characters.",
     ]
     for sex in SEXES:
-        model = models[sex]
-        lines.append(f"{sex}\tbar\t-\t-\t{model.bar:.3f}")
+        model, panel = models[sex], panels[sex]
+        lines.append(f"{sex}\tbar\t-\t-\t{model.bar:.3f}\t{panel.bar:.3f}")
+        index_of = {}
         for place in PLACES:
             for index, text, _ in tables[sex][place][:DRAWN_RANKS]:
-                lines.append(f"{sex}\t{place}\t{index}\t{text}\t{model.part(text, place):.3f}")
+                lines.append(f"{sex}\t{place}\t{index}\t{text}\t{model.part(text, place):.3f}"
+                             f"\t{panel.share(text, place):.3f}")
+            for index, text, _ in tables[sex][place]:
+                index_of[text] = index
+        for given in heard[sex]:
+            if all(c in index_of for c in given):
+                lines.append(f"{sex}\theard\t{index_of[given[0]]} {index_of[given[1]]}"
+                             f"\t{given}\t-\t-")
     return lines
 
 
@@ -238,13 +328,18 @@ def main():
     args = parser.parse_args()
     stats = read_statistics(os.path.join(args.sources, "chinese-names-psychbruce",
                                          "givenname.csv"))
-    verdicts = read_verdicts(args.verdicts)
-    tables, models = {}, {}
+    heard = read_heard(args.verdicts)
+    # The boys' names found in text that readers heard as ill are recorded for
+    # the heard rows alone: the fit and the panel learn from free pairs.
+    verdicts = {sex: [v for v in rows
+                      if v[1] not in read_corpus(os.path.join(args.data, f"corpus-{sex}.txt"))]
+                for sex, rows in read_verdicts(args.verdicts).items()}
+    tables, models, panels = {}, {}, {}
     for sex in SEXES:
         tables[sex] = {p: read_positions(os.path.join(args.data, f"position-{sex}-{p}.tsv"))
                        for p in PLACES}
         counts = {p: {text: count for _, text, count in tables[sex][p]} for p in PLACES}
-        rows = judged(stats, verdicts[sex], counts, sex)
+        rows = judged(stats, fit_rows(verdicts[sex], sex), counts, sex)
         models[sex] = Model(stats, counts, rows, REFUSED_SHARE[sex])
         model = models[sex]
         good = sum(v[2] for v in rows)
@@ -257,9 +352,16 @@ def main():
         print("  each seed left out, points of good share gained: " +
               ", ".join(f"{lst} {gain:+.1f}" for lst, gain in gains) +
               f"; mean {sum(g for _, g in gains) / len(gains):+.1f}")
+        drawable = judged(stats, verdicts[sex], counts, sex)
+        panels[sex] = Panel(drawable)
+        print(f"  panel: {len(drawable)} judged pairs, good share {panels[sex].base:.3f}, "
+              f"bar {panels[sex].bar:.3f}")
+        checks = panel_check(model, drawable)
+        print("  each seed left out, pairs above the bar, good share of all -> of the panel's: " +
+              ", ".join(f"{seed} {n} {a:.3f} -> {k} {b:.3f}" for seed, n, a, k, b in checks))
     with open(os.path.join(args.out, "pair-fit.tsv"), "w", encoding="utf-8",
               newline="\n") as out:
-        out.write("\n".join(table_lines(models, tables)) + "\n")
+        out.write("\n".join(table_lines(models, tables, panels, heard)) + "\n")
 
 
 if __name__ == "__main__":

@@ -36,11 +36,11 @@ std::uint32_t NameCorpusSize(Sex sex) {
 
 PairFitTable PairFitsOf(Sex sex) {
     if (sex == Sex::Male) {
-        return PairFitTable{kGeneratedMalePairFitBar, kGeneratedMaleFirstFit,
-                            kGeneratedMaleSecondFit};
+        return PairFitTable{kGeneratedMalePairFitBar, kGeneratedMalePanelBar,
+                            kGeneratedMaleFirstFit, kGeneratedMaleSecondFit, kGeneratedMaleHeard};
     }
-    return PairFitTable{kGeneratedFemalePairFitBar, kGeneratedFemaleFirstFit,
-                        kGeneratedFemaleSecondFit};
+    return PairFitTable{kGeneratedFemalePairFitBar, kGeneratedFemalePanelBar,
+                        kGeneratedFemaleFirstFit, kGeneratedFemaleSecondFit, kGeneratedFemaleHeard};
 }
 
 WorkingSet SelectWorkingSet(Sex sex) {

@@ -125,15 +125,26 @@ std::vector<bool> FallenSinceEighties(std::span<const PositionEntry> table) {
 // character, one more common in other text than in names, a place it seldom
 // takes); the readers' verdicts weigh them together (data/README.md). A
 // character the table lacks weighs as the least of its place.
+// The readers' panel refuses besides what the fit cannot see: a character in
+// a place where its judged pairs read odd (梓 ending a boy's name, 鑫 shop-like)
+// and a pair a reader heard as an ill word or a person (思乐, 诗铭). A
+// character the panel never judged passes it.
 struct PairFits {
     std::int32_t bar = 0;
     std::vector<std::int32_t> first;
     std::vector<std::int32_t> second;
+    std::int32_t panelBar = 0;
+    std::vector<std::int32_t> panelFirst;
+    std::vector<std::int32_t> panelSecond;
+    std::span<const GivenNameCode> heard;
 
     [[nodiscard]] bool Reach(std::uint32_t firstIndex, std::uint32_t secondIndex) const {
-        return first[std::min(firstIndex, DictionarySize)] +
-                   second[std::min(secondIndex, DictionarySize)] >=
-               bar;
+        const std::uint32_t a = std::min(firstIndex, DictionarySize);
+        const std::uint32_t b = std::min(secondIndex, DictionarySize);
+        return first[a] + second[b] >= bar && panelFirst[a] >= panelBar &&
+               panelSecond[b] >= panelBar &&
+               !std::binary_search(heard.begin(), heard.end(),
+                                   MakeGivenNameCode(firstIndex, secondIndex));
     }
 };
 
@@ -149,9 +160,23 @@ std::vector<std::int32_t> FitsByIndex(std::span<const PairFitEntry> fits) {
     return byIndex;
 }
 
+std::vector<std::int32_t> PanelByIndex(std::span<const PairFitEntry> fits, std::int32_t bar) {
+    std::vector<std::int32_t> byIndex(DictionarySize + 1, bar);
+    for (const PairFitEntry& fit : fits) {
+        byIndex[std::min(fit.CharIndex, DictionarySize)] = fit.Panel;
+    }
+    return byIndex;
+}
+
 PairFits PairFitsFor(Sex sex) {
     const PairFitTable table = PairFitsOf(sex);
-    return PairFits{table.Bar, FitsByIndex(table.First), FitsByIndex(table.Second)};
+    return PairFits{table.Bar,
+                    FitsByIndex(table.First),
+                    FitsByIndex(table.Second),
+                    table.PanelBar,
+                    PanelByIndex(table.First, table.PanelBar),
+                    PanelByIndex(table.Second, table.PanelBar),
+                    table.Heard};
 }
 
 // A corpus name weighs as its first character's count in the first position

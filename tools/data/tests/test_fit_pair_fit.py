@@ -1,4 +1,4 @@
-"""The fit of boys' free pairs learned from the readers' verdicts."""
+"""The fit of free pairs and the readers' panel, learned from the readers' verdicts."""
 
 import importlib.util
 import os
@@ -73,18 +73,24 @@ class Model(unittest.TestCase):
             kept = fit_pair_fit.judged(self.STATS, verdicts, counts, sex)
             self.assertEqual([g for _, g, _ in kept], names, sex)
 
-    def test_the_table_gives_per_sex_the_bar_then_each_place_in_rank_order(self):
+    def test_the_table_gives_per_sex_the_bars_each_place_in_rank_order_then_heard_pairs(self):
         model = fit_pair_fit.Model(self.STATS, self.COUNTS, self.verdicts())
+        panel = fit_pair_fit.Panel(self.verdicts())
         tables = {"first": [(3, "乙", 100), (2, "甲", 90)], "second": [(7, "子", 100)]}
         body = [l for l in fit_pair_fit.table_lines({"male": model, "female": model},
-                                                    {"male": tables, "female": tables})
+                                                    {"male": tables, "female": tables},
+                                                    {"male": panel, "female": panel},
+                                                    {"male": ["甲子", "甲丑"], "female": []})
                 if not l.startswith("#")]
-        for sex, rows in (("male", body[:4]), ("female", body[4:])):
+        # A heard pair whose characters the tables do not hold (丑) is left out.
+        for sex, rows in (("male", body[:5]), ("female", body[5:])):
             self.assertEqual([l.split("\t")[:4] for l in rows],
                              [[sex, "bar", "-", "-"], [sex, "first", "3", "乙"],
-                              [sex, "first", "2", "甲"], [sex, "second", "7", "子"]])
-            for line in rows:
+                              [sex, "first", "2", "甲"], [sex, "second", "7", "子"]] +
+                             ([[sex, "heard", "2 7", "甲子"]] if sex == "male" else []))
+            for line in rows[:4]:
                 self.assertRegex(line.split("\t")[4], r"^-?\d+\.\d{3}$")
+                self.assertRegex(line.split("\t")[5], r"^\d\.\d{3}$")
 
     def test_verdicts_are_read_by_sex(self):
         import tempfile
@@ -97,6 +103,59 @@ class Model(unittest.TestCase):
         finally:
             os.unlink(f.name)
         self.assertEqual(rows, {"male": [("李 1", "浩宇", 1)], "female": [("李 1", "可洁", 0)]})
+
+    def test_ill_counts_as_odd_and_makes_a_heard_pair_of_its_sex(self):
+        import tempfile
+        with tempfile.NamedTemporaryFile("w", suffix=".tsv", delete=False,
+                                         encoding="utf-8") as f:
+            f.write("male\t李 1\t思乐\till\nmale\t李 2\t思乐\tgood\nfemale\t李 1\t洁楠\till\n"
+                    "female\t李 1\t可洁\todd\n")
+        try:
+            rows = fit_pair_fit.read_verdicts(f.name)
+            heard = fit_pair_fit.read_heard(f.name)
+        finally:
+            os.unlink(f.name)
+        self.assertEqual(rows["male"], [("李 1", "思乐", 0), ("李 2", "思乐", 1)])
+        self.assertEqual(heard, {"male": ["思乐"], "female": ["洁楠"]})
+
+    def test_the_fit_learns_only_from_the_lists_drawn_before_it(self):
+        rows = [("王 1", "甲子", 1), ("李 20261214 b", "甲丑", 0), ("李 20261216", "乙子", 1),
+                ("李 20261220 a", "乙丑", 0)]
+        self.assertEqual([g for _, g, _ in fit_pair_fit.fit_rows(rows, "male")], ["甲子", "甲丑"])
+        self.assertEqual([g for _, g, _ in fit_pair_fit.fit_rows(rows, "female")],
+                         ["甲子", "甲丑", "乙子"])
+
+
+class Panel(unittest.TestCase):
+    def test_a_character_is_refused_in_the_place_where_its_pairs_read_odd(self):
+        # Ten pairs, 8 good: 丙 stands second in the two odd ones, first in a good one.
+        rows = ([("李 1", "甲子", 1)] * 4 + [("李 1", "乙子", 1)] * 3 +
+                [("李 1", "甲丙", 0), ("李 1", "乙丙", 0), ("李 1", "丙甲", 1)])
+        panel = fit_pair_fit.Panel(rows)
+        self.assertAlmostEqual(panel.base, 0.8)
+        self.assertAlmostEqual(panel.bar, fit_pair_fit.PANEL_BAR * 0.8)
+        w = fit_pair_fit.PANEL_WEIGHT
+        self.assertAlmostEqual(panel.share("丙", "second"), (0 + w * 0.8) / (2 + w))
+        # Never judged: the sex's share. 丙 first was judged good once.
+        self.assertAlmostEqual(panel.share("丁", "first"), 0.8)
+        self.assertGreater(panel.share("丙", "first"), 0.8)
+        for given, kept in [("甲子", True), ("丙子", True), ("甲丙", False), ("丁丙", False)]:
+            self.assertEqual(panel.keeps(given), kept, given)
+
+    def test_the_check_leaves_each_seed_out_and_counts_only_pairs_above_the_fit(self):
+        class Fit:
+            bar = 0
+
+            def pair(self, given):
+                return -1 if given == "丁子" else 1
+
+        rows = ([("李 1", "甲子", 1)] * 6 + [("李 1", "甲丙", 0)] * 2 + [("李 2", "乙子", 1),
+                ("李 2", "乙丙", 0), ("李 2", "丁子", 0)])
+        checks = dict((seed, rest) for seed, *rest in fit_pair_fit.panel_check(Fit(), rows))
+        # 李 2 against the panel of 李 1: 丙 second refused, 丁子 below the fit.
+        self.assertEqual(checks["李 2"], [2, 0.5, 1, 1.0])
+        # 李 1 against the panel of 李 2: 丙 second refused there too.
+        self.assertEqual(checks["李 1"], [8, 0.75, 6, 1.0])
 
 
 if __name__ == "__main__":

@@ -402,8 +402,9 @@ int SignedThousandths(const std::string& file, const Row& row, std::size_t field
     return SignedNumber(file, whole, 0, 1000000);
 }
 
-// Per sex, the bar of a free pair and each drawn character's fit in its
-// place, in the table's rank order.
+// Per sex, the bars of a free pair, each drawn character's fit and panel
+// share in its place, in the table's rank order, and the pairs readers heard
+// as an ill word or a person, in ascending order of their codes.
 std::string PairFits(const std::filesystem::path& data) {
     const std::string file = (data / "pair-fit.tsv").string();
     const auto rows = ReadRows(file);
@@ -413,9 +414,10 @@ std::string PairFits(const std::filesystem::path& data) {
         std::vector<const Row*> bars;
         std::ostringstream places[2];
         std::set<std::uint32_t> seen[2];
+        std::set<std::uint32_t> heard;
         for (const Row& row : rows) {
-            if (row.fields.size() != 5 || (row.fields[0] != "male" && row.fields[0] != "female")) {
-                Fail(file, row.line, "expected sex, place, index, text, fit");
+            if (row.fields.size() != 6 || (row.fields[0] != "male" && row.fields[0] != "female")) {
+                Fail(file, row.line, "expected sex, place, index, text, fit, panel");
             }
             if (row.fields[0] != sex) {
                 continue;
@@ -424,25 +426,54 @@ std::string PairFits(const std::filesystem::path& data) {
                 bars.push_back(&row);
                 continue;
             }
+            if (row.fields[1] == "heard") {
+                const std::string& indexes = row.fields[2];
+                const std::size_t blank = indexes.find(' ');
+                if (blank == std::string::npos) {
+                    Fail(file, row.line, "expected the indexes of both characters");
+                }
+                const Row first{row.line, {indexes.substr(0, blank)}};
+                const Row second{row.line, {indexes.substr(blank + 1)}};
+                const std::uint32_t value = (Number(file, first, 0, kDictionarySize - 1) << 16) |
+                                            Number(file, second, 0, kDictionarySize - 1);
+                if (!heard.insert(value).second) {
+                    Fail(file, row.line, "repeated pair " + row.fields[3]);
+                }
+                continue;
+            }
             if (row.fields[1] != "first" && row.fields[1] != "second") {
-                Fail(file, row.line, "expected the place first, second or bar");
+                Fail(file, row.line, "expected the place first, second, bar or heard");
             }
             const std::size_t place = row.fields[1] == "first" ? 0 : 1;
             const std::uint32_t index = Number(file, row, 2, kDictionarySize - 1);
             if (!seen[place].insert(index).second) {
                 Fail(file, row.line, "repeated character in its place");
             }
-            places[place] << "    {" << index << "u, " << SignedThousandths(file, row, 4) << "},\n";
+            places[place] << "    {" << index << "u, " << SignedThousandths(file, row, 4) << ", "
+                          << SignedThousandths(file, row, 5) << "},\n";
         }
         if (bars.size() != 1 || seen[0].empty() || seen[1].empty()) {
             Fail(file, 0, std::string("expected one bar and both places of ") + sex);
         }
         code << "inline constexpr std::int32_t " << symbol
              << "PairFitBar = " << SignedThousandths(file, *bars[0], 4) << ";\n"
+             << "inline constexpr std::int32_t " << symbol
+             << "PanelBar = " << SignedThousandths(file, *bars[0], 5) << ";\n"
              << "inline constexpr GeneratedPairFit " << symbol << "FirstFit[] = {\n"
              << places[0].str() << "};\n"
              << "inline constexpr GeneratedPairFit " << symbol << "SecondFit[] = {\n"
-             << places[1].str() << "};\n";
+             << places[1].str()
+             << "};\n"
+             // One entry at least, so that the array is well-formed when no pair was heard.
+             << "inline constexpr std::uint32_t " << symbol << "HeardCodes[] = {\n";
+        for (const std::uint32_t value : heard) {
+            char buffer[32];
+            std::snprintf(buffer, sizeof buffer, "    0x%08Xu,\n", value);
+            code << buffer;
+        }
+        code << "    0xFFFFFFFFu,\n};\n"
+             << "inline constexpr std::span<const std::uint32_t> " << symbol << "Heard{" << symbol
+             << "HeardCodes, " << heard.size() << "};\n";
     }
     return code.str() + "\n";
 }
