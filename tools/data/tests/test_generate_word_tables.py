@@ -107,6 +107,29 @@ class CedictWords(unittest.TestCase):
         self.assertNotIn(("一点", "后接"), kinds, "below the word frequency")
         self.assertNotIn(("明天", "后接"), kinds, "neither a measure nor a quality")
 
+    def test_people_with_a_life_span_of_the_common_family_names(self):
+        entries = [
+            ("李亞鵬", "李亚鹏", "Li3 Ya4 peng2", ["Li Yapeng (1971-), PRC actor"]),
+            ("李嘉誠", "李嘉诚", "Li3 Jia1 cheng2", ["Sir Li Ka-shing (1928-), businessman"]),
+            ("歐陽予倩", "欧阳予倩", "Ou1 yang2 Yu3 qian4", ["Ouyang Yuqian (1889-1962), actor"]),
+            ("李公樸", "李公朴", "Li3 Gong1 pu3", ["Li Gongpu (-1946), communist"]),
+            ("南北朝", "南北朝", "Nan2 Bei3 chao2", ["Southern and Northern Dynasties (420-589)"]),
+            ("樂浪郡", "乐浪郡", "Le4 lang4 jun4", ["Lelang commandery (108 BC-313 AD)"]),
+            ("李天王", "李天王", "Li3 Tian1 wang2", ["the pagoda bearing god"]),
+            ("佘太君", "佘太君", "She2 Tai4 jun1", ["She Taijun (934-1010), heroine"]),
+            ("李小明", "李小明", "li3 xiao3 ming2", ["Li Xiaoming (1950-), a name"]),
+        ]
+        families = frozenset({"李", "欧阳", "南", "乐"})
+        rows = sound.build_cedict(entries, [("李嘉诚", 65, "nr")], {}, families)
+        people = {(r[0], r[1]) for r in rows if r[2] == "名人"}
+        self.assertEqual(people, {("li ya peng", "李亚鹏"), ("li jia cheng", "李嘉诚"),
+                                  ("ou yang yu qian", "欧阳予倩"), ("li gong pu", "李公朴")})
+        # 佘 has too few bearers; 李小明's reading is no proper name's; 南北朝
+        # and 乐浪郡 are no people; 李天王 has no life span.
+        jieba_row = ("li jia cheng", "李嘉诚", "名人", 65)
+        merged = sound.merge_rows([jieba_row], rows)
+        self.assertEqual([r for r in merged if r[1] == "李嘉诚"], [jieba_row])
+
     def test_reads_the_text_file_and_the_npm_package(self):
         with tempfile.TemporaryDirectory() as folder:
             text = os.path.join(folder, "cedict_ts.u8")
