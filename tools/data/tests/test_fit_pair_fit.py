@@ -92,29 +92,26 @@ class Model(unittest.TestCase):
                 self.assertRegex(line.split("\t")[4], r"^-?\d+\.\d{3}$")
                 self.assertRegex(line.split("\t")[5], r"^\d\.\d{3}$")
 
-    def test_verdicts_are_read_by_sex(self):
+    def read(self, text, *readers):
+        """What each reader makes of a verdicts file holding text."""
         import tempfile
         with tempfile.NamedTemporaryFile("w", suffix=".tsv", delete=False,
                                          encoding="utf-8") as f:
-            f.write("# sex\tlist\tgiven\tverdict\nmale\t李 1\t浩宇\tgood\n"
-                    "female\t李 1\t可洁\todd\n")
+            f.write(text)
         try:
-            rows = fit_pair_fit.read_verdicts(f.name)
+            return [reader(f.name) for reader in readers]
         finally:
             os.unlink(f.name)
+
+    def test_verdicts_are_read_by_sex(self):
+        [rows] = self.read("# sex\tlist\tgiven\tverdict\nmale\t李 1\t浩宇\tgood\n"
+                           "female\t李 1\t可洁\todd\n", fit_pair_fit.read_verdicts)
         self.assertEqual(rows, {"male": [("李 1", "浩宇", 1)], "female": [("李 1", "可洁", 0)]})
 
     def test_ill_counts_as_odd_and_makes_a_heard_pair_of_its_sex(self):
-        import tempfile
-        with tempfile.NamedTemporaryFile("w", suffix=".tsv", delete=False,
-                                         encoding="utf-8") as f:
-            f.write("male\t李 1\t思乐\till\nmale\t李 2\t思乐\tgood\nfemale\t李 1\t洁楠\till\n"
-                    "female\t李 1\t可洁\todd\n")
-        try:
-            rows = fit_pair_fit.read_verdicts(f.name)
-            heard = fit_pair_fit.read_heard(f.name)
-        finally:
-            os.unlink(f.name)
+        rows, heard = self.read("male\t李 1\t思乐\till\nmale\t李 2\t思乐\tgood\n"
+                                "female\t李 1\t洁楠\till\nfemale\t李 1\t可洁\todd\n",
+                                fit_pair_fit.read_verdicts, fit_pair_fit.read_heard)
         self.assertEqual(rows["male"], [("李 1", "思乐", 0), ("李 2", "思乐", 1)])
         self.assertEqual(heard, {"male": ["思乐"], "female": ["洁楠"]})
 
