@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <limits>
 #include <set>
 #include <span>
 #include <string>
@@ -313,7 +314,8 @@ TEST(PairFits, TellTheNamesOfTodayFromDatedAndAwkwardPairs) {
 
 // The readers' panel refuses a character in the place where its judged pairs
 // read odd and keeps the commonest characters of today; the pairs readers
-// heard as ill are held in ascending order for the generator's search.
+// heard as ill, and those mostly found odd, are refused, held in ascending
+// order for the generator's search.
 TEST(PairFits, ThePanelRefusesWhereReadersMarkedAndKeepsTheCommonest) {
     const struct {
         Sex sex;
@@ -345,19 +347,44 @@ TEST(PairFits, ThePanelRefusesWhereReadersMarkedAndKeepsTheCommonest) {
     const struct {
         Sex sex;
         const char* given;
-    } kHeard[] = {
-        {Sex::Male, "思乐"}, {Sex::Male, "诗铭"}, {Sex::Female, "洁楠"}, {Sex::Female, "心雯"}};
+    } kHeard[] = {{Sex::Male, "思乐"},   {Sex::Male, "诗铭"}, {Sex::Female, "洁楠"},
+                  {Sex::Female, "心雯"}, {Sex::Male, "柯杰"}, {Sex::Male, "世鹏"}};
     for (const auto& h : kHeard) {
         const PairFitTable fits = PairFitsOf(h.sex);
         const std::string given = h.given;
         const GivenNameCode code =
             MakeGivenNameCode(Index(given.substr(0, 3).c_str()), Index(given.substr(3).c_str()));
-        EXPECT_TRUE(std::binary_search(fits.Heard.begin(), fits.Heard.end(), code)) << h.given;
+        EXPECT_TRUE(std::binary_search(fits.Refused.begin(), fits.Refused.end(), code)) << h.given;
     }
     for (Sex sex : {Sex::Male, Sex::Female}) {
         const PairFitTable fits = PairFitsOf(sex);
-        EXPECT_TRUE(std::adjacent_find(fits.Heard.begin(), fits.Heard.end(),
-                                       std::greater_equal<>()) == fits.Heard.end());
+        EXPECT_TRUE(std::adjacent_find(fits.Refused.begin(), fits.Refused.end(),
+                                       std::greater_equal<>()) == fits.Refused.end());
+    }
+}
+
+// A boy's pair is judged by its weaker character: the floor refuses a weak one
+// that a strong one would carry over the bar. Girls' pairs have no floor.
+TEST(PairFits, TheBoysFloorRefusesAWeakCharacterAStrongOneWouldCarry) {
+    const PairFitTable boys = PairFitsOf(Sex::Male);
+    const PairFitTable girls = PairFitsOf(Sex::Female);
+    EXPECT_EQ(girls.PartFloor, std::numeric_limits<std::int32_t>::min());
+    ASSERT_LT(boys.PartFloor, 0);
+    const auto fitOf = [](std::span<const PairFitEntry> table, const char* text) {
+        const std::uint32_t index = Index(text);
+        const auto found = std::find_if(table.begin(), table.end(), [&](const PairFitEntry& e) {
+            return e.CharIndex == index;
+        });
+        EXPECT_NE(found, table.end()) << text;
+        return found == table.end() ? 0 : found->Thousandths;
+    };
+    // 尧豪, 韬豪 and 杭豪 reach the bar on 豪 alone; readers marked them.
+    for (const char* weak : {"尧", "韬", "杭"}) {
+        EXPECT_GE(fitOf(boys.First, weak) + fitOf(boys.Second, "豪"), boys.Bar) << weak;
+        EXPECT_LT(fitOf(boys.First, weak), boys.PartFloor) << weak;
+    }
+    for (const char* strong : {"浩", "宇", "子"}) {
+        EXPECT_GE(fitOf(boys.First, strong), boys.PartFloor) << strong;
     }
 }
 

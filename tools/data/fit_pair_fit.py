@@ -31,7 +31,10 @@ place among the judged pairs that hold it there, drawn toward the sex's share
 by PANEL_WEIGHT pairs' worth of it. A character whose share falls below
 PANEL_BAR times the sex's is not drawn freely in that place; a pair any reader
 heard as an ill word or a well-known person is not proposed again (rows
-"heard"). The gain is checked by leaving out each seed's samples (printed).
+"heard"), nor one that at least half the samples judging it found odd (rows
+"odd"). The gain is checked by leaving out each seed's samples (printed).
+A boy's pair is also refused when either character's part falls below
+PART_FLOOR (row "floor").
 """
 
 import argparse
@@ -61,6 +64,11 @@ FIT_SEEDS_UNTIL = {"male": 20261214, "female": 20261216}
 # leaving out each seed (data/README.md, "The readers' panel").
 PANEL_WEIGHT = 4.0
 PANEL_BAR = 0.85
+# The least part a character may bring to a boy's pair: the score is a sum, so
+# a strong character could carry a weak one over the bar (尧豪, 韬豪, 邦杰), and
+# readers judge a pair by its weaker character. Chosen on the lists drawn
+# through the fit, which it never learned from (printed).
+PART_FLOOR = {"male": -0.8}
 VERDICTS = ("good", "odd", "ill")
 FEATURES = ("count", "rate_1980s", "rate_1990s", "rate_1930_1959", "place_share", "gender",
             "nameness", "warmth", "competence")
@@ -256,35 +264,61 @@ class Panel:
     """Each character's good share in its place among the judged pairs that
     hold it there, drawn toward the sex's share by PANEL_WEIGHT pairs."""
 
-    def __init__(self, verdicts):
+    def __init__(self, verdicts, pairs=True):
         self.base = sum(v[2] for v in verdicts) / len(verdicts)
         self.tally = {}
+        self.pairs = {}
         for _, given, label in verdicts:
             for place, char in zip(PLACES, given):
                 good, n = self.tally.get((place, char), (0, 0))
                 self.tally[(place, char)] = (good + label, n + 1)
+            if pairs:
+                good, n = self.pairs.get(given, (0, 0))
+                self.pairs[given] = (good + label, n + 1)
         self.bar = PANEL_BAR * self.base
 
     def share(self, char, place):
         good, n = self.tally.get((place, char), (0, 0))
         return (good + PANEL_WEIGHT * self.base) / (n + PANEL_WEIGHT)
 
+    def judged_odd(self, given):
+        """Whether at least half the samples that judged the pair found it odd."""
+        good, n = self.pairs.get(given, (0, 0))
+        return n > 0 and 2 * good <= n
+
     def keeps(self, given):
-        return all(self.share(c, p) >= self.bar for c, p in zip(given, PLACES))
+        return (all(self.share(c, p) >= self.bar for c, p in zip(given, PLACES))
+                and not self.judged_odd(given))
 
 
-def panel_check(model, verdicts):
+def panel_check(model, verdicts, pairs=True):
     """Per seed left out of the panel: its pairs that reach the fit's bar, the
     good share of all of them and of those the panel keeps."""
     out = []
     for seed in sorted({seed_of(v[0]) for v in verdicts}):
-        panel = Panel([v for v in verdicts if seed_of(v[0]) != seed])
+        panel = Panel([v for v in verdicts if seed_of(v[0]) != seed], pairs)
         rows = [v for v in verdicts if seed_of(v[0]) == seed and model.pair(v[1]) >= model.bar]
         kept = [v for v in rows if panel.keeps(v[1])]
         if rows and kept:
             out.append((seed, len(rows), sum(v[2] for v in rows) / len(rows), len(kept),
                         sum(v[2] for v in kept) / len(kept)))
     return out
+
+
+def floor_check(model, panels_without, verdicts, floor, sex):
+    """On the lists drawn through the fit (which it never learned from), the
+    pairs above its bar that the panel built without their seed keeps: how
+    many have a part below the floor, how many of those are good, and the
+    good share of the rest."""
+    below, rest = [], []
+    for v in verdicts:
+        if seed_number(v[0]) <= FIT_SEEDS_UNTIL[sex] or model.pair(v[1]) < model.bar:
+            continue
+        if not panels_without[seed_of(v[0])].keeps(v[1]):
+            continue
+        weaker = min(model.part(v[1][0], "first"), model.part(v[1][1], "second"))
+        (below if weaker < floor else rest).append(v[2])
+    return len(below), sum(below), len(rest), sum(rest) / len(rest) if rest else 0.0
 
 
 def table_lines(models, tables, panels=None, heard=None):
@@ -298,13 +332,17 @@ def table_lines(models, tables, panels=None, heard=None):
         "# sex\tplace\tindex\ttext\tfit\tpanel",
         "# A free pair is proposed only when the fits of its first and its second character",
         "# sum to at least the bar of its sex and the panel's share of each reaches the",
-        "# panel's bar. Rows per sex: the bars, then the characters of the first 301 ranks of",
-        "# each place in rank order, then (heard) the pairs a reader heard as an ill word or",
-        "# a well-known person, with the indexes of their characters.",
+        "# panel's bar, and (floor) neither character's fit falls below the floor. Rows per",
+        "# sex: the bars, the floor where the sex has one, then the characters of the first 301",
+        "# ranks of each place in rank order, then the pairs no more proposed, with the indexes",
+        "# of their characters: (heard) those a reader heard as an ill word or a well-known",
+        "# person, (odd) those at least half the samples that judged them found odd.",
     ]
     for sex in SEXES:
         model, panel = models[sex], panels[sex]
         lines.append(f"{sex}\tbar\t-\t-\t{model.bar:.3f}\t{panel.bar:.3f}")
+        if sex in PART_FLOOR:
+            lines.append(f"{sex}\tfloor\t-\t-\t{PART_FLOOR[sex]:.3f}\t-")
         index_of = {}
         for place in PLACES:
             for index, text, _ in tables[sex][place][:DRAWN_RANKS]:
@@ -312,10 +350,12 @@ def table_lines(models, tables, panels=None, heard=None):
                              f"\t{panel.share(text, place):.3f}")
             for index, text, _ in tables[sex][place]:
                 index_of[text] = index
-        for given in heard[sex]:
-            if all(c in index_of for c in given):
-                lines.append(f"{sex}\theard\t{index_of[given[0]]} {index_of[given[1]]}"
-                             f"\t{given}\t-\t-")
+        odd = sorted(g for g in panel.pairs if panel.judged_odd(g) and g not in heard[sex])
+        for kind, pairs in (("heard", heard[sex]), ("odd", odd)):
+            for given in pairs:
+                if all(c in index_of for c in given):
+                    lines.append(f"{sex}\t{kind}\t{index_of[given[0]]} {index_of[given[1]]}"
+                                 f"\t{given}\t-\t-")
     return lines
 
 
@@ -356,9 +396,18 @@ def main():
         panels[sex] = Panel(drawable)
         print(f"  panel: {len(drawable)} judged pairs, good share {panels[sex].base:.3f}, "
               f"bar {panels[sex].bar:.3f}")
-        checks = panel_check(model, drawable)
-        print("  each seed left out, pairs above the bar, good share of all -> of the panel's: " +
-              ", ".join(f"{seed} {n} {a:.3f} -> {k} {b:.3f}" for seed, n, a, k, b in checks))
+        for pairs in (False, True):
+            checks = panel_check(model, drawable, pairs)
+            print(f"  each seed left out, pairs above the bar, good share of all -> of the "
+                  f"panel's ({'characters and pairs' if pairs else 'characters only'}): " +
+                  ", ".join(f"{seed} {n} {a:.3f} -> {k} {b:.3f}" for seed, n, a, k, b in checks))
+        if sex in PART_FLOOR:
+            without = {seed: Panel([v for v in drawable if seed_of(v[0]) != seed])
+                       for seed in {seed_of(v[0]) for v in drawable}}
+            n, good, m, share = floor_check(model, without, drawable, PART_FLOOR[sex], sex)
+            print(f"  floor {PART_FLOOR[sex]:.3f}: of the later lists' pairs the fit and the "
+                  f"panel keep, {n} have a part below it ({good} good); the other {m} are "
+                  f"{share:.3f} good")
     with open(os.path.join(args.out, "pair-fit.tsv"), "w", encoding="utf-8",
               newline="\n") as out:
         out.write("\n".join(table_lines(models, tables, panels, heard)) + "\n")

@@ -37,10 +37,12 @@ std::uint32_t NameCorpusSize(Sex sex) {
 PairFitTable PairFitsOf(Sex sex) {
     if (sex == Sex::Male) {
         return PairFitTable{kGeneratedMalePairFitBar, kGeneratedMalePanelBar,
-                            kGeneratedMaleFirstFit, kGeneratedMaleSecondFit, kGeneratedMaleHeard};
+                            kGeneratedMalePartFloor,  kGeneratedMaleFirstFit,
+                            kGeneratedMaleSecondFit,  kGeneratedMaleRefused};
     }
     return PairFitTable{kGeneratedFemalePairFitBar, kGeneratedFemalePanelBar,
-                        kGeneratedFemaleFirstFit, kGeneratedFemaleSecondFit, kGeneratedFemaleHeard};
+                        kGeneratedFemalePartFloor,  kGeneratedFemaleFirstFit,
+                        kGeneratedFemaleSecondFit,  kGeneratedFemaleRefused};
 }
 
 WorkingSet SelectWorkingSet(Sex sex) {

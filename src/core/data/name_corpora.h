@@ -64,9 +64,10 @@ struct WorkingSet {
 // How well a character drawn for a free pair fits its place in a name of the
 // sex, as the readers' verdicts taught (data/README.md, data/pair-fit.tsv): a
 // pair is proposed only when its two characters' fits sum to at least the
-// bar, each character's share of good verdicts in its place reaches the
-// panel's bar, and no reader heard the pair as an ill word or a well-known
-// person. Fits, shares and bars are in thousandths.
+// bar, neither fit falls below the floor, each character's share of good
+// verdicts in its place reaches the panel's bar, and the readers neither heard
+// the pair as an ill word or a well-known person nor mostly found it odd.
+// Fits, shares, bars and floor are in thousandths.
 struct PairFitEntry {
     std::uint32_t CharIndex;
     std::int32_t Thousandths;
@@ -75,9 +76,10 @@ struct PairFitEntry {
 struct PairFitTable {
     std::int32_t Bar = 0;
     std::int32_t PanelBar = 0;
-    std::span<const PairFitEntry> First;   // the drawn characters of the first place
-    std::span<const PairFitEntry> Second;  // and of the second
-    std::span<const GivenNameCode> Heard;  // in ascending order
+    std::int32_t PartFloor = 0;
+    std::span<const PairFitEntry> First;     // the drawn characters of the first place
+    std::span<const PairFitEntry> Second;    // and of the second
+    std::span<const GivenNameCode> Refused;  // in ascending order
 };
 [[nodiscard]] PairFitTable PairFitsOf(Sex sex);
 [[nodiscard]] std::uint32_t NameCorpusSize(Sex sex);

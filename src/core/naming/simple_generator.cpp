@@ -127,23 +127,27 @@ std::vector<bool> FallenSinceEighties(std::span<const PositionEntry> table) {
 // character the table lacks weighs as the least of its place.
 // The readers' panel refuses besides what the fit cannot see: a character in
 // a place where its judged pairs read odd (梓 ending a boy's name, 鑫 shop-like)
-// and a pair a reader heard as an ill word or a person (思乐, 诗铭). A
-// character the panel never judged passes it.
+// and a pair a reader heard as an ill word or a person (思乐, 诗铭) or that
+// most of its readers found odd (柯杰, 世鹏). A character the panel never
+// judged passes it. Readers judge a pair by its weaker character, so in a
+// boy's pair a strong one does not carry one whose fit falls below the floor
+// (尧豪, 邦杰).
 struct PairFits {
     std::int32_t bar = 0;
+    std::int32_t floor = 0;
     std::vector<std::int32_t> first;
     std::vector<std::int32_t> second;
     std::int32_t panelBar = 0;
     std::vector<std::int32_t> panelFirst;
     std::vector<std::int32_t> panelSecond;
-    std::span<const GivenNameCode> heard;
+    std::span<const GivenNameCode> refused;
 
     [[nodiscard]] bool Reach(std::uint32_t firstIndex, std::uint32_t secondIndex) const {
         const std::uint32_t a = std::min(firstIndex, DictionarySize);
         const std::uint32_t b = std::min(secondIndex, DictionarySize);
-        return first[a] + second[b] >= bar && panelFirst[a] >= panelBar &&
-               panelSecond[b] >= panelBar &&
-               !std::binary_search(heard.begin(), heard.end(),
+        return first[a] + second[b] >= bar && first[a] >= floor && second[b] >= floor &&
+               panelFirst[a] >= panelBar && panelSecond[b] >= panelBar &&
+               !std::binary_search(refused.begin(), refused.end(),
                                    MakeGivenNameCode(firstIndex, secondIndex));
     }
 };
@@ -171,12 +175,13 @@ std::vector<std::int32_t> PanelByIndex(std::span<const PairFitEntry> fits, std::
 PairFits PairFitsFor(Sex sex) {
     const PairFitTable table = PairFitsOf(sex);
     return PairFits{table.Bar,
+                    table.PartFloor,
                     FitsByIndex(table.First),
                     FitsByIndex(table.Second),
                     table.PanelBar,
                     PanelByIndex(table.First, table.PanelBar),
                     PanelByIndex(table.Second, table.PanelBar),
-                    table.Heard};
+                    table.Refused};
 }
 
 // A corpus name weighs as its first character's count in the first position

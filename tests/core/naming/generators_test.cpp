@@ -124,9 +124,10 @@ TEST(RemoveDuplicateCodes, KeepsFirstOccurrencesInOrder) {
 }
 
 // Whether a pair passes what the readers taught, read from the tables: its
-// characters' fits reach the bar (a character the table lacks never does),
-// each one's panel share reaches the panel's bar (one the panel never judged
-// does), and no reader heard the pair as ill.
+// characters' fits reach the bar and neither falls below the floor (a
+// character the table lacks never passes), each one's panel share reaches the
+// panel's bar (one the panel never judged does), and the readers did not
+// refuse the pair.
 bool PassesTheReaders(const PairFitTable& fits, GivenNameCode code) {
     const auto entryOf = [](std::span<const PairFitEntry> table, std::uint32_t index) {
         const auto found = std::find_if(table.begin(), table.end(), [&](const PairFitEntry& e) {
@@ -136,11 +137,12 @@ bool PassesTheReaders(const PairFitTable& fits, GivenNameCode code) {
     };
     const std::optional<PairFitEntry> first = entryOf(fits.First, FirstIndexOf(code));
     const std::optional<PairFitEntry> second = entryOf(fits.Second, SecondIndexOf(code));
-    if (!first || !second || first->Thousandths + second->Thousandths < fits.Bar) {
+    if (!first || !second || first->Thousandths + second->Thousandths < fits.Bar ||
+        std::min(first->Thousandths, second->Thousandths) < fits.PartFloor) {
         return false;
     }
     return first->Panel >= fits.PanelBar && second->Panel >= fits.PanelBar &&
-           std::find(fits.Heard.begin(), fits.Heard.end(), code) == fits.Heard.end();
+           std::find(fits.Refused.begin(), fits.Refused.end(), code) == fits.Refused.end();
 }
 
 TEST(SimpleGeneration, BoysCorpusDrawsBeyondTheRecentListsLeaveOutDatedAndIllFittingNames) {
@@ -265,7 +267,7 @@ TEST(SimpleGeneration, PairsFollowTheCountsOfTheirPositions) {
             EXPECT_FALSE(seldomEnds(SecondIndexOf(code)))
                 << CharacterText(FirstIndexOf(code)) << CharacterText(SecondIndexOf(code));
             // A pair reaches the bar of its characters' fits and the panel's,
-            // and no reader heard it as ill.
+            // and the readers did not refuse it.
             EXPECT_TRUE(PassesTheReaders(fits, code))
                 << CharacterText(FirstIndexOf(code)) << CharacterText(SecondIndexOf(code));
         }

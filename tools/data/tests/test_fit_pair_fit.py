@@ -73,22 +73,29 @@ class Model(unittest.TestCase):
             kept = fit_pair_fit.judged(self.STATS, verdicts, counts, sex)
             self.assertEqual([g for _, g, _ in kept], names, sex)
 
-    def test_the_table_gives_per_sex_the_bars_each_place_in_rank_order_then_heard_pairs(self):
+    def test_the_table_gives_per_sex_the_bars_each_place_in_rank_order_then_refused_pairs(self):
         model = fit_pair_fit.Model(self.STATS, self.COUNTS, self.verdicts())
-        panel = fit_pair_fit.Panel(self.verdicts())
+        # Two more samples find 乙子 odd.
+        panel = fit_pair_fit.Panel(self.verdicts() + [("李 2", "乙子", 0), ("李 3", "乙子", 0)])
         tables = {"first": [(3, "乙", 100), (2, "甲", 90)], "second": [(7, "子", 100)]}
         body = [l for l in fit_pair_fit.table_lines({"male": model, "female": model},
                                                     {"male": tables, "female": tables},
                                                     {"male": panel, "female": panel},
                                                     {"male": ["甲子", "甲丑"], "female": []})
                 if not l.startswith("#")]
-        # A heard pair whose characters the tables do not hold (丑) is left out.
-        for sex, rows in (("male", body[:5]), ("female", body[5:])):
+        # A refused pair whose characters the tables do not hold (丑) is left
+        # out; boys have a floor, girls none.
+        refused = {"male": [["male", "heard", "2 7", "甲子"], ["male", "odd", "3 7", "乙子"]],
+                   "female": [["female", "odd", "3 7", "乙子"]]}
+        for sex, rows in (("male", body[:7]), ("female", body[7:])):
+            floor = [[sex, "floor", "-", "-"]] if sex == "male" else []
             self.assertEqual([l.split("\t")[:4] for l in rows],
-                             [[sex, "bar", "-", "-"], [sex, "first", "3", "乙"],
-                              [sex, "first", "2", "甲"], [sex, "second", "7", "子"]] +
-                             ([[sex, "heard", "2 7", "甲子"]] if sex == "male" else []))
-            for line in rows[:4]:
+                             [[sex, "bar", "-", "-"]] + floor +
+                             [[sex, "first", "3", "乙"], [sex, "first", "2", "甲"],
+                              [sex, "second", "7", "子"]] + refused[sex])
+            if sex == "male":
+                self.assertEqual(rows[1].split("\t")[4:], ["-0.800", "-"])
+            for line in [rows[0]] + rows[len(floor) + 1:len(floor) + 4]:
                 self.assertRegex(line.split("\t")[4], r"^-?\d+\.\d{3}$")
                 self.assertRegex(line.split("\t")[5], r"^\d\.\d{3}$")
 
@@ -123,6 +130,30 @@ class Model(unittest.TestCase):
                          ["甲子", "甲丑", "乙子"])
 
 
+class Floor(unittest.TestCase):
+    def test_only_later_lists_above_the_bar_and_kept_by_the_panel_count(self):
+        class Fit:
+            bar = 0
+            parts = {"甲": 2, "乙": -1, "丙": 0.5, "子": 2, "丑": 0.5}
+
+            def part(self, char, place):
+                return self.parts[char]
+
+            def pair(self, given):
+                return self.parts[given[0]] + self.parts[given[1]]
+
+        class KeepsAll:
+            def keeps(self, given):
+                return True
+
+        rows = [("李 20261214 a", "乙子", 0),  # the fit learned from it
+                ("李 20261220 a", "乙子", 0), ("李 20261220 a", "乙子", 1),  # 乙 below the floor
+                ("李 20261220 a", "乙丑", 0),  # below the bar
+                ("李 20261220 a", "甲子", 1), ("李 20261220 a", "丙丑", 0)]
+        self.assertEqual(fit_pair_fit.floor_check(Fit(), {"李 20261220": KeepsAll()}, rows,
+                                                  -0.8, "male"), (2, 1, 2, 0.5))
+
+
 class Panel(unittest.TestCase):
     def test_a_character_is_refused_in_the_place_where_its_pairs_read_odd(self):
         # Ten pairs, 8 good: 丙 stands second in the two odd ones, first in a good one.
@@ -138,6 +169,17 @@ class Panel(unittest.TestCase):
         self.assertGreater(panel.share("丙", "first"), 0.8)
         for given, kept in [("甲子", True), ("丙子", True), ("甲丙", False), ("丁丙", False)]:
             self.assertEqual(panel.keeps(given), kept, given)
+
+    def test_a_pair_at_least_half_its_samples_found_odd_is_refused(self):
+        rows = ([("李 1", "甲子", 1)] * 8 + [("李 1", "乙子", 1), ("李 2", "乙子", 0),
+                ("李 1", "丙子", 1), ("李 2", "丙子", 1), ("李 3", "丙子", 0)])
+        panel = fit_pair_fit.Panel(rows)
+        self.assertTrue(panel.judged_odd("乙子"))   # one good, one odd
+        self.assertFalse(panel.judged_odd("丙子"))  # two good, one odd
+        self.assertFalse(panel.judged_odd("丁子"))  # never judged
+        self.assertFalse(panel.keeps("乙子"))
+        self.assertTrue(panel.keeps("丙子"))
+        self.assertTrue(fit_pair_fit.Panel(rows, pairs=False).keeps("乙子"))
 
     def test_the_check_leaves_each_seed_out_and_counts_only_pairs_above_the_fit(self):
         class Fit:

@@ -403,8 +403,9 @@ int SignedThousandths(const std::string& file, const Row& row, std::size_t field
 }
 
 // Per sex, the bars of a free pair, each drawn character's fit and panel
-// share in its place, in the table's rank order, and the pairs readers heard
-// as an ill word or a person, in ascending order of their codes.
+// share in its place, in the table's rank order, the floor of a part, and the
+// pairs readers heard as an ill word or a person or mostly found odd, in
+// ascending order of their codes.
 std::string PairFits(const std::filesystem::path& data) {
     const std::string file = (data / "pair-fit.tsv").string();
     const auto rows = ReadRows(file);
@@ -412,9 +413,10 @@ std::string PairFits(const std::filesystem::path& data) {
     for (const char* sex : {"male", "female"}) {
         const std::string symbol = sex[0] == 'm' ? "kGeneratedMale" : "kGeneratedFemale";
         std::vector<const Row*> bars;
+        std::vector<const Row*> floors;
         std::ostringstream places[2];
         std::set<std::uint32_t> seen[2];
-        std::set<std::uint32_t> heard;
+        std::set<std::uint32_t> refused;
         for (const Row& row : rows) {
             if (row.fields.size() != 6 || (row.fields[0] != "male" && row.fields[0] != "female")) {
                 Fail(file, row.line, "expected sex, place, index, text, fit, panel");
@@ -426,7 +428,11 @@ std::string PairFits(const std::filesystem::path& data) {
                 bars.push_back(&row);
                 continue;
             }
-            if (row.fields[1] == "heard") {
+            if (row.fields[1] == "floor") {
+                floors.push_back(&row);
+                continue;
+            }
+            if (row.fields[1] == "heard" || row.fields[1] == "odd") {
                 const std::string& indexes = row.fields[2];
                 const std::size_t blank = indexes.find(' ');
                 if (blank == std::string::npos) {
@@ -436,13 +442,13 @@ std::string PairFits(const std::filesystem::path& data) {
                 const Row second{row.line, {indexes.substr(blank + 1)}};
                 const std::uint32_t value = (Number(file, first, 0, kDictionarySize - 1) << 16) |
                                             Number(file, second, 0, kDictionarySize - 1);
-                if (!heard.insert(value).second) {
+                if (!refused.insert(value).second) {
                     Fail(file, row.line, "repeated pair " + row.fields[3]);
                 }
                 continue;
             }
             if (row.fields[1] != "first" && row.fields[1] != "second") {
-                Fail(file, row.line, "expected the place first, second, bar or heard");
+                Fail(file, row.line, "expected the place first, second, bar, floor, heard or odd");
             }
             const std::size_t place = row.fields[1] == "first" ? 0 : 1;
             const std::uint32_t index = Number(file, row, 2, kDictionarySize - 1);
@@ -452,28 +458,35 @@ std::string PairFits(const std::filesystem::path& data) {
             places[place] << "    {" << index << "u, " << SignedThousandths(file, row, 4) << ", "
                           << SignedThousandths(file, row, 5) << "},\n";
         }
-        if (bars.size() != 1 || seen[0].empty() || seen[1].empty()) {
-            Fail(file, 0, std::string("expected one bar and both places of ") + sex);
+        if (bars.size() != 1 || floors.size() > 1 || seen[0].empty() || seen[1].empty()) {
+            Fail(file, 0,
+                 std::string("expected one bar, at most one floor and both places of ") + sex);
         }
         code << "inline constexpr std::int32_t " << symbol
              << "PairFitBar = " << SignedThousandths(file, *bars[0], 4) << ";\n"
              << "inline constexpr std::int32_t " << symbol
-             << "PanelBar = " << SignedThousandths(file, *bars[0], 5) << ";\n"
+             << "PanelBar = " << SignedThousandths(file, *bars[0], 5)
+             << ";\n"
+             // Without a floor row no part is too low.
+             << "inline constexpr std::int32_t " << symbol << "PartFloor = "
+             << (floors.empty() ? std::string("-2147483647 - 1")
+                                : std::to_string(SignedThousandths(file, *floors[0], 4)))
+             << ";\n"
              << "inline constexpr GeneratedPairFit " << symbol << "FirstFit[] = {\n"
              << places[0].str() << "};\n"
              << "inline constexpr GeneratedPairFit " << symbol << "SecondFit[] = {\n"
              << places[1].str()
              << "};\n"
-             // One entry at least, so that the array is well-formed when no pair was heard.
-             << "inline constexpr std::uint32_t " << symbol << "HeardCodes[] = {\n";
-        for (const std::uint32_t value : heard) {
+             // One entry at least, so that the array is well-formed when none is refused.
+             << "inline constexpr std::uint32_t " << symbol << "RefusedCodes[] = {\n";
+        for (const std::uint32_t value : refused) {
             char buffer[32];
             std::snprintf(buffer, sizeof buffer, "    0x%08Xu,\n", value);
             code << buffer;
         }
         code << "    0xFFFFFFFFu,\n};\n"
-             << "inline constexpr std::span<const std::uint32_t> " << symbol << "Heard{" << symbol
-             << "HeardCodes, " << heard.size() << "};\n";
+             << "inline constexpr std::span<const std::uint32_t> " << symbol << "Refused{" << symbol
+             << "RefusedCodes, " << refused.size() << "};\n";
     }
     return code.str() + "\n";
 }
