@@ -272,15 +272,16 @@ TEST(PairFits, CoverTheDrawnRanksOfEachPlace) {
     }
 }
 
+// A drawn character's fit in its place; the test fails when the table lacks it.
+std::int32_t FitOf(std::span<const PairFitEntry> table, const char* text) {
+    const std::uint32_t index = Index(text);
+    const auto found = std::find_if(table.begin(), table.end(),
+                                    [&](const PairFitEntry& e) { return e.CharIndex == index; });
+    EXPECT_NE(found, table.end()) << text;
+    return found == table.end() ? 0 : found->Thousandths;
+}
+
 TEST(PairFits, TellTheNamesOfTodayFromDatedAndAwkwardPairs) {
-    const auto fitOf = [](std::span<const PairFitEntry> table, const char* text) {
-        const std::uint32_t index = Index(text);
-        const auto found = std::find_if(table.begin(), table.end(), [&](const PairFitEntry& e) {
-            return e.CharIndex == index;
-        });
-        EXPECT_NE(found, table.end()) << text;
-        return found == table.end() ? 0 : found->Thousandths;
-    };
     const struct {
         Sex sex;
         const char* first;
@@ -307,7 +308,7 @@ TEST(PairFits, TellTheNamesOfTodayFromDatedAndAwkwardPairs) {
     };
     for (const auto& c : kCases) {
         const PairFitTable fits = PairFitsOf(c.sex);
-        EXPECT_EQ(fitOf(fits.First, c.first) + fitOf(fits.Second, c.second) >= fits.Bar, c.proposed)
+        EXPECT_EQ(FitOf(fits.First, c.first) + FitOf(fits.Second, c.second) >= fits.Bar, c.proposed)
             << c.first << c.second;
     }
 }
@@ -370,21 +371,13 @@ TEST(PairFits, TheBoysFloorRefusesAWeakCharacterAStrongOneWouldCarry) {
     const PairFitTable girls = PairFitsOf(Sex::Female);
     EXPECT_EQ(girls.PartFloor, std::numeric_limits<std::int32_t>::min());
     ASSERT_LT(boys.PartFloor, 0);
-    const auto fitOf = [](std::span<const PairFitEntry> table, const char* text) {
-        const std::uint32_t index = Index(text);
-        const auto found = std::find_if(table.begin(), table.end(), [&](const PairFitEntry& e) {
-            return e.CharIndex == index;
-        });
-        EXPECT_NE(found, table.end()) << text;
-        return found == table.end() ? 0 : found->Thousandths;
-    };
     // 尧豪, 韬豪 and 杭豪 reach the bar on 豪 alone; readers marked them.
     for (const char* weak : {"尧", "韬", "杭"}) {
-        EXPECT_GE(fitOf(boys.First, weak) + fitOf(boys.Second, "豪"), boys.Bar) << weak;
-        EXPECT_LT(fitOf(boys.First, weak), boys.PartFloor) << weak;
+        EXPECT_GE(FitOf(boys.First, weak) + FitOf(boys.Second, "豪"), boys.Bar) << weak;
+        EXPECT_LT(FitOf(boys.First, weak), boys.PartFloor) << weak;
     }
     for (const char* strong : {"浩", "宇", "子"}) {
-        EXPECT_GE(fitOf(boys.First, strong), boys.PartFloor) << strong;
+        EXPECT_GE(FitOf(boys.First, strong), boys.PartFloor) << strong;
     }
 }
 
