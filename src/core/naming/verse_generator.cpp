@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <span>
 #include <vector>
 
+#include "core/data/name_corpora.h"
 #include "core/naming/advanced_generator.h"
 #include "core/naming/name_sound.h"
 
@@ -77,6 +79,14 @@ bool HeardAsIllOrBrand(const FamilyName& family, std::uint32_t first, std::uint3
     });
 }
 
+// A name the readers refused as a free pair of the sex (heard as an ill word
+// or a person, or mostly found odd: 一豪 一毫, 梦依, 嘉圆) reads no better for
+// standing in a line.
+bool RefusedByTheReaders(Sex sex, GivenNameCode code) {
+    const std::span<const GivenNameCode> refused = PairFitsOf(sex).Refused;
+    return std::binary_search(refused.begin(), refused.end(), code);
+}
+
 }  // namespace
 
 bool StanzaInGroup(const VerseStanza& stanza, VerseGroup group) {
@@ -101,7 +111,8 @@ void AddVerseNames(NamingState& state, VerseGroup group, const FilterTests* filt
         }
         const std::uint32_t a = FirstIndexOf(name.code);
         const std::uint32_t b = SecondIndexOf(name.code);
-        if (state.avoid.HoldsAny(name.code) || HeardAsIllOrBrand(state.familyName, a, b)) {
+        if (state.avoid.HoldsAny(name.code) || HeardAsIllOrBrand(state.familyName, a, b) ||
+            RefusedByTheReaders(ws.sex, name.code)) {
             continue;
         }
         if (filters != nullptr && !(filters->PassesFilter(a, 1) && filters->PassesFilter(b, 2) &&
