@@ -108,8 +108,18 @@ ToneReport TonesOfName(const FamilyName& family, std::uint32_t first, std::uint3
         level += isLevel;
         oblique += syllable.Tone >= 3;
     }
-    if (s.size() >= 3 &&
-        (level == static_cast<int>(s.size()) || oblique == static_cast<int>(s.size()))) {
+    const bool allThird = std::all_of(s.begin(), s.end(),
+                                      [](const Syllable& syllable) { return syllable.Tone == 3; });
+    if (s.size() >= 3 && allThird) {
+        // Said aloud, each 上声 but the last turns rising (李禧宇 lí xí yǔ):
+        // parents hear a tongue-twister rather than a flat line.
+        std::string readings;
+        for (const Syllable& syllable : s) {
+            readings += (readings.empty() ? "" : " ") + syllable.Toned;
+        }
+        report.Remarks.push_back("字字上声（" + readings + "），连读要变调，读来拗口");
+    } else if (s.size() >= 3 &&
+               (level == static_cast<int>(s.size()) || oblique == static_cast<int>(s.size()))) {
         report.Remarks.push_back(std::string(level > 0 ? "字字平声" : "字字仄声") +
                                  "，声调没有起伏，读来平板");
     }

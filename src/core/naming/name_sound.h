@@ -27,7 +27,8 @@ struct ToneReport {
 };
 
 // The full name's syllables as the reading chooser reads them, and:
-// - three syllables all 平 or all 仄 read flat (the voice neither rises nor falls);
+// - three syllables all 平 or all 仄 read flat (the voice neither rises nor falls),
+//   and all 上声 twist the tongue (each but the last is said rising);
 // - the given name ending in the family name's syllable, or two neighbouring
 //   syllables alike, sound repeated;
 // - a syllable ending in n or ng before one that begins with a vowel runs into
