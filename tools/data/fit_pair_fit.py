@@ -369,8 +369,8 @@ def main():
     stats = read_statistics(os.path.join(args.sources, "chinese-names-psychbruce",
                                          "givenname.csv"))
     heard = read_heard(args.verdicts)
-    # The boys' names found in text that readers heard as ill are recorded for
-    # the heard rows alone: the fit and the panel learn from free pairs.
+    # The corpus names beyond the national lists that readers heard as ill are
+    # recorded for the heard rows alone: the fit and the panel learn from free pairs.
     corpora = {sex: read_corpus(os.path.join(args.data, f"corpus-{sex}.txt")) for sex in SEXES}
     verdicts = {sex: [v for v in rows if v[1] not in corpora[sex]]
                 for sex, rows in read_verdicts(args.verdicts).items()}

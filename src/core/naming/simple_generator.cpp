@@ -147,8 +147,13 @@ struct PairFits {
         const std::uint32_t b = std::min(secondIndex, DictionarySize);
         return first[a] + second[b] >= bar && first[a] >= floor && second[b] >= floor &&
                panelFirst[a] >= panelBar && panelSecond[b] >= panelBar &&
-               !std::binary_search(refused.begin(), refused.end(),
-                                   MakeGivenNameCode(firstIndex, secondIndex));
+               !Refused(firstIndex, secondIndex);
+    }
+
+    // A pair heard as ill or mostly found odd.
+    [[nodiscard]] bool Refused(std::uint32_t firstIndex, std::uint32_t secondIndex) const {
+        return std::binary_search(refused.begin(), refused.end(),
+                                  MakeGivenNameCode(firstIndex, secondIndex));
     }
 };
 
@@ -191,7 +196,10 @@ PairFits PairFitsFor(Sex sex) {
 // lists of the 1990s and 2000s do not name is one of all ages: such a name is
 // not drawn when a character was given less since the 1980s (readers marked
 // half of them dated: 志涛, 家明, 振林, 文辉) or when its fits miss the bar
-// (世祥, 恩思). The names of the recent lists are drawn as they are.
+// (世祥, 恩思). A girl's such name is drawn unless a reader heard it as ill
+// (雅迪 the scooter brand, 佳薇 the singer); the free pairs' other rules would
+// refuse girls' names readers found good. The names of the recent lists are
+// drawn as they are.
 WeightedDraw CorpusDraw(const WorkingSet& ws, const PairFits& fits) {
     const std::vector<std::uint32_t> first = CountsByCharacter(ws.FirstPosition);
     const std::vector<std::uint32_t> second = CountsByCharacter(ws.SecondPosition);
@@ -201,10 +209,13 @@ WeightedDraw CorpusDraw(const WorkingSet& ws, const PairFits& fits) {
         const double product =
             static_cast<double>(first[std::min(FirstIndexOf(code), DictionarySize)]) *
             second[std::min(SecondIndexOf(code), DictionarySize)];
-        const bool refused = ws.sex == Sex::Male && k >= ws.ListedNames &&
-                             (GivenLessSinceEighties(FirstIndexOf(code)) ||
-                              GivenLessSinceEighties(SecondIndexOf(code)) ||
-                              !fits.Reach(FirstIndexOf(code), SecondIndexOf(code)));
+        const bool beyondLists = k >= ws.ListedNames;
+        const bool refused =
+            beyondLists &&
+            (ws.sex == Sex::Male ? GivenLessSinceEighties(FirstIndexOf(code)) ||
+                                       GivenLessSinceEighties(SecondIndexOf(code)) ||
+                                       !fits.Reach(FirstIndexOf(code), SecondIndexOf(code))
+                                 : fits.Refused(FirstIndexOf(code), SecondIndexOf(code)));
         weights.push_back(product > 0 && !refused ? std::pow(product, ws.PairExponent) : 0.0);
     }
     return DrawOf(weights);
