@@ -191,6 +191,40 @@ TEST(SimpleGeneration, CorpusDrawsBeyondTheRecentListsLeaveOutWhatTheReadersRefu
     }
 }
 
+TEST(SimpleGeneration, CorpusNamesWhoseCharactersHadPeakedAreNotDrawn) {
+    // The rate of the births of 2000-2008 over that of the 1990s, read here
+    // from the counts; 2 where the 1990s gave the character to no one.
+    const auto momentum = [](std::uint32_t index) {
+        const std::optional<NameCount> count = FindCharacterCount(CharacterText(index));
+        return count && count->Ppm[4] > 0 ? count->Ppm[5] / count->Ppm[4] : 2.0;
+    };
+    const auto peaked = [&](GivenNameCode code) {
+        return momentum(FirstIndexOf(code)) * momentum(SecondIndexOf(code)) < 1.2 * 1.2;
+    };
+    const std::map<Sex, std::vector<const char*>> listed = {{Sex::Male, {"世杰", "志鹏"}},
+                                                            {Sex::Female, {"文慧", "文静"}}};
+    for (const auto& [sex, names] : listed) {
+        NamingState state = SeededState(sex, 5);
+        const auto& corpus = state.workingSet.Corpus;
+        const auto recent =
+            corpus.begin() + static_cast<std::ptrdiff_t>(state.workingSet.ListedNames);
+        for (const char* name : names) {
+            const std::string text(name);
+            const GivenNameCode code =
+                MakeGivenNameCode(FindCharacter(text.substr(0, 3)), FindCharacter(text.substr(3)));
+            EXPECT_NE(std::find(corpus.begin(), recent, code), recent)
+                << name << " is a listed name";
+            EXPECT_TRUE(peaked(code)) << name;
+        }
+        AddCorpusNames(state, 2000);
+        ASSERT_GT(state.candidates.codes.size(), 100u);
+        for (GivenNameCode code : state.candidates.codes) {
+            EXPECT_FALSE(peaked(code))
+                << CharacterText(FirstIndexOf(code)) << CharacterText(SecondIndexOf(code));
+        }
+    }
+}
+
 TEST(SimpleGeneration, CorpusNamesAroundFrequentPairs) {
     for (Sex sex : {Sex::Male, Sex::Female}) {
         NamingState state = SeededState(sex);
