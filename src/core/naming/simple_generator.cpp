@@ -110,27 +110,37 @@ bool GivenLessSinceEighties(std::uint32_t index) {
     return count && count->Ppm[kLatest] < count->Ppm[kEighties];
 }
 
-// How much a name's characters gained from the births of the 1990s to those
-// of 2000-2008: the geometric mean of each one's rate then over its rate
-// before. A character the statistics lack, or that the 1990s did not give,
-// counts as rising.
-double PairMomentum(std::uint32_t first, std::uint32_t second) {
+// How much a character gained from the births of the 1990s to those of
+// 2000-2008: its rate then over its rate before. A character the statistics
+// lack, or that the 1990s did not give, counts as rising.
+double CharacterMomentum(std::uint32_t index) {
     constexpr std::size_t kNineties = 4;  // 1990-1999 in kCohorts
     constexpr std::size_t kLatest = kCohorts.size() - 1;
     constexpr double kRising = 2.0;
-    const auto momentum = [](std::uint32_t index) {
-        const std::optional<NameCount> count = FindCharacterCount(CharacterText(index));
-        return count && count->Ppm[kNineties] > 0 ? count->Ppm[kLatest] / count->Ppm[kNineties]
-                                                  : kRising;
-    };
-    return std::sqrt(momentum(first) * momentum(second));
+    const std::optional<NameCount> count = FindCharacterCount(CharacterText(index));
+    return count && count->Ppm[kNineties] > 0 ? count->Ppm[kLatest] / count->Ppm[kNineties]
+                                              : kRising;
 }
 
-// A corpus name whose characters together gained less than this had peaked
-// when the statistics end: readers of today took half of such names for
-// their parents' generation (文慧, 世杰, 文静, 晓婷), against one in fourteen
-// of the other corpus names (data/README.md).
+// The same by rank of the drawn ranks of a table.
+std::vector<double> MomentaOf(std::span<const PositionEntry> table) {
+    std::vector<double> momenta;
+    for (std::size_t r = 0; r < kPairRanks && r < table.size(); ++r) {
+        momenta.push_back(CharacterMomentum(table[r].CharIndex));
+    }
+    return momenta;
+}
+
+// A name whose two characters together gained less than this (the geometric
+// mean of their momenta) had peaked when the statistics end: readers of today
+// took half of such corpus names for their parents' generation (文慧, 世杰,
+// 文静, 晓婷), against 4 % of the readings of the other corpus names, and a
+// fifth of such free pairs (世鹏, 文坤) against 5 % (data/README.md).
 constexpr double kPeakedMomentum = 1.2;
+
+bool Peaked(double firstMomentum, double secondMomentum) {
+    return firstMomentum * secondMomentum < kPeakedMomentum * kPeakedMomentum;
+}
 
 // The same by rank of the drawn ranks of a table.
 std::vector<bool> FallenSinceEighties(std::span<const PositionEntry> table) {
@@ -221,7 +231,7 @@ PairFits PairFitsFor(Sex sex) {
 // (世祥, 恩思). A girl's such name is drawn unless a reader heard it as ill
 // (雅迪 the scooter brand, 佳薇 the singer); the free pairs' other rules would
 // refuse girls' names readers found good. No corpus name is drawn whose
-// characters had peaked by the 2000s, not even one of the recent lists.
+// characters had peaked, not even one of the recent lists.
 WeightedDraw CorpusDraw(const WorkingSet& ws, const PairFits& fits) {
     const std::vector<std::uint32_t> first = CountsByCharacter(ws.FirstPosition);
     const std::vector<std::uint32_t> second = CountsByCharacter(ws.SecondPosition);
@@ -232,7 +242,8 @@ WeightedDraw CorpusDraw(const WorkingSet& ws, const PairFits& fits) {
             static_cast<double>(first[std::min(FirstIndexOf(code), DictionarySize)]) *
             second[std::min(SecondIndexOf(code), DictionarySize)];
         const bool beyondLists = k >= ws.ListedNames;
-        const bool peaked = PairMomentum(FirstIndexOf(code), SecondIndexOf(code)) < kPeakedMomentum;
+        const bool peaked =
+            Peaked(CharacterMomentum(FirstIndexOf(code)), CharacterMomentum(SecondIndexOf(code)));
         const bool failsItsTier =
             beyondLists &&
             (ws.sex == Sex::Male ? GivenLessSinceEighties(FirstIndexOf(code)) ||
@@ -273,6 +284,8 @@ struct SimpleDraws {
     std::vector<bool> firstFallen;
     std::vector<bool> secondFallen;
     std::vector<bool> secondSeldomEnds;
+    std::vector<double> firstMomenta;
+    std::vector<double> secondMomenta;
     PairFits fits;
 };
 
@@ -285,6 +298,8 @@ SimpleDraws MakeDraws(const WorkingSet& ws) {
             FallenSinceEighties(ws.FirstPosition),
             FallenSinceEighties(ws.SecondPosition),
             SeldomEnds(ws),
+            MomentaOf(ws.FirstPosition),
+            MomentaOf(ws.SecondPosition),
             std::move(fits)};
 }
 
@@ -360,8 +375,10 @@ void AddFrequentPairs(NamingState& state, int n) {
         const double product = static_cast<double>(ws.FirstPosition[a].Count) *
                                static_cast<double>(ws.SecondPosition[b].Count);
         if ((a >= kStrongRanks && b >= kStrongRanks) || product < floor || draws.firstFallen[a] ||
-            draws.secondFallen[b] || draws.secondSeldomEnds[b] || state.avoid.Holds(firstIndex) ||
-            state.avoid.Holds(secondIndex) || ReadAlike(firstIndex, secondIndex) ||
+            draws.secondFallen[b] || draws.secondSeldomEnds[b] ||
+            Peaked(draws.firstMomenta[a], draws.secondMomenta[b]) ||
+            state.avoid.Holds(firstIndex) || state.avoid.Holds(secondIndex) ||
+            ReadAlike(firstIndex, secondIndex) ||
             PairLeansToOtherSex(firstIndex, secondIndex, ws.sex) ||
             !draws.fits.Reach(firstIndex, secondIndex)) {
             return Verdict::Redraw;

@@ -274,6 +274,15 @@ TEST(SimpleGeneration, PairsFollowTheCountsOfTheirPositions) {
             const std::optional<NameCount> count = FindCharacterCount(CharacterText(index));
             return count && count->Ppm[5] < count->Ppm[3];
         };
+        // The characters together gained at least a fifth from the births
+        // of the 1990s to those of 2000-2008.
+        const auto momentum = [](std::uint32_t index) {
+            const std::optional<NameCount> count = FindCharacterCount(CharacterText(index));
+            return count && count->Ppm[4] > 0 ? count->Ppm[5] / count->Ppm[4] : 2.0;
+        };
+        const auto peaked = [&](std::uint32_t x, std::uint32_t y) {
+            return std::sqrt(momentum(x) * momentum(y)) < 1.2;
+        };
         // A girl's pair ends in a character that ends at least 45 % of the
         // names holding it.
         const auto seldomEnds = [&](std::uint32_t index) {
@@ -308,6 +317,8 @@ TEST(SimpleGeneration, PairsFollowTheCountsOfTheirPositions) {
                 << CharacterText(FirstIndexOf(code)) << CharacterText(SecondIndexOf(code));
             EXPECT_FALSE(seldomEnds(SecondIndexOf(code)))
                 << CharacterText(FirstIndexOf(code)) << CharacterText(SecondIndexOf(code));
+            EXPECT_FALSE(peaked(FirstIndexOf(code), SecondIndexOf(code)))
+                << CharacterText(FirstIndexOf(code)) << CharacterText(SecondIndexOf(code));
             // A pair reaches the bar of its characters' fits and the panel's,
             // and the readers did not refuse it.
             EXPECT_TRUE(PassesTheReaders(fits, code))
@@ -336,7 +347,7 @@ TEST(SimpleGeneration, PairsFollowTheCountsOfTheirPositions) {
             const std::uint32_t x = first[a].CharIndex;
             const std::uint32_t y = second[b].CharIndex;
             return !(a > 200 && b > 200) && !fallen(x) && !fallen(y) && !seldomEnds(y) &&
-                   countOf(first, x) * countOf(second, y) >= floor &&
+                   !peaked(x, y) && countOf(first, x) * countOf(second, y) >= floor &&
                    PassesTheReaders(fits, MakeGivenNameCode(x, y));
         };
         double total = 0;
