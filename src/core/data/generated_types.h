@@ -38,6 +38,7 @@ struct GeneratedFamilyName {
 using GeneratedPositionEntry = PositionEntry;
 
 using GeneratedPairFit = PairFitEntry;
+using GeneratedHeardSound = HeardSound;
 
 // A stanza: collection and group by number, then offsets and lengths into
 // kGeneratedVerseBlob of title, section, author and text.

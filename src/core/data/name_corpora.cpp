@@ -38,11 +38,13 @@ PairFitTable PairFitsOf(Sex sex) {
     if (sex == Sex::Male) {
         return PairFitTable{kGeneratedMalePairFitBar, kGeneratedMalePanelBar,
                             kGeneratedMalePartFloor,  kGeneratedMaleFirstFit,
-                            kGeneratedMaleSecondFit,  kGeneratedMaleRefused};
+                            kGeneratedMaleSecondFit,  kGeneratedMaleRefused,
+                            kGeneratedMaleHeardSounds};
     }
     return PairFitTable{kGeneratedFemalePairFitBar, kGeneratedFemalePanelBar,
                         kGeneratedFemalePartFloor,  kGeneratedFemaleFirstFit,
-                        kGeneratedFemaleSecondFit,  kGeneratedFemaleRefused};
+                        kGeneratedFemaleSecondFit,  kGeneratedFemaleRefused,
+                        kGeneratedFemaleHeardSounds};
 }
 
 WorkingSet SelectWorkingSet(Sex sex) {

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <string_view>
 
 #include "core/data/character_dictionary.h"
 
@@ -73,6 +74,13 @@ struct PairFitEntry {
     std::int32_t Thousandths;
     std::int32_t Panel;
 };
+// A given name's reading that readers, after the family name, heard as a
+// well-known person or an ill word in many of its pairs (李 jiā qí: 李佳琦).
+struct HeardSound {
+    std::string_view Family;   // 李
+    std::string_view Reading;  // "jiā qí": each character's toned reading, a blank between
+};
+
 struct PairFitTable {
     std::int32_t Bar = 0;
     std::int32_t PanelBar = 0;
@@ -80,6 +88,7 @@ struct PairFitTable {
     std::span<const PairFitEntry> First;     // the drawn characters of the first place
     std::span<const PairFitEntry> Second;    // and of the second
     std::span<const GivenNameCode> Refused;  // in ascending order
+    std::span<const HeardSound> Sounds;      // by family name, then reading
 };
 [[nodiscard]] PairFitTable PairFitsOf(Sex sex);
 [[nodiscard]] std::uint32_t NameCorpusSize(Sex sex);

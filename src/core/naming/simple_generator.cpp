@@ -5,6 +5,7 @@
 #include <limits>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "core/data/character_dictionary.h"
 #include "core/data/name_counts.h"
 #include "core/naming/name_sound.h"
+#include "core/naming/readings.h"
 
 namespace lumivane {
 namespace {
@@ -173,6 +175,7 @@ struct PairFits {
     std::vector<std::int32_t> panelFirst;
     std::vector<std::int32_t> panelSecond;
     std::span<const GivenNameCode> refused;
+    std::span<const HeardSound> sounds;
 
     [[nodiscard]] bool Reach(std::uint32_t firstIndex, std::uint32_t secondIndex) const {
         const std::uint32_t a = std::min(firstIndex, DictionarySize);
@@ -186,6 +189,23 @@ struct PairFits {
     [[nodiscard]] bool Refused(std::uint32_t firstIndex, std::uint32_t secondIndex) const {
         return std::binary_search(refused.begin(), refused.end(),
                                   MakeGivenNameCode(firstIndex, secondIndex));
+    }
+
+    // Whether readers heard the pair's reading after the family name as ill
+    // in many of its pairs: what they hear there is the sound (李 jiā qí).
+    [[nodiscard]] bool SoundHeard(const FamilyName& family, std::uint32_t firstIndex,
+                                  std::uint32_t secondIndex) const {
+        const std::string text = family.firstText + family.secondText;
+        const auto ofFamily = std::equal_range(
+            sounds.begin(), sounds.end(), HeardSound{text, {}},
+            [](const HeardSound& a, const HeardSound& b) { return a.Family < b.Family; });
+        if (ofFamily.first == ofFamily.second) {
+            return false;
+        }
+        const std::string reading = ReadingOf(firstIndex, ReadingRole::Given) + " " +
+                                    ReadingOf(secondIndex, ReadingRole::Given);
+        return std::any_of(ofFamily.first, ofFamily.second,
+                           [&](const HeardSound& sound) { return sound.Reading == reading; });
     }
 };
 
@@ -218,7 +238,8 @@ PairFits PairFitsFor(Sex sex) {
                     table.PanelBar,
                     PanelByIndex(table.First, table.PanelBar),
                     PanelByIndex(table.Second, table.PanelBar),
-                    table.Refused};
+                    table.Refused,
+                    table.Sounds};
 }
 
 // A corpus name weighs as its first character's count in the first position
@@ -339,15 +360,21 @@ void AddCorpusNames(NamingState& state, int n) {
         return;
     }
     std::optional<SimpleDraws> own;
-    const WeightedDraw& draw = DrawsOf(ws, own).corpus;
+    const SimpleDraws& draws = DrawsOf(ws, own);
+    const WeightedDraw& draw = draws.corpus;
     // A name holding a character to avoid is drawn again; the bound keeps a
     // list of avoided characters that every name holds from looping forever.
+    // So is a name beyond the recent lists whose reading readers heard as ill
+    // after this family name; the names of the recent lists stay.
     for (long k = 0, attempts = 0; k < n && attempts < 100L * n; ++attempts) {
         if (state.candidates.count() >= kCandidateLimit) {
             return;
         }
-        const GivenNameCode code = ws.Corpus[draw.Draw(state.random)];
-        if (state.avoid.HoldsAny(code)) {
+        const std::size_t drawn = draw.Draw(state.random);
+        const GivenNameCode code = ws.Corpus[drawn];
+        if (state.avoid.HoldsAny(code) ||
+            (drawn >= ws.ListedNames &&
+             draws.fits.SoundHeard(state.familyName, FirstIndexOf(code), SecondIndexOf(code)))) {
             continue;
         }
         state.candidates.codes.push_back(code);
@@ -380,7 +407,8 @@ void AddFrequentPairs(NamingState& state, int n) {
             state.avoid.Holds(firstIndex) || state.avoid.Holds(secondIndex) ||
             ReadAlike(firstIndex, secondIndex) ||
             PairLeansToOtherSex(firstIndex, secondIndex, ws.sex) ||
-            !draws.fits.Reach(firstIndex, secondIndex)) {
+            !draws.fits.Reach(firstIndex, secondIndex) ||
+            draws.fits.SoundHeard(state.familyName, firstIndex, secondIndex)) {
             return Verdict::Redraw;
         }
         const std::vector<SoundAlike> alikes =

@@ -12,6 +12,7 @@
 #include "core/data/name_counts.h"
 #include "core/naming/advanced_generator.h"
 #include "core/naming/random_source.h"
+#include "core/naming/readings.h"
 #include "core/naming/remove_duplicate_codes.h"
 #include "core/naming/shuffle_codes.h"
 #include "core/naming/simple_generator.h"
@@ -222,6 +223,43 @@ TEST(SimpleGeneration, CorpusNamesWhoseCharactersHadPeakedAreNotDrawn) {
             EXPECT_FALSE(peaked(code))
                 << CharacterText(FirstIndexOf(code)) << CharacterText(SecondIndexOf(code));
         }
+    }
+}
+
+TEST(SimpleGeneration, ReadingsHeardAfterAFamilyNameAreLeftOutForThatFamilyOnly) {
+    const auto readingOf = [](GivenNameCode code) {
+        return ReadingOf(FirstIndexOf(code), ReadingRole::Given) + " " +
+               ReadingOf(SecondIndexOf(code), ReadingRole::Given);
+    };
+    for (Sex sex : {Sex::Male, Sex::Female}) {
+        const PairFitTable fits = PairFitsOf(sex);
+        std::set<std::string> heard;
+        for (const HeardSound& sound : fits.Sounds) {
+            if (sound.Family == "李") {
+                heard.insert(std::string(sound.Reading));
+            }
+        }
+        // Readers heard the livestream seller 李佳琦 in many jiā qí pairs.
+        ASSERT_TRUE(heard.count("jiā qí")) << "the table holds the heard readings";
+        std::map<std::string, int> held;
+        for (const char* family : {"李", "王"}) {
+            NamingState state = SeededState(sex, 11);
+            state.familyName = MakeFamilyName(family);
+            AddFrequentPairs(state, 20000);
+            const std::size_t pairs = state.candidates.count();
+            AddCorpusNames(state, 20000);
+            const auto& corpus = state.workingSet.Corpus;
+            const auto recent =
+                corpus.begin() + static_cast<std::ptrdiff_t>(state.workingSet.ListedNames);
+            for (std::size_t k = 0; k < state.candidates.count(); ++k) {
+                const GivenNameCode code = state.candidates.codes[k];
+                const bool listed = k >= pairs && std::find(corpus.begin(), recent, code) != recent;
+                held[family] += heard.count(readingOf(code)) && !listed ? 1 : 0;
+            }
+        }
+        EXPECT_EQ(held["李"], 0);
+        // Another family name keeps those pairs (王佳琪, 王嘉淇).
+        EXPECT_GT(held["王"], 0);
     }
 }
 

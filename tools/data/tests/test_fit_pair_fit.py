@@ -122,6 +122,17 @@ class Model(unittest.TestCase):
         self.assertEqual(rows["male"], [("李 1", "思乐", 0), ("李 2", "思乐", 1)])
         self.assertEqual(heard, {"male": ["思乐"], "female": ["洁楠"]})
 
+    def test_a_reading_heard_in_enough_of_its_samples_is_refused_after_its_family_name(self):
+        readings = {"佳": "jiā", "嘉": "jiā", "琪": "qí", "奇": "qí", "祺": "qí", "杰": "jié"}
+        text = ("male\t李 1\t嘉奇\till\nmale\t李 2\t佳祺\tgood\nfemale\t李 2\t佳琪\till\n"
+                "male\t李 3\t佳祺\tgood\nmale\t王 1\t嘉奇\till\n"
+                # heard once only, and in too few of its samples
+                "male\t李 1\t佳杰\till\nmale\t李 2\t嘉杰\tgood\n"
+                + "male\t李 3\t嘉杰\tgood\n" * 8 + "male\t李 4\t佳杰\till\n")
+        [sounds] = self.read(text, lambda path: fit_pair_fit.heard_sounds(path, readings))
+        # jiā qí: 2 ill of 4 after 李 (either sex), 1 after 王; jiā jié: 2 of 11.
+        self.assertEqual(sounds, [("李", "jiā qí")])
+
     def test_the_fit_learns_only_from_the_lists_drawn_before_it(self):
         rows = [("王 1", "甲子", 1), ("李 20261214 b", "甲丑", 0), ("李 20261216", "乙子", 1),
                 ("李 20261220 a", "乙丑", 0)]

@@ -405,7 +405,8 @@ int SignedThousandths(const std::string& file, const Row& row, std::size_t field
 // Per sex, the bars of a free pair, each drawn character's fit and panel
 // share in its place, in the table's rank order, the floor of a part, and the
 // pairs readers heard as an ill word or a person or mostly found odd, in
-// ascending order of their codes.
+// ascending order of their codes, and the readings heard as ill after a
+// family name.
 std::string PairFits(const std::filesystem::path& data) {
     const std::string file = (data / "pair-fit.tsv").string();
     const auto rows = ReadRows(file);
@@ -417,6 +418,7 @@ std::string PairFits(const std::filesystem::path& data) {
         std::ostringstream places[2];
         std::set<std::uint32_t> seen[2];
         std::set<std::uint32_t> refused;
+        std::set<std::pair<std::string, std::string>> sounds;
         for (const Row& row : rows) {
             if (row.fields.size() != 6 || (row.fields[0] != "male" && row.fields[0] != "female")) {
                 Fail(file, row.line, "expected sex, place, index, text, fit, panel");
@@ -447,8 +449,16 @@ std::string PairFits(const std::filesystem::path& data) {
                 }
                 continue;
             }
+            if (row.fields[1] == "sound") {
+                if (row.fields[2].empty() || row.fields[3].find(' ') == std::string::npos ||
+                    !sounds.emplace(row.fields[2], row.fields[3]).second) {
+                    Fail(file, row.line, "expected a family name and a new two-syllable reading");
+                }
+                continue;
+            }
             if (row.fields[1] != "first" && row.fields[1] != "second") {
-                Fail(file, row.line, "expected the place first, second, bar, floor, heard or odd");
+                Fail(file, row.line,
+                     "expected the place first, second, bar, floor, heard, odd or sound");
             }
             const std::size_t place = row.fields[1] == "first" ? 0 : 1;
             const std::uint32_t index = Number(file, row, 2, kDictionarySize - 1);
@@ -486,7 +496,16 @@ std::string PairFits(const std::filesystem::path& data) {
         }
         code << "    0xFFFFFFFFu,\n};\n"
              << "inline constexpr std::span<const std::uint32_t> " << symbol << "Refused{" << symbol
-             << "RefusedCodes, " << refused.size() << "};\n";
+             << "RefusedCodes, " << refused.size()
+             << "};\n"
+             // One entry at least here too.
+             << "inline constexpr GeneratedHeardSound " << symbol << "HeardSoundEntries[] = {\n";
+        for (const auto& [family, reading] : sounds) {
+            code << "    {" << Literal(family) << ", " << Literal(reading) << "},\n";
+        }
+        code << "    {\"\", \"\"},\n};\n"
+             << "inline constexpr std::span<const GeneratedHeardSound> " << symbol << "HeardSounds{"
+             << symbol << "HeardSoundEntries, " << sounds.size() << "};\n";
     }
     return code.str() + "\n";
 }
