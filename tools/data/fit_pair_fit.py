@@ -99,41 +99,41 @@ def read_positions(path):
     return rows
 
 
+def table_rows(path):
+    """The tab-separated fields of each line of a table but its comments and blanks."""
+    with open(path, encoding="utf-8") as f:
+        for line in f:
+            if not line.startswith("#") and line.strip():
+                yield line.rstrip("\n").split("\t")
+
+
 def read_verdicts(path):
     """{sex: [(list, given, 1 good / 0 odd or ill)]}."""
     rows = {sex: [] for sex in SEXES}
-    with open(path, encoding="utf-8") as f:
-        for line in f:
-            if line.startswith("#") or not line.strip():
-                continue
-            sex, lst, given, verdict = line.rstrip("\n").split("\t")
-            if sex not in SEXES or verdict not in VERDICTS or len(given) != 2:
-                raise SystemExit(f"{path}: bad row {line!r}")
-            rows[sex].append((lst, given, 1 if verdict == "good" else 0))
+    for fields in table_rows(path):
+        sex, lst, given, verdict = fields
+        if sex not in SEXES or verdict not in VERDICTS or len(given) != 2:
+            raise SystemExit(f"{path}: bad row {fields!r}")
+        rows[sex].append((lst, given, 1 if verdict == "good" else 0))
     return rows
 
 
 def read_corpus(path):
     """The given names of data/corpus-*.txt."""
-    with open(path, encoding="utf-8") as f:
-        return {line.split("\t")[0] for line in f if not line.startswith("#") and line.strip()}
+    return {fields[0] for fields in table_rows(path)}
 
 
 def read_name_readings(path):
     """{character: the toned reading it takes in a given name} from readings.tsv:
     its name reading, else its first reading in common use."""
     readings = {}
-    with open(path, encoding="utf-8") as f:
-        for line in f:
-            if line.startswith("#") or not line.strip():
-                continue
-            text, common, _, name = line.rstrip("\n").split("\t")
-            if len(text) != 1:
-                continue
-            if name != "-":
-                readings[text] = name
-            elif common != "-":
-                readings[text] = common.split(",")[0]
+    for text, common, _, name in table_rows(path):
+        if len(text) != 1:
+            continue
+        if name != "-":
+            readings[text] = name
+        elif common != "-":
+            readings[text] = common.split(",")[0]
     return readings
 
 
@@ -141,16 +141,12 @@ def heard_sounds(path, readings):
     """Sorted (family name, given name's reading) pairs readers heard as ill in
     at least SOUND_ILL samples and SOUND_SHARE of the samples of that reading."""
     tally = {}
-    with open(path, encoding="utf-8") as f:
-        for line in f:
-            if line.startswith("#") or not line.strip():
-                continue
-            _, lst, given, verdict = line.rstrip("\n").split("\t")
-            if not all(c in readings for c in given):
-                continue
-            key = (lst.split()[0], " ".join(readings[c] for c in given))
-            ill, n = tally.get(key, (0, 0))
-            tally[key] = (ill + (verdict == "ill"), n + 1)
+    for _, lst, given, verdict in table_rows(path):
+        if not all(c in readings for c in given):
+            continue
+        key = (lst.split()[0], " ".join(readings[c] for c in given))
+        ill, n = tally.get(key, (0, 0))
+        tally[key] = (ill + (verdict == "ill"), n + 1)
     return sorted(key for key, (ill, n) in tally.items()
                   if ill >= SOUND_ILL and ill >= SOUND_SHARE * n)
 
@@ -158,13 +154,9 @@ def heard_sounds(path, readings):
 def read_heard(path):
     """{sex: sorted given names any reader heard as an ill word or a person}."""
     heard = {sex: set() for sex in SEXES}
-    with open(path, encoding="utf-8") as f:
-        for line in f:
-            if line.startswith("#") or not line.strip():
-                continue
-            sex, _, given, verdict = line.rstrip("\n").split("\t")
-            if verdict == "ill":
-                heard[sex].add(given)
+    for sex, _, given, verdict in table_rows(path):
+        if verdict == "ill":
+            heard[sex].add(given)
     return {sex: sorted(names) for sex, names in heard.items()}
 
 
