@@ -191,21 +191,9 @@ struct PairFits {
                                   MakeGivenNameCode(firstIndex, secondIndex));
     }
 
-    // Whether readers heard the pair's reading after the family name as ill
-    // in many of its pairs: what they hear there is the sound (李 jiā qí).
     [[nodiscard]] bool SoundHeard(const FamilyName& family, std::uint32_t firstIndex,
                                   std::uint32_t secondIndex) const {
-        const std::string text = family.firstText + family.secondText;
-        const auto ofFamily = std::equal_range(
-            sounds.begin(), sounds.end(), HeardSound{text, {}},
-            [](const HeardSound& a, const HeardSound& b) { return a.Family < b.Family; });
-        if (ofFamily.first == ofFamily.second) {
-            return false;
-        }
-        const std::string reading = ReadingOf(firstIndex, ReadingRole::Given) + " " +
-                                    ReadingOf(secondIndex, ReadingRole::Given);
-        return std::any_of(ofFamily.first, ofFamily.second,
-                           [&](const HeardSound& sound) { return sound.Reading == reading; });
+        return ReadingHeardAfter(sounds, family, firstIndex, secondIndex);
     }
 };
 
@@ -348,6 +336,21 @@ const SimpleDraws& DrawsOf(const WorkingSet& ws, std::optional<SimpleDraws>& own
 }
 
 }  // namespace
+
+bool ReadingHeardAfter(std::span<const HeardSound> sounds, const FamilyName& family,
+                       std::uint32_t first, std::uint32_t second) {
+    const std::string text = family.firstText + family.secondText;
+    const auto ofFamily = std::equal_range(
+        sounds.begin(), sounds.end(), HeardSound{text, {}},
+        [](const HeardSound& a, const HeardSound& b) { return a.Family < b.Family; });
+    if (ofFamily.first == ofFamily.second) {
+        return false;
+    }
+    const std::string reading =
+        ReadingOf(first, ReadingRole::Given) + " " + ReadingOf(second, ReadingRole::Given);
+    return std::any_of(ofFamily.first, ofFamily.second,
+                       [&](const HeardSound& sound) { return sound.Reading == reading; });
+}
 
 bool PairLeansToOtherSex(std::uint32_t first, std::uint32_t second, Sex sex) {
     const int balance = CharacterGenderIndex(first) + CharacterGenderIndex(second);

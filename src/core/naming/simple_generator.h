@@ -2,6 +2,9 @@
 // Simple two-character generation: whole names drawn from the corpus and
 // pairs of frequent first and second characters.
 
+#include <span>
+
+#include "core/data/name_corpora.h"
 #include "core/naming/naming_state.h"
 
 namespace lumivane {
@@ -14,6 +17,12 @@ void AddCorpusNames(NamingState& state, int n);
 // (金烨, 彦晨 for a girl): a pair reads as the sex its characters' bearers lean
 // to on balance, by the sum of their gender indexes.
 [[nodiscard]] bool PairLeansToOtherSex(std::uint32_t first, std::uint32_t second, Sex sex);
+
+// Whether readers heard the given name's reading after this family name as
+// ill in many of its pairs (李 jiā qí: 李佳琦), by the pair fits' sound rows:
+// what they hear there is the sound, whatever the characters.
+[[nodiscard]] bool ReadingHeardAfter(std::span<const HeardSound> sounds, const FamilyName& family,
+                                     std::uint32_t first, std::uint32_t second);
 
 // Appends n pairs of frequent first and second characters, each character
 // drawn with the chance of its count in its position; two characters

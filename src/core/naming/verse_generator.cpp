@@ -9,6 +9,7 @@
 #include "core/data/name_corpora.h"
 #include "core/naming/advanced_generator.h"
 #include "core/naming/name_sound.h"
+#include "core/naming/simple_generator.h"
 
 namespace lumivane {
 namespace {
@@ -80,11 +81,13 @@ bool HeardAsIllOrBrand(const FamilyName& family, std::uint32_t first, std::uint3
 }
 
 // A name the readers refused as a free pair of the sex (heard as an ill word
-// or a person, or mostly found odd: 一豪 一毫, 梦依, 嘉圆) reads no better for
+// or a person, or mostly found odd: 一豪 一毫, 梦依, 嘉圆), or whose reading
+// they heard as ill after the family name (李嘉琪 李佳琦), reads no better for
 // standing in a line.
-bool RefusedByTheReaders(Sex sex, GivenNameCode code) {
-    const std::span<const GivenNameCode> refused = PairFitsOf(sex).Refused;
-    return std::binary_search(refused.begin(), refused.end(), code);
+bool RefusedByTheReaders(Sex sex, const FamilyName& family, GivenNameCode code) {
+    const PairFitTable fits = PairFitsOf(sex);
+    return std::binary_search(fits.Refused.begin(), fits.Refused.end(), code) ||
+           ReadingHeardAfter(fits.Sounds, family, FirstIndexOf(code), SecondIndexOf(code));
 }
 
 }  // namespace
@@ -112,7 +115,7 @@ void AddVerseNames(NamingState& state, VerseGroup group, const FilterTests* filt
         const std::uint32_t a = FirstIndexOf(name.code);
         const std::uint32_t b = SecondIndexOf(name.code);
         if (state.avoid.HoldsAny(name.code) || HeardAsIllOrBrand(state.familyName, a, b) ||
-            RefusedByTheReaders(ws.sex, name.code)) {
+            RefusedByTheReaders(ws.sex, state.familyName, name.code)) {
             continue;
         }
         if (filters != nullptr && !(filters->PassesFilter(a, 1) && filters->PassesFilter(b, 2) &&

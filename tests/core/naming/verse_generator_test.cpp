@@ -5,6 +5,7 @@
 #include <span>
 
 #include "core/app/naming_request.h"
+#include "core/naming/simple_generator.h"
 #include "core/naming/verse_generator.h"
 #include "core/text/characters.h"
 
@@ -76,6 +77,35 @@ TEST(VerseGenerator, RowsCarryTheirLinesFromTheChosenCollection) {
             }
         }
     }
+}
+
+// A verse name whose reading readers heard as ill after the family name (李
+// jiā qí, 李佳琦) is left out for that family name.
+TEST(VerseGenerator, ReadingsHeardAfterTheFamilyNameAreLeftOut) {
+    const FamilyName li = MakeFamilyName("李");
+    int heardNames = 0;
+    for (Sex sex : {Sex::Male, Sex::Female}) {
+        const std::span<const HeardSound> sounds = PairFitsOf(sex).Sounds;
+        const auto heard = [&](GivenNameCode code) {
+            return ReadingHeardAfter(sounds, li, FirstIndexOf(code), SecondIndexOf(code));
+        };
+        for (const VerseName& name : VerseNames(sex)) {
+            heardNames += heard(name.code) ? 1 : 0;
+        }
+        for (std::uint64_t seed : {1u, 2u, 3u}) {
+            NamingState state{RandomSource(seed)};
+            state.familyText = "李";
+            state.familyName = li;
+            GenerateCandidates(state, 1, sex == Sex::Male ? 0 : 1, nullptr, NameSource::Poetry,
+                               VerseGroup::All);
+            ASSERT_GT(state.candidates.count(), 100u);
+            for (GivenNameCode code : state.candidates.codes) {
+                EXPECT_FALSE(heard(code))
+                    << CharacterText(FirstIndexOf(code)) << CharacterText(SecondIndexOf(code));
+            }
+        }
+    }
+    EXPECT_GT(heardNames, 0) << "the verse names hold some (嘉祺, 佳琪)";
 }
 
 TEST(VerseGenerator, KnownCollectionsFirstAndASeedRepeatsTheList) {
