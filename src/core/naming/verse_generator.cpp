@@ -82,7 +82,7 @@ bool HeardAsIllOrBrand(const FamilyName& family, std::uint32_t first, std::uint3
 
 // A name the readers refused as a free pair of the sex (heard as an ill word
 // or a person, or mostly found odd: 一豪 一毫, 梦依, 嘉圆), or whose reading
-// they heard as ill after the family name (李嘉琪 李佳琦), reads no better for
+// they heard as ill after the family name (李嘉奇 李佳琦), reads no better for
 // standing in a line.
 bool RefusedByTheReaders(Sex sex, const FamilyName& family, GivenNameCode code) {
     const PairFitTable fits = PairFitsOf(sex);

@@ -105,7 +105,7 @@ TEST(VerseGenerator, ReadingsHeardAfterTheFamilyNameAreLeftOut) {
             }
         }
     }
-    EXPECT_GT(heardNames, 0) << "the verse names hold some (嘉祺, 佳琪)";
+    EXPECT_GT(heardNames, 0) << "the verse names hold some (嘉奇, 世明)";
 }
 
 TEST(VerseGenerator, KnownCollectionsFirstAndASeedRepeatsTheList) {
