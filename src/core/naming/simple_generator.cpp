@@ -190,11 +190,6 @@ struct PairFits {
         return std::binary_search(refused.begin(), refused.end(),
                                   MakeGivenNameCode(firstIndex, secondIndex));
     }
-
-    [[nodiscard]] bool SoundHeard(const FamilyName& family, std::uint32_t firstIndex,
-                                  std::uint32_t secondIndex) const {
-        return ReadingHeardAfter(sounds, family, firstIndex, secondIndex);
-    }
 };
 
 std::vector<std::int32_t> FitsByIndex(std::span<const PairFitEntry> fits) {
@@ -337,18 +332,23 @@ const SimpleDraws& DrawsOf(const WorkingSet& ws, std::optional<SimpleDraws>& own
 
 }  // namespace
 
-bool ReadingHeardAfter(std::span<const HeardSound> sounds, const FamilyName& family,
-                       std::uint32_t first, std::uint32_t second) {
+std::span<const HeardSound> HeardSoundsAfter(std::span<const HeardSound> sounds,
+                                             const FamilyName& family) {
     const std::string text = family.firstText + family.secondText;
     const auto ofFamily = std::equal_range(
         sounds.begin(), sounds.end(), HeardSound{text, {}},
         [](const HeardSound& a, const HeardSound& b) { return a.Family < b.Family; });
-    if (ofFamily.first == ofFamily.second) {
+    return {ofFamily.first, ofFamily.second};
+}
+
+bool ReadingHeard(std::span<const HeardSound> heardAfterFamily, std::uint32_t first,
+                  std::uint32_t second) {
+    if (heardAfterFamily.empty()) {
         return false;
     }
     const std::string reading =
         ReadingOf(first, ReadingRole::Given) + " " + ReadingOf(second, ReadingRole::Given);
-    return std::any_of(ofFamily.first, ofFamily.second,
+    return std::any_of(heardAfterFamily.begin(), heardAfterFamily.end(),
                        [&](const HeardSound& sound) { return sound.Reading == reading; });
 }
 
@@ -365,6 +365,7 @@ void AddCorpusNames(NamingState& state, int n) {
     std::optional<SimpleDraws> own;
     const SimpleDraws& draws = DrawsOf(ws, own);
     const WeightedDraw& draw = draws.corpus;
+    const std::span<const HeardSound> heard = HeardSoundsAfter(draws.fits.sounds, state.familyName);
     // A name holding a character to avoid is drawn again; the bound keeps a
     // list of avoided characters that every name holds from looping forever.
     // So is a name beyond the recent lists whose reading readers heard as ill
@@ -377,7 +378,7 @@ void AddCorpusNames(NamingState& state, int n) {
         const GivenNameCode code = ws.Corpus[drawn];
         if (state.avoid.HoldsAny(code) ||
             (drawn >= ws.ListedNames &&
-             draws.fits.SoundHeard(state.familyName, FirstIndexOf(code), SecondIndexOf(code)))) {
+             ReadingHeard(heard, FirstIndexOf(code), SecondIndexOf(code)))) {
             continue;
         }
         state.candidates.codes.push_back(code);
@@ -395,6 +396,7 @@ void AddFrequentPairs(NamingState& state, int n) {
                              ? 0.0
                              : kPairCountFloor * static_cast<double>(ws.FirstPosition[0].Count) *
                                    static_cast<double>(ws.SecondPosition[0].Count);
+    const std::span<const HeardSound> heard = HeardSoundsAfter(draws.fits.sounds, state.familyName);
     enum class Verdict { Take, Redraw, Drop };
     const auto judge = [&](std::size_t a, std::size_t b) {
         const std::uint32_t firstIndex = ws.FirstPosition[a].CharIndex;
@@ -411,7 +413,7 @@ void AddFrequentPairs(NamingState& state, int n) {
             ReadAlike(firstIndex, secondIndex) ||
             PairLeansToOtherSex(firstIndex, secondIndex, ws.sex) ||
             !draws.fits.Reach(firstIndex, secondIndex) ||
-            draws.fits.SoundHeard(state.familyName, firstIndex, secondIndex)) {
+            ReadingHeard(heard, firstIndex, secondIndex)) {
             return Verdict::Redraw;
         }
         const std::vector<SoundAlike> alikes =

@@ -18,11 +18,15 @@ void AddCorpusNames(NamingState& state, int n);
 // to on balance, by the sum of their gender indexes.
 [[nodiscard]] bool PairLeansToOtherSex(std::uint32_t first, std::uint32_t second, Sex sex);
 
-// Whether readers heard the given name's reading after this family name as
-// ill in many of its pairs (李 jiā qí: 李佳琦), by the pair fits' sound rows:
-// what they hear there is the sound, whatever the characters.
-[[nodiscard]] bool ReadingHeardAfter(std::span<const HeardSound> sounds, const FamilyName& family,
-                                     std::uint32_t first, std::uint32_t second);
+// The readings readers heard as ill after this family name in many of their
+// pairs (李 jiā qí: 李佳琦), from the pair fits' sound rows; empty for most
+// family names, so a list looks them up once.
+[[nodiscard]] std::span<const HeardSound> HeardSoundsAfter(std::span<const HeardSound> sounds,
+                                                           const FamilyName& family);
+// Whether the given name's reading is one of them: what readers hear there is
+// the sound, whatever the characters.
+[[nodiscard]] bool ReadingHeard(std::span<const HeardSound> heardAfterFamily, std::uint32_t first,
+                                std::uint32_t second);
 
 // Appends n pairs of frequent first and second characters, each character
 // drawn with the chance of its count in its position; two characters

@@ -80,16 +80,6 @@ bool HeardAsIllOrBrand(const FamilyName& family, std::uint32_t first, std::uint3
     });
 }
 
-// A name the readers refused as a free pair of the sex (heard as an ill word
-// or a person, or mostly found odd: 一豪 一毫, 梦依, 嘉圆), or whose reading
-// they heard as ill after the family name (李嘉奇 李佳琦), reads no better for
-// standing in a line.
-bool RefusedByTheReaders(Sex sex, const FamilyName& family, GivenNameCode code) {
-    const PairFitTable fits = PairFitsOf(sex);
-    return std::binary_search(fits.Refused.begin(), fits.Refused.end(), code) ||
-           ReadingHeardAfter(fits.Sounds, family, FirstIndexOf(code), SecondIndexOf(code));
-}
-
 }  // namespace
 
 bool StanzaInGroup(const VerseStanza& stanza, VerseGroup group) {
@@ -107,6 +97,16 @@ void AddVerseNames(NamingState& state, VerseGroup group, const FilterTests* filt
     };
     std::vector<Entry> kept;
     std::vector<double> logWeights;
+    // A name the readers refused as a free pair of the sex (heard as an ill
+    // word or a person, or mostly found odd: 一豪 一毫, 梦依, 嘉圆), or whose
+    // reading they heard as ill after the family name (李嘉奇 李佳琦), reads no
+    // better for standing in a line.
+    const PairFitTable fits = PairFitsOf(ws.sex);
+    const std::span<const HeardSound> heard = HeardSoundsAfter(fits.Sounds, state.familyName);
+    const auto refusedByTheReaders = [&](GivenNameCode code) {
+        return std::binary_search(fits.Refused.begin(), fits.Refused.end(), code) ||
+               ReadingHeard(heard, FirstIndexOf(code), SecondIndexOf(code));
+    };
     for (const VerseName& name : VerseNames(ws.sex)) {
         const VerseStanza stanza = VerseStanzaAt(name.stanza);
         if (!StanzaInGroup(stanza, group)) {
@@ -115,7 +115,7 @@ void AddVerseNames(NamingState& state, VerseGroup group, const FilterTests* filt
         const std::uint32_t a = FirstIndexOf(name.code);
         const std::uint32_t b = SecondIndexOf(name.code);
         if (state.avoid.HoldsAny(name.code) || HeardAsIllOrBrand(state.familyName, a, b) ||
-            RefusedByTheReaders(ws.sex, state.familyName, name.code)) {
+            refusedByTheReaders(name.code)) {
             continue;
         }
         if (filters != nullptr && !(filters->PassesFilter(a, 1) && filters->PassesFilter(b, 2) &&

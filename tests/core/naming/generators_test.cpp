@@ -27,6 +27,13 @@ NamingState SeededState(Sex sex, std::uint64_t seed = 20240501) {
     return state;
 }
 
+// A character's rate among the births of 2000-2008 over that of the 1990s,
+// read here from the counts; 2 where the 1990s gave it to no one.
+double MomentumOf(std::uint32_t index) {
+    const std::optional<NameCount> count = FindCharacterCount(CharacterText(index));
+    return count && count->Ppm[4] > 0 ? count->Ppm[5] / count->Ppm[4] : 2.0;
+}
+
 // Rank of every character in a position table.
 std::map<std::uint32_t, std::uint32_t> RanksOf(std::span<const PositionEntry> table) {
     std::map<std::uint32_t, std::uint32_t> ranks;
@@ -193,14 +200,8 @@ TEST(SimpleGeneration, CorpusDrawsBeyondTheRecentListsLeaveOutWhatTheReadersRefu
 }
 
 TEST(SimpleGeneration, CorpusNamesWhoseCharactersHadPeakedAreNotDrawn) {
-    // The rate of the births of 2000-2008 over that of the 1990s, read here
-    // from the counts; 2 where the 1990s gave the character to no one.
-    const auto momentum = [](std::uint32_t index) {
-        const std::optional<NameCount> count = FindCharacterCount(CharacterText(index));
-        return count && count->Ppm[4] > 0 ? count->Ppm[5] / count->Ppm[4] : 2.0;
-    };
-    const auto peaked = [&](GivenNameCode code) {
-        return momentum(FirstIndexOf(code)) * momentum(SecondIndexOf(code)) < 1.2 * 1.2;
+    const auto peaked = [](GivenNameCode code) {
+        return MomentumOf(FirstIndexOf(code)) * MomentumOf(SecondIndexOf(code)) < 1.2 * 1.2;
     };
     const std::map<Sex, std::vector<const char*>> listed = {{Sex::Male, {"世杰", "志鹏"}},
                                                             {Sex::Female, {"文慧", "文静"}}};
@@ -314,12 +315,8 @@ TEST(SimpleGeneration, PairsFollowTheCountsOfTheirPositions) {
         };
         // The characters together gained at least a fifth from the births
         // of the 1990s to those of 2000-2008.
-        const auto momentum = [](std::uint32_t index) {
-            const std::optional<NameCount> count = FindCharacterCount(CharacterText(index));
-            return count && count->Ppm[4] > 0 ? count->Ppm[5] / count->Ppm[4] : 2.0;
-        };
-        const auto peaked = [&](std::uint32_t x, std::uint32_t y) {
-            return std::sqrt(momentum(x) * momentum(y)) < 1.2;
+        const auto peaked = [](std::uint32_t x, std::uint32_t y) {
+            return std::sqrt(MomentumOf(x) * MomentumOf(y)) < 1.2;
         };
         // A girl's pair ends in a character that ends at least 45 % of the
         // names holding it.
